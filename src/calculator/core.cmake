@@ -1,0 +1,7 @@
+# The engineering of the flow calculator, without widgets.
+qv_library(qv_calculator_core
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileFactor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FlowProfileLimits.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HoldMarkers.cpp
+  LIBS qv_reference qv_platform Qt6::Core)
