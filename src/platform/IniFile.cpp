@@ -117,7 +117,11 @@ IniFile IniFile::FromBytes(const QByteArray& bytes)
 void IniFile::Parse(const QByteArray& bytes)
 {
     lines_.clear();
-    const QString text = DecodeFileText(bytes);
+    QString text = DecodeFileText(bytes);
+    // Byte-order marks at the very start are never content; dropping every one of them keeps
+    // a written and re-read file the same.
+    while (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
