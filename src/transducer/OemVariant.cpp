@@ -1,0 +1,3 @@
+#include "transducer/OemVariant.h"
+
+std::uint8_t IsOemVariant = 0;

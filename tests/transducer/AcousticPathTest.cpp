@@ -1,0 +1,417 @@
+#include "transducer/AcousticPath.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+constexpr double Rad = std::numbers::pi / 180.0;
+
+// Code 11: 4 MHz, Teka PEEK wedge (2575 - 2.045454545 T), 39 degrees, l_a 8.2, L_off 13.9.
+const tSensorDatenTableItem& Code11() { return SensorCatalogue[8]; }
+
+double WaterSpeed(double t)
+{
+    return 1403.801398 + 4.776744589 * t - 0.046087242 * t * t + 0.000141539 * t * t * t
+        - 1.9738e-7 * t * t * t * t;
+}
+double PeekSpeed(double t) { return 2575.0 - 2.045454545 * t; }
+
+// Water in a 100 mm steel pipe with a 3 mm wall, no lining, two paths.
+tAcousticPath SteelWaterPipe(const tSensorDatenTableItem& sensor = Code11())
+{
+    tAcousticPath path;
+    path.SelectSensor(sensor);
+    path.Input.SoundPaths = 2;
+    path.Input.InnerDiameter = 100.0;
+    path.Input.WallThickness = 3.0;
+    path.Input.WallMaterial = 1;  // carbon steel, transversal 3230 m/s
+    path.Input.Medium = 10001;    // water
+    path.Input.MediumTemperature = 20.0;
+    path.Input.Pressure = 1.0;
+    return path;
+}
+
+// The layer through which the beam passes, computed from Snell's law.
+struct tExpectedLayer {
+    double sin, cos, Lachs, Lpfad, tlauf;
+};
+tExpectedLayer Refracted(double thickness, double c, double V)
+{
+    const double s = c / V;
+    const double co = std::sqrt(1.0 - s * s);
+    return {s, co, thickness * s / co, thickness / co, 1e6 * thickness / co / c};
+}
+
+constexpr double Tol = 1e-9;
+
+TEST(AcousticPath, LayerTemperaturesFollowTheMedium)
+{
+    tAcousticPath path = SteelWaterPipe();
+    path.LoadQuadrantProperties();
+    for (tQuadrantId id : {ALPHA, BETA, BETA2, GAMMA})
+        EXPECT_DOUBLE_EQ(path.Quadrant(id).Temper, 20.0);
+
+    path.Input.MediumTemperature = 120.0;
+    path.UpdateQuadrantMedia();
+    EXPECT_DOUBLE_EQ(path.Quadrant(ALPHA).Temper, 95.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(BETA).Temper, 119.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(BETA2).Temper, 119.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(GAMMA).Temper, 120.0);
+    EXPECT_NEAR(path.Quadrant(ALPHA).c, PeekSpeed(95.0), 1e-6);
+    EXPECT_NEAR(path.SnellInvariant(), PeekSpeed(95.0) / std::sin(39.0 * Rad), 1e-6);
+    EXPECT_NEAR(path.MediumSoundSpeed(), WaterSpeed(120.0), 1e-6);
+}
+
+TEST(AcousticPath, SpeedsThicknessesAndMediumValuesAreLoaded)
+{
+    tAcousticPath path = SteelWaterPipe();
+    path.Input.Pressure = 0.0;  // counts as 1 bar
+    path.LoadQuadrantProperties();
+    EXPECT_DOUBLE_EQ(path.Pressure(), 1.0);
+    const tQuadrant& alpha = path.Quadrant(ALPHA);
+    EXPECT_NEAR(alpha.c, PeekSpeed(20.0), 1e-6);
+    EXPECT_NEAR(alpha.sin, std::sin(39.0 * Rad), 1e-15);
+    EXPECT_NEAR(alpha.angle, 39.0 * Rad, 1e-15);
+    EXPECT_DOUBLE_EQ(alpha.Dicke, 13.9);
+    EXPECT_DOUBLE_EQ(alpha.Lpfad, 8.2);
+    EXPECT_DOUBLE_EQ(path.Quadrant(BETA).c, 3230.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(BETA).Dicke, 3.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(BETA2).Dicke, 0.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(GAMMA).Dicke, 100.0);
+    EXPECT_NEAR(path.MediumSoundSpeed(), 1482.0, 0.05);
+    EXPECT_NEAR(path.MediumViscosity(), 0.987196, 5e-7);
+
+    // A wedge without library material runs at the mean catalogue speed at any temperature.
+    tAcousticPath eight = SteelWaterPipe(SensorCatalogue[12]);
+    eight.Input.MediumTemperature = 90.0;
+    eight.LoadQuadrantProperties();
+    EXPECT_DOUBLE_EQ(eight.Quadrant(ALPHA).c, 2480.0);
+    EXPECT_NEAR(eight.SnellInvariant(), 2480.0 / std::sin(36.5 * Rad), 1e-6);
+
+    // Another medium and material take the user's values; a negative diameter no thickness.
+    path.Input.Medium = 10000;
+    path.Input.MediumSpeed = 1234.5;
+    path.Input.Viscosity = 7.25;
+    path.Input.WallMaterial = 0;
+    path.Input.WallSpeed = 2750.0;
+    path.Input.InnerDiameter = -3.0;
+    path.LoadQuadrantProperties();
+    EXPECT_DOUBLE_EQ(path.MediumSoundSpeed(), 1234.5);
+    EXPECT_DOUBLE_EQ(path.MediumViscosity(), 7.25);
+    EXPECT_DOUBLE_EQ(path.Quadrant(BETA).c, 2750.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(GAMMA).Dicke, 0.0);
+}
+
+TEST(AcousticPath, RefractionChainSpacingAndTransitTimes)
+{
+    tAcousticPath path = SteelWaterPipe();
+    const tPathResult result = path.Recalculate();
+    ASSERT_EQ(result.Status, tPathStatus::Valid);
+
+    const double cw = PeekSpeed(20.0);
+    const double V = cw / std::sin(39.0 * Rad);
+    const double cm = WaterSpeed(20.0);
+    const tExpectedLayer wall = Refracted(3.0, 3230.0, V);
+    const tExpectedLayer medium = Refracted(100.0, cm, V);
+
+    const tQuadrant& beta = path.Quadrant(BETA);
+    EXPECT_NEAR(beta.sin, wall.sin, Tol);
+    EXPECT_NEAR(beta.cos, wall.cos, Tol);
+    EXPECT_NEAR(beta.angle, std::asin(wall.sin), Tol);
+    EXPECT_NEAR(beta.Lachs, wall.Lachs, Tol);
+    EXPECT_NEAR(beta.Lpfad, wall.Lpfad, Tol);
+    EXPECT_NEAR(beta.tlauf, wall.tlauf, 1e-6);
+    const tQuadrant& gamma = path.Quadrant(GAMMA);
+    EXPECT_NEAR(gamma.sin, medium.sin, Tol);
+    EXPECT_NEAR(gamma.Lachs, medium.Lachs, 1e-8);
+    EXPECT_NEAR(gamma.Lpfad, medium.Lpfad, 1e-8);
+    EXPECT_NEAR(gamma.tlauf, medium.tlauf, 1e-5);
+
+    // Without a lining the lining layer contributes nothing.
+    const tQuadrant& lining = path.Quadrant(BETA2);
+    EXPECT_EQ(lining.sin, 0.0);
+    EXPECT_EQ(lining.cos, 1.0);
+    EXPECT_EQ(lining.Lachs, 0.0);
+    EXPECT_EQ(lining.Lpfad, 0.0);
+    EXPECT_EQ(lining.tlauf, 0.0);
+
+    // The wedge's axial component is the projection of its path.
+    const tQuadrant& alpha = path.Quadrant(ALPHA);
+    EXPECT_NEAR(alpha.Lachs, 8.2 * std::sin(39.0 * Rad), 1e-12);
+    EXPECT_NEAR(alpha.tlauf, 1e6 * 8.2 / cw, 1e-6);
+
+    const double spacing = 2 * medium.Lachs + 2 * wall.Lachs - 2 * 13.9;
+    EXPECT_NEAR(path.Spacing(), spacing, 1e-8);
+    EXPECT_NEAR(result.Value, spacing, 1e-8);
+    EXPECT_NEAR(path.AxialLength(), 2 * medium.Lachs + 2 * (alpha.Lachs + wall.Lachs), 1e-8);
+    // Worked out by hand for this pipe: V = 4026.71 m/s, water 1482.00 m/s.
+    EXPECT_NEAR(result.Value, 59.425, 0.0005);
+
+    const double total = 2 * medium.tlauf + 2 * (1e6 * 8.2 / cw + wall.tlauf);
+    EXPECT_NEAR(path.TotalTransitTime(), total, 1e-5);
+    EXPECT_NEAR(path.SumTransitTime(), total, 1e-5);
+    EXPECT_EQ(path.CaptureWindow(), 40);
+}
+
+TEST(AcousticPath, LiningIsRefractedBetweenWallAndMedium)
+{
+    tAcousticPath path = SteelWaterPipe();
+    path.Input.LiningThickness = 2.0;
+    path.Input.LiningMaterial = 13;  // PE, longitudinal 1950 m/s
+    ASSERT_EQ(path.Recalculate().Status, tPathStatus::Valid);
+    const double V = PeekSpeed(20.0) / std::sin(39.0 * Rad);
+    const tExpectedLayer lining = Refracted(2.0, 1950.0, V);
+    EXPECT_NEAR(path.Quadrant(BETA2).Lachs, lining.Lachs, Tol);
+    EXPECT_NEAR(path.Quadrant(BETA2).tlauf, lining.tlauf, 1e-6);
+    const double spacing = 2 * path.Quadrant(GAMMA).Lachs
+        + 2 * (Refracted(3.0, 3230.0, V).Lachs + lining.Lachs) - 2 * 13.9;
+    EXPECT_NEAR(path.Spacing(), spacing, 1e-8);
+    EXPECT_NEAR(path.SpacingForValue(path.MediumSoundSpeed()).Value, spacing, 1e-8);
+}
+
+TEST(AcousticPath, SpacingForOtherSoundSpeeds)
+{
+    tAcousticPath path = SteelWaterPipe();
+    path.Input.SoundPaths = 4;
+    ASSERT_EQ(path.Recalculate().Status, tPathStatus::Valid);
+    const double V = path.SnellInvariant();
+    const double wallAxial = path.Quadrant(BETA).Lachs;
+    for (double c : {1000.0, 1400.0, 1600.0}) {
+        const tPathResult r = path.SpacingForValue(c);
+        ASSERT_TRUE(r.IsValid()) << c;
+        const double expected = 4 * 100.0 * std::tan(std::asin(c / V)) + 2 * wallAxial - 2 * 13.9;
+        EXPECT_NEAR(r.Value, expected, 1e-8) << c;
+    }
+    EXPECT_EQ(path.SpacingForValue(V).Status, tPathStatus::TotalReflection);
+    EXPECT_EQ(path.SpacingForValue(V * 1.5).Status, tPathStatus::TotalReflection);
+    EXPECT_EQ(path.SpacingForValue(0.0).Status, tPathStatus::MissingValue);
+    EXPECT_EQ(path.SpacingForValue(-1.0).Status, tPathStatus::MissingValue);
+    EXPECT_EQ(path.SpacingForValue(std::numeric_limits<double>::quiet_NaN()).Status,
+              tPathStatus::MissingValue);
+}
+
+TEST(AcousticPath, CaptureWindowIsCutToOneMediumTransit)
+{
+    for (int n : {1, 2, 3, 4, 5, 8}) {
+        tAcousticPath path = SteelWaterPipe();
+        path.Input.SoundPaths = n;
+        ASSERT_EQ(path.Recalculate().Status, tPathStatus::Valid) << n;
+        const double g = path.Quadrant(GAMMA).tlauf;
+        const double total = n * g
+            + 2 * (path.Quadrant(ALPHA).tlauf + path.Quadrant(BETA).tlauf + path.Quadrant(BETA2).tlauf);
+        const int window = n <= 4 ? 40 : 20;
+        const int expected =
+            window * total / 100 > g ? static_cast<int>(std::nearbyint(90 * g / total)) : window;
+        EXPECT_EQ(path.CaptureWindow(), expected) << n;
+    }
+    // Uncut with one and two paths; cut from three on (5 paths: 90 x g / (5 g + 2 r)).
+    tAcousticPath one = SteelWaterPipe();
+    one.Input.SoundPaths = 2;
+    one.Recalculate();
+    EXPECT_EQ(one.CaptureWindow(), 40);
+    tAcousticPath five = SteelWaterPipe();
+    five.Input.SoundPaths = 5;
+    five.Recalculate();
+    EXPECT_EQ(five.CaptureWindow(), 18);
+
+    // A medium transit far shorter than the rest: never below 1 %.
+    tAcousticPath tiny = SteelWaterPipe();
+    tiny.Input.InnerDiameter = 0.01;
+    tiny.Input.SoundPaths = 1;
+    ASSERT_EQ(tiny.Recalculate().Status, tPathStatus::Valid);
+    EXPECT_EQ(tiny.CaptureWindow(), 1);
+
+    // Fewer than one path changes nothing.
+    tAcousticPath none = SteelWaterPipe();
+    none.Recalculate();
+    none.Input.SoundPaths = 0;
+    EXPECT_EQ(none.ComputeCaptureWindow(), tPathStatus::Valid);
+    EXPECT_EQ(none.CaptureWindow(), 40);
+}
+
+TEST(AcousticPath, TotalReflectionInTheWallBlocksEverythingBehindIt)
+{
+    tAcousticPath path = SteelWaterPipe();
+    path.Input.WallMaterial = 0;
+    path.Input.WallSpeed = 4100.0;  // above V (about 4027 m/s)
+    path.Input.LiningThickness = 1.0;
+    path.Input.LiningMaterial = 13;
+    const tPathResult result = path.Recalculate();
+    EXPECT_EQ(result.Status, tPathStatus::TotalReflection);
+    EXPECT_TRUE(path.TotalReflection());
+    EXPECT_TRUE(path.IsTotalReflection(BETA));
+    for (tQuadrantId id : {BETA, BETA2, GAMMA}) {
+        const tQuadrant& q = path.Quadrant(id);
+        EXPECT_DOUBLE_EQ(q.angle, std::numbers::pi) << id;
+        EXPECT_EQ(q.sin, 1.0) << id;
+        EXPECT_EQ(q.cos, 0.0) << id;
+        EXPECT_EQ(q.Lachs, 0.0) << id;
+        EXPECT_EQ(q.Lpfad, 0.0) << id;
+        EXPECT_EQ(q.tlauf, 0.0) << id;
+    }
+    EXPECT_DOUBLE_EQ(path.Quadrant(BETA).c, 4100.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(BETA).Dicke, 3.0);
+    EXPECT_DOUBLE_EQ(path.Quadrant(GAMMA).Dicke, 100.0);
+}
+
+TEST(AcousticPath, TotalReflectionInTheMediumLeavesTheWallRefracted)
+{
+    tAcousticPath path = SteelWaterPipe();
+    path.Input.Medium = 10000;
+    path.Input.MediumSpeed = 4500.0;
+    EXPECT_EQ(path.Recalculate().Status, tPathStatus::TotalReflection);
+    EXPECT_FALSE(path.IsTotalReflection(BETA));
+    EXPECT_TRUE(path.IsTotalReflection(GAMMA));
+    EXPECT_NEAR(path.Quadrant(BETA).Lachs, Refracted(3.0, 3230.0, path.SnellInvariant()).Lachs, Tol);
+    EXPECT_EQ(path.Quadrant(GAMMA).Lachs, 0.0);
+    EXPECT_EQ(path.CaptureWindow(), 1);
+
+    // A wall exactly at the invariant reflects already.
+    tQuadrant q;
+    q.Dicke = 1.0;
+    q.c = 2000.0;
+    EXPECT_TRUE(IsTotalReflection(q, 2000.0));
+    EXPECT_FALSE(IsTotalReflection(q, 2000.001));
+    q.Dicke = 0.0;
+    EXPECT_FALSE(IsTotalReflection(q, 1000.0));
+}
+
+TEST(AcousticPath, MissingSoundSpeedsAreReportedNotComputed)
+{
+    // Other wall material without a speed.
+    tAcousticPath wall = SteelWaterPipe();
+    wall.Input.WallMaterial = 0;
+    EXPECT_EQ(wall.Recalculate().Status, tPathStatus::MissingValue);
+    // A lining that is present needs its speed; an absent one does not.
+    tAcousticPath lining = SteelWaterPipe();
+    lining.Input.LiningMaterial = 0;
+    EXPECT_EQ(lining.Recalculate().Status, tPathStatus::Valid);
+    lining.Input.LiningThickness = 2.0;
+    EXPECT_EQ(lining.Recalculate().Status, tPathStatus::MissingValue);
+    lining.Input.LiningSpeed = -100.0;
+    EXPECT_EQ(lining.Recalculate().Status, tPathStatus::MissingValue);
+    // Other medium without a speed.
+    tAcousticPath medium = SteelWaterPipe();
+    medium.Input.Medium = 10000;
+    EXPECT_EQ(medium.Recalculate().Status, tPathStatus::MissingValue);
+    EXPECT_EQ(medium.Spacing(), 0.0);
+    EXPECT_EQ(medium.Quadrant(GAMMA).tlauf, 0.0);
+    // Water's polynomial turns negative far below freezing.
+    tAcousticPath cold = SteelWaterPipe();
+    cold.Input.MediumTemperature = -150.0;
+    cold.LoadQuadrantProperties();
+    EXPECT_LT(cold.MediumSoundSpeed(), 0.0);
+    EXPECT_EQ(cold.Recalculate().Status, tPathStatus::MissingValue);
+    cold.Input.MediumTemperature = -100.0;
+    EXPECT_EQ(cold.Recalculate().Status, tPathStatus::Valid);
+    // Without a transducer nothing can be computed.
+    tAcousticPath bare = SteelWaterPipe();
+    bare.ClearSensor();
+    EXPECT_EQ(bare.Recalculate().Status, tPathStatus::MissingValue);
+    EXPECT_EQ(bare.SpacingForValue(1500.0).Status, tPathStatus::MissingValue);
+    EXPECT_FALSE(bare.IsLambdaSmallPipe());
+}
+
+TEST(AcousticPath, InvalidPipesAndNonFiniteInput)
+{
+    tAcousticPath path = SteelWaterPipe();
+    for (double d : {0.001, 0.0, -5.0, std::numeric_limits<double>::quiet_NaN()}) {
+        path.Input.InnerDiameter = d;
+        EXPECT_EQ(path.Recalculate().Status, tPathStatus::InvalidPipe) << d;
+    }
+    path.Input.InnerDiameter = 0.0011;
+    EXPECT_EQ(path.Recalculate().Status, tPathStatus::Valid);
+    path.Input.InnerDiameter = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(path.Recalculate().Status, tPathStatus::ArithmeticFault);
+    path.Input.InnerDiameter = 100.0;
+    path.Input.MediumTemperature = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(path.Recalculate().Status, tPathStatus::ArithmeticFault);
+    path.Input.MediumTemperature = 20.0;
+    path.Input.WallThickness = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(path.Recalculate().Status, tPathStatus::ArithmeticFault);
+}
+
+TEST(AcousticPath, SmallPipeAgainstTheWavelengths)
+{
+    // 4 MHz: lambda in water about 0.3705 mm (limit 14.82 mm), in steel 0.8075 mm (3.23 mm).
+    tAcousticPath path = SteelWaterPipe();
+    path.LoadQuadrantProperties();
+    const double mediumLimit = 40.0 * path.MediumSoundSpeed() / 4000.0;
+    const double wallLimit = 4.0 * 3230.0 / 4000.0;
+    path.Input.WallThickness = wallLimit - 0.01;
+    path.Input.InnerDiameter = mediumLimit - 0.01;
+    path.LoadQuadrantProperties();
+    EXPECT_TRUE(path.IsLambdaSmallPipe());
+    path.Input.InnerDiameter = mediumLimit + 0.01;
+    path.LoadQuadrantProperties();
+    EXPECT_FALSE(path.IsLambdaSmallPipe());
+    path.Input.InnerDiameter = mediumLimit - 0.01;
+    path.Input.WallThickness = wallLimit + 0.01;
+    path.LoadQuadrantProperties();
+    EXPECT_FALSE(path.IsLambdaSmallPipe());
+    // A wall without a sound speed gives no wavelength.
+    path.Input.WallThickness = 1.0;
+    path.Input.WallMaterial = 0;
+    path.LoadQuadrantProperties();
+    EXPECT_FALSE(path.IsLambdaSmallPipe());
+}
+
+TEST(AcousticPath, TransitTimeDifference)
+{
+    tAcousticPath path = SteelWaterPipe();
+    path.Input.SoundPaths = 4;
+    ASSERT_EQ(path.Recalculate().Status, tPathStatus::Valid);
+    const double v = 1500.0;  // mm/s
+    const tPathResult dt = path.TransitTimeDifference(v);
+    ASSERT_TRUE(dt.IsValid());
+    EXPECT_NEAR(dt.Value, 2 * 4 * path.Quadrant(GAMMA).tlauf * v * 0.001 / path.SnellInvariant(),
+                1e-12);
+    EXPECT_NEAR(path.TransitTimeDifference(2 * v).Value, 2 * dt.Value, 1e-12);
+    EXPECT_EQ(path.TransitTimeDifference(std::numeric_limits<double>::infinity()).Status,
+              tPathStatus::ArithmeticFault);
+}
+
+TEST(AcousticPath, CopiesAreIndependent)
+{
+    tAcousticPath path = SteelWaterPipe();
+    ASSERT_EQ(path.Recalculate().Status, tPathStatus::Valid);
+    const double spacing = path.Spacing();
+    const double total = path.SumTransitTime();
+
+    tAcousticPath scan = path;
+    scan.Input.MediumTemperature = 60.0;
+    scan.UpdateQuadrantMedia();
+    ASSERT_EQ(scan.ComputeSoundPath(), tPathStatus::Valid);
+    EXPECT_NEAR(scan.MediumSoundSpeed(), WaterSpeed(60.0), 1e-6);
+    EXPECT_NE(scan.SumTransitTime(), total);
+
+    EXPECT_EQ(path.Spacing(), spacing);
+    EXPECT_EQ(path.SumTransitTime(), total);
+    EXPECT_EQ(path.Input.MediumTemperature, 20.0);
+}
+
+TEST(Quadrant, BlockedAndUnthickLayers)
+{
+    tQuadrant q{0.3, 0.2, 0.9, 2000.0, 5.0, 6.0, 7.0, 40.0, 3.0};
+    MarkQuadrantBlocked(q);
+    EXPECT_DOUBLE_EQ(q.angle, std::numbers::pi);
+    EXPECT_EQ(q.sin, 1.0);
+    EXPECT_EQ(q.cos, 0.0);
+    EXPECT_EQ(q.Lachs + q.Lpfad + q.tlauf, 0.0);
+    EXPECT_EQ(q.c, 2000.0);
+    EXPECT_EQ(q.Temper, 40.0);
+    EXPECT_EQ(q.Dicke, 3.0);
+
+    tQuadrant flat{0.3, 0.2, 0.9, 2000.0, 5.0, 6.0, 7.0, 40.0, 0.0};
+    RefractQuadrant(flat, 4000.0);
+    EXPECT_EQ(flat.angle, 0.3);  // kept
+    EXPECT_EQ(flat.sin, 0.0);
+    EXPECT_EQ(flat.cos, 1.0);
+    EXPECT_EQ(flat.Lachs + flat.Lpfad + flat.tlauf, 0.0);
+}
+
+}  // namespace
