@@ -1,0 +1,138 @@
+#include "reference/CheckEdit.h"
+#include "reference/FontConvert.h"
+
+#include "platform/FormatSettings.h"
+#include "platform/MessageBeep.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+class CheckEditTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ResetMessageBeepCount();
+        SetMessageBeepHandler(nullptr);
+    }
+
+    void failureWritesTheLabelAndBeeps()
+    {
+        FormatSettingsScope scope{TFormatSettings{}};
+        QLineEdit edit;
+        QLabel label;
+        label.setVisible(false);
+        double value = 5;
+        edit.setText(QStringLiteral("150"));
+        QVERIFY(!CheckEditValue(&edit, &label, value, 0, 100, QString()));
+        QCOMPARE(value, 0.0);
+        QCOMPARE(label.text(), QStringLiteral("MAX: 100 "));
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(!label.isHidden());
+        QCOMPARE(MessageBeepCount(), 1);
+
+        edit.setText(QStringLiteral("42.5"));
+        QVERIFY(CheckEditValue(&edit, &label, value, 0, 100, QString()));
+        QCOMPARE(value, 42.5);
+        QCOMPARE(label.text(), QString());
+        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        QCOMPARE(MessageBeepCount(), 1);
+    }
+
+    void emptyEditBecomesZeroAndNoLabelIsFine()
+    {
+        FormatSettingsScope scope{TFormatSettings{}};
+        QLineEdit edit;
+        double value = 3;
+        QVERIFY(CheckEditValue(&edit, nullptr, value, 0, 10, QString()));
+        QCOMPARE(edit.text(), QStringLiteral("0"));
+        QCOMPARE(value, 0.0);
+        edit.setText(QStringLiteral("20"));
+        QVERIFY(!CheckEditValue(&edit, nullptr, value, 0, 10, QString()));
+        QCOMPARE(MessageBeepCount(), 0);
+        edit.setText(QStringLiteral("zz"));
+        QVERIFY(!CheckEditValue(&edit, nullptr, value, 0, 10, QString()));
+        QCOMPARE(MessageBeepCount(), 1);
+    }
+
+    void focusReturnsAfterTheEventWithoutBouncing()
+    {
+        FormatSettingsScope scope{TFormatSettings{}};
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* first = new QLineEdit(QStringLiteral("bad"), &window);
+        auto* second = new QLineEdit(QStringLiteral("also bad"), &window);
+        auto* label = new QLabel(&window);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        layout->addWidget(label);
+        // Both edits check themselves on leaving, as the forms' exit handlers do.
+        int checks = 0;
+        ExitFilter filter([&](QLineEdit* edit) {
+            ++checks;
+            double value = 0;
+            CheckEditValue(edit, label, value, 0, 1, QString());
+        });
+        first->installEventFilter(&filter);
+        second->installEventFilter(&filter);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        first->setFocus();
+        QCOMPARE(QApplication::focusWidget(), first);
+
+        second->setFocus();  // leaving the first, invalid edit
+        QCOMPARE(checks, 1);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::focusWidget(), first);
+        QVERIFY(checks <= 3);
+        const int settled = checks;
+        QTest::qWait(50);
+        QCOMPARE(checks, settled);
+        QCOMPARE(QApplication::focusWidget(), first);
+    }
+
+    void fontConversion()
+    {
+        tFontRec rec;
+        rec.Name = QStringLiteral("Arial");
+        rec.Height = -13;
+        rec.Style = (1u << fsBold) | (1u << fsUnderline);
+        rec.Color = 255;
+        rec.Charset = 0;
+        const QFont font = FontFromRec(rec);
+        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.pointSizeF(), 9.75);
+        QVERIFY(font.bold() && font.underline() && !font.italic() && !font.strikeOut());
+        const tFontRec back = FontRecFromFont(font, rec);
+        QCOMPARE(back.Height, -13);
+        QVERIFY(back == rec);
+        tFontRec fixed = rec;
+        fixed.Pitch = fpFixed;
+        QCOMPARE(FontRecFromFont(FontFromRec(fixed), rec).Pitch, fpFixed);
+    }
+
+private:
+    class ExitFilter : public QObject {
+    public:
+        explicit ExitFilter(std::function<void(QLineEdit*)> onExit) : onExit_(std::move(onExit)) {}
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::FocusOut)
+                onExit_(static_cast<QLineEdit*>(watched));
+            return false;
+        }
+
+    private:
+        std::function<void(QLineEdit*)> onExit_;
+    };
+};
+
+QTEST_MAIN(CheckEditTest)
+#include "CheckEditTest.moc"

@@ -1,0 +1,88 @@
+#include "reference/CoeffSet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr long double Ulp = 1.0L / 549755813888.0L;  // 2^-39
+
+TEST(Real48, EncodesExactBytes)
+{
+    EXPECT_EQ(DoubleToReal48(1.0), (tReal48{0x81, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(DoubleToReal48(-1.0), (tReal48{0x81, 0, 0, 0, 0, 0x80}));
+    EXPECT_EQ(DoubleToReal48(0.5), (tReal48{0x80, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(DoubleToReal48(1.5), (tReal48{0x81, 0, 0, 0, 0, 0x40}));
+    EXPECT_EQ(DoubleToReal48(100.0), (tReal48{0x87, 0, 0, 0, 0, 0x48}));
+    EXPECT_EQ(DoubleToReal48(-100.0), (tReal48{0x87, 0, 0, 0, 0, 0xC8}));
+    EXPECT_EQ(LongDoubleToReal48(1.0L + Ulp), (tReal48{0x81, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(LongDoubleToReal48(2.0L - Ulp), (tReal48{0x81, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}));
+}
+
+TEST(Real48, ZeroAndNegativeZeroAreAllZeroBytes)
+{
+    EXPECT_EQ(DoubleToReal48(0.0), tReal48{});
+    EXPECT_EQ(DoubleToReal48(-0.0), tReal48{});
+    EXPECT_EQ(Real48ToLongDouble(tReal48{}), 0.0L);
+    // Exponent 0 means 0 whatever the fraction holds.
+    EXPECT_EQ(Real48ToLongDouble(tReal48{0, 0xFF, 1, 2, 3, 0x84}), 0.0L);
+}
+
+TEST(Real48, RoundsToNearestWithCarryIntoTheExponent)
+{
+    // Half a unit above 1 is a tie: the even fraction (0) wins; 1.5 units round up.
+    EXPECT_EQ(LongDoubleToReal48(1.0L + Ulp / 2), DoubleToReal48(1.0));
+    EXPECT_EQ(LongDoubleToReal48(1.0L + 3 * Ulp / 2), LongDoubleToReal48(1.0L + 2 * Ulp));
+    EXPECT_EQ(LongDoubleToReal48(1.0L + Ulp / 2 + Ulp / 1024), LongDoubleToReal48(1.0L + Ulp));
+    EXPECT_EQ(LongDoubleToReal48(1.0L + Ulp / 2 - Ulp / 1024), DoubleToReal48(1.0));
+    // All fraction bits set and rounding up: the fraction overflows into the exponent.
+    EXPECT_EQ(LongDoubleToReal48(2.0L - Ulp / 4), (tReal48{0x82, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(LongDoubleToReal48(-(4.0L - Ulp)), (tReal48{0x83, 0, 0, 0, 0, 0x80}));
+}
+
+TEST(Real48, DecodesExactly)
+{
+    EXPECT_EQ(Real48ToLongDouble({0x81, 1, 0, 0, 0, 0}), 1.0L + Ulp);
+    EXPECT_EQ(Real48ToLongDouble({0x87, 0, 0, 0, 0, 0x48}), 100.0L);
+    EXPECT_EQ(Real48ToLongDouble({0x87, 0, 0, 0, 0, 0xC8}), -100.0L);
+    EXPECT_EQ(Real48ToLongDouble({0x01, 0, 0, 0, 0, 0}), std::ldexp(1.0L, -128));
+    EXPECT_EQ(Real48ToLongDouble({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}), std::ldexp(2.0L - Ulp, 126));
+    // Decoding and encoding again gives the same bytes, at compile time as at run time.
+    constexpr tReal48 pi = LongDoubleToReal48(3.14159265358979323846L);
+    static_assert(LongDoubleToReal48(Real48ToLongDouble(pi)) == pi);
+    EXPECT_EQ(LongDoubleToReal48(3.14159265358979323846L), pi);
+    EXPECT_NEAR(static_cast<double>(Real48ToLongDouble(pi)), 3.14159265358979, 4e-12);
+}
+
+TEST(Real48, OutOfRangeSaturatesOrFlushes)
+{
+    const tReal48 largest{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+    EXPECT_EQ(DoubleToReal48(1e300), largest);
+    EXPECT_EQ(DoubleToReal48(HUGE_VAL), largest);
+    EXPECT_EQ(DoubleToReal48(-1e300), (tReal48{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(DoubleToReal48(1e-300), tReal48{});
+    EXPECT_EQ(DoubleToReal48(std::nan("")), tReal48{});
+    EXPECT_EQ(LongDoubleToReal48(std::ldexp(1.0L, -128)), (tReal48{0x01, 0, 0, 0, 0, 0}));
+    // Just below the smallest real, rounding carries it up to the smallest.
+    EXPECT_EQ(LongDoubleToReal48(std::ldexp(2.0L - Ulp / 4, -129)), (tReal48{0x01, 0, 0, 0, 0, 0}));
+}
+
+TEST(CoeffSet, AccessorsAndBuilder)
+{
+    tCoeffSet set = MakeCoeffSet(9, {0.5332L, 0.0228L, 5.9424e-5L});
+    EXPECT_EQ(set.FormulaType, 9);
+    EXPECT_NEAR(static_cast<double>(set.Coeff(1)), 0.0228, 1e-13);
+    EXPECT_EQ(set.K[3], tReal48{});
+    EXPECT_EQ(set.K[4], tReal48{});
+    EXPECT_EQ(set.Coeff(5), 0.0L);
+    EXPECT_EQ(set.Coeff(-1), 0.0L);
+    set.SetCoeff(4, -20);
+    EXPECT_EQ(set.Coeff(4), -20.0L);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&set);
+    EXPECT_EQ(bytes[0], 9);
+    EXPECT_EQ(bytes[25], 0x85);  // c4 at offset 25: -20 = -1.25 * 2^4
+    EXPECT_EQ(bytes[30], 0xA0);
+}
+
+}  // namespace

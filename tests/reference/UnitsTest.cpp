@@ -1,0 +1,96 @@
+#include "reference/Units.h"
+
+#include "platform/FormatSettings.h"
+#include "platform/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// Display text of an internal value in a unit row, as the value panels print it.
+template <typename Row>
+std::string Show(double internal, const Row& unit)
+{
+    return FloatToStrF(internal * unit.Factor, ffFixed, 15, UnitDigits(unit)).toStdString();
+}
+
+class UnitsTest : public ::testing::Test {
+protected:
+    FormatSettingsScope scope_{TFormatSettings{}};
+};
+
+TEST_F(UnitsTest, VelocityOf1000MillimetresPerSecond)
+{
+    EXPECT_EQ(Show(1000, VelocityUnits[0]), "1.000");
+    EXPECT_EQ(Show(1000, VelocityUnits[1]), "100.0");
+    EXPECT_EQ(Show(1000, VelocityUnits[2]), "1000");
+    EXPECT_EQ(Show(1000, VelocityUnits[3]), "39.37");
+    EXPECT_EQ(Show(1000, VelocityUnits[4]), "3.281");
+}
+
+TEST_F(UnitsTest, VolumeFlowBoxOrder)
+{
+    EXPECT_EQ(Show(1000000, VolumeFlowUnits[0]), "3.600");
+    EXPECT_EQ(Show(1000000, VolumeFlowUnits[15]), "86.400");
+    EXPECT_EQ(VolumeFlowUnits[VolumeFlowUnitOrder[0]].Name, QStringLiteral("m³/day"));
+    EXPECT_EQ(VolumeFlowUnits[VolumeFlowUnitOrder[1]].Name, QStringLiteral("m³/h"));
+    // The order lists every identifier exactly once.
+    auto sorted = VolumeFlowUnitOrder;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        EXPECT_EQ(sorted[i], i);
+    for (const tQlvMeTabsItem& unit : VolumeFlowUnits)
+        EXPECT_EQ(UnitDigits(unit), 3);
+}
+
+TEST_F(UnitsTest, FactorsAgreeWithinEachFamily)
+{
+    // One quantity unit over different time units: a mistyped digit breaks the ratio.
+    auto ratio = [](const auto& table, int a, int b) { return table[a].Factor / table[b].Factor; };
+    const struct {
+        int perDay, perHour, perMinute, perSecond;
+    } families[] = {{15, 0, 1, 2}, {-1, 3, 4, 5}, {12, 6, 7, 8}, {9, 10, 11, -1}, {-1, 16, 17, 18}, {19, 20, 21, 22}};
+    for (const auto& f : families) {
+        if (f.perDay >= 0) {
+            EXPECT_NEAR(ratio(VolumeFlowUnits, f.perDay, f.perHour), 24, 1e-12) << f.perHour;
+        }
+        EXPECT_NEAR(ratio(VolumeFlowUnits, f.perHour, f.perMinute), 60, 1e-12) << f.perHour;
+        if (f.perSecond >= 0) {
+            EXPECT_NEAR(ratio(VolumeFlowUnits, f.perMinute, f.perSecond), 60, 1e-12) << f.perHour;
+        }
+    }
+    EXPECT_NEAR(ratio(VolumeFlowUnits, 12, 13), 1e6, 1e-6);
+    EXPECT_NEAR(ratio(VolumeFlowUnits, 15, 14), 1000, 1e-9);
+    EXPECT_NEAR(ratio(MassFlowUnits, 5, 6), 60, 1e-12);
+    EXPECT_NEAR(ratio(MassFlowUnits, 6, 7), 60, 1e-12);
+    EXPECT_NEAR(ratio(MassFlowUnits, 5, 0), 2204.62262184878, 1e-9);
+    EXPECT_NEAR(VelocityUnits[3].Factor * 25.4, 1, 1e-15);
+    // The firmware's imperial area and density factors agree to about 8 digits.
+    EXPECT_NEAR(AreaUnits[3].Factor * 25.4 * 25.4, 1, 1e-7);
+    EXPECT_NEAR(AreaUnits[4].Factor / AreaUnits[3].Factor * 144, 1, 1e-7);
+    EXPECT_NEAR(DensityUnits[3].Factor / DensityUnits[2].Factor / 1728, 1, 1e-7);
+}
+
+TEST_F(UnitsTest, TemperatureAndDigits)
+{
+    EXPECT_EQ(FloatToStrF(CelsiusToFahrenheit(20), ffFixed, 15, UnitDigits(TemperatureUnits[1])).toStdString(), "68.0");
+    EXPECT_EQ(FahrenheitToCelsius(572), 300.0);
+    EXPECT_EQ(CelsiusToFahrenheit(-40), -40.0);
+    EXPECT_EQ(FahrenheitToCelsius(CelsiusToFahrenheit(37.5)), 37.5);
+    EXPECT_EQ(UnitDigits(-1), 3);
+    EXPECT_EQ(UnitDigits(0), 0);
+    EXPECT_EQ(Show(1.5, tMeUnitRec{QStringLiteral("x"), 1.0, -1}), "1.500");
+}
+
+TEST_F(UnitsTest, NamesUseTheWindowsCodePageCharacters)
+{
+    EXPECT_EQ(AreaUnits[0].Name, QString::fromUtf8("m\u00b2"));
+    EXPECT_EQ(DensityUnits[0].Name, QString::fromUtf8("kg/m\u00b3"));
+    EXPECT_EQ(TemperatureUnits[0].Name, QString::fromUtf8("\u00b0C"));
+    EXPECT_EQ(TimeUnits[2].Name, QString::fromUtf8("\u00b5s"));
+    EXPECT_EQ(DynViscosityUnits[0].Name, QStringLiteral("mPa*s"));
+}
+
+}  // namespace
