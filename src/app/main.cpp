@@ -1,12 +1,26 @@
-#include <QApplication>
-#include <QLabel>
+// The program entry: module initialisation, the application object, the ten forms in their
+// fixed order, and the event loop until the main window closes.
+
+#include "calculator/FormRegistry.h"
+#include "calculator/Xmecalc.h"
+#include "platform/Application.h"
+#include "platform/FormatSettings.h"
+#include "reference/QlvTabels.h"
+
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Quelvar is being built."));
-    window.setWindowTitle(QStringLiteral("Quelvar"));
-    window.resize(360, 120);
-    window.show();
+    // Module initialisation: the library's names from the firmware's code page.
+    ConvertLibraryNames();
+
+    TApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quelvar"));
+    SetFormatSettingsFromLocale(QLocale());
+
+    // The application's forms; freed before the application object goes.
+    TFormRegistry forms;
+    forms.CreateForms();
+    XmeCalcDlg()->show();
     return app.exec();
 }

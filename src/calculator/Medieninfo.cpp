@@ -1,0 +1,20 @@
+#include "calculator/Medieninfo.h"
+
+#include "calculator/FormRegistry.h"
+
+TDLG_MedienInfo::TDLG_MedienInfo(QWidget* parent)
+    : TMultilingualForm(parent)
+{
+    setObjectName(QStringLiteral("DLG_MedienInfo"));
+    FormCreate();
+}
+
+void TDLG_MedienInfo::FormCreate()
+{
+    TMultilingualForm::FormCreate();
+}
+
+TDLG_MedienInfo* DLG_MedienInfo()
+{
+    return TFormRegistry::Lookup<TDLG_MedienInfo>();
+}

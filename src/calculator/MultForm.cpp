@@ -1,0 +1,151 @@
+#include "calculator/MultForm.h"
+
+#include "calculator/FormRegistry.h"
+#include "translation/MlDictionary.h"
+#include "translation/MlTranslator.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kEncodedBreak = QStringLiteral("#C#L");
+
+// Qt controls hold LF; the dictionary's texts hold CR LF.
+QString ToCrLf(QString text)
+{
+    text.replace(kCrLf, QStringLiteral("\n"));
+    return text.replace(QLatin1Char('\n'), kCrLf);
+}
+
+QString ToLf(QString text) { return text.replace(kCrLf, QStringLiteral("\n")); }
+}  // namespace
+
+TMultilingualForm::TMultilingualForm(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setMinimumWidth(260);
+
+    Translator = new TMlTranslator(this);
+    Translator->OnTranslate = [this](TMlTranslator* translator, const QString& property, QObject* component) {
+        TranslatorTranslate(translator, property, component);
+    };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // single fixed border
+    clientArea_ = new QWidget(this);
+    layout->addWidget(clientArea_);
+
+    Panel_BUTTONS = new QWidget(this);
+    Panel_BUTTONS->setObjectName(QStringLiteral("Panel_BUTTONS"));
+    Panel_BUTTONS->setFixedHeight(41);
+    auto* buttons = new QHBoxLayout(Panel_BUTTONS);
+    buttons->addStretch();
+    BUT_OK = new QPushButton(QStringLiteral("OK"), Panel_BUTTONS);
+    BUT_OK->setObjectName(QStringLiteral("BUT_OK"));
+    BUT_Cancel = new QPushButton(QStringLiteral("Abbrechen"), Panel_BUTTONS);
+    BUT_Cancel->setObjectName(QStringLiteral("BUT_Cancel"));
+    buttons->addWidget(BUT_OK);
+    buttons->addWidget(BUT_Cancel);
+    connect(BUT_OK, &QPushButton::clicked, this, [this] { done(1); });
+    connect(BUT_Cancel, &QPushButton::clicked, this, [this] { done(2); });
+    layout->addWidget(Panel_BUTTONS);
+    Panel_BUTTONS->hide();
+}
+
+TMultilingualForm::~TMultilingualForm() = default;
+
+void TMultilingualForm::FormCreate()
+{
+}
+
+QString TMultilingualForm::TranslateString(const QString& text) const
+{
+    if (!Translator)
+        return text;
+    return Translator->Translate(text);
+}
+
+int TMultilingualForm::ShowDialog()
+{
+    return exec();
+}
+
+void TMultilingualForm::ShareDictionary(TMlDictionary* dictionary)
+{
+    const TFormRegistry* registry = TFormRegistry::Instance();
+    if (!registry)
+        return;
+    for (TMultilingualForm* form : registry->Forms()) {
+        if (!form->Translator)
+            continue;
+        form->Translator->SetDictionary(dictionary);
+        // Each translator translates its own form, not the one that shared the dictionary.
+        form->Translator->SetTargetRoot(form);
+        form->Translator->Attach();
+    }
+}
+
+void TMultilingualForm::SetLanguage(int index)
+{
+    if (TMlDictionary* dictionary = Translator ? Translator->Dictionary() : nullptr)
+        dictionary->SetLanguage(index);
+}
+
+void TMultilingualForm::SetLanguageById(int primaryId)
+{
+    TMlDictionary* dictionary = Translator ? Translator->Dictionary() : nullptr;
+    if (!dictionary)
+        return;
+    // Index 0, the native language, is not searched.
+    for (int i = 1; i < dictionary->LanguageCount(); ++i) {
+        if (dictionary->PrimaryLanguageId(i) == primaryId) {
+            dictionary->SetLanguage(i);
+            return;
+        }
+    }
+}
+
+int TMultilingualForm::CurrentLanguageId() const
+{
+    const TMlDictionary* dictionary = Translator ? Translator->Dictionary() : nullptr;
+    return dictionary ? dictionary->PrimaryLanguageId(dictionary->Language()) : 0;
+}
+
+bool TMultilingualForm::EncodeLineBreaks(QString& text)
+{
+    if (!text.contains(kCrLf))
+        return false;
+    text.replace(kCrLf, kEncodedBreak);
+    return true;
+}
+
+QString TMultilingualForm::DecodeLineBreaks(const QString& text)
+{
+    QString result = text;
+    return result.replace(kEncodedBreak, kCrLf);
+}
+
+QString TMultilingualForm::TranslateMultiLine(const QString& text) const
+{
+    QString encoded = text;
+    if (!EncodeLineBreaks(encoded))
+        return text;
+    return DecodeLineBreaks(TranslateString(encoded));
+}
+
+void TMultilingualForm::TranslatorTranslate(TMlTranslator*, const QString&, QObject* component)
+{
+    if (auto* label = qobject_cast<QLabel*>(component)) {
+        label->setText(ToLf(TranslateMultiLine(ToCrLf(label->text()))));
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(component)) {
+        memo->setPlainText(ToLf(TranslateMultiLine(ToCrLf(memo->toPlainText()))));
+    } else if (auto* memo2 = qobject_cast<QTextEdit*>(component)) {
+        memo2->setPlainText(ToLf(TranslateMultiLine(ToCrLf(memo2->toPlainText()))));
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The base of every dialog of the calculator, the transducer application and the report:
+// a translator bound to the main window's dictionary, a hidden OK/Cancel panel, the modal
+// show, string translation and the translation of multi-line label and memo texts.
+
+#include <QDialog>
+#include <QString>
+
+class QPushButton;
+class QWidget;
+class TMlDictionary;
+class TMlTranslator;
+
+class TMultilingualForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TMultilingualForm(QWidget* parent = nullptr);
+    ~TMultilingualForm() override;
+
+    TMlTranslator* Translator = nullptr;
+    QWidget* Panel_BUTTONS = nullptr;
+    QPushButton* BUT_OK = nullptr;
+    QPushButton* BUT_Cancel = nullptr;
+
+    // The text through the translator's dictionary; unchanged without dictionary or for an
+    // empty text.
+    QString TranslateString(const QString& text) const;
+    // Shows the form modally; returns its modal result (1 = OK).
+    int ShowDialog();
+
+    // Hands the dictionary to every form the application owns, each translator rooted at
+    // its own form.
+    virtual void ShareDictionary(TMlDictionary* dictionary);
+    // Selects a dictionary language by index (nothing without a dictionary).
+    virtual void SetLanguage(int index);
+    // Selects the first non-native language with this primary language id (7 German,
+    // 9 English); nothing without a dictionary or without a match.
+    void SetLanguageById(int primaryId);
+    // The primary language id of the dictionary's current language; 0 without dictionary.
+    int CurrentLanguageId() const;
+
+    // CR LF <-> "#C#L", the form in which the dictionary stores multi-line texts.
+    static bool EncodeLineBreaks(QString& text);
+    static QString DecodeLineBreaks(const QString& text);
+    // A text with CR LF is looked up as one encoded text; any other text is returned as is.
+    QString TranslateMultiLine(const QString& text) const;
+
+    // The translator's translate event: labels and memos take their multi-line texts
+    // through TranslateMultiLine.
+    void TranslatorTranslate(TMlTranslator* translator, const QString& property, QObject* component);
+
+protected:
+    // The creation handler; derived forms call it first in their own.
+    void FormCreate();
+    // The area above the button panel that a derived form fills.
+    QWidget* ClientArea() const { return clientArea_; }
+
+private:
+    QWidget* clientArea_ = nullptr;
+};

@@ -1,0 +1,214 @@
+#pragma once
+// The main window: one measuring point of pipe, medium and flow as edits with unit boxes,
+// value panels, hold boxes, "=?" markers and the flow-profile result pane. The engineering
+// lives in TMeasuringPoint; the window forwards the user's input and shows what the
+// measuring point tells it.
+
+#include "calculator/MeasuringPoint.h"
+#include "calculator/MultForm.h"
+
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+class TXmeCalcDlg : public TMultilingualForm, public IMeasuringPointView {
+    Q_OBJECT
+
+public:
+    // programPath: the executable as started (it decides the partner-brand variant).
+    explicit TXmeCalcDlg(QWidget* parent = nullptr);
+    explicit TXmeCalcDlg(const QString& programPath, QWidget* parent = nullptr);
+    ~TXmeCalcDlg() override;
+
+    TMeasuringPoint Point;
+
+    // ---- Controls, named as designed.
+    QMenuBar* MainMenu = nullptr;
+    QGroupBox* GRP_DasRohr = nullptr;
+    QGroupBox* GRP_DasMedium = nullptr;
+    QGroupBox* GRP_VELOC = nullptr;
+    QGroupBox* GRP_VOLUME = nullptr;
+    QGroupBox* GRP_MASSFL = nullptr;
+    QWidget* PAN_AllAREA = nullptr;
+    QWidget* PANGRP_DRUCK = nullptr;
+    QWidget* PANGRP_VISKKIN = nullptr;
+    QWidget* PANGRP_VISKDYN = nullptr;
+    QWidget* PAN_ReynoldInGRPMedium = nullptr;
+
+    QLineEdit* INP_veloc = nullptr;
+    QLineEdit* INP_Volume = nullptr;
+    QLineEdit* INP_MassFl = nullptr;
+    QLineEdit* INP_IDM = nullptr;
+    QLineEdit* INP_Quer = nullptr;
+    QLineEdit* INP_Rauh = nullptr;
+    QLineEdit* INP_Dichte = nullptr;
+    QLineEdit* INP_Visk = nullptr;
+    QLineEdit* INP_ViskDYN = nullptr;
+    QLineEdit* INP_FluidTemp = nullptr;
+    QLineEdit* INP_FluidDruck = nullptr;
+
+    QComboBox* ME_VELOC = nullptr;
+    QComboBox* CBX_ME_VOLUME = nullptr;
+    QComboBox* ME_MASSFL = nullptr;
+    QComboBox* ME_IDM = nullptr;
+    QComboBox* ME_QUER = nullptr;
+    QComboBox* ME_Rauh = nullptr;
+    QComboBox* ME_Dichte = nullptr;
+    QComboBox* ME_Visk = nullptr;
+    QComboBox* ME_ViskDYN = nullptr;
+    QComboBox* ME_TEMP = nullptr;
+
+    QLabel* PAN_Veloc = nullptr;
+    QLabel* PAN_Volume = nullptr;
+    QLabel* PAN_MassFl = nullptr;
+    QLabel* PAN_IDM = nullptr;
+    QLabel* PAN_QUER = nullptr;
+    QLabel* PAN_Rauh = nullptr;
+    QLabel* PAN_Dichte = nullptr;
+    QLabel* PAN_Visk = nullptr;
+    QLabel* PAN_ViskDYN = nullptr;
+    QLabel* PAN_FluidTempDruck = nullptr;
+
+    QLabel* ResIs_Veloc = nullptr;
+    QLabel* ResIs_VOLUME = nullptr;
+    QLabel* ResIs_MassFL = nullptr;
+    QLabel* ResIs_IDM = nullptr;
+    QLabel* ResIs_QUER = nullptr;
+    QLabel* ResIs_Dichte = nullptr;
+
+    QCheckBox* FIX_VELOC = nullptr;
+    QCheckBox* FIX_Quer = nullptr;
+    QCheckBox* FIX_Volume = nullptr;
+
+    QComboBox* COM_Material = nullptr;
+    QComboBox* COM_Medium = nullptr;
+    QPushButton* MediInfoButton = nullptr;
+    QPushButton* MateriInfiButton = nullptr;
+    QPushButton* BUT_EditRohrgeometrie = nullptr;
+
+    QFrame* KalfaktorPane = nullptr;
+    QFrame* Bevel_Profil = nullptr;
+    QLabel* ShLab_LamiTurbo = nullptr;
+    QLabel* ShLab_Veloc = nullptr;
+    QLabel* ShLab_Kalfaktor = nullptr;
+    QLabel* ShLab_Reynold = nullptr;
+    QPushButton* HOTSPOT_Kalfaktor = nullptr;
+    QLabel* LAB_SimpleReynold = nullptr;
+    QLabel* ShLab_Reynold2 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* DerKalfaktor1 = nullptr;
+
+    QFrame* BACK_Berechnen = nullptr;
+    QPushButton* BUT_Berechnen = nullptr;
+    QPushButton* BUT_Application = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLabel* IMG_LOGO = nullptr;
+    QLabel* IMG_BrandolfLogo = nullptr;
+
+    // ---- Actions of the main menu.
+    QAction* ACT_OpenQVFile = nullptr;
+    QAction* ACT_SaveToQVFile = nullptr;
+    QAction* ACT_SaveAsDefault = nullptr;
+    QAction* ACT_Report = nullptr;
+    QAction* ACT_Beenden = nullptr;
+    QAction* ACT_EditRohrGeometrie = nullptr;
+    QAction* ACT_SensorAbstand = nullptr;
+    QAction* ACT_NormalizedVolumeflow = nullptr;
+    QAction* ACT_Standardwerte = nullptr;
+    QAction* ACT_DefaultFileOptions = nullptr;
+    QAction* ACT_SpracheENGLISH = nullptr;
+    QAction* ACT_SpracheGerman = nullptr;
+    QAction* ACT_ViskDynamic = nullptr;
+    QAction* ACT_ViskKinematic = nullptr;
+    QAction* ACT_Info = nullptr;
+
+    // ---- Operations.
+    // Runs the exit handler of the focused edit and keeps the focus there, so a typed value
+    // is taken over before anything reads the measuring point.
+    void CommitActiveEdit();
+    // The material and medium lists in the current name language.
+    void FillLibraryLists();
+    // Selects the list entry carrying id; an id the list does not hold selects the
+    // other-material / other-medium entry.
+    static void SelectListId(QComboBox* list, int id);
+    // Hands the line to the flow-profile dialog.
+    void SendLineParams();
+    // The flow-profile dialog and its adopt buttons.
+    void HOTSPOT_KalfaktorClick();
+    void ShowMediumInfo();
+    void ShowMaterialInfo();
+    void ACT_EditRohrGeometrieExecute();
+    void ACT_ViskDynamicExecute();
+    void ACT_ViskKinematicExecute();
+
+    // The edit and unit box of a quantity (no unit box for the pressure).
+    QLineEdit* EditOf(TQuantity quantity) const { return edits_[static_cast<int>(quantity)]; }
+    QComboBox* UnitBoxOf(TQuantity quantity) const { return unitBoxes_[static_cast<int>(quantity)]; }
+    QLabel* PanelLabel(TPanel panel) const { return panels_[static_cast<int>(panel)]; }
+
+    // ---- IMeasuringPointView.
+    void EditWritten(TQuantity quantity, const QString& text) override;
+    void UnitSelected(TQuantity quantity, int unitIndex) override;
+    void MediumSelectionChanged(int id) override;
+    void MaterialSelectionChanged(int id) override;
+    void HoldChanged(THold hold) override;
+    void MarkersChanged(const TMarkerState& state) override;
+    void PressureGroupVisibilityChanged(bool visible) override;
+    void DisplaysRefreshed() override;
+    void FlowProfileLimitsReset() override;
+
+protected:
+    void FormCreate(const QString& programPath);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateActions();
+    void ConnectHandlers();
+    void FillUnitBox(TQuantity quantity);
+    void FillVolumeUnitBox();
+    QLineEdit* AddEdit(TQuantity quantity, const char* name);
+    QComboBox* AddUnitBox(TQuantity quantity, const char* name);
+    QLabel* AddPanel(TPanel panel, const char* name);
+
+    // Exit and enter handlers.
+    void ExitHandler(TQuantity quantity);
+    void EnterHandler(QLineEdit* edit);
+    void ApplyInputResult(TQuantity quantity, const TInputResult& result);
+    void FocusBackTo(QLineEdit* edit);
+    // AnyINP_ESC: Enter commits, Esc restores; true when the key was handled.
+    bool AnyINP_ESC(QLineEdit* edit, int key);
+    // FormKeyDown: PageUp/PageDown step the focused edit's unit; true when handled.
+    bool FormKeyDown(QLineEdit* edit, int key);
+    void FIXCLICK(QCheckBox* sender, bool checked);
+    void UnitBoxChanged(TQuantity quantity);
+    void COM_MediumChange();
+    void COM_MaterialChange();
+    void COM_MaterialDropDown();
+    void FormActivate();
+    void SetEditColor(QWidget* control, TEditColor color);
+    int QuantityIndexOfEdit(const QObject* edit) const;
+
+    std::array<QLineEdit*, QuantityCount> edits_{};
+    std::array<QComboBox*, QuantityCount> unitBoxes_{};
+    std::array<QLabel*, PanelCount> panels_{};
+    bool syncing_ = false;          // the window writes model state into controls
+    bool focusBackPending_ = false;
+    bool focusingBack_ = false;
+};
+
+// The main window the application created at start (nullptr before).
+TXmeCalcDlg* XmeCalcDlg();
