@@ -1,0 +1,7 @@
+# Tests of the flow calculator's engineering (no widgets).
+qv_gtest(calculator_core_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ProfileFactorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HoldMarkersTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointTest.cpp
+  LIBS qv_calculator_core)
