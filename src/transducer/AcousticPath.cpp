@@ -28,6 +28,13 @@ double EvalSpeed(const tCoeffSet& set, double T, double p, bool& ok)
     return value;
 }
 
+// A constant coefficient set of a value the user typed; a value that is not finite counts
+// as none given.
+tCoeffSet ConstantSet(double value)
+{
+    return MakeCoeffSet(1, {std::isfinite(value) ? value : 0.0});
+}
+
 }  // namespace
 
 bool IsTotalReflection(const tQuadrant& q, double snellInvariant)
@@ -79,29 +86,31 @@ void tAcousticPath::LoadQuadrantProperties()
 {
     // Wedge: the library material, else the mean of the two catalogue speeds.
     if (!hasSensor_ || !GetMaterialSoundSpeed(sensor_.MaterDESC, WaveLongitudinal, wedgeSet_))
-        wedgeSet_ = MakeCoeffSet(1, {(static_cast<long double>(sensor_.WedgeC1) + sensor_.WedgeC2) / 2.0L});
+        wedgeSet_ = ConstantSet((sensor_.WedgeC1 + sensor_.WedgeC2) / 2.0);
 
     // Snell invariant: the wedge polynomial divided by sin(incidence), term by term.
     invariantSet_ = tCoeffSet{};
     invariantSet_.FormulaType = 1;
     const double sinIncidence = std::sin(sensor_.EinstrahlWinkel * DegToRad);
     if (std::isfinite(sinIncidence) && sinIncidence > 0.0) {
-        for (int k = 0; k < 5; ++k)
-            invariantSet_.SetCoeff(k, wedgeSet_.Coeff(k) / sinIncidence);
+        for (int k = 0; k < 5; ++k) {
+            const long double coefficient = wedgeSet_.Coeff(k) / sinIncidence;
+            invariantSet_.SetCoeff(k, std::isfinite(coefficient) ? coefficient : 0.0L);
+        }
     }
 
     if (!GetMaterialSoundSpeed(Input.WallMaterial, WaveDefault, wallSet_))
-        wallSet_ = MakeCoeffSet(1, {Input.WallSpeed});
+        wallSet_ = ConstantSet(Input.WallSpeed);
     if (!GetMaterialSoundSpeed(Input.LiningMaterial, WaveDefault, liningSet_))
-        liningSet_ = MakeCoeffSet(1, {Input.LiningSpeed});
+        liningSet_ = ConstantSet(Input.LiningSpeed);
 
     tMediumRec medium;
     if (GetMedium(Input.Medium, medium)) {
         mediumSet_ = medium.SoundSpeed;
         viscositySet_ = medium.KinViscosity;
     } else {
-        mediumSet_ = MakeCoeffSet(1, {Input.MediumSpeed});
-        viscositySet_ = MakeCoeffSet(1, {Input.Viscosity});
+        mediumSet_ = ConstantSet(Input.MediumSpeed);
+        viscositySet_ = ConstantSet(Input.Viscosity);
     }
 
     pressure_ = Input.Pressure == 0.0 ? 1.0 : Input.Pressure;

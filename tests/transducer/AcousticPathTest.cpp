@@ -294,6 +294,10 @@ TEST(AcousticPath, MissingSoundSpeedsAreReportedNotComputed)
     EXPECT_EQ(lining.Recalculate().Status, tPathStatus::MissingValue);
     lining.Input.LiningSpeed = -100.0;
     EXPECT_EQ(lining.Recalculate().Status, tPathStatus::MissingValue);
+    lining.Input.LiningSpeed = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(lining.Recalculate().Status, tPathStatus::MissingValue);
+    lining.Input.LiningSpeed = 1800.0;
+    EXPECT_EQ(lining.Recalculate().Status, tPathStatus::Valid);
     // Other medium without a speed.
     tAcousticPath medium = SteelWaterPipe();
     medium.Input.Medium = 10000;
