@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -27,16 +28,41 @@ constexpr int kNoDecimalLimit = INT_MAX / 4;
 // first: "d.ddde±x".
 Decimal PrintedDigits(long double magnitude, int precision)
 {
-    std::vector<char> buffer(static_cast<size_t>(precision) + 32);
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*Le", precision, magnitude);
+    char small[96];
+    std::vector<char> large;
+    char* buffer = small;
+    size_t size = sizeof small;
+    if (static_cast<size_t>(precision) + 32 > size) {
+        large.resize(static_cast<size_t>(precision) + 32);
+        buffer = large.data();
+        size = large.size();
+    }
+    const int length = std::snprintf(buffer, size, "%.*Le", precision, magnitude);
+    const char* text = buffer;
     Decimal d;
-    const char* text = buffer.data();
     const char* e = std::find(text, text + length, 'e');
     d.digits.push_back(text[0]);
     if (e - text > 2)
         d.digits.append(text + 2, e);
     d.exponent = std::atoi(e + 1) + 1;
     return d;
+}
+
+// The number of significant digits of the exact decimal expansion of a positive value whose
+// first digit stands at `exponent` (0.d * 10^exponent), or an upper bound of it: a binary
+// fraction with b bits after the point has exactly b decimals.
+int ExactDigitCount(long double magnitude, int exponent)
+{
+    static_assert(LDBL_MANT_DIG <= 64, "the mantissa must fit 64 bits");
+    int binaryExponent = 0;
+    const long double fraction = std::frexp(magnitude, &binaryExponent);
+    auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, LDBL_MANT_DIG));
+    int bitsAfterPoint = LDBL_MANT_DIG - binaryExponent;
+    while (bitsAfterPoint > 0 && (mantissa & 1u) == 0) {
+        mantissa >>= 1;
+        --bitsAfterPoint;
+    }
+    return std::max(exponent + std::max(bitsAfterPoint, 0), 1) + 1;
 }
 
 // Rounds halves away from zero at `keep` significant digits of a digit string.
@@ -48,7 +74,7 @@ void RoundDigits(Decimal& d, int keep, bool up)
             d.exponent += 1 - keep;
         return;
     }
-    d.digits.resize(static_cast<size_t>(keep));
+    d.digits.resize(static_cast<size_t>(keep), '0');
     if (up) {
         int i = keep - 1;
         while (i >= 0 && d.digits[static_cast<size_t>(i)] == '9') {
@@ -80,18 +106,19 @@ Decimal RoundedDecimal(long double value, int significant, int decimals)
 
     // 41 digits decide every case except a printed tail of exactly "5000...": that one may
     // be a true tie or printf's own rounding of a nearby value, so it is settled on the
-    // complete expansion (at most about 11500 digits for the smallest long double).
+    // complete expansion.
     constexpr int kProbeDigits = 40;
     Decimal probe = PrintedDigits(magnitude, kProbeDigits);
     int keep = std::min(significant, probe.exponent + std::min(decimals, kNoDecimalLimit));
-    if (keep < 0) {
+    if (keep < 0)
         return d;
-    }
-    auto tail = [&](const Decimal& x) { return x.digits.substr(static_cast<size_t>(keep)); };
+    auto tail = [&](const Decimal& x) {
+        return static_cast<size_t>(keep) < x.digits.size() ? x.digits.substr(static_cast<size_t>(keep)) : std::string();
+    };
     std::string rest = tail(probe);
     bool up = !rest.empty() && rest[0] >= '5';
     if (!rest.empty() && rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string::npos) {
-        probe = PrintedDigits(magnitude, 11600);
+        probe = PrintedDigits(magnitude, ExactDigitCount(magnitude, probe.exponent) - 1);
         keep = std::min(significant, probe.exponent + std::min(decimals, kNoDecimalLimit));
         if (keep < 0)
             return d;
@@ -274,7 +301,9 @@ QString Format(const QString& pattern, std::initializer_list<FormatArg> args)
         const FormatArg& arg = take();
         if (arg.kind() != FormatArg::Integer)
             FormatError(pattern);
-        return static_cast<int>(arg.integer());
+        // Widths and precisions beyond any sensible text are cut, so a wild argument cannot
+        // ask for gigabytes of padding.
+        return static_cast<int>(std::clamp(arg.integer(), -100000LL, 100000LL));
     };
 
     QString out;
