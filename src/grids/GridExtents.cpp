@@ -30,8 +30,13 @@ void TGridExtents::Set(int index, int value, int count, int defaultValue)
 
 void TGridExtents::Resize(int newCount, int defaultValue)
 {
-    if (values_)
-        Modify(Size(), newCount - Size(), defaultValue);
+    if (!values_)
+        return;
+    if (newCount < 0)
+        RaiseGridError(GridMessages::TooManyDeleted);
+    if (newCount >= MaxCount)
+        RaiseGridError(GridMessages::GridTooLarge);
+    values_->resize(static_cast<std::size_t>(newCount), defaultValue);
 }
 
 void TGridExtents::Modify(int index, int amount, int defaultValue)

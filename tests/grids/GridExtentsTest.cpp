@@ -1,0 +1,158 @@
+#include "grids/GridErrors.h"
+#include "grids/GridExtents.h"
+#include "grids/GridGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString MessageOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const EInvalidGridOperation& e) {
+        return e.Message();
+    }
+    return QStringLiteral("<no exception>");
+}
+
+TEST(GridExtents, AbsentArrayReadsDefaultAndFirstWriteCreatesCountEntries)
+{
+    TGridExtents e;
+    EXPECT_FALSE(e.Exists());
+    EXPECT_EQ(e.Get(3, 64), 64);
+    e.Set(2, 10, 5, 64);
+    ASSERT_TRUE(e.Exists());
+    EXPECT_EQ(e.Size(), 5);
+    EXPECT_EQ(e.Get(2, 64), 10);
+    EXPECT_EQ(e.Get(0, 64), 64);
+    EXPECT_EQ(e.Get(7, 99), 99);  // beyond the array: the default
+    EXPECT_EQ(e.Get(-1, 99), 99);
+}
+
+TEST(GridExtents, OutOfRangeWritesFailAndChangeNothing)
+{
+    TGridExtents e;
+    EXPECT_EQ(MessageOf([&] { e.Set(5, 1, 5, 64); }), GridMessages::IndexOutOfRange);
+    EXPECT_EQ(MessageOf([&] { e.Set(-1, 1, 5, 64); }), GridMessages::IndexOutOfRange);
+    EXPECT_FALSE(e.Exists());
+    e.Set(0, 7, 3, 64);
+    EXPECT_EQ(MessageOf([&] { e.Move(0, 3, 3, 64); }), GridMessages::IndexOutOfRange);
+    EXPECT_EQ(MessageOf([&] { e.Move(-1, 0, 3, 64); }), GridMessages::IndexOutOfRange);
+    EXPECT_EQ(e.Get(0, 64), 7);
+}
+
+TEST(GridExtents, ResizeKeepsEntriesFillsDefaultsAndRejectsBadCounts)
+{
+    TGridExtents e;
+    e.Resize(10, 64);  // absent: stays absent
+    EXPECT_FALSE(e.Exists());
+    e.Set(1, 5, 3, 64);
+    e.Resize(6, 30);
+    EXPECT_EQ(e.Size(), 6);
+    EXPECT_EQ(e.Get(1, 0), 5);
+    EXPECT_EQ(e.Get(5, 0), 30);
+    EXPECT_EQ(MessageOf([&] { e.Resize(-1, 0); }), GridMessages::TooManyDeleted);
+    EXPECT_EQ(MessageOf([&] { e.Resize(TGridExtents::MaxCount, 0); }), GridMessages::GridTooLarge);
+    EXPECT_EQ(e.Size(), 6);
+    e.Resize(2, 0);
+    EXPECT_EQ(e.Size(), 2);
+    EXPECT_EQ(e.Get(1, 0), 5);
+}
+
+TEST(GridExtents, ModifyInsertsAndRemovesAtAnIndex)
+{
+    TGridExtents e;
+    e.Set(0, 1, 3, 0);
+    e.Set(1, 2, 3, 0);
+    e.Set(2, 3, 3, 0);
+    e.Modify(1, 2, 9);
+    EXPECT_EQ(e.Size(), 5);
+    EXPECT_EQ(e.Get(1, 0), 9);
+    EXPECT_EQ(e.Get(3, 0), 2);
+    e.Modify(0, -2, 0);
+    EXPECT_EQ(e.Size(), 3);
+    EXPECT_EQ(e.Get(0, 0), 9);
+    EXPECT_EQ(MessageOf([&] { e.Modify(4, 1, 0); }), GridMessages::IndexOutOfRange);
+    EXPECT_EQ(MessageOf([&] { e.Modify(2, -2, 0); }), GridMessages::TooManyDeleted);
+    EXPECT_EQ(e.Size(), 3);
+}
+
+TEST(GridExtents, MoveShiftsTheEntriesBetween)
+{
+    TGridExtents e;
+    for (int i = 0; i < 5; ++i)
+        e.Set(i, 10 + i, 5, 0);
+    e.Move(0, 3, 5, 0);
+    EXPECT_EQ((std::vector<int>{e.Get(0, 0), e.Get(1, 0), e.Get(2, 0), e.Get(3, 0), e.Get(4, 0)}),
+              (std::vector<int>{11, 12, 13, 10, 14}));
+    e.Move(4, 1, 5, 0);
+    EXPECT_EQ((std::vector<int>{e.Get(0, 0), e.Get(1, 0), e.Get(2, 0), e.Get(3, 0), e.Get(4, 0)}),
+              (std::vector<int>{11, 14, 12, 13, 10}));
+}
+
+TEST(GridExtents, PendingCountGrowsTheArrayBeforeWritingOrMoving)
+{
+    // Inside the update bracket the count can run ahead of the array.
+    TGridExtents e;
+    e.Set(0, 7, 3, 64);
+    e.Move(0, 8, 10, 64);
+    EXPECT_EQ(e.Size(), 10);
+    EXPECT_EQ(e.Get(8, 0), 7);
+    EXPECT_EQ(e.Get(0, 0), 64);
+    e.Set(14, 3, 15, 64);
+    EXPECT_EQ(e.Size(), 15);
+    EXPECT_EQ(e.Get(14, 0), 3);
+}
+
+TEST(GridGeometry, AxisBoundariesAndFullyVisibleCells)
+{
+    // Widths 10,20,30,40,50 with a 1-pixel line, 1 fixed cell, 70 pixels of client.
+    const int widths[] = {10, 20, 30, 40, 50};
+    auto ext = [&](int i) { return widths[i]; };
+    TGridAxisDrawInfo a = CalcAxisDrawInfo(ext, 1, 1, 5, 1, 70);
+    EXPECT_EQ(a.FixedBoundary, 11);
+    // 11 + 21 = 32, + 31 = 63 <= 71, + 41 = 104 > 71
+    EXPECT_EQ(a.LastFullVisibleCell, 2);
+    EXPECT_EQ(a.FullVisBoundary, 63);
+    EXPECT_EQ(a.GridBoundary, 70);
+    EXPECT_EQ(a.VisibleCount(), 2);
+    EXPECT_EQ(a.CellStart(0), 0);
+    EXPECT_EQ(a.CellStart(1), 11);
+    EXPECT_EQ(a.CellStart(3), 63);
+    EXPECT_EQ(a.CellStart(4), -1);
+    EXPECT_EQ(a.CellAt(5), 0);
+    EXPECT_EQ(a.CellAt(11), 1);
+    EXPECT_EQ(a.CellAt(69), 3);
+    EXPECT_EQ(a.CellAt(70), -1);
+
+    // Scrolled to cell 3: the cells 1 and 2 are gone.
+    TGridAxisDrawInfo s = CalcAxisDrawInfo(ext, 1, 1, 5, 3, 200);
+    EXPECT_EQ(s.CellStart(2), -1);
+    EXPECT_EQ(s.CellStart(3), 11);
+    EXPECT_EQ(s.GridBoundary, 11 + 41 + 51);  // ends with the last cell
+    EXPECT_EQ(s.LastFullVisibleCell, 4);
+}
+
+TEST(GridGeometry, LastCellMayTouchTheEdgeWithoutItsLine)
+{
+    // A cell counts as fully visible while its end (line included) is within extent + line.
+    auto ext = [](int) { return 9; };
+    TGridAxisDrawInfo a = CalcAxisDrawInfo(ext, 1, 0, 10, 0, 29);  // 3 cells of 10 = 30 <= 30
+    EXPECT_EQ(a.LastFullVisibleCell, 2);
+    TGridAxisDrawInfo b = CalcAxisDrawInfo(ext, 1, 0, 10, 0, 28);
+    EXPECT_EQ(b.LastFullVisibleCell, 1);
+}
+
+TEST(GridGeometry, MaxFirstCellFillsTheClientArea)
+{
+    auto ext = [](int) { return 24; };
+    // 1 fixed row of 25 pixels, 100 rows, client 120: (120 + 1 - 25) / 25 = 3 rows fit.
+    EXPECT_EQ(CalcMaxFirstCell(ext, 1, 1, 100, 120), 97);
+    // Everything fits: no scrolling.
+    EXPECT_EQ(CalcMaxFirstCell(ext, 1, 1, 4, 120), 1);
+    // Not even the last cell fits: it can still be scrolled to.
+    EXPECT_EQ(CalcMaxFirstCell([](int) { return 500; }, 1, 1, 10, 120), 9);
+}
+
+}  // namespace
