@@ -653,6 +653,17 @@ void TMeasuringPoint::ReleaseMedium()
         return;
     s_.MediumId = OtherMediumId;
     pending_.Medium = true;
+    ForgetInvalidProperties();
+}
+
+// The other medium's values are the user's: no library value can be missing for it.
+void TMeasuringPoint::ForgetInvalidProperties()
+{
+    if (s_.DensityInvalid || s_.ViscosityInvalid) {
+        s_.DensityInvalid = false;
+        s_.ViscosityInvalid = false;
+        RequestRefresh();
+    }
 }
 
 bool TMeasuringPoint::PointValid() const
@@ -988,6 +999,8 @@ void TMeasuringPoint::SetMediumSelection(int id)
     TBatch batch(*this);
     s_.MediumId = MediumListed(id, oemVariant_) ? id : OtherMediumId;
     pending_.Medium = true;
+    if (s_.MediumId == OtherMediumId)
+        ForgetInvalidProperties();
 }
 
 void TMeasuringPoint::SetMaterialSelection(int id)

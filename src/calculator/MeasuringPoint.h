@@ -403,6 +403,7 @@ private:
     void MassRule();
     void DensityChain();
     void ReleaseMedium();
+    void ForgetInvalidProperties();
     bool PointValid() const;
     TInputResult Reject(TQuantity quantity, const QString& message, bool replaceEmpty);
     QString Translate(const QString& text) const;

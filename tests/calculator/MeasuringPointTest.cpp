@@ -10,7 +10,14 @@
 #include <QMap>
 
 #include <cmath>
+#include <ostream>
 #include <random>
+
+// Readable texts in failure messages.
+void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -202,6 +209,24 @@ TEST_F(MeasuringPointTest, HoldRules)
     EXPECT_EQ(point.Velocity(), 4000.0);
     EXPECT_NEAR(point.VolumeFlow(), 4000.0 * 31415.9265, 0.5);
     EXPECT_DOUBLE_EQ(point.MassFlow(), point.VolumeFlow() * point.Density());
+}
+
+TEST_F(MeasuringPointTest, MassAndDensityRules)
+{
+    // Volume free: a mass flow gives the volume flow, and the volume flow the velocity.
+    EXPECT_TRUE(Commit(TQuantity::MassFlow, "56.48").Stored);
+    EXPECT_DOUBLE_EQ(point.VolumeFlow(), 56.48 / 3.6e-6 / point.Density());
+    EXPECT_EQ(point.Velocity(), std::nearbyint(point.VolumeFlow() / point.CrossSection()));
+    EXPECT_EQ(point.Velocity(), 2000.0);
+    EXPECT_EQ(Edit(TQuantity::Velocity), QStringLiteral("2.000"));
+
+    // Volume held: a density changes the mass flow only.
+    point.ClickHold(THold::Volume, true);
+    const double volume = point.VolumeFlow();
+    EXPECT_TRUE(Commit(TQuantity::Density, "500").Stored);
+    EXPECT_EQ(point.VolumeFlow(), volume);
+    EXPECT_EQ(point.Velocity(), 2000.0);
+    EXPECT_DOUBLE_EQ(point.MassFlow(), volume * 0.5);
 }
 
 TEST_F(MeasuringPointTest, EnteringAHeldEditReleasesIt)
@@ -417,6 +442,13 @@ TEST_F(MeasuringPointTest, MediumWithoutValidValuesKeepsTheLastOnes)
     EXPECT_TRUE(Commit(TQuantity::Temperature, "20").Stored);
     EXPECT_FALSE(point.DensityInvalid() || point.ViscosityInvalid());
     EXPECT_NE(point.Panel(TPanel::Dichte).Color, PanelRed);
+
+    // The other medium takes the values as they stand.
+    EXPECT_TRUE(Commit(TQuantity::Temperature, "290").Stored);
+    EXPECT_TRUE(point.DensityInvalid());
+    point.SelectMedium(10000);
+    EXPECT_FALSE(point.DensityInvalid() || point.ViscosityInvalid());
+    EXPECT_EQ(point.Panel(TPanel::Dichte).Caption, QStringLiteral("0.730 g/cm³"));
 }
 
 TEST_F(MeasuringPointTest, FailedProfileCalculationHidesTheResults)
