@@ -1,0 +1,58 @@
+#pragma once
+// A string grid that records what the grid family does through its overridable hooks.
+
+#include "grids/MyGrids.h"
+
+#include <QApplication>
+#include <QSet>
+#include <QString>
+#include <QTest>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+class ProbeGrid : public TMyStringGrid {
+public:
+    using TMyStringGrid::TMyStringGrid;
+    using TMyCustomGrid::AdjustSize;
+    using TMyCustomGrid::CanEditShow;
+    using TMyCustomGrid::MoveAnchor;
+    using TMyCustomGrid::ScrollTimerActive;
+    using TMyCustomGrid::ScrollTimerInterval;
+    using TMyCustomGrid::TimedScroll;
+
+    std::vector<std::pair<int, int>> sizeChanges;  // old counts per SizeChanged
+    std::vector<std::pair<int, int>> newCounts;    // counts seen inside SizeChanged
+    QSet<QPair<int, int>> painted;
+    int editLimit = 0;
+    std::function<bool(int, int)> selectable;
+
+protected:
+    void SizeChanged(int OldColCount, int OldRowCount) override
+    {
+        sizeChanges.emplace_back(OldColCount, OldRowCount);
+        newCounts.emplace_back(ColCount(), RowCount());
+        TMyStringGrid::SizeChanged(OldColCount, OldRowCount);
+    }
+    void DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawState AState) override
+    {
+        painted.insert({ACol, ARow});
+        TMyStringGrid::DrawCell(ACol, ARow, ARect, AState);
+    }
+    int GetEditLimit() override { return editLimit; }
+    bool SelectCell(int ACol, int ARow) override
+    {
+        return selectable ? selectable(ACol, ARow) : TMyStringGrid::SelectCell(ACol, ARow);
+    }
+};
+
+inline QString GridErrorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const EInvalidGridOperation& e) {
+        return e.Message();
+    }
+    return QStringLiteral("<no exception>");
+}
