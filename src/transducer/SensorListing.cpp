@@ -1,5 +1,6 @@
 #include "transducer/SensorListing.h"
 
+#include "transducer/OemVariant.h"
 #include "transducer/SensorCatalogue.h"
 
 #include <algorithm>
@@ -32,6 +33,11 @@ tSensorListing BuildSensorListing(bool oemVariant, bool allEntries)
     }
     listing.DefaultItem = defaultItem >= 0 ? defaultItem : 0;
     return listing;
+}
+
+tSensorListing BuildSensorListing()
+{
+    return BuildSensorListing(IsOemVariant != 0);
 }
 
 int ComboIndexOfType(const tSensorListing& listing, std::uint8_t typeCode)

@@ -23,6 +23,8 @@ struct tSensorListing {
 // BrandolfVisible under BrandolfName, otherwise those flagged OwnVisible under CBXname.
 // With allEntries every entry is listed under CBXname whatever the variant.
 tSensorListing BuildSensorListing(bool oemVariant, bool allEntries = false);
+// The listing of the variant the program runs as (IsOemVariant).
+tSensorListing BuildSensorListing();
 
 // The listed item whose entry has the type code; -1 when none.
 int ComboIndexOfType(const tSensorListing& listing, std::uint8_t typeCode);

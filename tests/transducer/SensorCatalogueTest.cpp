@@ -17,8 +17,6 @@ TEST(SensorCatalogue, TypeCodesAreUniqueAndCodeFourIsMissing)
     for (const tSensorDatenTableItem& e : SensorCatalogue) {
         EXPECT_TRUE(codes.insert(e.TypeCode).second) << int{e.TypeCode};
         defaults += e.DefaultChoice;
-        EXPECT_FALSE(e.CBXname.isEmpty());
-        EXPECT_FALSE(e.BrandolfName.isEmpty());
     }
     EXPECT_EQ(codes, (std::set<int>{1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
     EXPECT_EQ(defaults, 1);
@@ -34,14 +32,6 @@ TEST(SensorCatalogue, FindSensorIndexFallsBackToTheFirstEntry)
     EXPECT_EQ(FindSensorIndex(4), 0);
     EXPECT_EQ(FindSensorIndex(15), 0);
     EXPECT_EQ(FindSensorIndex(255), 0);
-}
-
-TEST(SensorCatalogue, HotVariantsReachHigherThanTheirStandardType)
-{
-    EXPECT_GT(Entry(FindSensorIndex(7)).Temp.bis, Entry(FindSensorIndex(6)).Temp.bis);
-    EXPECT_GT(Entry(FindSensorIndex(12)).Temp.bis, Entry(FindSensorIndex(11)).Temp.bis);
-    EXPECT_EQ(Entry(FindSensorIndex(12)).Temp.bis, 200.0);
-    EXPECT_EQ(Entry(FindSensorIndex(11)).Temp.bis, 130.0);
 }
 
 TEST(SensorCatalogue, FrequencyClassComesFromToleranz)
@@ -95,6 +85,16 @@ TEST(SensorListing, PartnerVariantListsItsSevenEntriesUnderThePartnerNames)
     EXPECT_EQ(listing.OfferedTypes & (1u << 14), 0u);
 }
 
+TEST(SensorListing, FollowsThePartnerBrandFlag)
+{
+    const std::uint8_t saved = IsOemVariant;
+    IsOemVariant = 1;
+    EXPECT_EQ(Indices(BuildSensorListing()), Indices(BuildSensorListing(true)));
+    IsOemVariant = 0;
+    EXPECT_EQ(Indices(BuildSensorListing()), Indices(BuildSensorListing(false)));
+    IsOemVariant = saved;
+}
+
 TEST(SensorListing, AllEntriesListsTheWholeCatalogueUnderTheOwnNames)
 {
     for (bool oem : {false, true}) {
@@ -123,11 +123,6 @@ TEST(SensorListing, ComboIndexAndTypeCodeOfItems)
     EXPECT_EQ(SensorTypeCodeOfItem(partner, 0), 3);
     EXPECT_EQ(SensorTypeCodeOfItem(own, -1), 0);
     EXPECT_EQ(SensorTypeCodeOfItem(own, 12), 0);
-}
-
-TEST(OemVariant, StartsAsTheOwnVariant)
-{
-    EXPECT_EQ(IsOemVariant, 0);
 }
 
 }  // namespace

@@ -107,14 +107,6 @@ TEST(RecommendSensorType, SmallBandWithoutTheEightMegahertzHead)
     EXPECT_EQ(Recommend(Steel, 14.99, 20.0, OwnOffer), 14);
 }
 
-TEST(RecommendSensorType, BothBrandVariantsAgreeAboveTheSmallBand)
-{
-    for (double d : {15.06, 80.06, 2200.06, 6000.04}) {
-        EXPECT_EQ(Recommend(Plastic, d, 20.0, OwnOffer), Recommend(Plastic, d, 20.0, PartnerOffer))
-            << d;
-    }
-}
-
 TEST(RecommendSensorType, TooHotChoosesTheHotVariantAndTooColdKeepsTheStandard)
 {
     std::uint32_t status = 0;
