@@ -94,7 +94,6 @@ void NotImplemented()
         QGuiApplication::restoreOverrideCursor();
     MessageRequest request;
     request.parent = QApplication::activeWindow();
-    request.caption = QCoreApplication::translate("CEConst", "Information");
     request.text = SNotImplemented();
     request.kind = MessageKind::Information;
     ShowMessage(request);
