@@ -1,7 +1,9 @@
 #pragma once
 // Number text as the original run-time library wrote it, not as printf does:
 // - the decimal text is rounded halves away from zero on the exact decimal expansion of
-//   the binary value (78.5 with 0 decimals gives "79", 0.25 with 1 decimal gives "0.3");
+//   the binary value (78.5 with 0 decimals gives "79", 0.25 with 1 decimal gives "0.3",
+//   1.005 with 2 decimals gives "1.00" because the double lies below 1.005); at most 18
+//   significant digits are ever written, further digits are zeros;
 // - separators come from FormatSettings();
 // - exponents are written "E" with a sign only when negative and without leading zeros in
 //   general format, "E+ddd"/"E-ddd" (at least three digits) in exponent format.
@@ -16,10 +18,15 @@ enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 // - ffGeneral: shortest text with at most `precision` significant digits; fixed notation
 //   when the value's integer digits do not exceed the precision and |value| >= 0.00001,
 //   scientific otherwise ("1E20", "1.5E-7"); trailing zeros and a bare separator removed.
+//   Both tests apply to the value after rounding to `precision` digits (0.00001 gives
+//   "0.00001", 0.0000099 gives "9.9E-6", 999999999999999.9 gives "1E15").
+//   `digits` (0..4) is the minimum number of exponent digits.
 // - ffExponent: "-d.dddE+ddd" with `precision` significant digits, `digits` (0..4) minimum
 //   exponent digits.
-// - ffFixed: `digits` decimals; when the value has more integer digits than `precision`,
-//   ffGeneral-style scientific notation is used instead.
+// - ffFixed: `digits` decimals; when the value, rounded to them, has more integer digits
+//   than `precision`, the ffGeneral text with `precision` digits is used instead
+//   (123456789.0 with precision 8 gives "1.2345679E8"). A value that rounds to zero has
+//   no minus sign.
 // - ffNumber: as ffFixed with thousands separators.
 // - ffCurrency: as ffNumber (the program never shows currency).
 // precision is clamped to 1..18 (long double), digits to 0..18. NaN gives "NAN", infinities

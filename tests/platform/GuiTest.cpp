@@ -1,7 +1,6 @@
 #include "platform/Application.h"
 #include "platform/Colors.h"
 #include "platform/Exceptions.h"
-#include "platform/MessageBeep.h"
 #include "platform/MessageBox.h"
 #include "QStringPrinter.h"
 
@@ -114,24 +113,6 @@ TEST_F(PlatformGui, OnExceptionReplacesTheBox)
     Deliver([] { Abort(); });
     EXPECT_EQ(seen, "custom");
     EXPECT_TRUE(shown.empty());
-}
-
-TEST_F(PlatformGui, BeepsAreCountedThroughTheApplication)
-{
-    ResetMessageBeepCount();
-    MessageBeep(0xFFFF);
-    EXPECT_EQ(MessageBeepCount(), 1);
-}
-
-TEST_F(PlatformGui, MessageHookAnswers)
-{
-    answer = false;
-    MessageRequest question;
-    question.text = "Sure?";
-    question.yesNo = true;
-    EXPECT_FALSE(ShowMessage(question));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "Sure?");
 }
 
 TEST_F(PlatformGui, RealBoxReturnsTheButton)

@@ -97,6 +97,7 @@ TEST_F(NumberFormat, GeneralChoosesFixedOrScientific)
     EXPECT_EQ(FloatToStr(1e20), "1E20");
     EXPECT_EQ(FloatToStr(1e15), "1E15");
     EXPECT_EQ(FloatToStr(999999999999999.0), "999999999999999");
+    EXPECT_EQ(FloatToStr(999999999999999.9), "1E15");
     EXPECT_EQ(FloatToStr(1.5e-7), "1.5E-7");
     EXPECT_EQ(FloatToStr(0.00001), "0.00001");
     EXPECT_EQ(FloatToStr(-0.00001), "-0.00001");
