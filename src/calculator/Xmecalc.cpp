@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -183,12 +184,12 @@ void TXmeCalcDlg::CreateControls()
 
     // One row: caption, "=?" marker, edit, unit box (or unit text), value panel.
     auto row = [&](QWidget* parent, const QString& caption, QLabel* marker, QLineEdit* editField,
-                   QWidget* unit, QLabel* panel) {
+                   QWidget* unit, QLabel* panel, int captionWidth = 0) {
         auto* widget = new QWidget(parent);
         auto* line = new QHBoxLayout(widget);
         line->setContentsMargins(0, 0, 0, 0);
         auto* text = new QLabel(caption, widget);
-        text->setFixedWidth(columns.Caption);
+        text->setFixedWidth(captionWidth > 0 ? captionWidth : columns.Caption);
         line->addWidget(text);
         auto* markerSlot = new QWidget(widget);
         const int markerWidth = fontMetrics().horizontalAdvance(QStringLiteral("=?")) + 6;
@@ -303,6 +304,8 @@ void TXmeCalcDlg::CreateControls()
         materialRow->addWidget(MateriInfiButton);
         BUT_EditRohrgeometrie = new QPushButton(QStringLiteral("Rohr-Geometrie"), GRP_DasRohr);
         BUT_EditRohrgeometrie->setObjectName(QStringLiteral("BUT_EditRohrgeometrie"));
+        BUT_EditRohrgeometrie->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+        BUT_EditRohrgeometrie->setToolTip(QStringLiteral("Rohr-Geometrie"));
         materialRow->addWidget(BUT_EditRohrgeometrie);
         pipe->addLayout(materialRow);
     }
@@ -396,13 +399,14 @@ void TXmeCalcDlg::CreateControls()
     PAN_ReynoldInGRPMedium->hide();
 
     // ---- The flow.
+    const int flowCaption = fontMetrics().horizontalAdvance(QStringLiteral("Q ")) + 8;
     auto flowGroup = [&](QGroupBox*& group, const char* name, const QString& title, const QString& caption,
                          QLabel* mark, QLineEdit* editField, QComboBox* unit, QLabel* panel, QCheckBox* hold) {
         group = new QGroupBox(title, this);
         group->setObjectName(QString::fromLatin1(name));
         group->installEventFilter(this);
         auto* box = new QVBoxLayout(group);
-        box->addWidget(row(group, caption, mark, editField, unit, panel));
+        box->addWidget(row(group, caption, mark, editField, unit, panel, flowCaption));
         if (hold) {
             auto* holdRow = new QHBoxLayout;
             holdRow->addStretch();
@@ -881,8 +885,19 @@ bool TXmeCalcDlg::FormKeyDown(QLineEdit* edit, int key)
     if (key != Qt::Key_PageUp && key != Qt::Key_PageDown)
         return false;
     const int index = QuantityIndexOfEdit(edit);
-    if (index >= 0 && unitBoxes_[index])
-        Point.StepUnit(static_cast<TQuantity>(index), key == Qt::Key_PageUp ? -1 : +1);
+    QComboBox* box = index >= 0 ? unitBoxes_[index] : nullptr;
+    if (!box)
+        return true;
+    // The step follows the box's own order (the volume-flow box lists its units out of
+    // table order), then the box's change handler rewrites the edit.
+    const int position = box->currentIndex() + (key == Qt::Key_PageUp ? -1 : +1);
+    if (position < 0 || position >= box->count())
+        return true;
+    {
+        const QSignalBlocker block(box);
+        box->setCurrentIndex(position);
+    }
+    UnitBoxChanged(static_cast<TQuantity>(index));
     return true;
 }
 

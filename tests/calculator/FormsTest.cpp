@@ -1,0 +1,683 @@
+// The calculator's forms driven as a user would: the main window with its standard point,
+// typed input, range errors, unit keys, hold boxes and the medium list; the form registry;
+// the base form's translation helpers; and the flow-profile dialog.
+
+#include "calculator/FormRegistry.h"
+#include "calculator/MultForm.h"
+#include "calculator/OemDetect.h"
+#include "calculator/Reynlimi.h"
+#include "calculator/Xmecalc.h"
+#include "calculator/D_InputUserValue.h"
+#include "calculator/D_NormVolume.h"
+#include "calculator/Medieninfo.h"
+#include "calculator/NamensListe.h"
+#include "calculator/Rohgeometrie.h"
+#include "calculator/shells/D_ErrorDiagramm.h"
+#include "calculator/shells/D_SensorAbstand.h"
+#include "calculator/shells/d_reportform.h"
+#include "components/CESpin.h"
+#include "platform/FormatSettings.h"
+#include "platform/MessageBeep.h"
+#include "transducer/OemVariant.h"
+#include "translation/MlDictionary.h"
+#include "translation/MlTranslator.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// A dictionary with fixed entries; counts its lookups.
+class FakeDictionary : public TMlDictionary {
+public:
+    QString Translate(const QString& text) const override
+    {
+        ++lookups;
+        lastKey = text;
+        return entries.value(text, text);
+    }
+    int LanguageCount() const override { return int(ids.size()); }
+    int PrimaryLanguageId(int index) const override { return ids.value(index); }
+    int Language() const override { return language; }
+    void SetLanguage(int index) override { language = index; }
+
+    QMap<QString, QString> entries;
+    QList<int> ids{7, 7, 9};  // native German, German, English
+    int language = 0;
+    mutable int lookups = 0;
+    mutable QString lastKey;
+};
+
+const QColor kRed(255, 0, 0);
+
+QColor TextColor(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+QColor BaseColor(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::Base);
+}
+
+}  // namespace
+
+class FormsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormatSettingsScope> formats_;
+    std::unique_ptr<TFormRegistry> forms_;
+    TXmeCalcDlg* window_ = nullptr;
+
+    // Shows the main window active, so focus changes reach its edits.
+    void ShowWindow()
+    {
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+    }
+
+    // Replaces the edit's text as typed and moves the focus on to `next`.
+    void TypeAndLeave(QLineEdit* edit, const QString& text, QWidget* next)
+    {
+        edit->setFocus(Qt::TabFocusReason);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        next->setFocus(Qt::TabFocusReason);
+    }
+
+    void ChooseMedium(int id)
+    {
+        const int index = window_->COM_Medium->findData(id);
+        QVERIFY(index >= 0);
+        window_->COM_Medium->setCurrentIndex(index);
+        emit window_->COM_Medium->activated(index);
+    }
+
+private slots:
+    void init()
+    {
+        formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings());
+        SetMessageBeepHandler(nullptr);
+        IsOemVariant = 0;
+        forms_ = std::make_unique<TFormRegistry>();
+        forms_->CreateForms();
+        window_ = XmeCalcDlg();
+        QVERIFY(window_);
+        ResetMessageBeepCount();
+    }
+
+    void cleanup()
+    {
+        forms_.reset();
+        formats_.reset();
+        window_ = nullptr;
+    }
+
+    // ---------------------------------------------------------------- start-up
+
+    void formsAreCreatedInTheirOrderAndReachedThroughTheRegistry()
+    {
+        const auto& forms = forms_->Forms();
+        QCOMPARE(int(forms.size()), 10);
+        QVERIFY(dynamic_cast<TXmeCalcDlg*>(forms[0]));
+        QVERIFY(dynamic_cast<TReynolDLG*>(forms[1]));
+        QVERIFY(dynamic_cast<TDLG_MedienInfo*>(forms[2]));
+        QVERIFY(dynamic_cast<TDLG_Namensliste*>(forms[3]));
+        QVERIFY(dynamic_cast<TDLG_Rohrgeometrie*>(forms[4]));
+        QVERIFY(dynamic_cast<TDLG_InputUserValue*>(forms[5]));
+        QVERIFY(dynamic_cast<TDLG_reportform*>(forms[6]));
+        QVERIFY(dynamic_cast<TDLG_ErrorDiagram*>(forms[7]));
+        QVERIFY(dynamic_cast<TDLG_NormVolume*>(forms[8]));
+        QVERIFY(dynamic_cast<TDLG_SensorAbstand*>(forms[9]));
+        QCOMPARE(ReynolDLG(), forms[1]);
+        QCOMPARE(DLG_SensorAbstand(), forms[9]);
+        // Every form carries its translator and the hidden button panel.
+        for (TMultilingualForm* form : forms) {
+            QVERIFY(form->Translator);
+            QVERIFY(form->Panel_BUTTONS->isHidden());
+            QCOMPARE(form->Panel_BUTTONS->objectName(), QStringLiteral("Panel_BUTTONS"));
+        }
+        forms_.reset();
+        QCOMPARE(XmeCalcDlg(), nullptr);
+        QCOMPARE(ReynolDLG(), nullptr);
+    }
+
+    void mainWindowCreatedAloneFindsNoOtherForm()
+    {
+        // The main window is created first: it must work before the flow-profile dialog
+        // exists (firmware limits), and its standard point is complete.
+        TFormRegistry alone;
+        auto* window = alone.CreateForm<TXmeCalcDlg>();
+        QCOMPARE(ReynolDLG(), nullptr);
+        QCOMPARE(window->INP_veloc->text(), QStringLiteral("1.000"));
+        QVERIFY(window->ShLab_LamiTurbo->text().contains(QStringLiteral("TURBOLENTE")));
+    }
+
+    void partnerBrandIsChosenByTheStartedName()
+    {
+        IsOemVariant = 0;
+        QVERIFY(DetectOemVariant(QStringLiteral("/opt/quelvar/Quelvar")));
+        QCOMPARE(int(IsOemVariant), 0);
+        QVERIFY(DetectOemVariant(QStringLiteral("brandolflow.exe.bak")));
+        QVERIFY(DetectOemVariant(QStringLiteral("/brandolflow/Quelvar")));
+        QCOMPARE(int(IsOemVariant), 0);
+        QVERIFY(!DetectOemVariant(QStringLiteral("/usr/bin/brandolflow")));
+        QCOMPARE(int(IsOemVariant), 1);
+        IsOemVariant = 0;
+        QVERIFY(!DetectOemVariant(QStringLiteral("C:\\Programs\\BrandolFlow.EXE")));
+        QCOMPARE(int(IsOemVariant), 1);
+        IsOemVariant = 0;
+    }
+
+    void partnerBrandWindowShowsItsLogoAndMediumSelection()
+    {
+        TFormRegistry own;
+        auto* window = own.CreateForm<TXmeCalcDlg>();
+        window->deleteLater();
+        TXmeCalcDlg oem(QStringLiteral("BRANDOLFLOW"));
+        QVERIFY(oem.IMG_LOGO->isHidden());
+        QVERIFY(!oem.IMG_BrandolfLogo->isHidden());
+        QVERIFY(oem.BACK_Berechnen->isHidden());
+        QCOMPARE(oem.COM_Medium->findData(10037), -1);
+        QVERIFY(oem.COM_Medium->findData(10045) < 0);
+        QVERIFY(oem.COM_Medium->findData(10040) >= 0);
+        QVERIFY(oem.COM_Medium->count() < window->COM_Medium->count());
+        IsOemVariant = 0;
+    }
+
+    // ---------------------------------------------------------------- standard point
+
+    void standardPointIsShown()
+    {
+        QCOMPARE(window_->INP_Quer->text(), QStringLiteral("78.5"));
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("1.000"));
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("28.274"));
+        QCOMPARE(window_->INP_IDM->text(), QStringLiteral("100.0"));
+        QCOMPARE(window_->ME_VELOC->currentText(), QStringLiteral("m/s"));
+        QCOMPARE(window_->CBX_ME_VOLUME->currentText(), QStringLiteral("m³/h"));
+        QCOMPARE(window_->CBX_ME_VOLUME->itemText(0), QStringLiteral("m³/day"));
+        QCOMPARE(window_->CBX_ME_VOLUME->itemData(0).toInt(), 15);
+        QCOMPARE(window_->COM_Material->currentData().toInt(), 1);
+        QCOMPARE(window_->COM_Medium->currentData().toInt(), 10001);
+        QVERIFY(window_->FIX_Quer->isChecked());
+        QVERIFY(!window_->FIX_VELOC->isChecked());
+        QVERIFY(!window_->FIX_Volume->isChecked());
+        QVERIFY(window_->INP_IDM->isReadOnly());
+        QVERIFY(window_->PANGRP_DRUCK->isHidden());
+
+        QCOMPARE(window_->ShLab_LamiTurbo->text(), QStringLiteral("--- TURBOLENTE STRÖMUNG --"));
+        QCOMPARE(TextColor(window_->ShLab_LamiTurbo), QColor(0, 0, 0));
+        QCOMPARE(window_->ShLab_Reynold->text(), QStringLiteral("101,297.0 "));
+        QCOMPARE(window_->ShLab_Reynold2->text(), window_->ShLab_Reynold->text());
+        QCOMPARE(window_->ShLab_Kalfaktor->text(), QStringLiteral("0.939 "));
+        QCOMPARE(window_->ShLab_Veloc->text(), QStringLiteral("1.065 m/s"));
+        QVERIFY(!window_->ShLab_Veloc->isHidden());
+        QCOMPARE(window_->PAN_Veloc->text(), QStringLiteral("100.0 cm/s"));
+    }
+
+    void libraryListsStartWithTheOtherEntryAndSkipMaterial15()
+    {
+        QCOMPARE(window_->COM_Material->itemText(0), QStringLiteral("_Anderes Material"));
+        QCOMPARE(window_->COM_Material->itemData(0).toInt(), 0);
+        QCOMPARE(window_->COM_Medium->itemText(0), QStringLiteral("_Anderes Medium"));
+        QCOMPARE(window_->COM_Medium->itemData(0).toInt(), 10000);
+        QCOMPARE(window_->COM_Material->findData(15), -1);
+        QCOMPARE(window_->COM_Material->count(), 25);
+        QCOMPARE(window_->COM_Medium->findData(10037), -1);
+        // Refilling keeps the selection.
+        window_->FillLibraryLists();
+        QCOMPARE(window_->COM_Material->currentData().toInt(), 1);
+        QCOMPARE(window_->COM_Medium->currentData().toInt(), 10001);
+    }
+
+    void reselectingAnUnknownIdentifierFallsBackToTheOtherEntry()
+    {
+        TXmeCalcDlg::SelectListId(window_->COM_Material, 15);
+        QCOMPARE(window_->COM_Material->currentData().toInt(), 0);
+        TXmeCalcDlg::SelectListId(window_->COM_Medium, 10037);
+        QCOMPARE(window_->COM_Medium->currentData().toInt(), 10000);
+    }
+
+    // ---------------------------------------------------------------- typed input
+
+    void typingAVelocityAndLeavingRecomputes()
+    {
+        ShowWindow();
+        TypeAndLeave(window_->INP_veloc, QStringLiteral("2"), window_->INP_Rauh);
+        QCOMPARE(window_->Point.Velocity(), 2000.0);
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("2.000"));
+        // The cross-section is held: the volume flow follows.
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("56.549"));
+        QCOMPARE(window_->INP_Quer->text(), QStringLiteral("78.5"));
+        QCOMPARE(window_->PAN_Veloc->text(), QStringLiteral("200.0 cm/s"));
+        QCOMPARE(MessageBeepCount(), 0);
+    }
+
+    void leavingAnUnchangedEditStoresNothing()
+    {
+        ShowWindow();
+        const double density = window_->Point.Density();
+        window_->INP_Dichte->setFocus(Qt::TabFocusReason);
+        window_->INP_Rauh->setFocus(Qt::TabFocusReason);
+        // The shown "999" would be a new density and would release the medium.
+        QCOMPARE(window_->Point.Density(), density);
+        QCOMPARE(window_->COM_Medium->currentData().toInt(), 10001);
+    }
+
+    void typingADensitySelectsTheOtherMedium()
+    {
+        ShowWindow();
+        TypeAndLeave(window_->INP_Dichte, QStringLiteral("850"), window_->INP_Rauh);
+        QCOMPARE(window_->Point.Density(), 0.85);
+        QCOMPARE(window_->COM_Medium->currentData().toInt(), 10000);
+    }
+
+    void rangeErrorShowsTheLimitInRedAndKeepsTheValue()
+    {
+        ShowWindow();
+        // Release the pipe hold so the diameter edit takes input.
+        window_->FIX_VELOC->setChecked(true);
+        QVERIFY(!window_->INP_IDM->isReadOnly());
+        TypeAndLeave(window_->INP_IDM, QStringLiteral("0.05"), window_->INP_Rauh);
+        QCOMPARE(window_->PAN_IDM->text(), QStringLiteral("MIN: 0.1 "));
+        QCOMPARE(TextColor(window_->PAN_IDM), kRed);
+        QCOMPARE(MessageBeepCount(), 1);
+        QCOMPARE(window_->Point.InnerDiameter(), 1000.0);
+        QCOMPARE(window_->INP_IDM->text(), QStringLiteral("0.05"));
+        // The focus comes back to the edit once the focus change is over.
+        QTRY_COMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_IDM));
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("28.274"));
+    }
+
+    void syntaxErrorAndRejectedInput()
+    {
+        ShowWindow();
+        TypeAndLeave(window_->INP_Rauh, QStringLiteral("abc"), window_->INP_FluidTemp);
+        QCOMPARE(window_->PAN_Rauh->text(), QStringLiteral("SYNTAX ERROR "));
+        QCOMPARE(TextColor(window_->PAN_Rauh), kRed);
+        QCOMPARE(MessageBeepCount(), 1);
+        QTRY_COMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_Rauh));
+
+        // Esc gives the stored value back, so leaving stores nothing and stays silent.
+        QTest::keyClick(window_->INP_Rauh, Qt::Key_Escape);
+        QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.100"));
+
+        // A velocity of 0 with the volume held would divide by zero.
+        window_->FIX_Volume->setChecked(true);
+        TypeAndLeave(window_->INP_veloc, QStringLiteral("0"), window_->INP_FluidTemp);
+        QCOMPARE(window_->PAN_Veloc->text(), QStringLiteral("INVALID VALUE "));
+        QCOMPARE(TextColor(window_->PAN_Veloc), kRed);
+        QCOMPARE(MessageBeepCount(), 2);
+        QCOMPARE(window_->Point.Velocity(), 1000.0);
+    }
+
+    void twoInvalidEditsDoNotBounceTheFocus()
+    {
+        ShowWindow();
+        window_->FIX_VELOC->setChecked(true);
+        window_->INP_IDM->setFocus(Qt::TabFocusReason);
+        window_->INP_IDM->selectAll();
+        QTest::keyClicks(window_->INP_IDM, QStringLiteral("0"));
+        window_->INP_Rauh->setFocus(Qt::TabFocusReason);
+        window_->INP_Rauh->selectAll();
+        QTest::keyClicks(window_->INP_Rauh, QStringLiteral("x"));
+        window_->INP_IDM->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents();
+        const int beeps = MessageBeepCount();
+        QWidget* settled = window_->focusWidget();
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents();
+        QCOMPARE(MessageBeepCount(), beeps);
+        QCOMPARE(window_->focusWidget(), settled);
+        QVERIFY(beeps <= 4);
+    }
+
+    void enterCommitsInPlaceAndEscapeRestores()
+    {
+        ShowWindow();
+        window_->INP_veloc->setFocus(Qt::TabFocusReason);
+        window_->INP_veloc->selectAll();
+        QTest::keyClicks(window_->INP_veloc, QStringLiteral("3"));
+        QTest::keyClick(window_->INP_veloc, Qt::Key_Return);
+        QCOMPARE(window_->Point.Velocity(), 3000.0);
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_veloc));
+        QCOMPARE(window_->INP_veloc->selectedText(), QStringLiteral("3.000"));
+        QVERIFY(window_->isVisible());
+
+        window_->INP_veloc->selectAll();
+        QTest::keyClicks(window_->INP_veloc, QStringLiteral("7"));
+        QTest::keyClick(window_->INP_veloc, Qt::Key_Escape);
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("3.000"));
+        QVERIFY(window_->isVisible());  // Esc does not close the main window
+        window_->INP_Rauh->setFocus(Qt::TabFocusReason);
+        QCOMPARE(window_->Point.Velocity(), 3000.0);
+    }
+
+    void computeButtonCommitsTheTypedValue()
+    {
+        ShowWindow();
+        window_->INP_veloc->setFocus(Qt::TabFocusReason);
+        window_->INP_veloc->selectAll();
+        QTest::keyClicks(window_->INP_veloc, QStringLiteral("0.5"));
+        QTest::mouseClick(window_->BUT_Berechnen, Qt::LeftButton);
+        QCOMPARE(window_->Point.Velocity(), 500.0);
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("14.137"));
+    }
+
+    // ---------------------------------------------------------------- units
+
+    void pageKeysStepTheUnitAndKeepTheValue()
+    {
+        ShowWindow();
+        window_->INP_veloc->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window_->INP_veloc, Qt::Key_PageUp);
+        QCOMPARE(window_->ME_VELOC->currentIndex(), 0);
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("1.000"));
+        QTest::keyClick(window_->INP_veloc, Qt::Key_PageDown);
+        QCOMPARE(window_->ME_VELOC->currentText(), QStringLiteral("cm/s"));
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("100.0"));
+        QTest::keyClick(window_->INP_veloc, Qt::Key_PageDown);
+        QTest::keyClick(window_->INP_veloc, Qt::Key_PageDown);
+        QTest::keyClick(window_->INP_veloc, Qt::Key_PageDown);
+        QCOMPARE(window_->ME_VELOC->currentText(), QStringLiteral("fps"));
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("3.281"));
+        QTest::keyClick(window_->INP_veloc, Qt::Key_PageDown);
+        QCOMPARE(window_->ME_VELOC->currentIndex(), 4);
+        QCOMPARE(window_->Point.Velocity(), 1000.0);
+        // Leaving the edit after the unit change stores nothing new.
+        window_->INP_Rauh->setFocus(Qt::TabFocusReason);
+        QCOMPARE(window_->Point.Velocity(), 1000.0);
+
+        // The volume box steps in its own order: m³/h -> m³/min.
+        window_->INP_Volume->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window_->INP_Volume, Qt::Key_PageDown);
+        QCOMPARE(window_->CBX_ME_VOLUME->currentText(), QStringLiteral("m³/min"));
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("0.471"));
+        QTest::keyClick(window_->INP_Volume, Qt::Key_PageUp);
+        QTest::keyClick(window_->INP_Volume, Qt::Key_PageUp);
+        QCOMPARE(window_->CBX_ME_VOLUME->currentText(), QStringLiteral("m³/day"));
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("678.584"));
+    }
+
+    void choosingAUnitRewritesTheEdit()
+    {
+        const int index = window_->ME_IDM->findText(QStringLiteral("inch"));
+        window_->ME_IDM->setCurrentIndex(index);
+        emit window_->ME_IDM->activated(index);
+        QCOMPARE(window_->INP_IDM->text(), QStringLiteral("3.94"));
+        QCOMPARE(window_->Point.InnerDiameter(), 1000.0);
+    }
+
+    // ---------------------------------------------------------------- hold boxes and markers
+
+    void holdBoxesAreMutuallyExclusive()
+    {
+        window_->FIX_VELOC->click();
+        QVERIFY(window_->FIX_VELOC->isChecked());
+        QVERIFY(!window_->FIX_Quer->isChecked());
+        QVERIFY(!window_->FIX_Volume->isChecked());
+        QVERIFY(window_->INP_veloc->isReadOnly());
+        QVERIFY(!window_->INP_IDM->isReadOnly());
+
+        window_->FIX_Volume->click();
+        QVERIFY(window_->FIX_Volume->isChecked());
+        QVERIFY(!window_->FIX_VELOC->isChecked());
+        QVERIFY(!window_->FIX_Quer->isChecked());
+        QVERIFY(window_->INP_Volume->isReadOnly());
+        QVERIFY(!window_->INP_veloc->isReadOnly());
+
+        // Unchecking the only hold moves it on: volume flow -> cross-section.
+        window_->FIX_Volume->click();
+        QVERIFY(window_->FIX_Quer->isChecked());
+        QVERIFY(!window_->FIX_Volume->isChecked());
+        // Cross-section -> volume flow; velocity -> cross-section.
+        window_->FIX_Quer->click();
+        QVERIFY(window_->FIX_Volume->isChecked());
+        window_->FIX_VELOC->click();
+        window_->FIX_VELOC->click();
+        QVERIFY(window_->FIX_Quer->isChecked());
+        QVERIFY(!window_->FIX_VELOC->isChecked());
+    }
+
+    void enteringAHeldEditReleasesItsHoldAndShowsMarkers()
+    {
+        ShowWindow();
+        window_->FIX_VELOC->setChecked(true);
+        window_->INP_veloc->setFocus(Qt::TabFocusReason);
+        QVERIFY(!window_->FIX_VELOC->isChecked());
+        QVERIFY(window_->FIX_Quer->isChecked());
+        // The velocity will change volume and mass flow.
+        QVERIFY(!window_->ResIs_VOLUME->isHidden());
+        QVERIFY(!window_->ResIs_MassFL->isHidden());
+        QVERIFY(window_->ResIs_IDM->isHidden());
+        QVERIFY(window_->ResIs_Veloc->isHidden());
+        QCOMPARE(BaseColor(window_->INP_veloc), QColor(255, 255, 0));
+        QCOMPARE(BaseColor(window_->INP_Volume), QColor(0, 255, 255));
+        QCOMPARE(window_->BACK_Berechnen->palette().color(QPalette::Window), QColor(0, 255, 255));
+
+        // Entering the density marks only the mass flow.
+        window_->INP_Dichte->setFocus(Qt::TabFocusReason);
+        QVERIFY(window_->ResIs_VOLUME->isHidden());
+        QVERIFY(!window_->ResIs_MassFL->isHidden());
+        QCOMPARE(BaseColor(window_->INP_veloc), QApplication::palette(window_->INP_veloc).color(QPalette::Base));
+    }
+
+    void groupClickReleasesThePipeHold()
+    {
+        QTest::mouseClick(window_->GRP_DasRohr, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(!window_->FIX_Quer->isChecked());
+        QVERIFY(window_->FIX_Volume->isChecked());
+        QVERIFY(window_->ResIs_IDM->isHidden());
+    }
+
+    // ---------------------------------------------------------------- medium and groups
+
+    void mediumChoiceShowsOrHidesThePressureGroup()
+    {
+        ChooseMedium(10045);
+        QVERIFY(!window_->PANGRP_DRUCK->isHidden());
+        QCOMPARE(window_->Point.GetMediumId(), 10045);
+        ChooseMedium(10001);
+        QVERIFY(window_->PANGRP_DRUCK->isHidden());
+        QCOMPARE(window_->INP_Dichte->text(), QStringLiteral("999"));
+    }
+
+    void viscosityViewSwitchesTheGroups()
+    {
+        QVERIFY(!window_->ACT_ViskKinematic->isEnabled());
+        window_->ACT_ViskDynamic->trigger();
+        QVERIFY(window_->PANGRP_VISKKIN->isHidden());
+        QVERIFY(!window_->PANGRP_VISKDYN->isHidden());
+        QVERIFY(!window_->ACT_ViskDynamic->isEnabled());
+        QVERIFY(window_->ACT_ViskKinematic->isEnabled());
+        window_->ACT_ViskKinematic->trigger();
+        QVERIFY(!window_->PANGRP_VISKKIN->isHidden());
+        QVERIFY(window_->PANGRP_VISKDYN->isHidden());
+    }
+
+    void activatingTheWindowRestoresTheMaterialRoughness()
+    {
+        ShowWindow();
+        TypeAndLeave(window_->INP_Rauh, QStringLiteral("0.5"), window_->INP_FluidTemp);
+        QCOMPARE(window_->Point.Roughness(), 5.0);
+        // A dialog comes and goes.
+        TDLG_NormVolume* dialog = DLG_NormVolume();
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        dialog->hide();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        QTRY_COMPARE(window_->Point.Roughness(), 1.0);
+        QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.100"));
+    }
+
+    // ---------------------------------------------------------------- flow-profile dialog
+
+    void openingTheFlowProfileDialogChangesNothing()
+    {
+        ShowWindow();
+        TReynolDLG* dialog = ReynolDLG();
+        const QString factor = window_->ShLab_Kalfaktor->text();
+        const QString raw = window_->ShLab_Veloc->text();
+        QTimer::singleShot(0, dialog, [dialog] { dialog->done(1); });
+        window_->HOTSPOT_Kalfaktor->click();
+        QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("1000"));
+        QCOMPARE(dialog->SPE_ReynMax->text(), QStringLiteral("6000"));
+        QCOMPARE(dialog->ReynoldsLam(), 1000.0);
+        QCOMPARE(dialog->ReynoldsTurb(), 6000.0);
+        QCOMPARE(window_->ShLab_Kalfaktor->text(), factor);
+        QCOMPARE(window_->ShLab_Veloc->text(), raw);
+        QCOMPARE(window_->Point.Velocity(), 1000.0);
+        // The dialog was loaded with the line: 100 mm, water, m/s.
+        QCOMPARE(dialog->shLAB_IDM->text(), QStringLiteral("100.0"));
+        QCOMPARE(dialog->LAB_IDMME->text(), QStringLiteral("mm"));
+        QCOMPARE(dialog->ShLAB_VelocMIN->text(), QStringLiteral("v < 0.010 m/s"));
+        QVERIFY(!dialog->ACT_AssignFirmwareReynolds->isEnabled());
+    }
+
+    void adoptingALimitSetsTheVelocity()
+    {
+        ShowWindow();
+        TReynolDLG* dialog = ReynolDLG();
+        QTimer::singleShot(0, dialog, [dialog] { dialog->BitBtn2->click(); });
+        window_->HOTSPOT_Kalfaktor->click();
+        // R*turb = 6000 in water (0.987196 mm²/s) through 100 mm: 59.23 mm/s, whole mm/s.
+        QCOMPARE(window_->Point.Velocity(), 59.0);
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("0.059"));
+        QCOMPARE(window_->Point.Velocity(), std::nearbyint(dialog->VelocityTurb()));
+        // The volume flow followed (cross-section held).
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("1.668"));
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_veloc));
+
+        QTimer::singleShot(0, dialog, [dialog] { dialog->BitBtn1->click(); });
+        window_->HOTSPOT_Kalfaktor->click();
+        QCOMPARE(window_->Point.Velocity(), 10.0);
+        QCOMPARE(window_->ShLab_LamiTurbo->text(), QStringLiteral("---- LAMINARE STRÖMUNG ---"));
+    }
+
+    void changedLimitsReachTheResultPane()
+    {
+        TReynolDLG* dialog = ReynolDLG();
+        dialog->SetReynoldsLam(2320);
+        dialog->SetReynoldsTurb(2320);
+        QVERIFY(dialog->ACT_AssignFirmwareReynolds->isEnabled());
+        QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("2320"));
+        window_->Point.RefreshAllDisplays();
+        QCOMPARE(window_->ShLab_LamiTurbo->text(), QStringLiteral("--- TURBOLENTE STRÖMUNG --"));
+        // The standard values reset the limits to the firmware's.
+        window_->ACT_Standardwerte->trigger();
+        QCOMPARE(dialog->ReynoldsLam(), 1000.0);
+        QCOMPARE(dialog->SPE_ReynMax->text(), QStringLiteral("6000"));
+        QVERIFY(!dialog->ACT_AssignFirmwareReynolds->isEnabled());
+    }
+
+    // ---------------------------------------------------------------- base form
+
+    void translationWithoutDictionaryKeepsTheText()
+    {
+        TDLG_InputUserValue form;
+        QCOMPARE(form.TranslateString(QStringLiteral("Anderes Medium")), QStringLiteral("Anderes Medium"));
+        QCOMPARE(form.TranslateMultiLine(QStringLiteral("a\r\nb")), QStringLiteral("a\r\nb"));
+        QCOMPARE(form.CurrentLanguageId(), 0);
+        form.SetLanguageById(9);  // nothing happens without a dictionary
+        form.Translator = nullptr;
+        QCOMPARE(form.TranslateString(QStringLiteral("Text")), QStringLiteral("Text"));
+    }
+
+    void lineBreaksAreEncodedForTheDictionary()
+    {
+        QString text = QStringLiteral("eins\r\nzwei\r\ndrei");
+        QVERIFY(TMultilingualForm::EncodeLineBreaks(text));
+        QCOMPARE(text, QStringLiteral("eins#C#Lzwei#C#Ldrei"));
+        QCOMPARE(TMultilingualForm::DecodeLineBreaks(text), QStringLiteral("eins\r\nzwei\r\ndrei"));
+        QString lone = QStringLiteral("a\nb\rc");
+        QVERIFY(!TMultilingualForm::EncodeLineBreaks(lone));
+        QCOMPARE(lone, QStringLiteral("a\nb\rc"));
+
+        FakeDictionary dictionary;
+        dictionary.entries.insert(QStringLiteral("Zeile 1#C#LZeile 2"), QStringLiteral("Line 1#C#LLine 2"));
+        TDLG_InputUserValue form;
+        form.Translator->SetDictionary(&dictionary);
+        QCOMPARE(form.TranslateMultiLine(QStringLiteral("Zeile 1\r\nZeile 2")), QStringLiteral("Line 1\r\nLine 2"));
+        QCOMPARE(dictionary.lastKey, QStringLiteral("Zeile 1#C#LZeile 2"));
+        // A single line is not looked up at all.
+        const int lookups = dictionary.lookups;
+        QCOMPARE(form.TranslateMultiLine(QStringLiteral("Zeile 1")), QStringLiteral("Zeile 1"));
+        QCOMPARE(dictionary.lookups, lookups);
+        // An empty text is not looked up either.
+        QCOMPARE(form.TranslateString(QString()), QString());
+        QCOMPARE(dictionary.lookups, lookups);
+
+        // A two-line label (LF in Qt) finds the entry and gets LF back.
+        QLabel label(QStringLiteral("Zeile 1\nZeile 2"), &form);
+        form.TranslatorTranslate(form.Translator, QStringLiteral("Caption"), &label);
+        QCOMPARE(label.text(), QStringLiteral("Line 1\nLine 2"));
+    }
+
+    void languagesAreSelectedByPrimaryId()
+    {
+        FakeDictionary dictionary;
+        TDLG_InputUserValue form;
+        form.Translator->SetDictionary(&dictionary);
+        QCOMPARE(form.CurrentLanguageId(), 7);
+        form.SetLanguageById(9);
+        QCOMPARE(dictionary.language, 2);
+        QCOMPARE(form.CurrentLanguageId(), 9);
+        // The native language (index 0) is not searched: German is index 1.
+        form.SetLanguageById(7);
+        QCOMPARE(dictionary.language, 1);
+        form.SetLanguageById(12);
+        QCOMPARE(dictionary.language, 1);
+        form.SetLanguage(0);
+        QCOMPARE(dictionary.language, 0);
+    }
+
+    void sharedDictionaryRootsEachTranslatorAtItsOwnForm()
+    {
+        FakeDictionary dictionary;
+        ReynolDLG()->ShareDictionary(&dictionary);
+        for (TMultilingualForm* form : forms_->Forms()) {
+            QCOMPARE(form->Translator->Dictionary(), &dictionary);
+            QCOMPARE(form->Translator->TargetRoot(), static_cast<QObject*>(form));
+        }
+        // The main window's lists now follow the dictionary's language.
+        dictionary.SetLanguage(2);
+        window_->FillLibraryLists();
+        QCOMPARE(window_->COM_Material->itemText(1), QStringLiteral("Carbon Steel"));
+        QCOMPARE(window_->COM_Material->currentData().toInt(), 1);
+        dictionary.SetLanguage(1);
+        window_->FillLibraryLists();
+        QCOMPARE(window_->COM_Material->itemText(1), QStringLiteral("Stahl (Normal)"));
+        for (TMultilingualForm* form : forms_->Forms())
+            form->Translator->SetDictionary(nullptr);
+    }
+
+    // ---------------------------------------------------------------- picture
+
+    void screenshot()
+    {
+        const QByteArray path = qgetenv("QV_SCREENSHOT");
+        if (path.isEmpty())
+            QSKIP("set QV_SCREENSHOT to a PNG path to take a picture of the main window");
+        ShowWindow();
+        window_->INP_veloc->setFocus(Qt::TabFocusReason);
+        QVERIFY(window_->grab().save(QString::fromLocal8Bit(path)));
+    }
+};
+
+QTEST_MAIN(FormsTest)
+#include "FormsTest.moc"
