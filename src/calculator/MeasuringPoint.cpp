@@ -768,6 +768,15 @@ TInputLimits TMeasuringPoint::InputLimits(TQuantity quantity)
     return {0.0, 0.0};
 }
 
+TInputLimits TMeasuringPoint::DisplayLimits(TQuantity quantity) const
+{
+    const TInputLimits limits = InputLimits(quantity);
+    if (quantity == TQuantity::Temperature && s_.Units[Index(quantity)] == 1)
+        return {CelsiusToFahrenheit(limits.Minimum), CelsiusToFahrenheit(limits.Maximum)};
+    const double factor = UnitRowOrFirst(quantity, s_.Units[Index(quantity)]).Factor;
+    return {limits.Minimum * factor, limits.Maximum * factor};
+}
+
 TInputResult TMeasuringPoint::Reject(TQuantity quantity, const QString& message, bool replaceEmpty)
 {
     TInputResult result;
@@ -791,9 +800,9 @@ TInputResult TMeasuringPoint::CommitEdit(TQuantity quantity, const QString& text
     const bool temperature = quantity == TQuantity::Temperature;
     const bool fahrenheit = temperature && s_.Units[q] == 1;
     const TUnitRow row = UnitRowOrFirst(quantity, s_.Units[q]);
-    const TInputLimits limits = InputLimits(quantity);
-    const double minimum = fahrenheit ? CelsiusToFahrenheit(limits.Minimum) : limits.Minimum * row.Factor;
-    const double maximum = fahrenheit ? CelsiusToFahrenheit(limits.Maximum) : limits.Maximum * row.Factor;
+    const TInputLimits limits = DisplayLimits(quantity);
+    const double minimum = limits.Minimum;
+    const double maximum = limits.Maximum;
 
     TInputResult accepted;
     accepted.Panel = panel;
@@ -844,6 +853,16 @@ TInputResult TMeasuringPoint::CommitEdit(TQuantity quantity, const QString& text
 TInputResult TMeasuringPoint::ApplyValue(TQuantity quantity, double value)
 {
     TBatch batch(*this);
+    // A dialog's value obeys the limits of typed input.
+    const TInputLimits limits = InputLimits(quantity);
+    if (value < limits.Minimum || value > limits.Maximum) {
+        const bool low = value < limits.Minimum;
+        const TInputLimits shown = DisplayLimits(quantity);
+        return Reject(quantity,
+                      (low ? QStringLiteral("MIN: ") : QStringLiteral("MAX: "))
+                          + FloatToStrF(low ? shown.Minimum : shown.Maximum, ffGeneral, 10, 0) + QLatin1Char(' '),
+                      false);
+    }
     const TState saved = s_;
     const TPending savedPending = pending_;
     s_.StepRefused = false;

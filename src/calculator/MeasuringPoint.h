@@ -239,13 +239,15 @@ public:
     // red with a beep, the focus back and nothing stored.
     TInputResult CommitEdit(TQuantity quantity, const QString& text);
     // A value the program takes back from a dialog (internal unit, temperature in °C):
-    // stored as if typed, with full precision, then recomputed as after the exit handler.
+    // checked against the input limits, stored with full precision, then recomputed as
+    // after the exit handler.
     TInputResult ApplyValue(TQuantity quantity, double value);
     // The pipe-geometry dialog returned OK: releases the cross-section hold, stores inner
     // diameter (mm), wall and lining, recomputes, and holds the cross-section again.
     TInputResult ApplyPipeGeometry(double innerDiameterMm, double wallThickness, double liningThickness);
-    // Input range of a quantity in its internal unit.
+    // Input range of a quantity in its internal unit, and in the selected unit.
     static TInputLimits InputLimits(TQuantity quantity);
+    TInputLimits DisplayLimits(TQuantity quantity) const;
 
     // ---- Edits.
     // The text the program last wrote into the quantity's edit.

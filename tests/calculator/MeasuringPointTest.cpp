@@ -289,6 +289,19 @@ TEST_F(MeasuringPointTest, UnitSwitchingKeepsTheValue)
     EXPECT_EQ(point.VolumeFlow(), volume);
 }
 
+TEST_F(MeasuringPointTest, EscapeRestoresTheStoredValue)
+{
+    view.edits[TQuantity::Temperature] = QStringLiteral("55");  // typed, not committed
+    point.SelectUnit(TQuantity::Temperature, 1);
+    EXPECT_EQ(view.edits.value(TQuantity::Temperature), QStringLiteral("68.0"));
+    view.edits[TQuantity::Temperature] = QStringLiteral("55");
+    point.RewriteEdit(TQuantity::Temperature);
+    EXPECT_EQ(view.edits.value(TQuantity::Temperature), QStringLiteral("68.0"));
+    EXPECT_EQ(point.Temperature(), 20.0);
+    point.SetTemperature(-200.0);
+    EXPECT_EQ(point.FormatTemperature(1, true), QStringLiteral("-328.0 °F"));
+}
+
 TEST_F(MeasuringPointTest, RangeAndSyntaxErrors)
 {
     const double d = point.InnerDiameter();
@@ -498,6 +511,10 @@ TEST_F(MeasuringPointTest, DialogValuesKeepFullPrecision)
 
     point.ClickHold(THold::Volume, true);
     EXPECT_FALSE(point.ApplyValue(TQuantity::Velocity, 0.0).Accepted);
+    const TInputResult tooWide = point.ApplyValue(TQuantity::InnerDiameter, 200001.0);
+    EXPECT_FALSE(tooWide.Accepted);
+    EXPECT_EQ(tooWide.Message, QStringLiteral("MAX: 20000 "));
+    EXPECT_DOUBLE_EQ(point.InnerDiameter(), 1234.56);
 }
 
 TEST_F(MeasuringPointTest, DynamicViscosityGroupKeepsTheDynamicValue)
@@ -537,6 +554,11 @@ TEST_F(MeasuringPointTest, NoInputEverShowsInfinityOrNaN)
         case 2:
             point.SelectMedium(media[random() % media.size()]);
             break;
+        case 3: {
+            const double values[] = {0.0, -1.0, 1e300, -1e300, NAN, INFINITY, 1e-300, 42.0};
+            point.ApplyValue(q, values[random() % std::size(values)]);
+            break;
+        }
         default:
             point.CommitEdit(q, QString::fromUtf8(texts[pickText(random)]));
             break;
