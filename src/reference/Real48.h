@@ -46,8 +46,10 @@ constexpr tReal48 LongDoubleToReal48(long double value)
     const bool negative = value < 0.0L;
     long double m = negative ? -value : value;
     int exponent = 0;  // m = mantissa * 2^exponent, mantissa in [1, 2)
-    bool saturate = m > std::numeric_limits<long double>::max();
-    if (!saturate) {
+    const bool saturate = m > std::numeric_limits<long double>::max();
+    if (saturate) {
+        m = 1.0L;  // only the saturated bit pattern below is used
+    } else {
         if (std::is_constant_evaluated()) {
             while (m >= 2.0L) {
                 m /= 2.0L;
