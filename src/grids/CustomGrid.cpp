@@ -1356,7 +1356,7 @@ void TMyCustomGrid::MouseMove(TShiftState, int X, int Y)
 void TMyCustomGrid::MouseUp(Qt::MouseButton, TShiftState Shift, int X, int Y)
 {
     const TGridState state = gridState_;
-    if (state == gsSelecting)
+    if (state != gsNormal)
         MouseMove(Shift, X, Y);
     const int lineEnd = dragLinePos_;
     StopMouseState();

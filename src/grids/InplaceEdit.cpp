@@ -60,8 +60,6 @@ void TInplaceEdit::Move(const QRect& rect)
     if (wasHidden)
         show();
     update();
-    // Scroll the caret into view.
-    setCursorPosition(cursorPosition());
     const QWidget* top = grid_ != nullptr ? grid_->window() : nullptr;
     if (top != nullptr && top->focusWidget() == grid_)
         setFocus(Qt::OtherFocusReason);

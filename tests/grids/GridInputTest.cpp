@@ -1,0 +1,515 @@
+// The grid on screen: the in-place editor, keyboard and mouse, scrolling and painting.
+
+#include "GridProbe.h"
+
+#include "grids/GridPlatform.h"
+#include "platform/MessageBeep.h"
+
+#include <QClipboard>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+// A window with the grid and one other control, shown and with the grid focused.
+struct Fixture {
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    QLineEdit* other = nullptr;
+    ProbeGrid* grid = nullptr;
+
+    explicit Fixture(TGridOptions extra = {}, QSize size = QSize(400, 200))
+    {
+        auto* layout = new QVBoxLayout(window.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        other = new QLineEdit(window.get());
+        grid = new ProbeGrid(window.get());
+        layout->addWidget(other);
+        layout->addWidget(grid);
+        grid->SetOptions(grid->Options() | extra);
+        window->resize(size);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+        grid->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+    }
+
+    TInplaceEdit* editor() const { return grid->InplaceEditor(); }
+    bool editorShown() const { return editor() != nullptr && !editor()->isHidden(); }
+    QPoint center(int col, int row) const { return grid->CellRect(col, row).center(); }
+};
+
+}  // namespace
+
+class GridInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typingOpensTheEditorAndWritesTheCell();
+    void navigationNeverErasesCells();
+    void codeWritesReloadTheEditor();
+    void caretKeysStayInTheEditor();
+    void readOnlyCellRefusesEveryEdit();
+    void escapeReachesTheGridAndNeverTypes();
+    void enterTogglesTheEditorsSelection();
+    void refusedCharacterBeeps();
+    void clickThenEditorClickIsADoubleClick();
+    void arrowHomeEndAndPageKeys();
+    void tabWrapsAndSkipsColumnsWithoutTabStop();
+    void shiftExtendsTheSelection();
+    void rowSelectMovesRowsAndDropsAlwaysShowEditor();
+    void selectCellCanRefuse();
+    void mouseSelectionAndTimedScroll();
+    void dividerSizing();
+    void columnMovingByMouse();
+    void wheelMovesTheCurrentRow();
+    void scrollBarsMapTheTopLeft();
+    void invalidateColRepaintsTheRowsShownAfterScrolling();
+    void paintingByRelations();
+};
+
+void GridInputTest::typingOpensTheEditorAndWritesTheCell()
+{
+    Fixture f(goEditing);
+    f.grid->SetCells(1, 1, QStringLiteral("old"));
+    QTest::keyClicks(f.grid, QStringLiteral("n"));
+    QVERIFY(f.editorShown());
+    QVERIFY(f.grid->EditorMode());
+    QCOMPARE(f.window->focusWidget(), static_cast<QWidget*>(f.editor()));
+    // The first character replaces the cell's text, the next ones add to it.
+    QCOMPARE(f.editor()->text(), QStringLiteral("n"));
+    QTest::keyClicks(f.editor(), QStringLiteral("ew"));
+    QCOMPARE(f.grid->Cells(1, 1), QStringLiteral("new"));
+    QTest::keyClick(f.editor(), Qt::Key_Backspace);
+    QCOMPARE(f.grid->Cells(1, 1), QStringLiteral("ne"));
+
+    // Without goEditing typing changes nothing.
+    Fixture g;
+    g.grid->SetCells(1, 1, QStringLiteral("keep"));
+    QTest::keyClicks(g.grid, QStringLiteral("xy"));
+    QVERIFY(g.editor() == nullptr);
+    QCOMPARE(g.grid->Cells(1, 1), QStringLiteral("keep"));
+}
+
+void GridInputTest::navigationNeverErasesCells()
+{
+    Fixture f(goEditing | goAlwaysShowEditor);
+    for (int r = 1; r < 5; ++r)
+        for (int c = 1; c < 5; ++c)
+            f.grid->SetCells(c, r, QStringLiteral("%1/%2").arg(c).arg(r));
+    f.grid->setFocus();
+    QApplication::processEvents();
+    QVERIFY(f.editorShown());
+    QCOMPARE(f.editor()->text(), QStringLiteral("1/1"));
+    // Moving through the grid loads cell after cell into the editor.
+    for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_PageDown,
+                    Qt::Key_PageUp, Qt::Key_Escape}) {
+        QWidget* target = f.editorShown() ? static_cast<QWidget*>(f.editor()) : f.grid;
+        QTest::keyClick(target, Qt::Key(key));
+    }
+    f.grid->SetCol(4);
+    f.grid->SetRow(4);
+    QCOMPARE(f.editor()->text(), QStringLiteral("4/4"));
+    for (int r = 1; r < 5; ++r)
+        for (int c = 1; c < 5; ++c)
+            QCOMPARE(f.grid->Cells(c, r), QStringLiteral("%1/%2").arg(c).arg(r));
+}
+
+void GridInputTest::codeWritesReloadTheEditor()
+{
+    Fixture f(goEditing);
+    f.grid->SetCells(1, 1, QStringLiteral("a"));
+    QTest::keyClick(f.grid, Qt::Key_F2);
+    QVERIFY(f.editorShown());
+    QCOMPARE(f.editor()->text(), QStringLiteral("a"));
+    f.grid->SetCells(1, 1, QStringLiteral("from code"));
+    QCOMPARE(f.editor()->text(), QStringLiteral("from code"));
+    f.grid->SetCells(2, 1, QStringLiteral("elsewhere"));
+    QCOMPARE(f.editor()->text(), QStringLiteral("from code"));
+}
+
+void GridInputTest::caretKeysStayInTheEditor()
+{
+    Fixture f(goEditing);
+    f.grid->SetCells(1, 1, QStringLiteral("abc"));
+    QTest::keyClick(f.grid, Qt::Key_F2);
+    QTest::keyClick(f.editor(), Qt::Key_End);
+    QTest::keyClick(f.editor(), Qt::Key_Right);
+    QCOMPARE(f.editor()->cursorPosition(), 3);
+    QTest::keyClick(f.editor(), Qt::Key_Home);
+    QTest::keyClick(f.editor(), Qt::Key_Left);
+    QCOMPARE(f.editor()->cursorPosition(), 0);
+    QCOMPARE(f.grid->Col(), 1);
+    QCOMPARE(f.grid->Row(), 1);
+    QVERIFY(f.editorShown());
+    // Up and Down belong to the grid.
+    QTest::keyClick(f.editor(), Qt::Key_Down);
+    QCOMPARE(f.grid->Row(), 2);
+}
+
+void GridInputTest::readOnlyCellRefusesEveryEdit()
+{
+    Fixture f(goEditing);
+    f.grid->editLimit = -1;
+    f.grid->SetCells(1, 1, QStringLiteral("fixed"));
+    QTest::keyClick(f.grid, Qt::Key_F2);
+    QVERIFY(f.editorShown());
+    QVERIFY(!f.grid->CanEditModify());
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QTest::keyClick(f.editor(), Qt::Key_End);
+    QTest::keyClicks(f.editor(), QStringLiteral("xyz"));
+    QTest::keyClick(f.editor(), Qt::Key_Backspace);
+    QTest::keyClick(f.editor(), Qt::Key_Home);
+    QTest::keyClick(f.editor(), Qt::Key_Delete);
+    QTest::keyClick(f.editor(), Qt::Key_V, Qt::ControlModifier);
+    f.editor()->selectAll();
+    QTest::keyClick(f.editor(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(f.editor()->text(), QStringLiteral("fixed"));
+    QCOMPARE(f.grid->Cells(1, 1), QStringLiteral("fixed"));
+
+    // A cell with a limit of 0 is editable again.
+    f.grid->editLimit = 0;
+    QTest::keyClick(f.editor(), Qt::Key_Down);
+    QTest::keyClicks(f.grid, QStringLiteral("ok"));
+    QCOMPARE(f.grid->Cells(1, 2), QStringLiteral("ok"));
+}
+
+void GridInputTest::escapeReachesTheGridAndNeverTypes()
+{
+    Fixture f(goEditing);
+    std::vector<int> keys;
+    f.grid->OnKeyDown = [&](QObject*, int& key, TShiftState) { keys.push_back(key); };
+    f.grid->SetCells(1, 1, QStringLiteral("t"));
+    QTest::keyClick(f.grid, Qt::Key_F2);
+    keys.clear();
+    QTest::keyClick(f.editor(), Qt::Key_Escape);
+    QCOMPARE(keys, std::vector<int>{Qt::Key_Escape});
+    QCOMPARE(f.editor()->text(), QStringLiteral("t"));
+    QCOMPARE(f.grid->Cells(1, 1), QStringLiteral("t"));
+}
+
+void GridInputTest::enterTogglesTheEditorsSelection()
+{
+    Fixture f(goEditing | goAlwaysShowEditor);
+    f.grid->SetCells(1, 1, QStringLiteral("text"));
+    QVERIFY(f.editorShown());
+    QCOMPARE(f.window->focusWidget(), static_cast<QWidget*>(f.editor()));
+    QCOMPARE(f.editor()->selectedText(), QStringLiteral("text"));
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    QVERIFY(!f.editor()->hasSelectedText());
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    QCOMPARE(f.editor()->selectedText(), QStringLiteral("text"));
+
+    // Without goAlwaysShowEditor Enter on the grid opens and closes the editor.
+    Fixture g(goEditing);
+    QTest::keyClick(g.grid, Qt::Key_Return);
+    QVERIFY(g.editorShown());
+    QTest::keyClick(g.editor(), Qt::Key_Return);
+    QVERIFY(!g.editorShown());
+    QVERIFY(!g.grid->EditorMode());
+}
+
+class DigitsOnlyGrid : public ProbeGrid {
+public:
+    using ProbeGrid::ProbeGrid;
+    bool CanEditAcceptKey(QChar key) const override { return key.isDigit(); }
+};
+
+void GridInputTest::refusedCharacterBeeps()
+{
+    QWidget window;
+    auto* grid = new DigitsOnlyGrid(&window);
+    grid->SetOptions(grid->Options() | goEditing);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    grid->setFocus();
+    SetMessageBeepHandler(nullptr);
+    ResetMessageBeepCount();
+    QTest::keyClicks(grid, QStringLiteral("1a2"));
+    QCOMPARE(grid->Cells(1, 1), QStringLiteral("12"));
+    QCOMPARE(MessageBeepCount(), 1);
+}
+
+void GridInputTest::clickThenEditorClickIsADoubleClick()
+{
+    Fixture f(goEditing);
+    int doubleClicks = 0;
+    f.grid->OnDblClick = [&](QObject*) { ++doubleClicks; };
+    QTest::keyClick(f.grid, Qt::Key_Return);  // the editor comes into being
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    QVERIFY(!f.editorShown());
+    QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, {}, f.center(1, 1));
+    QVERIFY(f.editorShown());
+    QCOMPARE(doubleClicks, 0);
+    QTest::mouseClick(f.editor(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(doubleClicks, 1);
+    // A later click on the editor alone is a single click.
+    QTest::mouseClick(f.editor(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(doubleClicks, 1);
+}
+
+void GridInputTest::arrowHomeEndAndPageKeys()
+{
+    Fixture f({}, QSize(400, 140));
+    f.grid->SetColCount(20);
+    f.grid->SetRowCount(50);
+    QTest::keyClick(f.grid, Qt::Key_Left);  // not into the fixed column
+    QCOMPARE(f.grid->Col(), 1);
+    QTest::keyClick(f.grid, Qt::Key_Right);
+    QTest::keyClick(f.grid, Qt::Key_Down);
+    QVERIFY(f.grid->Col() == 2 && f.grid->Row() == 2);
+    QTest::keyClick(f.grid, Qt::Key_End);
+    QCOMPARE(f.grid->Col(), 19);
+    QVERIFY(f.grid->LeftCol() > 1);  // scrolled into view
+    QTest::keyClick(f.grid, Qt::Key_Home);
+    QCOMPARE(f.grid->Col(), 1);
+    QCOMPARE(f.grid->LeftCol(), 1);
+    const int page = f.grid->VisibleRowCount();
+    QVERIFY(page >= 1);
+    QTest::keyClick(f.grid, Qt::Key_PageDown);
+    QCOMPARE(f.grid->Row(), 2 + page);
+    QCOMPARE(f.grid->TopRow(), 1 + page);
+    QTest::keyClick(f.grid, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(f.grid->Col() == 19 && f.grid->Row() == 49);
+    QTest::keyClick(f.grid, Qt::Key_Home, Qt::ControlModifier);
+    QVERIFY(f.grid->Col() == 1 && f.grid->Row() == 1);
+    // Ctrl+Down scrolls without moving the current cell.
+    QTest::keyClick(f.grid, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(f.grid->TopRow(), 2);
+    QCOMPARE(f.grid->Row(), 1);
+}
+
+void GridInputTest::tabWrapsAndSkipsColumnsWithoutTabStop()
+{
+    Fixture f(goTabs);
+    f.grid->SetCol(4);
+    f.grid->SetRow(4);
+    QTest::keyClick(f.grid, Qt::Key_Tab);  // last cell of the last row: back to the first
+    QVERIFY(f.grid->Col() == 1 && f.grid->Row() == 1);
+    f.grid->SetTabStops(2, false);
+    QTest::keyClick(f.grid, Qt::Key_Tab);
+    QCOMPARE(f.grid->Col(), 3);
+    QTest::keyClick(f.grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(f.grid->Col(), 1);
+    QTest::keyClick(f.grid, Qt::Key_Backtab, Qt::ShiftModifier);  // wraps backwards
+    QVERIFY(f.grid->Col() == 4 && f.grid->Row() == 4);
+    QVERIFY(f.grid->Anchor() == (TGridCoord{4, 4}));
+    QCOMPARE(f.window->focusWidget(), static_cast<QWidget*>(f.grid));
+}
+
+void GridInputTest::shiftExtendsTheSelection()
+{
+    Fixture f;
+    QTest::keyClick(f.grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(f.grid, Qt::Key_Right, Qt::ShiftModifier);
+    QVERIFY(f.grid->Selection() == (TGridRect{1, 1, 2, 2}));
+    QTest::keyClick(f.grid, Qt::Key_Right);
+    QVERIFY(f.grid->Selection() == (TGridRect{3, 2, 3, 2}));
+}
+
+void GridInputTest::rowSelectMovesRowsAndDropsAlwaysShowEditor()
+{
+    Fixture f;
+    f.grid->SetOptions(f.grid->Options() | goRowSelect | goAlwaysShowEditor | goEditing);
+    QVERIFY(!(f.grid->Options() & goAlwaysShowEditor));
+    QVERIFY(f.grid->Selection() == (TGridRect{1, 1, 4, 1}));
+    QTest::keyClick(f.grid, Qt::Key_Right);
+    QCOMPARE(f.grid->Row(), 2);
+    QTest::keyClick(f.grid, Qt::Key_Left);
+    QCOMPARE(f.grid->Row(), 1);
+    QVERIFY(!f.grid->CanEditShow());
+}
+
+void GridInputTest::selectCellCanRefuse()
+{
+    Fixture f;
+    f.grid->selectable = [](int col, int) { return col != 2; };
+    QTest::keyClick(f.grid, Qt::Key_Right);
+    QCOMPARE(f.grid->Col(), 1);
+    f.grid->SetCol(3);
+    QCOMPARE(f.grid->Col(), 3);
+}
+
+void GridInputTest::mouseSelectionAndTimedScroll()
+{
+    Fixture f({}, QSize(400, 160));
+    f.grid->SetRowCount(40);
+    QWidget* vp = f.grid->viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, f.center(1, 1));
+    QCOMPARE(f.grid->GridState(), gsSelecting);
+    QVERIFY(f.grid->ScrollTimerActive());
+    QCOMPARE(f.grid->ScrollTimerInterval(), 60);
+    QTest::mouseMove(vp, f.center(3, 2));
+    QVERIFY(f.grid->Selection() == (TGridRect{1, 1, 3, 2}));
+    QVERIFY(f.grid->Anchor() == (TGridCoord{3, 2}));
+    // Below the grid: each tick moves the anchor one row down and scrolls.
+    QTest::mouseMove(vp, QPoint(f.center(3, 2).x(), vp->height() + 30));
+    const int top = f.grid->TopRow();
+    for (int i = 0; i < 10; ++i)
+        f.grid->TimedScroll();
+    QVERIFY(f.grid->Anchor().Y > 2);
+    QVERIFY(f.grid->TopRow() > top);
+    QCOMPARE(f.grid->Row(), 1);  // the current cell stays
+    // Past the last row the anchor stops.
+    for (int i = 0; i < 60; ++i)
+        f.grid->TimedScroll();
+    QCOMPARE(f.grid->Anchor().Y, 39);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(f.center(3, 2).x(), vp->height() + 30));
+    QCOMPARE(f.grid->GridState(), gsNormal);
+    QVERIFY(!f.grid->ScrollTimerActive());
+
+    // Shift+click moves only the anchor.
+    f.grid->SetTopRow(1);
+    f.grid->SetRow(2);
+    QTest::mouseClick(vp, Qt::LeftButton, Qt::ShiftModifier, f.center(2, 3));
+    QCOMPARE(f.grid->Row(), 2);
+    QVERIFY(f.grid->Anchor() == (TGridCoord{2, 3}));
+}
+
+void GridInputTest::dividerSizing()
+{
+    Fixture f(goColSizing | goRowSizing);
+    QWidget* vp = f.grid->viewport();
+    const QRect c1 = f.grid->CellRect(1, 0);
+    const int divider = c1.right() + 1;
+    QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(divider, 5));
+    QCOMPARE(f.grid->GridState(), gsColSizing);
+    QTest::mouseMove(vp, QPoint(divider + 20, 5));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(divider + 20, 5));
+    QCOMPARE(f.grid->ColWidths(1), 84);
+
+    // Dragged to a width of 1 or less: nothing changes.
+    const int d2 = f.grid->CellRect(2, 0).right() + 1;
+    const int start2 = f.grid->CellRect(2, 0).left();
+    QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(d2, 5));
+    QTest::mouseMove(vp, QPoint(start2 + 1, 5));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(start2 + 1, 5));
+    QCOMPARE(f.grid->ColWidths(2), 64);
+
+    // A column of width -1 keeps it.
+    f.grid->SetColWidths(3, -1);
+    const TGridDrawInfo info = f.grid->CalcDrawInfo();
+    const int d3 = info.Horz.CellStart(3) - 1;  // its divider sits where it starts
+    QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(d3, 5));
+    QCOMPARE(f.grid->GridState(), gsColSizing);
+    QTest::mouseMove(vp, QPoint(d3 + 40, 5));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(d3 + 40, 5));
+    QCOMPARE(f.grid->ColWidths(3), -1);
+
+    // Rows size the same way.
+    const int rowDivider = f.grid->CellRect(0, 1).bottom() + 1;
+    QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(5, rowDivider));
+    QCOMPARE(f.grid->GridState(), gsRowSizing);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(5, rowDivider + 6));
+    QCOMPARE(f.grid->RowHeights(1), 30);
+}
+
+void GridInputTest::columnMovingByMouse()
+{
+    Fixture f(goColMoving);
+    for (int c = 0; c < 5; ++c)
+        f.grid->SetCells(c, 0, QString(QChar('A' + c)));
+    QWidget* vp = f.grid->viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, f.center(1, 0));
+    QCOMPARE(f.grid->GridState(), gsColMoving);
+    QTest::mouseMove(vp, f.center(3, 0));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, f.center(3, 0));
+    QCOMPARE(f.grid->Rows(0).ToStringList(), (QStringList{"A", "C", "D", "B", "E"}));
+}
+
+void GridInputTest::wheelMovesTheCurrentRow()
+{
+    Fixture f;
+    QWheelEvent down(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.grid->viewport(), &down);
+    QCOMPARE(f.grid->Row(), 2);
+    QWheelEvent up(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.grid->viewport(), &up);
+    QApplication::sendEvent(f.grid->viewport(), &up);
+    QCOMPARE(f.grid->Row(), 1);  // never into the fixed rows
+}
+
+void GridInputTest::scrollBarsMapTheTopLeft()
+{
+    Fixture f;
+    QScrollBar* bar = f.grid->verticalScrollBar();
+    QCOMPARE(bar->maximum(), 0);  // nothing to scroll
+    f.grid->SetRowCount(101);
+    QCOMPARE(bar->maximum(), 127);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(f.grid->TopRow(), 2);
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    const int last = f.grid->TopRow();
+    QCOMPARE(bar->value(), 127);
+    QCOMPARE(f.grid->TopRow() + f.grid->VisibleRowCount() - 1, 100);
+    f.grid->SetTopRow(1);
+    QCOMPARE(bar->value(), 0);
+    f.grid->SetTopRow((last + 1) / 2);
+    QVERIFY(bar->value() > 0 && bar->value() < 127);
+}
+
+void GridInputTest::invalidateColRepaintsTheRowsShownAfterScrolling()
+{
+    Fixture f;
+    f.grid->SetRowCount(200);
+    f.grid->SetTopRow(120);
+    QApplication::processEvents();
+    const int shown = f.grid->VisibleRowCount();
+    f.grid->painted.clear();
+    f.grid->InvalidateCol(2);
+    QApplication::processEvents();
+    QVERIFY(f.grid->painted.contains({2, 120}));
+    QVERIFY(f.grid->painted.contains({2, 120 + shown - 1}));
+    QVERIFY(!f.grid->painted.contains({3, 120}));
+    f.grid->painted.clear();
+    f.grid->InvalidateRow(121);
+    QApplication::processEvents();
+    QVERIFY(f.grid->painted.contains({0, 121}));
+    QVERIFY(f.grid->painted.contains({3, 121}));
+    QVERIFY(!f.grid->painted.contains({3, 122}));
+}
+
+void GridInputTest::paintingByRelations()
+{
+    Fixture f({}, QSize(400, 200));
+    f.grid->SetColor(QColor(255, 255, 255));
+    f.grid->SetFixedColor(QColor(200, 200, 200));
+    f.grid->SetCells(2, 2, QStringLiteral("WWWWWW"));
+    QTest::keyClick(f.grid, Qt::Key_Right, Qt::ShiftModifier);  // selects (1,1)-(2,1)
+    QApplication::processEvents();
+    const QImage image = f.grid->viewport()->grab().toImage();
+    auto at = [&](int col, int row) { return image.pixelColor(f.grid->CellRect(col, row).center()); };
+    auto inkIn = [&](int col, int row) {
+        const QRect r = f.grid->CellRect(col, row);
+        int dark = 0;
+        for (int y = r.top() + 1; y < r.bottom(); ++y)
+            for (int x = r.left() + 1; x < r.right(); ++x)
+                dark += image.pixelColor(x, y).lightness() < 128;
+        return dark;
+    };
+    QCOMPARE(at(0, 0), QColor(200, 200, 200));
+    QCOMPARE(at(3, 3), QColor(255, 255, 255));
+    // The selected cell that is not the current one is highlighted; the current one is not.
+    QCOMPARE(at(1, 1), SysColor(TSysColor::Highlight));
+    QVERIFY(at(1, 1) != at(3, 3));
+    QCOMPARE(at(2, 1), QColor(255, 255, 255));
+    QVERIFY(inkIn(2, 2) > 0);
+    QCOMPARE(inkIn(3, 2), 0);
+    // Grid lines: silver between scrolling cells, black between fixed ones.
+    const QRect c = f.grid->CellRect(3, 3);
+    QCOMPARE(image.pixelColor(c.right() + 1, c.center().y()), QColor(192, 192, 192));
+    const QRect h = f.grid->CellRect(2, 0);
+    QCOMPARE(image.pixelColor(h.right() + 1, h.center().y()), QColor(Qt::black));
+    // The area beyond the last cell has the grid colour.
+    const QRect last = f.grid->CellRect(4, 4);
+    QCOMPARE(image.pixelColor(last.right() + 10, last.top() + 2), QColor(255, 255, 255));
+}
+
+QTEST_MAIN(GridInputTest)
+#include "GridInputTest.moc"
