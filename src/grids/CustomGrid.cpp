@@ -659,6 +659,9 @@ void TMyCustomGrid::InvalidateGrid()
 
 void TMyCustomGrid::InvalidateGridRect(const TGridRect& rect)
 {
+    // A hidden or frozen viewport ignores repaints anyway; skip the layout walk.
+    if (!viewport()->isVisible() || !viewport()->updatesEnabled())
+        return;
     const TGridDrawInfo info = CalcDrawInfo();
     const auto [x0, x1] = VisibleSpan(info.Horz, rect.Left, rect.Right);
     const auto [y0, y1] = VisibleSpan(info.Vert, rect.Top, rect.Bottom);
