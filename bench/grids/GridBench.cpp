@@ -17,8 +17,9 @@ QApplication& App()
     static int argc = 1;
     static char name[] = "qv_grids_bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: tearing Qt down in static destruction crashes.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 constexpr int Side = 1000;  // Side x Side = 10^6 cells
