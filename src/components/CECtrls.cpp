@@ -242,6 +242,8 @@ void TCeCustomLabel::paintEvent(QPaintEvent*)
         QStyleOptionFocusRect option;
         option.initFrom(this);
         option.rect = drawn.adjusted(-1, -1, 1, 1);
+        // Drawn whenever the focus control has the focus, not only after keyboard use.
+        option.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
         option.backgroundColor = Color();
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }

@@ -200,7 +200,7 @@ void TCeSpinEdit::keyPressEvent(QKeyEvent* event)
         typed = QChar(13);
     else if (key == Qt::Key_Escape)
         typed = QChar(27);
-    else if (!event->text().isEmpty())
+    else if (key != Qt::Key_Delete && !event->text().isEmpty())
         typed = event->text().at(0);
     // The Delete key edits like backspace: refused while the editor is disabled.
     const bool refusedDelete = key == Qt::Key_Delete && !editorEnabled_;

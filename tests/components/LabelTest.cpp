@@ -235,6 +235,29 @@ private slots:
         QVERIFY(other->hasFocus());
     }
 
+    void focusRectangleShowsWhileTheFocusControlHasTheFocus()
+    {
+        QWidget window;
+        auto* label = new TCeLabel(&window);
+        auto* edit = new QLineEdit(&window);
+        auto* other = new QLineEdit(&window);
+        edit->move(0, 30);
+        other->move(0, 60);
+        Prepare(*label);
+        label->SetCaption(QStringLiteral("Name"));
+        label->SetFocusControl(edit);
+        label->SetShowFocus(true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus();
+        const QImage unfocused = Render(*label);
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        QVERIFY(Render(*label) != unfocused);
+        label->SetShowFocus(false);
+        QCOMPARE(Render(*label), unfocused);
+    }
+
     void mouseEnterAndLeaveNeedAnEnabledLabelOfTheActiveProgram()
     {
         QWidget window;

@@ -207,6 +207,22 @@ private slots:
         QCOMPARE(MessageBeepCount(), 2);
         QTest::keyClick(&edit, Qt::Key_Backspace);
         QCOMPARE(edit.text(), QStringLiteral("1.23e"));
+        edit.setCursorPosition(0);
+        QTest::keyClick(&edit, Qt::Key_Delete);
+        QCOMPARE(edit.text(), QStringLiteral(".23e"));
+        QTest::keyClick(&edit, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(MessageBeepCount(), 2);
+    }
+
+    void stepControlsFollowTheEditsEnabledState()
+    {
+        TCeSpinEdit edit;
+        edit.setEnabled(false);
+        QVERIFY(!edit.Button()->isEnabled());
+        edit.SetButtonKind(bkStandard);
+        QVERIFY(!edit.UpDown()->isEnabled());
+        edit.setEnabled(true);
+        QVERIFY(edit.UpDown()->isEnabled());
     }
 
     void arrowKeysStepUnlessSwitchedOff()
