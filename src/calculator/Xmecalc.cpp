@@ -981,6 +981,9 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
         } else if (watched == KalfaktorPane && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             HOTSPOT_KalfaktorClick();
             return true;
+        } else if (watched == IMG_LOGO || watched == IMG_BrandolfLogo) {
+            ACT_Info->trigger();
+            return true;
         } else if (watched == LAB_SimpleReynold && Point.ReynoldsDetails) {
             HOTSPOT_KalfaktorClick();
             return true;
@@ -1004,8 +1007,16 @@ void TXmeCalcDlg::keyPressEvent(QKeyEvent* event)
 
 void TXmeCalcDlg::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+    if (event->type() == QEvent::ActivationChange) {
+        // Only a switch between the program's own windows activates the form; coming
+        // back from another program does not.
+        if (!isActiveWindow())
+            leftToOwnWindow_ = QApplication::activeWindow() != nullptr;
+        else if (leftToOwnWindow_ || !activatedOnce_)
+            FormActivate();
+        if (isActiveWindow())
+            activatedOnce_ = true;
+    }
     TMultilingualForm::changeEvent(event);
 }
 

@@ -208,6 +208,8 @@ private:
     bool syncing_ = false;          // the window writes model state into controls
     bool focusBackPending_ = false;
     bool focusingBack_ = false;
+    bool activatedOnce_ = false;
+    bool leftToOwnWindow_ = false;  // the last deactivation went to another of our windows
 };
 
 // The main window the application created at start (nullptr before).
