@@ -332,8 +332,9 @@ void TMyCustomGrid::SetOptions(TGridOptions value)
     }
     if (options_ & goRowSelect)
         MoveColRow(current_.X, current_.Y, true, false);
-    horizontalScrollBar()->setTracking(false);
-    verticalScrollBar()->setTracking(false);
+    // With thumb tracking the grid follows the dragged thumb, otherwise its release.
+    horizontalScrollBar()->setTracking(options_ & goThumbTracking);
+    verticalScrollBar()->setTracking(options_ & goThumbTracking);
     ColWidthsChanged();
     RowHeightsChanged();
     InvalidateGrid();

@@ -224,8 +224,10 @@ bool TInplaceEdit::event(QEvent* e)
 {
     if (grid_ != nullptr && e->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(e);
-        // Tab is the grid's: it moves to the next cell instead of the next control.
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        // With goTabs, Tab is the grid's: it moves to the next cell instead of the next
+        // control.
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (grid_->Options() & goTabs)) {
             if (!(key->modifiers() & Qt::AltModifier)) {
                 keyPressEvent(key);
                 return true;

@@ -97,7 +97,7 @@ void GridInputTest::typingOpensTheEditorAndWritesTheCell()
 
 void GridInputTest::navigationNeverErasesCells()
 {
-    Fixture f(goEditing | goAlwaysShowEditor);
+    Fixture f(goEditing | goAlwaysShowEditor | goTabs);
     for (int r = 1; r < 5; ++r)
         for (int c = 1; c < 5; ++c)
             f.grid->SetCells(c, r, QStringLiteral("%1/%2").arg(c).arg(r));
@@ -299,6 +299,23 @@ void GridInputTest::tabWrapsAndSkipsColumnsWithoutTabStop()
     QVERIFY(f.grid->Col() == 4 && f.grid->Row() == 4);
     QVERIFY(f.grid->Anchor() == (TGridCoord{4, 4}));
     QCOMPARE(f.window->focusWidget(), static_cast<QWidget*>(f.grid));
+
+    // Also from the editor; without goTabs, Tab leaves the grid for the next control.
+    Fixture g(goTabs | goEditing);
+    QTest::keyClick(g.grid, Qt::Key_F2);
+    QTest::keyClick(g.editor(), Qt::Key_Tab);
+    QCOMPARE(g.grid->Col(), 2);
+    Fixture h(goEditing);
+    int exits = 0;
+    h.grid->OnExit = [&](QObject*) { ++exits; };
+    QTest::keyClick(h.grid, Qt::Key_F2);
+    QVERIFY(h.editorShown());
+    QTest::keyClick(h.editor(), Qt::Key_Tab);
+    QCOMPARE(h.grid->Col(), 1);
+    QVERIFY(h.window->focusWidget() != h.grid && h.window->focusWidget() != h.editor());
+    QCOMPARE(exits, 1);
+    QVERIFY(!h.editorShown());
+    QVERIFY(!h.grid->EditorMode());
 }
 
 void GridInputTest::shiftExtendsTheSelection()
@@ -452,6 +469,20 @@ void GridInputTest::scrollBarsMapTheTopLeft()
     QCOMPARE(bar->value(), 0);
     f.grid->SetTopRow((last + 1) / 2);
     QVERIFY(bar->value() > 0 && bar->value() < 127);
+
+    // Without thumb tracking the grid follows the thumb when it is released.
+    f.grid->SetTopRow(1);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(127);
+    QCOMPARE(f.grid->TopRow(), 1);
+    bar->setSliderDown(false);
+    QCOMPARE(f.grid->TopRow(), last);
+    // With it, while it is dragged.
+    f.grid->SetOptions(f.grid->Options() | goThumbTracking);
+    bar->setSliderDown(true);
+    bar->setSliderPosition(0);
+    QCOMPARE(f.grid->TopRow(), 1);
+    bar->setSliderDown(false);
 }
 
 void GridInputTest::invalidateColRepaintsTheRowsShownAfterScrolling()
