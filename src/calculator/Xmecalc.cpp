@@ -520,6 +520,15 @@ void TXmeCalcDlg::CreateControls()
     columnsLayout->addLayout(left);
     columnsLayout->addLayout(right);
 
+    // Tab walks pipe, medium, then flow, row by row.
+    const QList<QWidget*> tabOrder{COM_Material, MateriInfiButton, BUT_EditRohrgeometrie, INP_IDM, ME_IDM, INP_Quer,
+                                   ME_QUER, INP_Rauh, ME_Rauh, FIX_Quer, COM_Medium, MediInfoButton, INP_FluidTemp,
+                                   ME_TEMP, INP_FluidDruck, INP_Dichte, ME_Dichte, INP_Visk, ME_Visk, INP_ViskDYN,
+                                   ME_ViskDYN, INP_veloc, ME_VELOC, FIX_VELOC, INP_Volume, CBX_ME_VOLUME, FIX_Volume,
+                                   INP_MassFl, ME_MASSFL, BUT_Application, Button2, BUT_Berechnen, HOTSPOT_Kalfaktor};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
     // Enter belongs to the edits (commit), not to a default button.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);

@@ -345,6 +345,25 @@ private slots:
         QVERIFY(beeps <= 4);
     }
 
+    void anotherWindowTakingTheFocusDoesNotLeaveTheEdit()
+    {
+        ShowWindow();
+        window_->INP_FluidTemp->setFocus(Qt::TabFocusReason);
+        window_->INP_FluidTemp->selectAll();
+        QTest::keyClicks(window_->INP_FluidTemp, QStringLiteral("abc"));
+        TDLG_NormVolume* dialog = DLG_NormVolume();
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(MessageBeepCount(), 0);
+        QCOMPARE(window_->PAN_FluidTempDruck->text(), QString());
+        dialog->hide();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        QCOMPARE(window_->INP_FluidTemp->text(), QStringLiteral("abc"));
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_FluidTemp));
+    }
+
     void enterCommitsInPlaceAndEscapeRestores()
     {
         ShowWindow();
@@ -676,6 +695,10 @@ private slots:
         ShowWindow();
         window_->INP_veloc->setFocus(Qt::TabFocusReason);
         QVERIFY(window_->grab().save(QString::fromLocal8Bit(path)));
+        window_->SendLineParams();
+        TReynolDLG* dialog = ReynolDLG();
+        dialog->adjustSize();
+        QVERIFY(dialog->grab().save(QString::fromLocal8Bit(path) + QStringLiteral(".reynolds.png")));
     }
 };
 
