@@ -104,7 +104,13 @@ TMyCustomGrid::TMyCustomGrid(QWidget* parent) : QAbstractScrollArea(parent)
     UpdateScrollRange();
 }
 
-TMyCustomGrid::~TMyCustomGrid() = default;
+TMyCustomGrid::~TMyCustomGrid()
+{
+    // The editor outlives this part of the grid by a little (Qt deletes children later):
+    // it must not call back into it.
+    if (inplaceEdit_ != nullptr)
+        inplaceEdit_->SetGrid(nullptr);
+}
 
 // ---- counts and extents ----
 

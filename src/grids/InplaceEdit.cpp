@@ -222,6 +222,20 @@ void TInplaceEdit::keyReleaseEvent(QKeyEvent* e)
 
 bool TInplaceEdit::event(QEvent* e)
 {
+    if (grid_ != nullptr && !grid_->Enabled()) {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            // The grid is disabled by its update bracket: so is its editor.
+            e->accept();
+            return true;
+        default: break;
+        }
+    }
     if (grid_ != nullptr && e->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(e);
         // With goTabs, Tab is the grid's: it moves to the next cell instead of the next

@@ -286,6 +286,21 @@ void GridControlTest::bracketDisablesButKeepsTheFocus()
     QCOMPARE(otherFocusIns, 0);
     QTest::keyClick(grid, Qt::Key_Down);
     QCOMPARE(grid->Row(), 2);
+
+    // An open editor keeps the focus too, and takes no input meanwhile.
+    grid->SetOptions(grid->Options() | goEditing);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QWidget* editor = grid->InplaceEditor();
+    QVERIFY(editor != nullptr);
+    QCOMPARE(window.focusWidget(), editor);
+    {
+        TGridUpdateGuard guard(*grid);
+        QTest::keyClicks(editor, QStringLiteral("zz"));
+        QCOMPARE(window.focusWidget(), editor);
+    }
+    QCOMPARE(grid->Cells(1, 2), QString());
+    QCOMPARE(window.focusWidget(), editor);
+    QCOMPARE(otherFocusIns, 0);
 }
 
 void GridControlTest::bracketCursorAndNesting()
