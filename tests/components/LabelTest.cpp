@@ -52,19 +52,6 @@ class LabelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsWithTheDesignDefaults()
-    {
-        TCeLabel label;
-        QCOMPARE(label.size(), QSize(65, 17));
-        QCOMPARE(label.ShadowSize(), 1);
-        QCOMPARE(label.ShadowPos(), spLeftTop);
-        QVERIFY(label.AutoSize());
-        QVERIFY(label.ShowAccelChar());
-        QVERIFY(!label.Transparent());
-        QCOMPARE(label.Layout(), tlTop);
-        QCOMPARE(label.Alignment(), Qt::AlignLeft);
-    }
-
     void autoSizeMeasuresTextAndShadowTogether()
     {
         TCeLabel label;
@@ -107,24 +94,6 @@ private slots:
         QVERIFY(label->width() > 20);
         QCOMPARE(label->x() + label->width(), right);
         QCOMPARE(label->y(), 10);
-
-        auto* left = new TCeLabel(&parent);
-        Prepare(*left);
-        left->move(100, 40);
-        left->SetCaption(QStringLiteral("abcdefgh"));
-        QCOMPARE(left->x(), 100);
-    }
-
-    void wordWrapWrapsWithinTheWidth()
-    {
-        TCeLabel label;
-        Prepare(label);
-        label.SetCaption(QStringLiteral("one two three four"));
-        const int oneLine = label.height();
-        label.resize(40, label.height());
-        label.SetWordWrap(true);
-        QVERIFY(label.height() >= 3 * oneLine);
-        QVERIFY(label.width() <= 40);
     }
 
     void shadowFallsToTheChosenCorner()
@@ -149,10 +118,6 @@ private slots:
         shadow = BoxOf(image, kRed);
         QCOMPARE(shadow.topLeft(), text.topLeft() - QPoint(1, 1));
 
-        label.SetShadowPos(spRightTop);
-        label.SetShadowSize(1);
-        image = Render(label);
-        QCOMPARE(BoxOf(image, kRed).topRight(), BoxOf(image, kBlack).topRight() + QPoint(1, -1));
     }
 
     void zeroShadowHidesWhileEnabledAndHighlightsWhenDisabled()

@@ -17,17 +17,51 @@
 #include <limits>
 #include <memory>
 
+namespace {
+
+void Type(QWidget* w, const QString& keys)
+{
+    for (const QChar c : keys)
+        QTest::keyClick(w, c.toLatin1());
+}
+
+void Paste(QWidget* w, const QString& clip)
+{
+    QGuiApplication::clipboard()->setText(clip);
+    QTest::keySequence(w, QKeySequence::Paste);
+}
+
+// Opens the edit's context menu, collects the names of its enabled actions and triggers
+// the one named `trigger` (if any).
+QStringList ContextMenu(TCeSpinEdit& edit, const QString& trigger = QString())
+{
+    QStringList enabled;
+    bool done = false;
+    QTimer::singleShot(0, &edit, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions()) {
+                if (a->isEnabled() && !a->objectName().isEmpty())
+                    enabled << a->objectName();
+                if (a->objectName() == trigger)
+                    a->trigger();
+            }
+            menu->close();
+        }
+        done = true;
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&edit, &event);
+    [[maybe_unused]] const bool finished = QTest::qWaitFor([&] { return done; });
+    return enabled;
+}
+
+}  // namespace
+
 class SpinEditTest : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<FormatSettingsScope> settings_;
-
-    static void Type(QWidget* w, const QString& keys)
-    {
-        for (const QChar c : keys)
-            QTest::keyClick(w, c.toLatin1());
-    }
 
 private slots:
     void init()
@@ -37,15 +71,10 @@ private slots:
     }
     void cleanup() { settings_.reset(); }
 
-    void formatsByValueTypeAndDecimals()
+    void decimalAndTypeChangesRewriteTheText()
     {
         TCeSpinEdit edit;
         QCOMPARE(edit.text(), QStringLiteral("0"));
-        edit.SetValue(2.5L);
-        QCOMPARE(edit.text(), QStringLiteral("2"));
-        edit.SetValue(3.5L);
-        QCOMPARE(edit.text(), QStringLiteral("4"));
-
         edit.SetValueType(vtFloat);
         edit.SetValue(1);
         QCOMPARE(edit.text(), QStringLiteral("1.00"));
@@ -55,66 +84,28 @@ private slots:
             TFormatSettings comma;
             comma.DecimalSeparator = QLatin1Char(',');
             FormatSettingsScope local(comma);
-            edit.SetValue(1);
-            QCOMPARE(edit.text(), QStringLiteral("1,000"));
-            QCOMPARE(edit.Value(), 1.0L);
+            edit.SetValue(1.5L);
+            QCOMPARE(edit.text(), QStringLiteral("1,500"));
         }
-
+        edit.SetIncrement(0.4L);
+        edit.SetValue(2);
+        edit.SetValueType(vtInteger);
+        QCOMPARE(edit.Increment(), 1.0L);
+        // The text is read with the new type: "2.000" is no integer, so MinValue.
+        QCOMPARE(edit.text(), QStringLiteral("0"));
         edit.SetValueType(vtHex);
         edit.SetValue(26);
         QCOMPARE(edit.text(), QStringLiteral("1A"));
-        edit.setText(QStringLiteral("1a"));
-        QCOMPARE(edit.Value(), 26.0L);
-        QCOMPARE(edit.AsInteger(), 26);
     }
 
-    void valueTypeSwitchRoundsTheIncrement()
-    {
-        TCeSpinEdit edit;
-        edit.SetValueType(vtFloat);
-        edit.SetIncrement(0.4L);
-        edit.SetValue(2);
-        QCOMPARE(edit.text(), QStringLiteral("2.00"));
-        edit.SetValueType(vtInteger);
-        QCOMPARE(edit.Increment(), 1.0L);
-        // The text is read again with the new type ("2.00" is no integer: MinValue).
-        QCOMPARE(edit.text(), QStringLiteral("0"));
-        edit.SetValueType(vtFloat);
-        edit.SetIncrement(2.5L);
-        edit.SetValueType(vtHex);
-        QCOMPARE(edit.Increment(), 2.0L);
-    }
-
-    void integersAreSixtyFourBitAndAsIntegerSaturates()
+    void asIntegerSaturatesToThirtyTwoBits()
     {
         TCeSpinEdit edit;
         edit.SetValue(1e12L);
         QCOMPARE(edit.text(), QStringLiteral("1000000000000"));
         QCOMPARE(edit.AsInteger(), std::numeric_limits<std::int32_t>::max());
         edit.SetValue(-1e30L);
-        QCOMPARE(edit.text(), QStringLiteral("-9223372036854775808"));
         QCOMPARE(edit.AsInteger(), std::numeric_limits<std::int32_t>::min());
-        edit.SetAsInteger(-7);
-        QCOMPARE(edit.text(), QStringLiteral("-7"));
-        edit.setText(QStringLiteral("99999999999999999999"));
-        QCOMPARE(edit.Value(), static_cast<long double>(std::numeric_limits<std::int64_t>::max()));
-    }
-
-    void clampsOnWriteOnlyWithARange()
-    {
-        TCeSpinEdit edit;
-        edit.SetValue(1e6L);
-        QCOMPARE(edit.text(), QStringLiteral("1000000"));
-        edit.SetMinValue(-5);
-        edit.SetMaxValue(5);
-        edit.SetValue(6);
-        QCOMPARE(edit.text(), QStringLiteral("5"));
-        edit.SetValue(-6);
-        QCOMPARE(edit.text(), QStringLiteral("-5"));
-        QCOMPARE(edit.CheckValue(100), 5.0L);
-        // Reading does not clamp: a typed text beyond the range reads as typed.
-        edit.setText(QStringLiteral("9"));
-        QCOMPARE(edit.Value(), 9.0L);
     }
 
     void changeNotifiesOnlyRealChanges()
@@ -122,28 +113,22 @@ private slots:
         TCeSpinEdit edit;
         QSignalSpy changes(&edit, &TCeSpinEdit::OnChange);
         edit.SetValue(0);
-        QCOMPARE(changes.count(), 0);
         edit.SetValue(3);
-        QCOMPARE(changes.count(), 1);
         edit.SetValue(3.2L);  // still "3"
         QCOMPARE(changes.count(), 1);
 
-        // A handler that writes the value back (clamped to even numbers) cannot recurse.
+        // A handler that writes the value back (made even) cannot recurse.
         int calls = 0;
         connect(&edit, &TCeSpinEdit::OnChange, &edit, [&] {
-            ++calls;
-            QVERIFY(calls < 10);
-            edit.SetValue(std::nearbyint(edit.Value() / 2) * 2);
+            if (++calls < 10)
+                edit.SetValue(std::nearbyint(edit.Value() / 2) * 2);
         });
         edit.SetValue(5);
         QCOMPARE(edit.text(), QStringLiteral("4"));
         QCOMPARE(calls, 2);
-        calls = 0;
-        edit.SetValue(4);
-        QCOMPARE(calls, 0);
     }
 
-    void stepsAndStopsAtTheLimitsWithoutNotifying()
+    void stepsStopAtTheLimitsWithoutNotifying()
     {
         TCeSpinEdit edit;
         edit.SetMinValue(0);
@@ -154,8 +139,6 @@ private slots:
         QSignalSpy bottoms(&edit, &TCeSpinEdit::OnBottomClick);
         edit.setModified(false);
         edit.UpClick();
-        QCOMPARE(edit.text(), QStringLiteral("3"));
-        QCOMPARE(changes.count(), 1);
         QVERIFY(edit.isModified());
         edit.UpClick();
         QCOMPARE(edit.text(), QStringLiteral("3"));
@@ -166,38 +149,37 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("0"));
         QCOMPARE(changes.count(), 4);
         QCOMPARE(bottoms.count(), 5);
-        QCOMPARE(MessageBeepCount(), 0);
-    }
 
-    void stepsWithoutARangeNeverStop()
-    {
-        TCeSpinEdit edit;
+        // Equal bounds: no range, stepping never stops.
+        edit.SetMaxValue(0);
         edit.SetIncrement(1000);
-        for (int i = 0; i < 50; ++i)
+        for (int i = 0; i < 5; ++i)
             edit.DownClick();
-        QCOMPARE(edit.text(), QStringLiteral("-50000"));
-    }
+        QCOMPARE(edit.text(), QStringLiteral("-5000"));
 
-    void hexStepComparesTextIgnoringCase()
-    {
-        TCeSpinEdit edit;
+        // The text is compared ignoring case: "1a" stepped to the bound "1A" is no change.
         edit.SetValueType(vtHex);
-        edit.SetMinValue(0);
         edit.SetMaxValue(26);
         edit.setText(QStringLiteral("1a"));
-        QSignalSpy changes(&edit, &TCeSpinEdit::OnChange);
+        changes.clear();
         edit.UpClick();
         QCOMPARE(edit.text(), QStringLiteral("1A"));
         QCOMPARE(changes.count(), 0);
+        QCOMPARE(MessageBeepCount(), 0);
     }
 
-    void keyFilterRefusesWithABeep()
+    void keyFilterRefusesWithABeepAndArrowsStep()
     {
         TCeSpinEdit edit;
         edit.setText(QString());
         Type(&edit, QStringLiteral("12abc"));
         QCOMPARE(edit.text(), QStringLiteral("12"));
         QCOMPARE(MessageBeepCount(), 3);
+        QTest::keyClick(&edit, Qt::Key_Up);
+        QCOMPARE(edit.text(), QStringLiteral("13"));
+        edit.SetArrowKeys(false);
+        QTest::keyClick(&edit, Qt::Key_Down);
+        QCOMPARE(edit.text(), QStringLiteral("13"));
 
         edit.SetValueType(vtFloat);
         edit.setText(QString());
@@ -206,36 +188,9 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("1.23e4"));
         QCOMPARE(MessageBeepCount(), 2);
         QTest::keyClick(&edit, Qt::Key_Backspace);
-        QCOMPARE(edit.text(), QStringLiteral("1.23e"));
         edit.setCursorPosition(0);
         QTest::keyClick(&edit, Qt::Key_Delete);
         QCOMPARE(edit.text(), QStringLiteral(".23e"));
-        QTest::keyClick(&edit, Qt::Key_Delete, Qt::ControlModifier);
-        QCOMPARE(MessageBeepCount(), 2);
-    }
-
-    void stepControlsFollowTheEditsEnabledState()
-    {
-        TCeSpinEdit edit;
-        edit.setEnabled(false);
-        QVERIFY(!edit.Button()->isEnabled());
-        edit.SetButtonKind(bkStandard);
-        QVERIFY(!edit.UpDown()->isEnabled());
-        edit.setEnabled(true);
-        QVERIFY(edit.UpDown()->isEnabled());
-    }
-
-    void arrowKeysStepUnlessSwitchedOff()
-    {
-        TCeSpinEdit edit;
-        QTest::keyClick(&edit, Qt::Key_Up);
-        QTest::keyClick(&edit, Qt::Key_Up);
-        QCOMPARE(edit.text(), QStringLiteral("2"));
-        QTest::keyClick(&edit, Qt::Key_Down);
-        QCOMPARE(edit.text(), QStringLiteral("1"));
-        edit.SetArrowKeys(false);
-        QTest::keyClick(&edit, Qt::Key_Up);
-        QCOMPARE(edit.text(), QStringLiteral("1"));
     }
 
     void pasteGoesThroughTheKeyFilter()
@@ -243,79 +198,37 @@ private slots:
         TCeSpinEdit edit;
         edit.setText(QStringLiteral("7"));
         edit.setCursorPosition(1);
-        QGuiApplication::clipboard()->setText(QStringLiteral("12abc"));
-        QTest::keySequence(&edit, QKeySequence::Paste);
+        Paste(&edit, QStringLiteral("12abc"));
         QCOMPARE(edit.text(), QStringLiteral("7"));
         QCOMPARE(MessageBeepCount(), 1);
-        QGuiApplication::clipboard()->setText(QStringLiteral("34"));
-        QTest::keySequence(&edit, QKeySequence::Paste);
+        Paste(&edit, QStringLiteral("34"));
         QCOMPARE(edit.text(), QStringLiteral("734"));
 
         edit.SetValueType(vtFloat);
         edit.setText(QStringLiteral("2.5"));
-        edit.setCursorPosition(3);
-        QGuiApplication::clipboard()->setText(QStringLiteral(".5"));
-        QTest::keySequence(&edit, QKeySequence::Paste);
+        Paste(&edit, QStringLiteral(".5"));
         QCOMPARE(edit.text(), QStringLiteral("2.5"));
+        QCOMPARE(MessageBeepCount(), 2);
         edit.selectAll();
-        QTest::keySequence(&edit, QKeySequence::Paste);
+        Paste(&edit, QStringLiteral(".5"));
         QCOMPARE(edit.text(), QStringLiteral(".5"));
-    }
 
-    void contextMenuPasteIsFilteredAndEditingActionsFollowTheEditor()
-    {
-        TCeSpinEdit edit;
-        edit.setText(QString());
+        // The context menu's paste is checked the same way.
         edit.show();
         QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        edit.setText(QString());
         QGuiApplication::clipboard()->setText(QStringLiteral("5x"));
-        QStringList enabled;
-        bool pasteTriggered = false;
-        QTimer::singleShot(0, &edit, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            for (QAction* a : menu->actions()) {
-                if (a->isEnabled() && !a->objectName().isEmpty())
-                    enabled << a->objectName();
-                if (a->objectName() == QLatin1String("edit-paste")) {
-                    a->trigger();
-                    pasteTriggered = true;
-                }
-            }
-            menu->close();
-        });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit.mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(&edit, &event);
-        QTRY_VERIFY(pasteTriggered);
-        QVERIFY(enabled.contains(QStringLiteral("edit-paste")));
+        QVERIFY(ContextMenu(edit, QStringLiteral("edit-paste")).contains(QStringLiteral("edit-paste")));
         QCOMPARE(edit.text(), QString());
-        QCOMPARE(MessageBeepCount(), 1);
-
-        edit.SetEditorEnabled(false);
-        edit.setText(QStringLiteral("12"));
-        edit.selectAll();
-        enabled.clear();
-        pasteTriggered = false;
-        QTimer::singleShot(0, &edit, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            for (QAction* a : menu->actions())
-                if (a->isEnabled() && !a->objectName().isEmpty())
-                    enabled << a->objectName();
-            pasteTriggered = true;
-            menu->close();
-        });
-        QApplication::sendEvent(&edit, &event);
-        QTRY_VERIFY(pasteTriggered);
-        QVERIFY(!enabled.contains(QStringLiteral("edit-paste")));
-        QVERIFY(!enabled.contains(QStringLiteral("edit-cut")));
-        QVERIFY(!enabled.contains(QStringLiteral("edit-delete")));
-        QVERIFY(enabled.contains(QStringLiteral("edit-copy")));
+        QCOMPARE(MessageBeepCount(), 3);
     }
 
     void disabledEditorRefusesEditingButStillSteps()
     {
         TCeSpinEdit edit;
+        edit.resize(80, 24);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
         edit.SetEditorEnabled(false);
         edit.setText(QStringLiteral("12"));
         edit.setCursorPosition(2);
@@ -324,24 +237,24 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_Backspace);
         edit.setCursorPosition(0);
         QTest::keyClick(&edit, Qt::Key_Delete);
-        QCOMPARE(edit.text(), QStringLiteral("12"));
         QCOMPARE(MessageBeepCount(), 3);
-
-        // Cut and paste are ignored without a beep.
-        QGuiApplication::clipboard()->setText(QStringLiteral("3"));
+        // Cut and paste are ignored without a beep, and the menu offers neither.
         edit.selectAll();
-        QTest::keySequence(&edit, QKeySequence::Paste);
+        Paste(&edit, QStringLiteral("3"));
         QTest::keySequence(&edit, QKeySequence::Cut);
         QCOMPARE(edit.text(), QStringLiteral("12"));
         QCOMPARE(MessageBeepCount(), 3);
+        const QStringList enabled = ContextMenu(edit);
+        QVERIFY(enabled.contains(QStringLiteral("edit-copy")));
+        for (const char* name : {"edit-paste", "edit-cut", "edit-delete"})
+            QVERIFY2(!enabled.contains(QLatin1String(name)), name);
         QCOMPARE(changes.count(), 0);
 
         QTest::keyClick(&edit, Qt::Key_Up);
         QCOMPARE(edit.text(), QStringLiteral("13"));
-        edit.resize(80, 24);
-        QTest::mouseClick(edit.Button(), Qt::LeftButton, {}, QPoint(edit.Button()->width() - 3, edit.Button()->height() - 3));
+        TCeSpinButton* button = edit.Button();
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 3, button->height() - 3));
         QCOMPARE(edit.text(), QStringLiteral("12"));
-        QCOMPARE(changes.count(), 2);
     }
 
     void readOnlyRefusesTypingAndBeepsOnSteps()
@@ -351,9 +264,7 @@ private slots:
         edit.setText(QStringLiteral("12"));
         edit.setCursorPosition(2);
         Type(&edit, QStringLiteral("5"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("3"));
-        QTest::keySequence(&edit, QKeySequence::Paste);
-        QCOMPARE(edit.text(), QStringLiteral("12"));
+        Paste(&edit, QStringLiteral("3"));
         QCOMPARE(MessageBeepCount(), 0);
         QSignalSpy tops(&edit, &TCeSpinEdit::OnTopClick);
         QTest::keyClick(&edit, Qt::Key_Up);
@@ -361,9 +272,6 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("12"));
         QCOMPARE(MessageBeepCount(), 2);
         QCOMPARE(tops.count(), 0);
-        // An invalid character still beeps.
-        Type(&edit, QStringLiteral("x"));
-        QCOMPARE(MessageBeepCount(), 3);
     }
 
     void enterAndEscapeReachTheDialog()
@@ -374,25 +282,21 @@ private slots:
         ok->move(0, 40);
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        edit->setFocus();
         QSignalSpy accepted(&dialog, &QDialog::accepted);
         QSignalSpy rejected(&dialog, &QDialog::rejected);
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(accepted.count(), 1);
-        QCOMPARE(edit->text(), QStringLiteral("0"));
-        dialog.show();
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Escape);
-        QCOMPARE(rejected.count(), 1);
-
-        // Also with the editor disabled.
-        edit->SetEditorEnabled(false);
-        dialog.show();
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Enter);
+        for (const bool editorEnabled : {true, false}) {
+            edit->SetEditorEnabled(editorEnabled);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Return);
+            dialog.show();
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Escape);
+        }
         QCOMPARE(accepted.count(), 2);
+        QCOMPARE(rejected.count(), 2);
+        QCOMPARE(edit->text(), QStringLiteral("0"));
         QCOMPARE(MessageBeepCount(), 0);
     }
 
@@ -408,37 +312,30 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QSignalSpy changes(edit, &TCeSpinEdit::OnChange);
-
-        edit->setFocus();
-        edit->setText(QStringLiteral("-"));
-        QCOMPARE(edit->Value(), 1.5L);
-        other->setFocus(Qt::TabFocusReason);
-        QCOMPARE(edit->text(), QStringLiteral("1.50"));
+        auto leaveWith = [&](const QString& typed) {
+            edit->setFocus();
+            edit->setText(typed);
+            other->setFocus(Qt::TabFocusReason);
+            return edit->text();
+        };
+        QCOMPARE(leaveWith(QStringLiteral("-")), QStringLiteral("1.50"));
         QCOMPARE(MessageBeepCount(), 1);
-
-        edit->setFocus();
-        edit->setText(QStringLiteral("50"));
-        other->setFocus(Qt::TabFocusReason);
-        QCOMPARE(edit->text(), QStringLiteral("10.00"));
+        QCOMPARE(leaveWith(QStringLiteral("50")), QStringLiteral("10.00"));
+        QCOMPARE(leaveWith(QStringLiteral("2.5")), QStringLiteral("2.5"));  // in range: as typed
         QCOMPARE(MessageBeepCount(), 1);
-
-        // In range: left as typed.
-        edit->setFocus();
-        edit->setText(QStringLiteral("2.5"));
-        other->setFocus(Qt::TabFocusReason);
-        QCOMPARE(edit->text(), QStringLiteral("2.5"));
         QCOMPARE(changes.count(), 5);
 
-        // Leaving for another window (or a popup) is no exit.
+        // Reading never clamps; only leaving does.
         edit->setFocus();
-        edit->setText(QStringLiteral("e"));
+        edit->setText(QStringLiteral("50"));
+        QCOMPARE(edit->Value(), 50.0L);
+        // Leaving for another window (or a popup) is no exit.
         QFocusEvent activation(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
         QApplication::sendEvent(edit, &activation);
-        QCOMPARE(edit->text(), QStringLiteral("e"));
-        QCOMPARE(MessageBeepCount(), 1);
+        QCOMPARE(edit->text(), QStringLiteral("50"));
     }
 
-    void focusEnterSelectsAll()
+    void enteringSelectsAllUnlessAutoSelectIsOff()
     {
         QWidget window;
         auto* edit = new TCeSpinEdit(&window);
@@ -463,19 +360,18 @@ private slots:
         edit.show();
         QVERIFY(QTest::qWaitForWindowExposed(&edit));
         TCeSpinButton* button = edit.Button();
-        QVERIFY(button);
-        QVERIFY(!edit.UpDown());
+        QVERIFY(button && !edit.UpDown());
+        // A square at the right end, the text kept clear of it.
         const QRect window = button->parentWidget()->geometry();
-        QCOMPARE(window, SpinButtonWindowRect(edit.size(), true, false));
+        QCOMPARE(window.width(), window.height());
+        QVERIFY(window.right() < edit.width() && window.left() > edit.width() - 24);
         QCOMPARE(button->size(), window.size());
         QCOMPARE(edit.textMargins().right(), button->width() + 2);
 
         QTest::mousePress(button, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(edit.text(), QStringLiteral("1"));
         QTest::mouseMove(button, QPoint(button->width() - 2, button->height() - 2));
-        QCOMPARE(edit.text(), QStringLiteral("1"));
         QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(button->State(), TCeSpinButton::bsNone);
+        QCOMPARE(edit.text(), QStringLiteral("1"));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 2, button->height() - 2));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 2, button->height() - 2));
         QCOMPARE(edit.text(), QStringLiteral("-1"));
@@ -487,12 +383,9 @@ private slots:
         edit.resize(100, 24);
         edit.show();
         QVERIFY(QTest::qWaitForWindowExposed(&edit));
-        QSignalSpy changes(&edit, &TCeSpinEdit::OnChange);
         edit.SetButtonKind(bkStandard);
-        QVERIFY(!edit.Button());
         TCeUpDown* upDown = edit.UpDown();
-        QVERIFY(upDown);
-        QCOMPARE(upDown->width(), TCeUpDown::DefaultButtonWidth(&edit));
+        QVERIFY(upDown && !edit.Button());
         QVERIFY(upDown->width() <= 15);
         QCOMPARE(edit.textMargins().right(), upDown->width() + 2);
         upDown->resize(40, upDown->height());
@@ -503,30 +396,29 @@ private slots:
         QVERIFY(next && previous);
         next->click();
         next->click();
-        QCOMPARE(edit.text(), QStringLiteral("2"));
         previous->click();
         QCOMPARE(edit.text(), QStringLiteral("1"));
         QCOMPARE(upDown->Position(), 0);
         upDown->SetPosition(5);
         QCOMPARE(edit.text(), QStringLiteral("2"));
         QCOMPARE(upDown->Position(), 0);
-        QCOMPARE(changes.count(), 4);
 
+        edit.setEnabled(false);
+        QVERIFY(!upDown->isEnabled());
         edit.SetButtonKind(bkDiagonal);
-        QVERIFY(edit.Button());
-        QVERIFY(!edit.UpDown());
+        QVERIFY(edit.Button() && !edit.UpDown());
+        QVERIFY(!edit.Button()->isEnabled());
     }
 
     void heightNeverDropsBelowTheText()
     {
         TCeSpinEdit edit;
-        QCOMPARE(edit.MinHeight(), edit.fontMetrics().height() + 5);
         edit.resize(80, 4);
-        QCOMPARE(edit.height(), edit.MinHeight());
+        QCOMPARE(edit.height(), edit.fontMetrics().height() + 5);
         QFont big = edit.font();
         big.setPixelSize(30);
         edit.setFont(big);
-        QVERIFY(edit.minimumHeight() >= 35);
+        QCOMPARE(edit.minimumHeight(), edit.fontMetrics().height() + 5);
     }
 };
 
