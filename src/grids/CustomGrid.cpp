@@ -513,7 +513,9 @@ void TMyCustomGrid::UpdateScrollRange()
         return;
     syncingScrollBars_ = true;
     const TGridCoord maxTopLeft = CalcMaxTopLeft();
-    const bool horz = (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && maxTopLeft.X > fixedCols_;
+    const bool horzBar = scrollBars_ == ssHorizontal || scrollBars_ == ssBoth;
+    colOffset_ = std::clamp(colOffset_, 0, ColOverflow());
+    const bool horz = horzBar && (maxTopLeft.X > fixedCols_ || ColOverflow() > 0);
     const bool vert = (scrollBars_ == ssVertical || scrollBars_ == ssBoth) && maxTopLeft.Y > fixedRows_;
     horizontalScrollBar()->setRange(0, horz ? ScrollBarMax : 0);
     verticalScrollBar()->setRange(0, vert ? ScrollBarMax : 0);
@@ -530,7 +532,10 @@ void TMyCustomGrid::UpdateScrollPos()
     auto position = [](int first, int fixed, int max) {
         return max > fixed ? std::clamp(MulDiv(first - fixed, ScrollBarMax, max - fixed), 0, ScrollBarMax) : 0;
     };
-    horizontalScrollBar()->setValue(position(topLeft_.X, fixedCols_, maxTopLeft.X));
+    if (colCount_ == 1)
+        horizontalScrollBar()->setValue(ColOverflow() > 0 ? MulDiv(colOffset_, ScrollBarMax, ColOverflow()) : 0);
+    else
+        horizontalScrollBar()->setValue(position(topLeft_.X, fixedCols_, maxTopLeft.X));
     verticalScrollBar()->setValue(position(topLeft_.Y, fixedRows_, maxTopLeft.Y));
     syncingScrollBars_ = false;
 }
@@ -538,7 +543,9 @@ void TMyCustomGrid::UpdateScrollPos()
 void TMyCustomGrid::ScrollToPosition(Qt::Orientation orientation, int position)
 {
     const TGridCoord maxTopLeft = CalcMaxTopLeft();
-    if (orientation == Qt::Horizontal) {
+    if (orientation == Qt::Horizontal && colCount_ == 1) {
+        SetColOffset(MulDiv(position, ColOverflow(), ScrollBarMax));
+    } else if (orientation == Qt::Horizontal) {
         const int left = fixedCols_ + MulDiv(position, std::max(0, maxTopLeft.X - fixedCols_), ScrollBarMax);
         MoveTopLeft(left, topLeft_.Y);
     } else {
@@ -553,6 +560,26 @@ void TMyCustomGrid::ScrollBarAction(Qt::Orientation orientation, int action)
         return;
     const bool horz = orientation == Qt::Horizontal;
     QScrollBar* bar = horz ? horizontalScrollBar() : verticalScrollBar();
+    if (horz && colCount_ == 1) {
+        const int line = std::max(1, fontMetrics().averageCharWidth());
+        int target = colOffset_;
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd: target += line; break;
+        case QAbstractSlider::SliderSingleStepSub: target -= line; break;
+        case QAbstractSlider::SliderPageStepAdd: target += viewport()->width(); break;
+        case QAbstractSlider::SliderPageStepSub: target -= viewport()->width(); break;
+        case QAbstractSlider::SliderToMinimum: target = 0; break;
+        case QAbstractSlider::SliderToMaximum: target = ColOverflow(); break;
+        case QAbstractSlider::SliderMove:
+            if (options_ & goThumbTracking)
+                ScrollToPosition(orientation, bar->sliderPosition());
+            return;
+        default: return;
+        }
+        SetColOffset(target);
+        bar->setSliderPosition(ColOverflow() > 0 ? MulDiv(colOffset_, ScrollBarMax, ColOverflow()) : 0);
+        return;
+    }
     const TGridDrawInfo info = CalcDrawInfo();
     const TGridCoord maxTopLeft = CalcMaxTopLeft();
     const int fixed = horz ? fixedCols_ : fixedRows_;
@@ -582,6 +609,21 @@ void TMyCustomGrid::ScrollBarAction(Qt::Orientation orientation, int action)
     bar->setSliderPosition(pos);
 }
 
+int TMyCustomGrid::ColOverflow() const
+{
+    return colCount_ == 1 ? std::max(0, ColWidthFor(0) - viewport()->width()) : 0;
+}
+
+void TMyCustomGrid::SetColOffset(int value)
+{
+    value = std::clamp(value, 0, ColOverflow());
+    if (value == colOffset_)
+        return;
+    colOffset_ = value;
+    viewport()->update();
+    TopLeftChanged();
+}
+
 void TMyCustomGrid::ScrollBarReleased(Qt::Orientation orientation)
 {
     QScrollBar* bar = orientation == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
@@ -605,7 +647,7 @@ int TMyCustomGrid::EffectiveLineWidth(bool horizontalAxis) const
 TGridDrawInfo TMyCustomGrid::CalcDrawInfo() const
 {
     return {CalcAxisDrawInfo([this](int i) { return ColWidthFor(i); }, EffectiveLineWidth(true), fixedCols_,
-                             colCount_, topLeft_.X, viewport()->width()),
+                             colCount_, topLeft_.X, viewport()->width() + colOffset_),
             CalcAxisDrawInfo([this](int i) { return RowHeightFor(i); }, EffectiveLineWidth(false), fixedRows_,
                              rowCount_, topLeft_.Y, viewport()->height())};
 }
@@ -621,13 +663,13 @@ QRect TMyCustomGrid::CellRect(int ACol, int ARow) const
     const int bottom = std::min(y + RowHeightFor(ARow), info.Vert.GridBoundary);
     if (right <= x || bottom <= y)
         return {};
-    return QRect(x, y, right - x, bottom - y);
+    return QRect(x - colOffset_, y, right - x, bottom - y);
 }
 
 TGridCoord TMyCustomGrid::MouseCoord(int X, int Y) const
 {
     const TGridDrawInfo info = CalcDrawInfo();
-    const int col = info.Horz.CellAt(X);
+    const int col = info.Horz.CellAt(X + colOffset_);
     const int row = info.Vert.CellAt(Y);
     if (col < 0 || row < 0)
         return {-1, -1};
@@ -674,7 +716,7 @@ void TMyCustomGrid::InvalidateGridRect(const TGridRect& rect)
     const auto [y0, y1] = VisibleSpan(info.Vert, rect.Top, rect.Bottom);
     if (x0 < 0 || y0 < 0)
         return;
-    viewport()->update(QRect(x0, y0, x1 - x0, y1 - y0));
+    viewport()->update(QRect(x0 - colOffset_, y0, x1 - x0, y1 - y0));
 }
 
 // ---- moves and deletes ----
@@ -1211,7 +1253,7 @@ void TMyCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index,
         }
     };
     if (options_ & goColSizing)
-        checkAxis(FixedInfo.Horz, X, gsColSizing);
+        checkAxis(FixedInfo.Horz, X + colOffset_, gsColSizing);
     if (State == gsNormal && (options_ & goRowSizing))
         checkAxis(FixedInfo.Vert, Y, gsRowSizing);
 }
@@ -1220,7 +1262,7 @@ void TMyCustomGrid::SetDragLine(int pos, bool vertical)
 {
     auto lineRect = [this](int p, bool v) {
         const int w = std::max(1, gridLineWidth_);
-        return v ? QRect(p, 0, w, viewport()->height()) : QRect(0, p, viewport()->width(), w);
+        return v ? QRect(p - colOffset_, 0, w, viewport()->height()) : QRect(0, p, viewport()->width(), w);
     };
     if (dragLinePos_ >= 0)
         viewport()->update(lineRect(dragLinePos_, dragLineVertical_));
@@ -1236,7 +1278,7 @@ void TMyCustomGrid::DrawDragLine(QPainter& p) const
         return;
     const int w = std::max(1, gridLineWidth_);
     const QRect r = dragLineVertical_ ? QRect(dragLinePos_, 0, w, viewport()->height())
-                                      : QRect(0, dragLinePos_, viewport()->width(), w);
+                                      : QRect(colOffset_, dragLinePos_, viewport()->width(), w);
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_Difference);
     p.fillRect(r, Qt::white);
@@ -1309,7 +1351,7 @@ void TMyCustomGrid::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, 
         gridState_ = gsColMoving;
         moveIndex_ = movePos_ = cell.X;
         const QRect r = CellRect(cell.X, cell.Y);
-        SetDragLine(r.left(), true);
+        SetDragLine(r.left() + colOffset_, true);
     } else if ((options_ & goRowMoving) && cell.Y >= fixedRows_ && cell.X >= 0 && cell.X < fixedCols_) {
         gridState_ = gsRowMoving;
         moveIndex_ = movePos_ = cell.Y;
@@ -1327,7 +1369,7 @@ void TMyCustomGrid::MouseMove(TShiftState, int X, int Y)
             MoveAnchor(cell);
         break;
     }
-    case gsColSizing: SetDragLine(X + sizingOfs_, true); break;
+    case gsColSizing: SetDragLine(X + colOffset_ + sizingOfs_, true); break;
     case gsRowSizing: SetDragLine(Y + sizingOfs_, false); break;
     case gsColMoving:
     case gsRowMoving: {
@@ -1340,7 +1382,7 @@ void TMyCustomGrid::MouseMove(TShiftState, int X, int Y)
         if (!r.isEmpty()) {
             const bool after = movePos_ > moveIndex_;
             if (cols)
-                SetDragLine(after ? r.right() + 1 : r.left(), true);
+                SetDragLine((after ? r.right() + 1 : r.left()) + colOffset_, true);
             else
                 SetDragLine(after ? r.bottom() + 1 : r.top(), false);
         }
@@ -1407,7 +1449,7 @@ void TMyCustomGrid::TimedScroll()
     if (gridState_ != gsSelecting)
         return;
     const TGridDrawInfo info = CalcDrawInfo();
-    const QPoint pt = lastMousePos_;
+    const QPoint pt = lastMousePos_ + QPoint(colOffset_, 0);
     TGridCoord newAnchor = anchor_;
     if (pt.x() < info.Horz.FixedBoundary && newAnchor.X > fixedCols_)
         --newAnchor.X;
@@ -1631,8 +1673,10 @@ void TMyCustomGrid::DrawCells(QPainter& p, const QRegion& region, const TGridDra
 void TMyCustomGrid::paintEvent(QPaintEvent* e)
 {
     QPainter p(viewport());
+    // A single wide column scrolls by pixels: paint in the column's own coordinates.
+    p.translate(-colOffset_, 0);
     const TGridDrawInfo info = CalcDrawInfo();
-    const QRegion region = e->region();
+    const QRegion region = e->region().translated(colOffset_, 0);
     const int fbh = info.Horz.FixedBoundary;
     const int fbv = info.Vert.FixedBoundary;
     const int gbh = info.Horz.GridBoundary;
@@ -1649,11 +1693,12 @@ void TMyCustomGrid::paintEvent(QPaintEvent* e)
     DrawCells(p, region, info, topLeft_.X, colCount_, topLeft_.Y, rowCount_, fbh, fbv, gbh, gbv, color_, {});
 
     // The area beyond the last cell.
-    const QRect client = viewport()->rect();
-    if (gbh < client.width())
-        p.fillRect(QRect(gbh, 0, client.width() - gbh, client.height()), color_);
+    const QRect client = viewport()->rect().translated(colOffset_, 0);
+    if (gbh < client.right() + 1)
+        p.fillRect(QRect(gbh, 0, client.right() + 1 - gbh, client.height()), color_);
     if (gbv < client.height())
-        p.fillRect(QRect(0, gbv, std::min(gbh, client.width()), client.height() - gbv), color_);
+        p.fillRect(QRect(client.left(), gbv, std::min(gbh, client.right() + 1) - client.left(), client.height() - gbv),
+                   color_);
 
     if ((options_ & goRowSelect) && defaultDrawing_ && IsActiveControl()) {
         const TGridRect sel = Selection();

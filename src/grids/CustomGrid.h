@@ -89,7 +89,8 @@ public:
     int VisibleColCount() const;
     int VisibleRowCount() const;
 
-    // Geometry.
+    // Geometry. Points and rectangles are in viewport coordinates; the draw info is in
+    // the cells' own, which differ only while a single wide column is scrolled by pixels.
     TGridDrawInfo CalcDrawInfo() const;
     QRect CellRect(int ACol, int ARow) const;
     TGridCoord MouseCoord(int X, int Y) const;
@@ -241,6 +242,10 @@ private:
     void DrawDragLine(QPainter& p) const;
     void SetDragLine(int pos, bool vertical);
     void StopMouseState();
+    // A grid of one column scrolls horizontally by pixels over the part of the column
+    // that is wider than the client area.
+    int ColOverflow() const;
+    void SetColOffset(int value);
     static int Shifted(int index, int from, int to);
 
     // Counts and extents.
@@ -299,6 +304,7 @@ private:
     int bracketRowCount_ = 0;
 
     bool syncingScrollBars_ = false;
+    int colOffset_ = 0;
     QPainter* canvas_ = nullptr;
 };
 

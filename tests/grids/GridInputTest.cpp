@@ -68,6 +68,7 @@ private slots:
     void columnMovingByMouse();
     void wheelMovesTheCurrentRow();
     void scrollBarsMapTheTopLeft();
+    void singleWideColumnScrollsByPixels();
     void invalidateColRepaintsTheRowsShownAfterScrolling();
     void paintingByRelations();
 };
@@ -483,6 +484,47 @@ void GridInputTest::scrollBarsMapTheTopLeft()
     bar->setSliderPosition(0);
     QCOMPARE(f.grid->TopRow(), 1);
     bar->setSliderDown(false);
+}
+
+void GridInputTest::singleWideColumnScrollsByPixels()
+{
+    Fixture f;
+    f.grid->SetColCount(1);
+    QScrollBar* bar = f.grid->horizontalScrollBar();
+    QCOMPARE(bar->maximum(), 0);
+    const int client = f.grid->viewport()->width();
+    f.grid->SetColWidths(0, client + 300);
+    QCOMPARE(bar->maximum(), 127);
+    f.grid->SetCells(0, 1, QStringLiteral("WWWW"));
+    auto inkNearLeft = [&] {
+        const QImage image = f.grid->viewport()->grab().toImage();
+        const QRect r = f.grid->CellRect(0, 1);
+        int dark = 0;
+        for (int y = r.top() + 1; y < r.bottom(); ++y)
+            for (int x = 1; x < 60; ++x)
+                dark += image.pixelColor(x, y).lightness() < 128;
+        return dark;
+    };
+    QVERIFY(inkNearLeft() > 0);
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(f.grid->CellRect(0, 1).left(), -300);
+    QCOMPARE(f.grid->CellRect(0, 1).right(), client - 1);
+    QCOMPARE(inkNearLeft(), 0);
+    QCOMPARE(f.grid->LeftCol(), 0);
+    // Hit tests follow the shifted column.
+    QVERIFY(f.grid->MouseCoord(5, f.grid->CellRect(0, 2).center().y()) == (TGridCoord{0, 2}));
+    QVERIFY(f.grid->MouseCoord(client - 2, 5) == (TGridCoord{0, 0}));
+    // The divider at the column's end is at the right edge now, and can be dragged.
+    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    QTest::mousePress(f.grid->viewport(), Qt::LeftButton, {}, QPoint(client - 1, 5));
+    QCOMPARE(f.grid->GridState(), gsColSizing);
+    QTest::mouseRelease(f.grid->viewport(), Qt::LeftButton, {}, QPoint(client - 51, 5));
+    QCOMPARE(f.grid->ColWidths(0), client + 300 - 50);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QVERIFY(f.grid->CellRect(0, 1).left() > -300);
+    // A second column ends the pixel scrolling.
+    f.grid->SetColCount(2);
+    QCOMPARE(f.grid->CellRect(0, 1).left(), 0);
 }
 
 void GridInputTest::invalidateColRepaintsTheRowsShownAfterScrolling()
