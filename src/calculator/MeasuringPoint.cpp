@@ -378,20 +378,6 @@ void TMeasuringPoint::SelectUnit(TQuantity quantity, int unitIndex)
     RewriteEdit(quantity);
 }
 
-bool TMeasuringPoint::StepUnit(TQuantity quantity, int step)
-{
-    const int target = UnitIndex(quantity) + (step < 0 ? -1 : 1);
-    TUnitRow row;
-    if (step == 0 || !UnitRow(quantity, target, row))
-        return false;
-    TBatch batch(*this);
-    s_.Updating = true;
-    SelectUnit(quantity, target);
-    pending_.Units[Index(quantity)] = true;
-    s_.Updating = false;
-    return true;
-}
-
 void TMeasuringPoint::SetDefaultUnits()
 {
     TBatch batch(*this);

@@ -12,7 +12,8 @@
 //   returned TInputResult (message in the panel, focus back; the model has beeped).
 // - Esc in an edit: RewriteEdit(quantity). Enter: the exit handler, focus stays.
 // - unit box change handlers (VELOC_Akt2edi ...): SelectUnit(quantity, index) (for volume
-//   flow the unit identifier carried by the item). PageUp / PageDown: StepUnit(q, -1/+1).
+//   flow the unit identifier carried by the item). PageUp / PageDown step the box by its
+//   list position and then run its change handler.
 // - FIXCLICK: ClickHold(box, checked). Enter handlers and group mouse-downs:
 //   EnterControl(target); it releases the hold of the entered edit and returns the markers.
 // - COM_Medium / COM_Material change: SelectMedium(id) / SelectMaterial(id). The roughness
@@ -263,8 +264,6 @@ public:
     // A unit box's change handler: selects the unit and rewrites the edit, keeping the
     // value. Out-of-range indices are ignored.
     void SelectUnit(TQuantity quantity, int unitIndex);
-    // PageUp (-1) / PageDown (+1) in the quantity's edit; false at either end.
-    bool StepUnit(TQuantity quantity, int step);
     // SetDefaultUnits: m/s, mm, cm², mm, m³/h, t/h, kg/m³, mm²/s, mPa·s, °C.
     void SetDefaultUnits();
     static int UnitCount(TQuantity quantity);

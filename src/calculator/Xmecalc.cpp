@@ -945,9 +945,8 @@ void TXmeCalcDlg::COM_MaterialDropDown()
 
 void TXmeCalcDlg::FormActivate()
 {
-    // Coming back from a dialog takes the roughness from the selected material again.
-    if (Point.CreateFinished)
-        Point.Material2Rauh();
+    // The roughness is taken from the material only when the user picks a material (and
+    // with the standard values): a typed or loaded roughness must survive a dialog.
 }
 
 bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)

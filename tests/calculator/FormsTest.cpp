@@ -527,7 +527,7 @@ private slots:
         QVERIFY(window_->PANGRP_VISKDYN->isHidden());
     }
 
-    void activatingTheWindowRestoresTheMaterialRoughness()
+    void activatingTheWindowKeepsATypedRoughness()
     {
         ShowWindow();
         TypeAndLeave(window_->INP_Rauh, QStringLiteral("0.5"), window_->INP_FluidTemp);
@@ -540,8 +540,11 @@ private slots:
         dialog->hide();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));
-        QTRY_COMPARE(window_->Point.Roughness(), 1.0);
-        QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.100"));
+        QCOMPARE(window_->Point.Roughness(), 5.0);
+        QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.500"));
+        // Picking a material does take its roughness.
+        window_->Point.SelectMaterial(1);
+        QCOMPARE(window_->Point.Roughness(), 1.0);
     }
 
     // ---------------------------------------------------------------- flow-profile dialog
