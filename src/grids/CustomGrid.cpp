@@ -1533,8 +1533,15 @@ void TMyCustomGrid::focusInEvent(QFocusEvent* e)
     }
     InvalidateGridRect(Selection());
     UpdateEdit();
-    if (!IsActivationReason(e->reason()))
-        DoEnter();
+    FocusEntering(e->reason());
+}
+
+void TMyCustomGrid::FocusEntering(Qt::FocusReason reason)
+{
+    if (IsActivationReason(reason) || focusInside_)
+        return;
+    focusInside_ = true;
+    DoEnter();
 }
 
 void TMyCustomGrid::focusOutEvent(QFocusEvent* e)
@@ -1560,6 +1567,7 @@ void TMyCustomGrid::FocusLeaving(QWidget* newFocus, Qt::FocusReason reason)
     }
     if (inplaceEdit_ != nullptr && newFocus == inplaceEdit_)
         return;
+    focusInside_ = false;
     DoExit();
 }
 

@@ -157,7 +157,9 @@ public:
     // Called by the editor: milliseconds since the last left press on the grid, -1 when
     // there was none since the last call.
     qint64 TakeClickTime();
-    // Called by the grid and the editor when the focus leaves either of them.
+    // Called by the grid and the editor when the focus enters or leaves either of them;
+    // the enter and exit notifications run when it comes from or goes to another control.
+    void FocusEntering(Qt::FocusReason reason);
     void FocusLeaving(QWidget* newFocus, Qt::FocusReason reason);
     // The editor reports a user edit of its text.
     void EditorTextEdited(const QString& text);
@@ -296,6 +298,7 @@ private:
     bool editorMode_ = false;
     bool canEditModify_ = true;
     bool editorReturningFocus_ = false;
+    bool focusInside_ = false;
 
     // Update bracket.
     bool nowUpdating_ = false;

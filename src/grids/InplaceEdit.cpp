@@ -285,6 +285,13 @@ void TInplaceEdit::wheelEvent(QWheelEvent* e)
     e->accept();
 }
 
+void TInplaceEdit::focusInEvent(QFocusEvent* e)
+{
+    QLineEdit::focusInEvent(e);
+    if (grid_ != nullptr)
+        grid_->FocusEntering(e->reason());
+}
+
 void TInplaceEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);

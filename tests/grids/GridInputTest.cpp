@@ -308,7 +308,9 @@ void GridInputTest::tabWrapsAndSkipsColumnsWithoutTabStop()
     QCOMPARE(g.grid->Col(), 2);
     Fixture h(goEditing);
     int exits = 0;
+    int enters = 0;
     h.grid->OnExit = [&](QObject*) { ++exits; };
+    h.grid->OnEnter = [&](QObject*) { ++enters; };
     QTest::keyClick(h.grid, Qt::Key_F2);
     QVERIFY(h.editorShown());
     QTest::keyClick(h.editor(), Qt::Key_Tab);
@@ -317,6 +319,14 @@ void GridInputTest::tabWrapsAndSkipsColumnsWithoutTabStop()
     QCOMPARE(exits, 1);
     QVERIFY(!h.editorShown());
     QVERIFY(!h.grid->EditorMode());
+    // Moving between grid and editor neither enters nor exits; coming back enters once.
+    h.grid->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(h.grid, Qt::Key_F2);
+    QCOMPARE(h.window->focusWidget(), static_cast<QWidget*>(h.editor()));
+    QTest::keyClick(h.editor(), Qt::Key_Down);
+    QCOMPARE(h.window->focusWidget(), static_cast<QWidget*>(h.grid));
+    QCOMPARE(enters, 1);
+    QCOMPARE(exits, 1);
 }
 
 void GridInputTest::shiftExtendsTheSelection()
