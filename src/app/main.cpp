@@ -3,6 +3,7 @@
 
 #include "calculator/FormRegistry.h"
 #include "calculator/Xmecalc.h"
+#include "components/CEConst.h"
 #include "platform/Application.h"
 #include "platform/FormatSettings.h"
 #include "reference/QlvTabels.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelvar"));
     SetFormatSettingsFromLocale(QLocale());
+    RegisterComponentCursors();
 
     // The application's forms; freed before the application object goes.
     TFormRegistry forms;
