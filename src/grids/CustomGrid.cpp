@@ -1467,7 +1467,6 @@ void TMyCustomGrid::mousePressEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
     lastMousePos_ = pos;
-    hitTest_ = pos;
     MouseDown(e->button(), ShiftStateOf(e->modifiers(), e->buttons()), pos.x(), pos.y());
     e->accept();
 }
@@ -1484,7 +1483,6 @@ void TMyCustomGrid::mouseMoveEvent(QMouseEvent* e)
 {
     const QPoint pos = e->position().toPoint();
     lastMousePos_ = pos;
-    hitTest_ = pos;
     MouseMove(ShiftStateOf(e->modifiers(), e->buttons()), pos.x(), pos.y());
     e->accept();
 }

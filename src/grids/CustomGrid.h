@@ -72,8 +72,6 @@ public:
     void SetBorderStyle(TGridBorderStyle value);
     bool DefaultDrawing() const { return defaultDrawing_; }
     void SetDefaultDrawing(bool value);
-    bool SaveCellExtents() const { return saveCellExtents_; }
-    void SetSaveCellExtents(bool value) { saveCellExtents_ = value; }
 
     // Current cell, selection and scrolling.
     int Col() const { return current_.X; }
@@ -269,7 +267,6 @@ private:
     TScrollStyle scrollBars_ = ssBoth;
     TGridBorderStyle borderStyle_ = bsSingle;
     bool defaultDrawing_ = true;
-    bool saveCellExtents_ = true;
 
     // Cells.
     TGridCoord current_;
@@ -283,7 +280,6 @@ private:
     int sizingOfs_ = 0;
     int moveIndex_ = -1;
     int movePos_ = -1;
-    QPoint hitTest_;
     QPoint lastMousePos_;
     QTimer* scrollTimer_ = nullptr;
     int dragLinePos_ = -1;
