@@ -211,7 +211,8 @@ QString Exponent(long double value, int precision, int exponentDigits)
 
 QString Fixed(long double value, int precision, int decimals, bool thousands)
 {
-    const Decimal d = RoundedDecimal(value, kMaxPrecision, decimals);
+    // At most `precision` significant digits survive; the remaining decimals are zeros.
+    const Decimal d = RoundedDecimal(value, precision, decimals);
     if (!d.digits.empty() && d.exponent > precision)
         return General(value, precision, 0);
     QString text = d.negative && !d.digits.empty() ? QStringLiteral("-") : QString();

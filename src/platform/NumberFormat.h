@@ -23,7 +23,9 @@ enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 //   `digits` (0..4) is the minimum number of exponent digits.
 // - ffExponent: "-d.dddE+ddd" with `precision` significant digits, `digits` (0..4) minimum
 //   exponent digits.
-// - ffFixed: `digits` decimals; when the value, rounded to them, has more integer digits
+// - ffFixed: `digits` decimals, of which only those within `precision` significant digits
+//   are kept (the rest are zeros: 1234.5678 with precision 4 and 2 decimals gives
+//   "1235.00"); when the value, rounded so, has more integer digits
 //   than `precision`, the ffGeneral text with `precision` digits is used instead
 //   (123456789.0 with precision 8 gives "1.2345679E8"). A value that rounds to zero has
 //   no minus sign.

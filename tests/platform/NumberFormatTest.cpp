@@ -59,7 +59,11 @@ TEST_F(NumberFormat, FixedPadsAndDropsTheSignOfZero)
     EXPECT_EQ(FloatToStrF(0.004, ffFixed, 15, 1), "0.0");
     EXPECT_EQ(FloatToStrF(0.0625, ffFixed, 15, 4), "0.0625");
     EXPECT_EQ(FloatToStrF(0.001, ffFixed, 15, 5), "0.00100");
-    EXPECT_EQ(FloatToStrF(1234.5678, ffFixed, 4, 2), "1234.57");
+    // The precision caps the significant digits; the decimals beyond them are zeros.
+    EXPECT_EQ(FloatToStrF(1234.5678, ffFixed, 4, 2), "1235.00");
+    EXPECT_EQ(FloatToStrF(1234567.891, ffFixed, 8, 3), "1234567.900");
+    EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 8, 3), "1,234,567.900");
+    EXPECT_EQ(FloatToStrF(0.000123456, ffFixed, 2, 6), "0.000120");
     EXPECT_EQ(FloatToStrF(3.0, ffFixed, 15, 18), "3.000000000000000000");
 }
 
