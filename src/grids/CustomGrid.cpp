@@ -1192,10 +1192,8 @@ void TMyCustomGrid::keyPressEvent(QKeyEvent* e)
     if (!text.isEmpty() && (options_ & goEditing) && IsTypingChar(text.at(0))) {
         // Typing starts editing the current cell.
         ShowEditor();
-        if (inplaceEdit_ != nullptr && !inplaceEdit_->isHidden()) {
-            QKeyEvent copy(QEvent::KeyPress, e->key(), e->modifiers(), text);
-            QCoreApplication::sendEvent(inplaceEdit_, &copy);
-        }
+        if (inplaceEdit_ != nullptr && !inplaceEdit_->isHidden())
+            inplaceEdit_->TypeCharacter(e);
     } else if (!text.isEmpty()) {
         QChar ch = text.at(0);
         KeyPress(ch);

@@ -209,6 +209,15 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* e)
     QLineEdit::keyPressEvent(e);
 }
 
+void TInplaceEdit::TypeCharacter(QKeyEvent* e)
+{
+    bool consumed = false;
+    if (grid_ != nullptr)
+        HandleKeyPress(e, consumed);
+    if (!consumed)
+        QLineEdit::keyPressEvent(e);
+}
+
 void TInplaceEdit::keyReleaseEvent(QKeyEvent* e)
 {
     if (grid_ == nullptr) {

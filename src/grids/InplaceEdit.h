@@ -25,6 +25,9 @@ public:
     void Deselect();
     // Reloads mask, text and length limit for the grid's current cell.
     virtual void UpdateContents();
+    // A character typed on the grid that starts editing: only its character handling
+    // runs here, the grid has handled the key itself.
+    void TypeCharacter(QKeyEvent* e);
     // The length limit the grid gave (0 = none, -1 = the cell is read-only).
     int EditLimit() const { return editLimit_; }
 

@@ -76,8 +76,15 @@ private slots:
 void GridInputTest::typingOpensTheEditorAndWritesTheCell()
 {
     Fixture f(goEditing);
+    int keyDowns = 0;
+    int keyPresses = 0;
+    f.grid->OnKeyDown = [&](QObject*, int&, TShiftState) { ++keyDowns; };
+    f.grid->OnKeyPress = [&](QObject*, QChar&) { ++keyPresses; };
     f.grid->SetCells(1, 1, QStringLiteral("old"));
     QTest::keyClicks(f.grid, QStringLiteral("n"));
+    // The key reaches the grid once, its character once (through the editor).
+    QCOMPARE(keyDowns, 1);
+    QCOMPARE(keyPresses, 1);
     QVERIFY(f.editorShown());
     QVERIFY(f.grid->EditorMode());
     QCOMPARE(f.window->focusWidget(), static_cast<QWidget*>(f.editor()));
