@@ -4,12 +4,15 @@ THold ClickHold(THold current, THold box, bool checked)
 {
     if (box == THold::None)
         return current;
+    THold next = current;
     if (checked)
-        return box;
-    if (current != box)
-        return current;
-    // The held box was unchecked: something must stay held.
-    return box == THold::CrossSection ? THold::Volume : THold::CrossSection;
+        next = box;
+    else if (current == box)
+        next = THold::None;
+    // Nothing held after the click (also when nothing was held before): something must be.
+    if (next == THold::None)
+        next = box == THold::CrossSection ? THold::Volume : THold::CrossSection;
+    return next;
 }
 
 bool VelocityReadOnly(THold hold)

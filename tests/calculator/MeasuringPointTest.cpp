@@ -102,6 +102,9 @@ TEST_F(MeasuringPointTest, StandardValues)
     EXPECT_EQ(pane.Reynold2, pane.Reynold);
     EXPECT_EQ(pane.Kalfaktor, QStringLiteral("0.939 "));
     EXPECT_EQ(pane.Veloc, QStringLiteral("1.065 m/s"));
+    EXPECT_NEAR(point.Reynolds(), 101297.0, 0.05);
+    EXPECT_NEAR(point.ProfileFactor(), 0.93932, 0.000005);
+    EXPECT_NEAR(point.UncorrectedVelocity(), 1064.60, 0.005);
 
     EXPECT_EQ(point.Hold(), THold::CrossSection);
     EXPECT_EQ(view.hold, THold::CrossSection);
@@ -110,6 +113,32 @@ TEST_F(MeasuringPointTest, StandardValues)
     EXPECT_FALSE(view.pressureGroup);
     EXPECT_EQ(point.WallThickness, 3.0);
     EXPECT_EQ(point.LiningId, 16);
+}
+
+TEST_F(MeasuringPointTest, FormattersKeepAtMostTheirSignificantDigits)
+{
+    // Eight significant digits, the remaining decimals padded with zeros.
+    point.SetVolumeFlow(123456.789 / 3.6e-6);
+    EXPECT_EQ(point.FormatVolumeFlow(0, true), QStringLiteral("123456.790 m³/h"));
+    EXPECT_EQ(point.FormatVolumeFlow(2, false), QStringLiteral("34.294"));
+    point.SetVolumeFlow(12345678.94 / 3.6e-6);
+    EXPECT_EQ(point.FormatVolumeFlow(0, false), QStringLiteral("12345679.000"));
+    // More integer digits than that: scientific notation.
+    point.SetVolumeFlow(123456789.0 / 3.6e-6);
+    EXPECT_EQ(point.FormatVolumeFlow(0, false), QStringLiteral("1.2345679E8"));
+    point.SetMassFlow(-0.0001);
+    EXPECT_EQ(point.FormatMassFlow(0, true), QStringLiteral("0.000 t/h"));
+
+    // Temperature: four significant digits, °F through the conversion.
+    point.SetTemperature(123.45);
+    EXPECT_EQ(point.FormatTemperature(0, true), QStringLiteral("123.5 °C"));
+    point.SetTemperature(-199.96);
+    EXPECT_EQ(point.FormatTemperature(0, false), QStringLiteral("-200.0"));
+    point.SetTemperature(300.0);
+    EXPECT_EQ(point.FormatTemperature(1, true), QStringLiteral("572.0 °F"));
+    // Pressure: one decimal, no unit.
+    point.SetPressure(599.96);
+    EXPECT_EQ(point.FormatPressure(), QStringLiteral("600.0"));
 }
 
 TEST_F(MeasuringPointTest, CompactViewShowsTheAreaBesideTheDiameter)
@@ -202,12 +231,25 @@ TEST_F(MeasuringPointTest, HoldRules)
     EXPECT_EQ(point.VolumeFlow(), volume);
     EXPECT_NEAR(point.CrossSection(), 7854.0, 0.5);
 
+    // Volume held: a diameter changes the velocity, the mass flow stays.
+    const double mass = point.MassFlow();
+    EXPECT_TRUE(Commit(TQuantity::InnerDiameter, "50").Stored);
+    EXPECT_EQ(point.VolumeFlow(), volume);
+    EXPECT_EQ(point.MassFlow(), mass);
+    EXPECT_EQ(point.Velocity(), 16000.0);
+
+    // Cross-section held: a velocity changes volume and mass flow.
+    point.ClickHold(THold::CrossSection, true);
+    EXPECT_TRUE(Commit(TQuantity::Velocity, "3").Stored);
+    EXPECT_DOUBLE_EQ(point.VolumeFlow(), 3000.0 * point.CrossSection());
+    EXPECT_DOUBLE_EQ(point.MassFlow(), point.VolumeFlow() * point.Density());
+
     // Velocity free, cross-section held: the diameter changes volume and mass flow.
     point.ClickHold(THold::CrossSection, true);
     point.ClickHold(THold::Velocity, true);
     EXPECT_TRUE(Commit(TQuantity::InnerDiameter, "200").Stored);
-    EXPECT_EQ(point.Velocity(), 4000.0);
-    EXPECT_NEAR(point.VolumeFlow(), 4000.0 * 31415.9265, 0.5);
+    EXPECT_EQ(point.Velocity(), 3000.0);
+    EXPECT_NEAR(point.VolumeFlow(), 3000.0 * 31415.9265, 0.5);
     EXPECT_DOUBLE_EQ(point.MassFlow(), point.VolumeFlow() * point.Density());
 }
 
