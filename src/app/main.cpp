@@ -23,6 +23,9 @@ int main(int argc, char* argv[])
     // The application's forms; freed before the application object goes.
     TFormRegistry forms;
     forms.CreateForms();
-    XmeCalcDlg()->show();
+    TXmeCalcDlg* mainWindow = XmeCalcDlg();
+    // The program ends with its main window, whatever other window is still open.
+    QObject::connect(mainWindow, &QDialog::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    mainWindow->show();
     return app.exec();
 }

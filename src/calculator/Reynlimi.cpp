@@ -146,20 +146,35 @@ bool TReynolDLG::eventFilter(QObject* watched, QEvent* event)
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (watched == SPE_ReynMin)
-                SPE_ReynMinXXChange();
+                SPE_ReynMinXXExit();
             else if (watched == SPE_ReynMax)
-                SPE_ReynMaxXXChange();
+                SPE_ReynMaxXXExit();
         }
     }
     return TMultilingualForm::eventFilter(watched, event);
 }
 
+// While the user types, the spin edit already reads the limit: writing it back would turn
+// an emptied edit into the minimum "1" under the cursor, so the next digit typed lands
+// behind it. Leaving the edit writes the limit back in its own form.
 void TReynolDLG::SPE_ReynMinXXChange()
+{
+    Limits.SetReynoldsLam(SPE_ReynMin->AsInteger());
+    UpdateLimitLabels();
+}
+
+void TReynolDLG::SPE_ReynMaxXXChange()
+{
+    Limits.SetReynoldsTurb(SPE_ReynMax->AsInteger());
+    UpdateLimitLabels();
+}
+
+void TReynolDLG::SPE_ReynMinXXExit()
 {
     SetReynoldsLam(SPE_ReynMin->AsInteger());
 }
 
-void TReynolDLG::SPE_ReynMaxXXChange()
+void TReynolDLG::SPE_ReynMaxXXExit()
 {
     SetReynoldsTurb(SPE_ReynMax->AsInteger());
 }

@@ -55,6 +55,8 @@ private:
     void UpdateLimitLabels();
     void SPE_ReynMinXXChange();
     void SPE_ReynMaxXXChange();
+    void SPE_ReynMinXXExit();
+    void SPE_ReynMaxXXExit();
 
     TFlowProfileLimits Limits;
 };

@@ -427,15 +427,21 @@ void TXmeCalcDlg::CreateControls()
     // ---- Buttons, result pane and logos.
     BUT_Application = new QPushButton(QStringLiteral("&Applikation"), this);
     BUT_Application->setObjectName(QStringLiteral("BUT_Application"));
+    // The coloured panel lies behind the compute button, not around it: the partner-brand
+    // variant hides the panel and keeps the button.
     BACK_Berechnen = new QFrame(this);
     BACK_Berechnen->setObjectName(QStringLiteral("BACK_Berechnen"));
     BACK_Berechnen->setAutoFillBackground(true);
+    BUT_Berechnen = new QPushButton(QStringLiteral("&Berechnen"), this);
+    BUT_Berechnen->setObjectName(QStringLiteral("BUT_Berechnen"));
+    auto* compute = new QGridLayout;
+    compute->setContentsMargins(0, 0, 0, 0);
+    compute->addWidget(BACK_Berechnen, 0, 0);
     {
-        auto* back = new QHBoxLayout(BACK_Berechnen);
-        back->setContentsMargins(4, 4, 4, 4);
-        BUT_Berechnen = new QPushButton(QStringLiteral("&Berechnen"), BACK_Berechnen);
-        BUT_Berechnen->setObjectName(QStringLiteral("BUT_Berechnen"));
-        back->addWidget(BUT_Berechnen);
+        auto* onTop = new QHBoxLayout;
+        onTop->setContentsMargins(4, 4, 4, 4);
+        onTop->addWidget(BUT_Berechnen);
+        compute->addLayout(onTop, 0, 0);
     }
     Button2 = new QPushButton(QStringLiteral("Normvolumen"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
@@ -507,7 +513,7 @@ void TXmeCalcDlg::CreateControls()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BUT_Application);
     buttons->addWidget(Button2);
-    buttons->addWidget(BACK_Berechnen);
+    buttons->addLayout(compute);
     right->addLayout(buttons);
     right->addWidget(Bevel_Profil);
     right->addWidget(KalfaktorPane);
@@ -519,6 +525,7 @@ void TXmeCalcDlg::CreateControls()
     right->addLayout(logos);
     columnsLayout->addLayout(left);
     columnsLayout->addLayout(right);
+    BUT_Berechnen->raise();
 
     // Tab walks pipe, medium, then flow, row by row.
     const QList<QWidget*> tabOrder{COM_Material, MateriInfiButton, BUT_EditRohrgeometrie, INP_IDM, ME_IDM, INP_Quer,
@@ -959,6 +966,11 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
             ExitHandler(static_cast<TQuantity>(index));
         break;
     case QEvent::FocusIn:
+        // While a rejected edit takes its focus back, the control the focus passed through
+        // was never really entered: its enter handler would release a hold behind the
+        // user's back.
+        if (focusBackPending_ || focusingBack_)
+            break;
         if (index >= 0 && IsUserFocusChange(event))
             EnterHandler(edit);
         else if (watched == COM_Medium && IsUserFocusChange(event))

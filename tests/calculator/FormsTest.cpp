@@ -190,6 +190,9 @@ private slots:
         QVERIFY(oem.IMG_LOGO->isHidden());
         QVERIFY(!oem.IMG_BrandolfLogo->isHidden());
         QVERIFY(oem.BACK_Berechnen->isHidden());
+        oem.show();
+        QVERIFY(oem.BUT_Berechnen->isVisible());  // only the panel behind it goes
+        oem.hide();
         QCOMPARE(oem.COM_Medium->findData(10037), -1);
         QVERIFY(oem.COM_Medium->findData(10045) < 0);
         QVERIFY(oem.COM_Medium->findData(10040) >= 0);
@@ -343,6 +346,22 @@ private slots:
         QCOMPARE(MessageBeepCount(), beeps);
         QCOMPARE(window_->focusWidget(), settled);
         QVERIFY(beeps <= 4);
+    }
+
+    void aRejectedEditTakesTheFocusBackWithoutEnteringTheNextEdit()
+    {
+        ShowWindow();
+        QVERIFY(window_->FIX_Quer->isChecked());
+        TypeAndLeave(window_->INP_veloc, QStringLiteral("abc"), window_->INP_IDM);
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_veloc));
+        // The diameter edit was only passed through: its hold stays, its markers never came.
+        QVERIFY(window_->FIX_Quer->isChecked());
+        QVERIFY(window_->INP_IDM->isReadOnly());
+        QVERIFY(window_->ResIs_VOLUME->isVisible());
+        QVERIFY(!window_->ResIs_QUER->isVisible());
+        QCOMPARE(MessageBeepCount(), 1);
     }
 
     void anotherWindowTakingTheFocusDoesNotLeaveTheEdit()
@@ -589,6 +608,28 @@ private slots:
         window_->HOTSPOT_Kalfaktor->click();
         QCOMPARE(window_->Point.Velocity(), 10.0);
         QCOMPARE(window_->ShLab_LamiTurbo->text(), QStringLiteral("---- LAMINARE STRÖMUNG ---"));
+    }
+
+    void typingALimitKeepsTheTypedDigits()
+    {
+        TReynolDLG* dialog = ReynolDLG();
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        dialog->SPE_ReynMin->setFocus(Qt::TabFocusReason);
+        dialog->SPE_ReynMin->selectAll();
+        QTest::keyClick(dialog->SPE_ReynMin, Qt::Key_Backspace);
+        QCOMPARE(dialog->SPE_ReynMin->text(), QString());
+        QTest::keyClicks(dialog->SPE_ReynMin, QStringLiteral("2500"));
+        QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("2500"));
+        QCOMPARE(dialog->ReynoldsLam(), 2500.0);
+        // Leaving an emptied edit writes the limit it stands for.
+        dialog->SPE_ReynMin->selectAll();
+        QTest::keyClick(dialog->SPE_ReynMin, Qt::Key_Backspace);
+        dialog->SPE_ReynMax->setFocus(Qt::TabFocusReason);
+        QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("1"));
+        QCOMPARE(dialog->ReynoldsLam(), 1.0);
+        dialog->hide();
     }
 
     void changedLimitsReachTheResultPane()
