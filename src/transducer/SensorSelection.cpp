@@ -83,6 +83,9 @@ bool CheckSensorTemperature(std::uint8_t typeCode, double temperature, std::uint
         status |= SensorTooHot;
     if (temperature < entry.Temp.von)
         status |= SensorTooCold;
+    // A temperature that is no number is neither too hot nor too cold, but never in range.
+    if (std::isnan(temperature))
+        return false;
     return (status & (SensorTooCold | SensorTooHot)) == 0;
 }
 
@@ -97,6 +100,9 @@ std::uint8_t RecommendSensorType(std::uint16_t wallMaterial, std::uint16_t offer
                                  std::uint32_t& status, double innerDiameter, double temperature)
 {
     status = SensorStatusStart;
+    // No transducer can be shown to suit a temperature that is no number.
+    if (std::isnan(temperature))
+        return 0;
     const std::uint8_t result =
         ChooseSensorType(MaterialClass(wallMaterial), offeredTypes, status, innerDiameter,
                          temperature);
@@ -116,11 +122,11 @@ void DefaultSoundPaths(std::uint8_t frequencyClass, tSoundPathDefaults& defaults
                        double innerDiameter)
 {
     defaults = tSoundPathDefaults{};
-    // Without a real pipe there is nothing to choose by; keep the plain defaults.
-    if (!(innerDiameter > 0.0))
-        return;
-    // Whole 0.1 mm in 32 bits, so large pipes never wrap to small ones.
+    // Whole 0.1 mm in 32 bits, so large pipes never wrap to small ones. A negative diameter
+    // or one that is no number gives nothing to choose by: the plain defaults stay.
     const double tenths = std::nearbyint(innerDiameter * 10.0);
+    if (!(tenths >= 0.0))
+        return;
     const std::uint32_t d =
         tenths >= static_cast<double>(std::numeric_limits<std::uint32_t>::max())
             ? std::numeric_limits<std::uint32_t>::max()

@@ -12,7 +12,7 @@ constexpr std::uint32_t SensorTooHot = 8u;
 
 // Clears both bits, then sets SensorTooHot when T > Temp.bis and SensorTooCold when
 // T < Temp.von of the entry of the code (entry 0 for unknown codes); true when neither was
-// set. The bounds themselves pass.
+// set. The bounds themselves pass; a NaN temperature sets neither bit and is never in range.
 bool CheckSensorTemperature(std::uint8_t typeCode, double temperature, std::uint32_t& status);
 
 // False for code 0 (status untouched), else CheckSensorTemperature.
@@ -24,7 +24,7 @@ inline bool IsTooCold(std::uint32_t status) { return (status & SensorTooCold) !=
 // The type code recommended for a pipe of inner diameter D [mm] in the given wall material
 // at medium temperature T [°C]; 0 when no transducer fits. offeredTypes has bit n set for
 // each listed type code n. On return, status describes the chosen type (SensorStatusStart
-// plus the too-hot/too-cold bits).
+// plus the too-hot/too-cold bits). A NaN diameter or temperature gives 0.
 std::uint8_t RecommendSensorType(std::uint16_t wallMaterial, std::uint16_t offeredTypes,
                                  std::uint32_t& status, double innerDiameter, double temperature);
 std::uint8_t RecommendSensorType(std::uint16_t wallMaterial, std::uint16_t offeredTypes,
@@ -37,6 +37,7 @@ struct tSoundPathDefaults {
     std::uint8_t Preferred = 1;  // 1 = reflex, 0 = direct
 };
 
-// The defaults for a frequency class (FrequencyClassOfSelected) and inner diameter D [mm].
+// The defaults for a frequency class (FrequencyClassOfSelected) and inner diameter D [mm];
+// the plain defaults (1, 2, reflex) for a negative or NaN diameter.
 void DefaultSoundPaths(std::uint8_t frequencyClass, tSoundPathDefaults& defaults,
                        double innerDiameter);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -12,6 +11,9 @@ namespace {
 constexpr std::uint16_t Steel = 1;    // class 0
 constexpr std::uint16_t Plastic = 3;  // class 1
 constexpr std::uint16_t PP = 14;      // class 2
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
 
 const std::uint16_t OwnOffer = BuildSensorListing(false).OfferedTypes;      // holds 14
 const std::uint16_t PartnerOffer = BuildSensorListing(true).OfferedTypes;   // lacks 14
@@ -22,7 +24,7 @@ std::uint8_t Recommend(std::uint16_t material, double d, double t = 20.0,
     return RecommendSensorType(material, offer, d, t);
 }
 
-TEST(SensorTemperature, BoundsPassAndBitsAreSetAndCleared)
+TEST(SensorTemperature, BoundsPassBitsAreSetAndCleared)
 {
     std::uint32_t status = SensorStatusStart | SensorTooHot | SensorTooCold;
     EXPECT_TRUE(CheckSensorTemperature(11, 130.0, status));
@@ -30,30 +32,31 @@ TEST(SensorTemperature, BoundsPassAndBitsAreSetAndCleared)
     EXPECT_TRUE(CheckSensorTemperature(11, -30.0, status));
     EXPECT_FALSE(CheckSensorTemperature(11, 130.01, status));
     EXPECT_EQ(status, SensorStatusStart | SensorTooHot);
-    EXPECT_TRUE(IsTooHot(status));
     EXPECT_FALSE(CheckSensorTemperature(11, -30.01, status));
     EXPECT_EQ(status, SensorStatusStart | SensorTooCold);
-    EXPECT_FALSE(IsTooHot(status));
     EXPECT_TRUE(CheckSensorTemperature(12, 200.0, status));
     EXPECT_FALSE(CheckSensorTemperature(2, 70.01, status));
     EXPECT_TRUE(IsTooHot(status));
-}
 
-TEST(SensorTemperature, UnknownCodesUseTheFirstEntryAndCodeZeroIsNeverOk)
-{
-    std::uint32_t status = SensorStatusStart;
-    EXPECT_TRUE(CheckSensorTemperature(4, 130.0, status));   // entry 0: -30..130
+    // Unknown codes use the first entry (-30..130).
+    EXPECT_TRUE(CheckSensorTemperature(4, 130.0, status));
     EXPECT_FALSE(CheckSensorTemperature(99, 131.0, status));
     EXPECT_TRUE(IsTooHot(status));
 
+    // NaN is never in range, and neither too hot nor too cold.
+    status = SensorStatusStart | SensorTooHot;
+    EXPECT_FALSE(CheckSensorTemperature(11, NaN, status));
+    EXPECT_EQ(status, SensorStatusStart);
+
+    // Code 0 is never fit and leaves the status alone.
     status = SensorStatusStart | SensorTooHot;
     EXPECT_FALSE(SensorTemperatureOk(0, 20.0, status));
-    EXPECT_EQ(status, SensorStatusStart | SensorTooHot);  // left alone
+    EXPECT_EQ(status, SensorStatusStart | SensorTooHot);
     EXPECT_TRUE(SensorTemperatureOk(11, 20.0, status));
     EXPECT_EQ(status, SensorStatusStart);
 }
 
-// Each band edge E (in 0.1 mm) lies at (E - 0.5) / 10 mm; 0.01 mm to either side.
+// A band edge E (in 0.1 mm) lies at (E - 0.5) / 10 mm.
 struct tEdgeCase {
     std::uint16_t material;
     double below;
@@ -88,6 +91,22 @@ TEST(RecommendSensorType, BothSidesOfEveryBandEdge)
         EXPECT_EQ(Recommend(c.material, c.below), c.belowType) << c.material << " " << c.below;
         EXPECT_EQ(Recommend(c.material, c.above), c.aboveType) << c.material << " " << c.above;
     }
+    // The documented edges themselves.
+    EXPECT_EQ(Recommend(Steel, 2200.0), 6);
+    EXPECT_EQ(Recommend(Steel, 2200.1), 3);
+    EXPECT_EQ(Recommend(Steel, 6000.0), 3);
+    EXPECT_EQ(Recommend(Steel, 6000.1), 0);
+}
+
+TEST(RecommendSensorType, ExactHalvesRoundToEven)
+{
+    // D x 10 is exactly x.5 here; rounding halves up would cross the edge.
+    EXPECT_EQ(Recommend(Plastic, 15.05), 14);   // 150
+    EXPECT_EQ(Recommend(Plastic, 80.05), 11);   // 800
+    EXPECT_EQ(Recommend(Steel, 25.05), 14);     // 250
+    EXPECT_EQ(Recommend(Steel, 2200.05), 6);    // 22000
+    EXPECT_EQ(Recommend(Steel, 6000.05), 3);    // 60000
+    EXPECT_EQ(Recommend(Steel, 4.95), 14);      // 50
 }
 
 TEST(RecommendSensorType, SmallBandWithoutTheEightMegahertzHead)
@@ -96,74 +115,52 @@ TEST(RecommendSensorType, SmallBandWithoutTheEightMegahertzHead)
     EXPECT_EQ(Recommend(PP, 5.0, 20.0, PartnerOffer), 0);
     EXPECT_EQ(Recommend(PP, 10.04, 20.0, PartnerOffer), 0);
     // Class 1 takes the 4 MHz head from 10 mm, class 0 from 15 mm (compared unrounded).
-    EXPECT_EQ(Recommend(Plastic, 9.99, 20.0, PartnerOffer), 0);
-    EXPECT_EQ(Recommend(Plastic, 10.01, 20.0, PartnerOffer), 11);
     EXPECT_EQ(Recommend(Plastic, 9.9, 20.0, PartnerOffer), 0);
+    EXPECT_EQ(Recommend(Plastic, 9.99, 20.0, PartnerOffer), 0);
     EXPECT_EQ(Recommend(Plastic, 10.0, 20.0, PartnerOffer), 11);
     EXPECT_EQ(Recommend(Steel, 14.99, 20.0, PartnerOffer), 0);
     EXPECT_EQ(Recommend(Steel, 15.01, 20.0, PartnerOffer), 11);
-    // The own variant offers it.
     EXPECT_EQ(Recommend(Plastic, 9.9, 20.0, OwnOffer), 14);
-    EXPECT_EQ(Recommend(Steel, 14.99, 20.0, OwnOffer), 14);
 }
 
-TEST(RecommendSensorType, TooHotChoosesTheHotVariantAndTooColdKeepsTheStandard)
+TEST(RecommendSensorType, HotAndColdMedia)
 {
     std::uint32_t status = 0;
-    // 4M band.
+    // Too hot for the standard head: the hot variant, whose status is clean.
     EXPECT_EQ(RecommendSensorType(Plastic, OwnOffer, status, 50.0, 131.0), 12);
     EXPECT_EQ(status, SensorStatusStart);
     EXPECT_EQ(RecommendSensorType(Plastic, OwnOffer, status, 50.0, 200.01), 12);
     EXPECT_EQ(status, SensorStatusStart | SensorTooHot);
-    EXPECT_EQ(RecommendSensorType(Plastic, OwnOffer, status, 50.0, -31.0), 11);
-    EXPECT_EQ(status, SensorStatusStart | SensorTooCold);
-    EXPECT_EQ(RecommendSensorType(Plastic, OwnOffer, status, 50.0, 130.0), 11);
-    EXPECT_EQ(status, SensorStatusStart);
-    // 1M band.
     EXPECT_EQ(RecommendSensorType(Steel, OwnOffer, status, 500.0, 131.0), 7);
     EXPECT_EQ(status, SensorStatusStart);
+    // Too cold keeps the standard head and says so.
+    EXPECT_EQ(RecommendSensorType(Plastic, OwnOffer, status, 50.0, -31.0), 11);
+    EXPECT_EQ(status, SensorStatusStart | SensorTooCold);
     EXPECT_EQ(RecommendSensorType(Steel, OwnOffer, status, 500.0, -40.0), 6);
     EXPECT_EQ(status, SensorStatusStart | SensorTooCold);
-    // Small band: a too hot 8 MHz head falls back to the 4 MHz rule.
+    // A too hot 8 MHz head falls back to the 4 MHz rule.
     EXPECT_EQ(RecommendSensorType(Plastic, OwnOffer, status, 12.0, 131.0), 12);
     EXPECT_EQ(RecommendSensorType(Plastic, OwnOffer, status, 8.0, 131.0), 0);
-    EXPECT_EQ(RecommendSensorType(PP, OwnOffer, status, 8.0, -31.0), 0);
-}
-
-TEST(RecommendSensorType, LargeBandKeepsTheLargeHeadWhenTooHot)
-{
-    std::uint32_t status = 0;
-    EXPECT_EQ(RecommendSensorType(Steel, OwnOffer, status, 3000.0, 130.0), 3);
-    EXPECT_EQ(status, SensorStatusStart);
+    // The large head has no hot variant: it stays, with the too-hot bit.
     EXPECT_EQ(RecommendSensorType(Steel, OwnOffer, status, 3000.0, 131.0), 3);
     EXPECT_EQ(status, SensorStatusStart | SensorTooHot);
-    EXPECT_EQ(RecommendSensorType(Steel, PartnerOffer, status, 3000.0, 250.0), 3);
-    EXPECT_TRUE(IsTooHot(status));
-    EXPECT_EQ(RecommendSensorType(Steel, OwnOffer, status, 3000.0, -31.0), 3);
+    EXPECT_EQ(RecommendSensorType(Steel, PartnerOffer, status, 3000.0, -31.0), 3);
     EXPECT_EQ(status, SensorStatusStart | SensorTooCold);
 }
 
-TEST(RecommendSensorType, OutOfRangeDiametersGiveNoTransducer)
+TEST(RecommendSensorType, NoTransducerForOutOfRangeInput)
 {
     std::uint32_t status = 0;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    for (double d : {nan, inf, -inf, -1.0, -2200.0, 0.0, 4.9, 6000.1, 1e300}) {
-        EXPECT_EQ(RecommendSensorType(Steel, OwnOffer, status, d, 20.0), 0) << d;
-        EXPECT_EQ(status, SensorStatusStart) << d;
+    for (double d : {NaN, Inf, -Inf, -1.0, -2200.0, 0.0, 4.9, 6000.1, 1e300}) {
+        for (std::uint16_t material : {Steel, Plastic, PP}) {
+            EXPECT_EQ(RecommendSensorType(material, OwnOffer, status, d, 20.0), 0) << d;
+            EXPECT_EQ(status, SensorStatusStart) << d;
+        }
     }
-    // The documented edges themselves.
-    EXPECT_EQ(Recommend(Steel, 2200.0), 6);
-    EXPECT_EQ(Recommend(Steel, 2200.1), 3);
-    EXPECT_EQ(Recommend(Steel, 6000.0), 3);
-    EXPECT_EQ(Recommend(PP, 4.9), 0);
-    EXPECT_EQ(Recommend(Plastic, 4.9), 0);
-}
-
-TEST(RecommendSensorType, UnknownWallMaterialCountsAsClassZero)
-{
-    EXPECT_EQ(Recommend(99, 25.04), Recommend(Steel, 25.04));
-    EXPECT_EQ(Recommend(99, 25.06), 11);
+    EXPECT_EQ(RecommendSensorType(Steel, OwnOffer, status, 100.0, NaN), 0);
+    EXPECT_EQ(status, SensorStatusStart);
+    // An unknown wall material counts as class 0.
+    EXPECT_EQ(Recommend(99, 25.04), 14);
     EXPECT_EQ(Recommend(0, 150.06), 6);
 }
 
@@ -178,18 +175,16 @@ struct tPathCase {
 TEST(DefaultSoundPaths, RowsOfEveryFrequencyClass)
 {
     const tPathCase cases[] = {
-        {2, 50.0, 5, 4, 0},    {2, 100.04, 5, 4, 0},  {2, 100.06, 1, 2, 0},  {2, 3000.0, 1, 2, 0},
-        {4, 10.0, 1, 8, 1},    {4, 11.94, 1, 8, 1},   {4, 11.96, 1, 6, 1},   {4, 24.94, 1, 6, 1},
+        {2, 0.0, 5, 4, 0},     {2, 100.04, 5, 4, 0},  {2, 100.05, 5, 4, 0},  {2, 100.06, 1, 2, 0},
+        {4, 0.0, 1, 8, 1},     {4, 11.94, 1, 8, 1},   {4, 11.96, 1, 6, 1},   {4, 24.94, 1, 6, 1},
         {4, 24.96, 1, 4, 1},   {4, 30.0, 1, 4, 1},    {4, 59.94, 1, 4, 1},   {4, 59.96, 1, 2, 1},
         {4, 299.9, 1, 2, 1},   {4, 299.94, 1, 2, 1},  {4, 299.96, 1, 2, 0},  {4, 300.0, 1, 2, 0},
-        {5, 5.0, 7, 8, 1},     {5, 10.04, 7, 8, 1},   {5, 10.06, 5, 6, 1},   {5, 15.04, 5, 6, 1},
-        {5, 15.06, 3, 4, 1},   {5, 25.04, 3, 4, 1},   {5, 25.06, 1, 2, 1},   {5, 200.0, 1, 2, 1},
-        {1, 5.0, 1, 2, 1},     {1, 5000.0, 1, 2, 1},  {3, 10.0, 1, 2, 1},    {3, 500.0, 1, 2, 1},
-        {0, 10.0, 1, 2, 1},    {9, 10.0, 1, 2, 1},
+        {5, 0.01, 7, 8, 1},    {5, 10.04, 7, 8, 1},   {5, 10.06, 5, 6, 1},   {5, 15.04, 5, 6, 1},
+        {5, 15.05, 5, 6, 1},   {5, 15.06, 3, 4, 1},   {5, 25.04, 3, 4, 1},   {5, 25.06, 1, 2, 1},
+        {1, 5.0, 1, 2, 1},     {3, 10.0, 1, 2, 1},    {0, 10.0, 1, 2, 1},    {9, 10.0, 1, 2, 1},
     };
     for (const tPathCase& c : cases) {
-        tSoundPathDefaults defaults;
-        defaults.Direct = 99;
+        tSoundPathDefaults defaults{99, 99, 99};
         DefaultSoundPaths(c.cls, defaults, c.d);
         EXPECT_EQ(defaults.Direct, c.direct) << int{c.cls} << " " << c.d;
         EXPECT_EQ(defaults.Reflex, c.reflex) << int{c.cls} << " " << c.d;
@@ -197,11 +192,10 @@ TEST(DefaultSoundPaths, RowsOfEveryFrequencyClass)
     }
 }
 
-TEST(DefaultSoundPaths, LargePipesNeverWrapToSmallPipeRows)
+TEST(DefaultSoundPaths, LargePipesNeverWrapAndNoPipeKeepsThePlainDefaults)
 {
     // 6553.55 mm is 65536 tenths: one past a 16-bit count.
-    for (double d : {6553.5, 6553.55, 6553.6, 6600.0, 10000.0, 1e9, 1e300,
-                     std::numeric_limits<double>::infinity()}) {
+    for (double d : {6553.5, 6553.55, 6553.6, 10000.0, 1e300, Inf}) {
         tSoundPathDefaults defaults;
         DefaultSoundPaths(5, defaults, d);
         EXPECT_EQ(defaults.Direct, 1) << d;
@@ -209,14 +203,9 @@ TEST(DefaultSoundPaths, LargePipesNeverWrapToSmallPipeRows)
         DefaultSoundPaths(2, defaults, d);
         EXPECT_EQ(defaults.Direct, 1) << d;
         DefaultSoundPaths(4, defaults, d);
-        EXPECT_EQ(defaults.Reflex, 2) << d;
         EXPECT_EQ(defaults.Preferred, 0) << d;
     }
-}
-
-TEST(DefaultSoundPaths, NoPipeKeepsThePlainDefaults)
-{
-    for (double d : {0.0, -5.0, std::numeric_limits<double>::quiet_NaN()}) {
+    for (double d : {-5.0, -1e300, NaN}) {
         tSoundPathDefaults defaults{7, 8, 0};
         DefaultSoundPaths(5, defaults, d);
         EXPECT_EQ(defaults.Direct, 1) << d;
