@@ -875,10 +875,9 @@ TInputResult TMeasuringPoint::ApplyPipeGeometry(double innerDiameterMm, double w
     TBatch batch(*this);
     EnterControl(TFocusTarget::InnerDiameter);
     TInputResult result = ApplyValue(TQuantity::InnerDiameter, innerDiameterMm * 10.0);
-    if (result.Accepted) {
-        WallThickness = wallThickness;
-        LiningThickness = liningThickness;
-    }
+    // Wall and lining do not depend on the diameter: they are taken even when it is not.
+    WallThickness = wallThickness;
+    LiningThickness = liningThickness;
     ClickHold(THold::CrossSection, true);
     return result;
 }
@@ -1103,7 +1102,11 @@ void TMeasuringPoint::SetStandardValues()
     LiningId = 16;
     SetMaterialSelection(1);
     SetMediumSelection(10001);
-    SetHold(THold::CrossSection);
+    // Once the window stands, checking the box is a click: the markers follow it.
+    if (CreateFinished && s_.Hold != THold::CrossSection)
+        ClickHold(THold::CrossSection, true);
+    else
+        SetHold(THold::CrossSection);
 
     s_.Velocity = 1000.0;
     s_.InnerDiameter = 1000.0;

@@ -244,7 +244,8 @@ public:
     // after the exit handler.
     TInputResult ApplyValue(TQuantity quantity, double value);
     // The pipe-geometry dialog returned OK: releases the cross-section hold, stores inner
-    // diameter (mm), wall and lining, recomputes, and holds the cross-section again.
+    // diameter (mm, checked like ApplyValue), wall and lining, recomputes, and holds the
+    // cross-section again.
     TInputResult ApplyPipeGeometry(double innerDiameterMm, double wallThickness, double liningThickness);
     // Input range of a quantity in its internal unit, and in the selected unit.
     static TInputLimits InputLimits(TQuantity quantity);

@@ -31,6 +31,7 @@ public:
     void PressureGroupVisibilityChanged(bool visible) override { pressureGroup = visible; }
     void DisplaysRefreshed() override { ++refreshes; }
     void UnitSelected(TQuantity q, int index) override { units[q] = index; }
+    void MarkersChanged(const TMarkerState& state) override { markers = state; }
 
     QMap<TQuantity, QString> edits;
     QMap<TQuantity, int> units;
@@ -39,6 +40,7 @@ public:
     int medium = -1;
     int material = -1;
     THold hold = THold::None;
+    TMarkerState markers;
     bool pressureGroup = true;
 };
 
@@ -286,6 +288,19 @@ TEST_F(MeasuringPointTest, EnteringAHeldEditReleasesIt)
     EXPECT_EQ(point.Hold(), THold::Volume);
     point.EnterControl(TFocusTarget::Volume);
     EXPECT_EQ(point.Hold(), THold::CrossSection);
+}
+
+TEST_F(MeasuringPointTest, StandardValuesClickTheCrossSectionHold)
+{
+    point.CreateFinished = 1;
+    point.ClickHold(THold::Velocity, true);
+    point.AnyEditGetFocus(TFocusTarget::Volume);
+    EXPECT_EQ(view.markers.MarkerCount, 3);
+    EXPECT_EQ(view.markers.INP_veloc, TEditColor::Held);
+    point.SetStandardValues();
+    EXPECT_EQ(view.hold, THold::CrossSection);
+    EXPECT_EQ(point.MarkerCount(), 0);
+    EXPECT_EQ(view.markers, TMarkerState());
 }
 
 TEST_F(MeasuringPointTest, VelocityIsRoundedHalvesToEven)
@@ -553,6 +568,12 @@ TEST_F(MeasuringPointTest, DialogValuesKeepFullPrecision)
     EXPECT_FALSE(tooWide.Accepted);
     EXPECT_EQ(tooWide.Message, QStringLiteral("MAX: 20000 "));
     EXPECT_DOUBLE_EQ(point.InnerDiameter(), 1234.56);
+    // A pipe dialog's diameter out of range is refused; its wall and lining are taken.
+    EXPECT_FALSE(point.ApplyPipeGeometry(0.05, 5.0, 2.0).Accepted);
+    EXPECT_DOUBLE_EQ(point.InnerDiameter(), 1234.56);
+    EXPECT_EQ(point.WallThickness, 5.0);
+    EXPECT_EQ(point.LiningThickness, 2.0);
+    EXPECT_EQ(point.Hold(), THold::CrossSection);
 }
 
 TEST_F(MeasuringPointTest, DynamicViscosityGroupKeepsTheDynamicValue)
