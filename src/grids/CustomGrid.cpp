@@ -262,8 +262,17 @@ void TMyCustomGrid::ApplySize(int OldColCount, int OldRowCount)
         InvalidateGrid();
         throw;
     }
-    if (current_.X >= colCount_ || current_.Y >= rowCount_)
-        MoveColRow(std::min(current_.X, colCount_ - 1), std::min(current_.Y, rowCount_ - 1), true, true);
+    if (current_.X >= colCount_ || current_.Y >= rowCount_) {
+        const TGridCoord last{std::min(current_.X, colCount_ - 1), std::min(current_.Y, rowCount_ - 1)};
+        MoveColRow(last.X, last.Y, true, true);
+        // A cell that refuses the selection must not leave the current cell outside the grid.
+        if (current_.X >= colCount_ || current_.Y >= rowCount_) {
+            current_ = anchor_ = last;
+            if (options_ & goRowSelect)
+                anchor_.X = colCount_ - 1;
+            ClampInView(current_);
+        }
+    }
     if (anchor_.X >= colCount_ || anchor_.Y >= rowCount_)
         anchor_ = {std::min(anchor_.X, colCount_ - 1), std::min(anchor_.Y, rowCount_ - 1)};
     const TGridCoord maxTopLeft = CalcMaxTopLeft();
@@ -394,14 +403,17 @@ void TMyCustomGrid::SetRow(int value)
         FocusCell(current_.X, value, true);
 }
 
+// A first column or row outside the scrolling cells would paint cells that do not exist.
 void TMyCustomGrid::SetLeftCol(int value)
 {
+    value = std::clamp(value, fixedCols_, colCount_ - 1);
     if (value != topLeft_.X)
         MoveTopLeft(value, topLeft_.Y);
 }
 
 void TMyCustomGrid::SetTopRow(int value)
 {
+    value = std::clamp(value, fixedRows_, rowCount_ - 1);
     if (value != topLeft_.Y)
         MoveTopLeft(topLeft_.X, value);
 }
@@ -1155,6 +1167,11 @@ void TMyCustomGrid::KeyUp(int& Key, TShiftState Shift)
 bool TMyCustomGrid::event(QEvent* e)
 {
     switch (e->type()) {
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        // The release of a held button may never arrive now.
+        CancelMode();
+        break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::MouseButtonPress:
@@ -1288,6 +1305,12 @@ void TMyCustomGrid::StopMouseState()
     scrollTimer_->stop();
     SetDragLine(-1, dragLineVertical_);
     gridState_ = gsNormal;
+}
+
+void TMyCustomGrid::CancelMode()
+{
+    if (gridState_ != gsNormal || scrollTimer_->isActive())
+        StopMouseState();
 }
 
 int TMyCustomGrid::ScrollTimerInterval() const
@@ -1543,6 +1566,7 @@ void TMyCustomGrid::FocusEntering(Qt::FocusReason reason)
 void TMyCustomGrid::focusOutEvent(QFocusEvent* e)
 {
     QAbstractScrollArea::focusOutEvent(e);
+    CancelMode();
     InvalidateGridRect(Selection());
     if (IsActivationReason(e->reason()))
         return;

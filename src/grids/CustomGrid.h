@@ -242,6 +242,8 @@ private:
     void DrawDragLine(QPainter& p) const;
     void SetDragLine(int pos, bool vertical);
     void StopMouseState();
+    // Ends sizing, moving or selecting without applying it (the mouse was taken away).
+    void CancelMode();
     // A grid of one column scrolls horizontally by pixels over the part of the column
     // that is wider than the client area.
     int ColOverflow() const;

@@ -22,7 +22,10 @@ TInplaceEdit::TInplaceEdit(TMyCustomGrid* grid) : QLineEdit(grid->viewport()), g
 {
     setFrame(false);
     setFocusPolicy(Qt::ClickFocus);
-    setTextMargins(2, 2, 2, 0);
+    // The text sits where the grid draws it in the cell (2 pixels in from the left and the
+    // top); the line edit adds its own margins of 2 pixels across and 1 down.
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextMargins(0, 1, 0, 0);
     setAttribute(Qt::WA_MacShowFocusRect, false);
     QWidget::hide();
     // Only the user's edits go back into the cell; loading a cell never writes it.
@@ -137,8 +140,9 @@ void TInplaceEdit::HandleKeyDown(QKeyEvent* e, bool& consumed)
     case Qt::Key_Right:
     case Qt::Key_Home:
     case Qt::Key_End:
-        // The caret keys stay in the editor, also at either end of the text.
-        return;
+        // The caret keys never move to another cell, also at either end of the text; like
+        // any other key they reach the grid's key handler and then the edit.
+        break;
     case Qt::Key_Delete:
         if (!EditCanModify()) {
             consumed = true;

@@ -67,9 +67,8 @@ void TStringSparseList::Insert(int index, const QString& text)
 {
     if (index < 0)
         RaiseListIndexError(index);
-    std::unique_ptr<Item> item;
-    if (!text.isEmpty())
-        item = std::make_unique<Item>(Item{nullptr, text});
+    // Always a real item, also for an empty text: an insertion at the end lengthens the list.
+    auto item = std::make_unique<Item>(Item{nullptr, text});
     list_.Insert(index, item.get());
     item.release();
     Changed();

@@ -71,6 +71,7 @@ private slots:
     void singleWideColumnScrollsByPixels();
     void invalidateColRepaintsTheRowsShownAfterScrolling();
     void paintingByRelations();
+    void editorTextSitsWhereTheCellDrawsIt();
 };
 
 void GridInputTest::typingOpensTheEditorAndWritesTheCell()
@@ -143,14 +144,19 @@ void GridInputTest::codeWritesReloadTheEditor()
 void GridInputTest::caretKeysStayInTheEditor()
 {
     Fixture f(goEditing);
+    std::vector<int> keys;
+    f.grid->OnKeyDown = [&](QObject*, int& key, TShiftState) { keys.push_back(key); };
     f.grid->SetCells(1, 1, QStringLiteral("abc"));
     QTest::keyClick(f.grid, Qt::Key_F2);
+    keys.clear();
     QTest::keyClick(f.editor(), Qt::Key_End);
     QTest::keyClick(f.editor(), Qt::Key_Right);
     QCOMPARE(f.editor()->cursorPosition(), 3);
     QTest::keyClick(f.editor(), Qt::Key_Home);
     QTest::keyClick(f.editor(), Qt::Key_Left);
     QCOMPARE(f.editor()->cursorPosition(), 0);
+    // They reach the grid's key handler on their way to the edit.
+    QCOMPARE(keys, (std::vector<int>{Qt::Key_End, Qt::Key_Right, Qt::Key_Home, Qt::Key_Left}));
     QCOMPARE(f.grid->Col(), 1);
     QCOMPARE(f.grid->Row(), 1);
     QVERIFY(f.editorShown());
@@ -367,6 +373,12 @@ void GridInputTest::selectCellCanRefuse()
     QCOMPARE(f.grid->Col(), 1);
     f.grid->SetCol(3);
     QCOMPARE(f.grid->Col(), 3);
+    // A smaller grid brings the current cell back inside even when that cell refuses.
+    f.grid->SetRow(4);
+    f.grid->selectable = [](int, int row) { return row != 2; };
+    f.grid->SetRowCount(3);
+    QCOMPARE(f.grid->Row(), 2);
+    QCOMPARE(f.grid->Anchor().Y, 2);
 }
 
 void GridInputTest::mouseSelectionAndTimedScroll()
@@ -403,6 +415,15 @@ void GridInputTest::mouseSelectionAndTimedScroll()
     QTest::mouseClick(vp, Qt::LeftButton, Qt::ShiftModifier, f.center(2, 3));
     QCOMPARE(f.grid->Row(), 2);
     QVERIFY(f.grid->Anchor() == (TGridCoord{2, 3}));
+
+    // Losing the focus while the button is held ends the selecting: the mouse no longer
+    // drags the anchor and the timer stops.
+    QTest::mousePress(vp, Qt::LeftButton, {}, f.center(1, 1));
+    f.other->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(f.grid->GridState(), gsNormal);
+    QVERIFY(!f.grid->ScrollTimerActive());
+    QTest::mouseMove(vp, f.center(3, 3));
+    QVERIFY(f.grid->Anchor() == (TGridCoord{1, 1}));
 }
 
 void GridInputTest::dividerSizing()
@@ -434,6 +455,16 @@ void GridInputTest::dividerSizing()
     QCOMPARE(f.grid->ColWidths(0), -1);
     QCOMPARE(f.grid->ColWidths(1), 84);
     f.grid->SetColWidths(0, 64);
+
+    // A sizing cut off by a focus change applies nothing.
+    const int d3 = f.grid->CellRect(3, 0).right() + 1;
+    QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(d3, 5));
+    QTest::mouseMove(vp, QPoint(d3 + 15, 5));
+    f.other->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(f.grid->GridState(), gsNormal);
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(d3 + 15, 5));
+    QCOMPARE(f.grid->ColWidths(3), 64);
+    f.grid->setFocus(Qt::OtherFocusReason);
 
     // Rows size the same way.
     const int rowDivider = f.grid->CellRect(0, 1).bottom() + 1;
@@ -487,6 +518,15 @@ void GridInputTest::scrollBarsMapTheTopLeft()
     QCOMPARE(bar->value(), 0);
     f.grid->SetTopRow((last + 1) / 2);
     QVERIFY(bar->value() > 0 && bar->value() < 127);
+    // A first row or column outside the scrolling cells is pulled back into them.
+    f.grid->SetTopRow(-3);
+    QCOMPARE(f.grid->TopRow(), 1);
+    f.grid->SetLeftCol(9);
+    QCOMPARE(f.grid->LeftCol(), 4);
+    f.grid->SetLeftCol(1);
+    f.grid->SetTopRow(101);
+    QCOMPARE(f.grid->TopRow(), 100);
+    f.grid->viewport()->grab();
 
     // Without thumb tracking the grid follows the thumb when it is released.
     f.grid->SetTopRow(1);
@@ -599,6 +639,36 @@ void GridInputTest::paintingByRelations()
     // The area beyond the last cell has the grid colour.
     const QRect last = f.grid->CellRect(4, 4);
     QCOMPARE(image.pixelColor(last.right() + 10, last.top() + 2), QColor(255, 255, 255));
+}
+
+void GridInputTest::editorTextSitsWhereTheCellDrawsIt()
+{
+    // Opening and closing the editor must not make the text jump, also in a tall row.
+    Fixture f(goEditing);
+    f.grid->editLimit = -1;  // read-only: no caret in the picture
+    f.grid->SetColor(QColor(255, 255, 255));
+    f.grid->SetRowHeights(2, 40);
+    f.grid->SetCells(1, 2, QStringLiteral("Wy3.2"));
+    auto inkBox = [&] {
+        const QImage image = f.grid->viewport()->grab().toImage();
+        const QRect r = f.grid->CellRect(1, 2);
+        QRect box;
+        for (int y = r.top() + 1; y < r.bottom(); ++y)
+            for (int x = r.left() + 1; x < r.right(); ++x)
+                if (image.pixelColor(x, y).lightness() < 128)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect drawn = inkBox();
+    QVERIFY(!drawn.isEmpty());
+    f.grid->SetRow(2);
+    QTest::keyClick(f.grid, Qt::Key_F2);
+    QVERIFY(f.editorShown());
+    f.editor()->Deselect();
+    const QRect edited = inkBox();
+    QVERIFY(qAbs(edited.left() - drawn.left()) <= 1);
+    QVERIFY(qAbs(edited.top() - drawn.top()) <= 1);
+    QVERIFY(qAbs(edited.bottom() - drawn.bottom()) <= 1);
 }
 
 QTEST_MAIN(GridInputTest)

@@ -197,6 +197,12 @@ TEST(StringSparseList, InsertDeleteMoveKeepTextsAndObjectsTogether)
     s.Delete(10);  // nothing there
     EXPECT_EQ(s.Count(), 3);
     EXPECT_EQ(ListError([&] { s.Delete(-1); }), QStringLiteral("Der Index der Liste überschreitet das Maximum (-1)"));
+
+    // An empty text added at the end still takes its place.
+    TStringSparseList t(SPASmall);
+    EXPECT_EQ(t.Add(QString()), 0);
+    EXPECT_EQ(t.Add(QStringLiteral("b")), 1);
+    EXPECT_EQ(t.ToStringList(), (QStringList{"", "b"}));
 }
 
 }  // namespace
