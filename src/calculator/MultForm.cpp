@@ -30,6 +30,11 @@ TMultilingualForm::TMultilingualForm(QWidget* parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setMinimumWidth(260);
+    // Designed in Arial, 13 pixels high; where Arial is missing the font system substitutes
+    // a metric-compatible face.
+    QFont designFont(QStringLiteral("Arial"));
+    designFont.setPixelSize(13);
+    setFont(designFont);
 
     Translator = new TMlTranslator(this);
     Translator->OnTranslate = [this](TMlTranslator* translator, const QString& property, QObject* component) {

@@ -10,6 +10,7 @@
 #include "transducer/OemVariant.h"
 #include "translation/MlTranslator.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -78,6 +79,9 @@ TXmeCalcDlg::TXmeCalcDlg(const QString& programPath, QWidget* parent)
 {
     setObjectName(QStringLiteral("XmeCalcDlg"));
     setWindowTitle(QStringLiteral("Quelvar"));
+    // The program's main window: a window of its own that can be minimised, not a dialog.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     CreateActions();
     CreateControls();
     ConnectHandlers();
@@ -154,8 +158,6 @@ void TXmeCalcDlg::CreateActions()
     viscosityGroup->addAction(ACT_ViskKinematic);
     viscosityGroup->addAction(ACT_ViskDynamic);
     ACT_ViskKinematic->setChecked(true);
-    // Each view action is offered only while its group is hidden.
-    ACT_ViskKinematic->setEnabled(false);
 }
 
 void TXmeCalcDlg::CreateControls()
@@ -298,6 +300,7 @@ void TXmeCalcDlg::CreateControls()
         COM_Material->setObjectName(QStringLiteral("COM_Material"));
         COM_Material->setMinimumContentsLength(18);
         COM_Material->installEventFilter(this);
+        COM_Material->view()->window()->installEventFilter(this);
         materialRow->addWidget(COM_Material, 1);
         MateriInfiButton = new QPushButton(QStringLiteral("Info"), GRP_DasRohr);
         MateriInfiButton->setObjectName(QStringLiteral("MateriInfiButton"));
@@ -342,6 +345,7 @@ void TXmeCalcDlg::CreateControls()
         COM_Medium->setObjectName(QStringLiteral("COM_Medium"));
         COM_Medium->setMinimumContentsLength(18);
         COM_Medium->installEventFilter(this);
+        COM_Medium->view()->window()->installEventFilter(this);
         mediumRow->addWidget(COM_Medium, 1);
         MediInfoButton = new QPushButton(QStringLiteral("Info"), GRP_DasMedium);
         MediInfoButton->setObjectName(QStringLiteral("MediInfoButton"));
@@ -961,6 +965,15 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const int index = edit ? QuantityIndexOfEdit(edit) : -1;
     switch (event->type()) {
+    case QEvent::Show:
+        // The lists' drop-downs, however they are opened (mouse, Alt+Down, F4).
+        if (!COM_Medium || !COM_Material)
+            break;
+        if (watched == COM_Medium->view()->window())
+            Point.AnyEditGetFocus(TFocusTarget::Medium);
+        else if (watched == COM_Material->view()->window())
+            COM_MaterialDropDown();
+        break;
     case QEvent::FocusOut:
         if (index >= 0 && IsUserFocusChange(event))
             ExitHandler(static_cast<TQuantity>(index));
@@ -994,10 +1007,6 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
             Point.AnyEditGetFocus(TFocusTarget::Other);
         } else if (watched == GRP_DasMedium || watched == GRP_MASSFL) {
             Point.AnyEditGetFocus(TFocusTarget::Other);
-        } else if (watched == COM_Medium) {
-            Point.AnyEditGetFocus(TFocusTarget::Medium);
-        } else if (watched == COM_Material) {
-            COM_MaterialDropDown();
         } else if (watched == KalfaktorPane && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             HOTSPOT_KalfaktorClick();
             return true;
@@ -1106,8 +1115,6 @@ void TXmeCalcDlg::ACT_ViskDynamicExecute()
     PANGRP_VISKKIN->hide();
     PANGRP_VISKDYN->show();
     ACT_ViskDynamic->setChecked(true);
-    ACT_ViskDynamic->setEnabled(false);
-    ACT_ViskKinematic->setEnabled(true);
     Point.SetDynViscosityVisible(true);
 }
 
@@ -1116,8 +1123,6 @@ void TXmeCalcDlg::ACT_ViskKinematicExecute()
     PANGRP_VISKDYN->hide();
     PANGRP_VISKKIN->show();
     ACT_ViskKinematic->setChecked(true);
-    ACT_ViskKinematic->setEnabled(false);
-    ACT_ViskDynamic->setEnabled(true);
     Point.SetDynViscosityVisible(false);
 }
 

@@ -22,6 +22,7 @@
 #include "translation/MlDictionary.h"
 #include "translation/MlTranslator.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -513,6 +514,23 @@ private slots:
         QCOMPARE(BaseColor(window_->INP_veloc), QApplication::palette(window_->INP_veloc).color(QPalette::Base));
     }
 
+    void openingTheListsReleasesThePipeHoldAndMarksTheMassFlow()
+    {
+        ShowWindow();
+        QVERIFY(window_->FIX_Quer->isChecked());
+        window_->COM_Medium->showPopup();
+        QVERIFY(window_->ResIs_MassFL->isVisible());
+        window_->COM_Medium->hidePopup();
+        QVERIFY(window_->FIX_Quer->isChecked());
+        // Opened from the keyboard as well as with the mouse.
+        window_->COM_Material->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window_->COM_Material, Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(window_->COM_Material->view()->isVisible());
+        QVERIFY(!window_->FIX_Quer->isChecked());
+        QVERIFY(window_->FIX_Volume->isChecked());
+        window_->COM_Material->hidePopup();
+    }
+
     void groupClickReleasesThePipeHold()
     {
         QTest::mouseClick(window_->GRP_DasRohr, Qt::LeftButton, {}, QPoint(2, 2));
@@ -535,12 +553,15 @@ private slots:
 
     void viscosityViewSwitchesTheGroups()
     {
-        QVERIFY(!window_->ACT_ViskKinematic->isEnabled());
+        QVERIFY(window_->ACT_ViskKinematic->isChecked());
         window_->ACT_ViskDynamic->trigger();
         QVERIFY(window_->PANGRP_VISKKIN->isHidden());
         QVERIFY(!window_->PANGRP_VISKDYN->isHidden());
-        QVERIFY(!window_->ACT_ViskDynamic->isEnabled());
-        QVERIFY(window_->ACT_ViskKinematic->isEnabled());
+        QVERIFY(!window_->ACT_ViskKinematic->isChecked());
+        // Choosing the shown view again keeps it.
+        window_->ACT_ViskDynamic->trigger();
+        QVERIFY(window_->ACT_ViskDynamic->isChecked());
+        QVERIFY(!window_->PANGRP_VISKDYN->isHidden());
         window_->ACT_ViskKinematic->trigger();
         QVERIFY(!window_->PANGRP_VISKKIN->isHidden());
         QVERIFY(window_->PANGRP_VISKDYN->isHidden());
