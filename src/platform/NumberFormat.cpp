@@ -180,7 +180,10 @@ QString General(long double value, int precision, int exponentDigits)
     const QChar separator = FormatSettings().DecimalSeparator;
     QString text = d.negative ? QStringLiteral("-") : QString();
     const size_t n = d.digits.size();
-    if (d.exponent > precision || d.exponent < -4) {
+    // Scientific when the rounded value has more integer digits than the precision or lies
+    // below 0.0001 (0.d * 10^exponent with exponent < -3), as printf's %g also decides. The
+    // run-time library's manual names 0.00001 as the bound, but its code tests exponent < -3.
+    if (d.exponent > precision || d.exponent < -3) {
         text += QLatin1Char(d.digits[0]);
         if (n > 1)
             text += separator + Digits(d.digits, 1, n);
