@@ -283,18 +283,41 @@ void TCeSpinEdit::dropEvent(QDropEvent* event)
     event->ignore();
 }
 
+namespace {
+
+bool IsActivation(const QFocusEvent* event)
+{
+    return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
 void TCeSpinEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    // Coming back to the window (or from a popup) is no new enter; a window that has just
+    // been shown hands the focus with the same reason, and that is one.
+    if (IsActivation(event) && entered_)
         return;
+    entered_ = true;
     if (autoSelect_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
         selectAll();
+    else if (!autoSelect_
+             && (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+                 || event->reason() == Qt::ShortcutFocusReason))
+        deselect();  // the line edit itself selects on these
+}
+
+void TCeSpinEdit::hideEvent(QHideEvent* event)
+{
+    entered_ = false;
+    QLineEdit::hideEvent(event);
 }
 
 void TCeSpinEdit::focusOutEvent(QFocusEvent* event)
 {
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) {
+    if (!IsActivation(event)) {
+        entered_ = false;
         // Rewrite before anybody hears of the exit, so the field shows what is computed with.
         const auto parsed = ParseSpinText(text(), format_.ValueType);
         if (!parsed) {

@@ -78,6 +78,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -97,6 +98,7 @@ private:
     bool editorEnabled_ = true;
     bool arrowKeys_ = true;
     bool autoSelect_ = true;
+    bool entered_ = false;  // has the focus since its last real enter
     TSpinButtonKind buttonKind_ = bkDiagonal;
     QPointer<QWidget> buttonWindow_;
     QPointer<TCeSpinButton> button_;

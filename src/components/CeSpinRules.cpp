@@ -165,7 +165,14 @@ long double SpinTextValue(QStringView text, const TSpinFormat& format)
 
 QString FormatSpinValue(long double value, const TSpinFormat& format)
 {
-    const long double checked = CheckSpinValue(value, format.MinValue, format.MaxValue);
+    // A computed value that is no number is written as the value an unreadable text gives,
+    // an infinite one (past any range) as the largest finite value: the field never shows
+    // "NAN" or "INF", and what it shows reads back.
+    if (std::isnan(value))
+        value = std::isnan(format.MinValue) ? 0.0L : format.MinValue;
+    long double checked = CheckSpinValue(value, format.MinValue, format.MaxValue);
+    if (std::isinf(checked))
+        checked = std::copysign(std::numeric_limits<long double>::max(), checked);
     switch (format.ValueType) {
     case vtFloat:
         return FloatToStrF(checked, ffFixed, 15, format.Decimal);

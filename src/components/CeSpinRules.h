@@ -46,8 +46,9 @@ std::optional<long double> ParseSpinText(QStringView text, TValueType valueType)
 long double SpinTextValue(QStringView text, const TSpinFormat& format);
 
 // The text written for a value: clamped, then an integer rounded half to even, a float in
-// fixed notation with Decimal decimals (at most 15 significant digits), or upper-case
-// hexadecimal without prefix.
+// fixed notation with Decimal decimals (at most 15 significant digits; more than 15 integer
+// digits give the general notation, "1E16"), or upper-case hexadecimal without prefix.
+// NaN is written as MinValue; an infinite value saturates to the largest finite one.
 QString FormatSpinValue(long double value, const TSpinFormat& format);
 
 // The increment the integer types step with: rounded, and 1 where that gives 0.

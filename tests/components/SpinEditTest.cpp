@@ -337,20 +337,39 @@ private slots:
 
     void enteringSelectsAllUnlessAutoSelectIsOff()
     {
-        QWidget window;
-        auto* edit = new TCeSpinEdit(&window);
-        auto* other = new QPushButton(&window);
+        QDialog dialog;
+        auto* edit = new TCeSpinEdit(&dialog);
+        auto* other = new QPushButton(&dialog);
         other->move(0, 40);
         edit->SetValue(1234);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // A dialog that has just been shown enters its first field: typing replaces the value.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(edit->hasFocus());
+        QCOMPARE(edit->selectedText(), QStringLiteral("1234"));
+        // Coming back to the window is no new enter, showing it again is.
+        QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        auto reactivate = [&] {
+            edit->setCursorPosition(2);
+            QApplication::sendEvent(edit, &out);
+            QApplication::sendEvent(edit, &in);
+            return edit->selectedText();
+        };
+        QCOMPARE(reactivate(), QString());
+
         other->setFocus();
         edit->setFocus(Qt::OtherFocusReason);
         QCOMPARE(edit->selectedText(), QStringLiteral("1234"));
         other->setFocus();
         edit->SetAutoSelect(false);
-        edit->setFocus(Qt::OtherFocusReason);
+        edit->setFocus(Qt::TabFocusReason);
         QCOMPARE(edit->selectedText(), QString());
+
+        edit->SetAutoSelect(true);
+        dialog.hide();
+        dialog.show();
+        QCOMPARE(edit->selectedText(), QStringLiteral("1234"));
     }
 
     void diagonalButtonStepsOncePerPress()

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -38,6 +39,15 @@ TEST_F(SpinRules, TextPerValueType)
     EXPECT_EQ(FormatSpinValue(1, Fmt(vtFloat)), "1.00");
     EXPECT_EQ(FormatSpinValue(-0.125L, Fmt(vtFloat)), "-0.13");
     EXPECT_EQ(FormatSpinValue(2.5L, Fmt(vtFloat, 0, 0, 0)), "3");
+    // Many decimals: at most 15 significant digits, the remaining decimals zeros.
+    EXPECT_EQ(FormatSpinValue(1.0L / 3, Fmt(vtFloat, 0, 0, 18)), "0.333333333333333000");
+    EXPECT_EQ(FormatSpinValue(2.0L / 3, Fmt(vtFloat, 0, 0, 18)), "0.666666666666667000");
+    EXPECT_EQ(FormatSpinValue(1234567890.123456789L, Fmt(vtFloat, 0, 0, 10)), "1234567890.1234600000");
+    EXPECT_EQ(FormatSpinValue(0.000123456789012345678L, Fmt(vtFloat, 0, 0, 18)), "0.000123456789012346");
+    // More than 15 integer digits (after rounding) turn to the general notation.
+    EXPECT_EQ(FormatSpinValue(999999999999999.0L, Fmt(vtFloat, 0, 0, 1)), "999999999999999.0");
+    EXPECT_EQ(FormatSpinValue(999999999999999.5L, Fmt(vtFloat, 0, 0, 1)), "1E15");
+    EXPECT_EQ(SpinTextValue(u"1E16", Fmt(vtFloat)), 1e16L);
     EXPECT_EQ(FormatSpinValue(26, Fmt(vtHex)), "1A");
     EXPECT_EQ(FormatSpinValue(25.5L, Fmt(vtHex)), "1A");
     // Negative hex values are their 64-bit pattern, and read back.
@@ -80,6 +90,20 @@ TEST_F(SpinRules, IntegersAreSixtyFourBitAndSaturate)
     EXPECT_EQ(TruncToInt32(3e9L), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(TruncToInt32(-3e9L), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(TruncToInt32(-2.7L), -2);
+}
+
+TEST_F(SpinRules, ValuesThatAreNoNumberNeverShowAsSuch)
+{
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    EXPECT_EQ(FormatSpinValue(nan, Fmt(vtFloat, 1.5L, 10)), "1.50");
+    EXPECT_EQ(FormatSpinValue(nan, Fmt(vtInteger, 2.5L, 10)), "2");
+    EXPECT_EQ(FormatSpinValue(inf, Fmt(vtFloat, 1.5L, 10)), "10.00");
+    EXPECT_EQ(FormatSpinValue(-inf, Fmt(vtInteger)), "-9223372036854775808");
+    const QString huge = FormatSpinValue(inf, Fmt(vtFloat));
+    EXPECT_EQ(huge, "1.18973149535723E4932");
+    EXPECT_TRUE(std::isfinite(SpinTextValue(huge, Fmt(vtFloat))));
+    EXPECT_EQ(FormatSpinValue(-inf, Fmt(vtFloat)), "-1.18973149535723E4932");
 }
 
 TEST_F(SpinRules, ClampingNeedsDistinctBounds)
