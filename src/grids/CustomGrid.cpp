@@ -1215,7 +1215,10 @@ void TMyCustomGrid::keyPressEvent(QKeyEvent* e)
         QChar ch = text.at(0);
         KeyPress(ch);
     }
-    e->accept();
+    // Enter and Escape belong to the grid only while it edits (and not with whole-row
+    // selection); otherwise the window's default and cancel handling sees them too.
+    const bool dialogKey = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape;
+    e->setAccepted(!dialogKey || ((options_ & goEditing) && !(options_ & goRowSelect)));
 }
 
 void TMyCustomGrid::keyReleaseEvent(QKeyEvent* e)

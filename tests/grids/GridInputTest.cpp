@@ -6,6 +6,7 @@
 #include "platform/MessageBeep.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -204,6 +205,18 @@ void GridInputTest::escapeReachesTheGridAndNeverTypes()
     QCOMPARE(keys, std::vector<int>{Qt::Key_Escape});
     QCOMPARE(f.editor()->text(), QStringLiteral("t"));
     QCOMPARE(f.grid->Cells(1, 1), QStringLiteral("t"));
+
+    // A grid that does not edit leaves Escape to its dialog too; an editing one keeps it.
+    QDialog dialog;
+    auto* grid = new ProbeGrid(&dialog);
+    for (bool editing : {false, true}) {
+        grid->SetOptions(editing ? grid->Options() | goEditing : grid->Options() & ~TGridOptions(goEditing));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        grid->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(grid, Qt::Key_Escape);
+        QCOMPARE(dialog.isHidden(), !editing);
+    }
 }
 
 void GridInputTest::enterTogglesTheEditorsSelection()
