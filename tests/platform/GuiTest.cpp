@@ -137,7 +137,6 @@ TEST_F(PlatformGui, RealBoxReturnsTheButton)
 TEST(Colors, BlueGreenRedValues)
 {
     EXPECT_EQ(ColorFromTColor(clRed), QColor(255, 0, 0));
-    EXPECT_EQ(ColorFromTColor(255), QColor(255, 0, 0));
     EXPECT_EQ(ColorFromTColor(clAqua), QColor(0, 255, 255));
     EXPECT_EQ(ColorFromTColor(clYellow), QColor(255, 255, 0));
     EXPECT_EQ(ColorFromTColor(0x123456), QColor(0x56, 0x34, 0x12));
