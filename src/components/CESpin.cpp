@@ -15,7 +15,6 @@
 TCeSpinEdit::TCeSpinEdit(QWidget* parent) : QLineEdit(parent)
 {
     setText(QStringLiteral("0"));
-    notifiedText_ = text();
     // The original edit accepted no dropped text; a drop would bypass the key filter.
     setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, &TCeSpinEdit::TextChanged);
@@ -125,7 +124,6 @@ void TCeSpinEdit::Step(long double delta, bool up)
     SetValue(Value() + delta);
     changing_ = false;
     const QString after = text();
-    notifiedText_ = after;
     QPointer<TCeSpinEdit> self(this);
     if (before.compare(after, Qt::CaseInsensitive) != 0) {
         setModified(true);
@@ -139,13 +137,12 @@ void TCeSpinEdit::Step(long double delta, bool up)
         emit OnBottomClick();
 }
 
-void TCeSpinEdit::TextChanged(const QString& text)
+void TCeSpinEdit::TextChanged()
 {
-    // Only a real change notifies, so a handler that writes Value back cannot recurse.
-    if (changing_ || text == notifiedText_)
-        return;
-    notifiedText_ = text;
-    emit OnChange();
+    // The line edit reports real changes only (also after writes made while its signals
+    // were blocked), so a handler that writes Value back cannot recurse.
+    if (!changing_)
+        emit OnChange();
 }
 
 void TCeSpinEdit::InsertChecked(const QString& inserted)

@@ -84,7 +84,7 @@ protected:
 
 private:
     void Step(long double delta, bool up);
-    void TextChanged(const QString& text);
+    void TextChanged();
     void RecreateButton();
     void ResizeButton();
     int ButtonWidth() const;
@@ -103,5 +103,4 @@ private:
     QPointer<QWidget> buttonWindow_;
     QPointer<TCeSpinButton> button_;
     QPointer<TCeUpDown> upDown_;
-    QString notifiedText_;
 };

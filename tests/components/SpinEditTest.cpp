@@ -116,6 +116,14 @@ private slots:
         edit.SetValue(3);
         edit.SetValue(3.2L);  // still "3"
         QCOMPARE(changes.count(), 1);
+        // A write the form made silently still counts as the text that a change starts from.
+        {
+            const QSignalBlocker silent(&edit);
+            edit.SetValue(2300);
+        }
+        edit.setText(QStringLiteral("3"));
+        QCOMPARE(changes.count(), 2);
+        changes.clear();
 
         // A handler that writes the value back (made even) cannot recurse.
         int calls = 0;
@@ -126,6 +134,7 @@ private slots:
         edit.SetValue(5);
         QCOMPARE(edit.text(), QStringLiteral("4"));
         QCOMPARE(calls, 2);
+        QCOMPARE(changes.count(), 2);
     }
 
     void stepsStopAtTheLimitsWithoutNotifying()
