@@ -181,9 +181,9 @@ QString General(long double value, int precision, int exponentDigits)
     QString text = d.negative ? QStringLiteral("-") : QString();
     const size_t n = d.digits.size();
     // Scientific when the rounded value has more integer digits than the precision or lies
-    // below 0.0001 (0.d * 10^exponent with exponent < -3), as printf's %g also decides. The
-    // run-time library's manual names 0.00001 as the bound, but its code tests exponent < -3.
-    if (d.exponent > precision || d.exponent < -3) {
+    // below 0.00001 (0.d * 10^exponent with exponent < -4): the run-time library's documented
+    // rule, one decade below printf's %g.
+    if (d.exponent > precision || d.exponent < -4) {
         text += QLatin1Char(d.digits[0]);
         if (n > 1)
             text += separator + Digits(d.digits, 1, n);

@@ -16,10 +16,10 @@ enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 
 // FloatToStrF(value, format, precision, digits):
 // - ffGeneral: shortest text with at most `precision` significant digits; fixed notation
-//   when the value's integer digits do not exceed the precision and |value| >= 0.0001,
+//   when the value's integer digits do not exceed the precision and |value| >= 0.00001,
 //   scientific otherwise ("1E20", "1.5E-7"); trailing zeros and a bare separator removed.
-//   Both tests apply to the value after rounding to `precision` digits (0.0001 gives
-//   "0.0001", 0.00001 gives "1E-5", 0.000099999 with precision 4 gives "0.0001",
+//   Both tests apply to the value after rounding to `precision` digits (0.00001 gives
+//   "0.00001", 0.0000099 gives "9.9E-6", 0.0000099999 with precision 4 gives "0.00001",
 //   999999999999999.9 gives "1E15").
 //   `digits` (0..4) is the minimum number of exponent digits.
 // - ffExponent: "-d.dddE+ddd" with `precision` significant digits, `digits` (0..4) minimum

@@ -103,12 +103,11 @@ TEST_F(NumberFormat, GeneralChoosesFixedOrScientific)
     EXPECT_EQ(FloatToStr(999999999999999.0), "999999999999999");
     EXPECT_EQ(FloatToStr(999999999999999.9), "1E15");
     EXPECT_EQ(FloatToStr(1.5e-7), "1.5E-7");
-    // Fixed down to 0.0001, scientific below; decided after rounding.
-    EXPECT_EQ(FloatToStr(0.0001), "0.0001");
-    EXPECT_EQ(FloatToStr(-0.00012345), "-0.00012345");
-    EXPECT_EQ(FloatToStr(0.00001), "1E-5");
-    EXPECT_EQ(FloatToStr(-0.000099), "-9.9E-5");
-    EXPECT_EQ(FloatToStrF(0.000099999, ffGeneral, 4, 0), "0.0001");
+    // Fixed down to 0.00001, scientific below; decided after rounding.
+    EXPECT_EQ(FloatToStr(0.00001), "0.00001");
+    EXPECT_EQ(FloatToStr(-0.000012345), "-0.000012345");
+    EXPECT_EQ(FloatToStr(0.0000099), "9.9E-6");
+    EXPECT_EQ(FloatToStrF(0.0000099999, ffGeneral, 4, 0), "0.00001");
     EXPECT_EQ(FloatToStr(-1.25e-10), "-1.25E-10");
     EXPECT_EQ(FloatToStr(6.02214076e23), "6.02214076E23");
     EXPECT_EQ(FloatToStr(1e-300), "1E-300");
