@@ -851,6 +851,12 @@ void TXmeCalcDlg::FocusBackTo(QLineEdit* edit)
         if (!target)
             return;
         focusingBack_ = true;
+        // A drop-down opened by the click that left the edit belongs to a control the user
+        // never reached.
+        while (QWidget* popup = QApplication::activePopupWidget()) {
+            if (!popup->close())
+                break;
+        }
         target->setFocus(Qt::OtherFocusReason);
         target->selectAll();
         focusingBack_ = false;
@@ -967,7 +973,7 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Show:
         // The lists' drop-downs, however they are opened (mouse, Alt+Down, F4).
-        if (!COM_Medium || !COM_Material)
+        if (!COM_Medium || !COM_Material || focusBackPending_ || focusingBack_)
             break;
         if (watched == COM_Medium->view()->window())
             Point.AnyEditGetFocus(TFocusTarget::Medium);

@@ -363,6 +363,15 @@ private slots:
         QVERIFY(window_->ResIs_VOLUME->isVisible());
         QVERIFY(!window_->ResIs_QUER->isVisible());
         QCOMPARE(MessageBeepCount(), 1);
+
+        // A click that opens a list while leaving the rejected edit: the list closes again.
+        QTest::mouseClick(window_->COM_Medium, Qt::LeftButton);
+        QVERIFY(window_->COM_Medium->view()->isVisible());
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+        QVERIFY(!window_->COM_Medium->view()->isVisible());
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_veloc));
+        QVERIFY(window_->ResIs_VOLUME->isVisible());  // still the velocity edit's markers
     }
 
     void anotherWindowTakingTheFocusDoesNotLeaveTheEdit()
