@@ -572,6 +572,11 @@ void TMyCustomGrid::ScrollBarAction(Qt::Orientation orientation, int action)
         return;
     const bool horz = orientation == Qt::Horizontal;
     QScrollBar* bar = horz ? horizontalScrollBar() : verticalScrollBar();
+    if (!inputEnabled_) {
+        // Disabled by the update bracket: the bar stays where it is.
+        bar->setSliderPosition(bar->value());
+        return;
+    }
     if (horz && colCount_ == 1) {
         const int line = std::max(1, fontMetrics().averageCharWidth());
         int target = colOffset_;
@@ -639,6 +644,10 @@ void TMyCustomGrid::SetColOffset(int value)
 void TMyCustomGrid::ScrollBarReleased(Qt::Orientation orientation)
 {
     QScrollBar* bar = orientation == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+    if (!inputEnabled_) {
+        UpdateScrollPos();
+        return;
+    }
     ScrollToPosition(orientation, bar->sliderPosition());
     UpdateScrollPos();
 }
@@ -1164,14 +1173,10 @@ void TMyCustomGrid::KeyUp(int& Key, TShiftState Shift)
         OnKeyUp(this, Key, Shift);
 }
 
-bool TMyCustomGrid::event(QEvent* e)
+namespace {
+bool IsInputEvent(QEvent::Type type)
 {
-    switch (e->type()) {
-    case QEvent::WindowDeactivate:
-    case QEvent::Hide:
-        // The release of a held button may never arrive now.
-        CancelMode();
-        break;
+    switch (type) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::MouseButtonPress:
@@ -1179,13 +1184,22 @@ bool TMyCustomGrid::event(QEvent* e)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
     case QEvent::Wheel:
+    case QEvent::ContextMenu: return true;
+    default: return false;
+    }
+}
+}  // namespace
+
+bool TMyCustomGrid::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::Hide) {
+        // The release of a held button may never arrive now.
+        CancelMode();
+    }
+    if (!inputEnabled_ && IsInputEvent(e->type())) {
         // Disabled by the update bracket: no input, but the focus stays.
-        if (!inputEnabled_) {
-            e->accept();
-            return true;
-        }
-        break;
-    default: break;
+        e->accept();
+        return true;
     }
     if (e->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(e);
@@ -1196,6 +1210,16 @@ bool TMyCustomGrid::event(QEvent* e)
         }
     }
     return QAbstractScrollArea::event(e);
+}
+
+bool TMyCustomGrid::viewportEvent(QEvent* e)
+{
+    // The cells' mouse input arrives here, not through event().
+    if (!inputEnabled_ && IsInputEvent(e->type())) {
+        e->accept();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(e);
 }
 
 void TMyCustomGrid::keyPressEvent(QKeyEvent* e)

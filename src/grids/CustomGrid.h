@@ -206,6 +206,7 @@ protected:
 
     // Qt plumbing.
     bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

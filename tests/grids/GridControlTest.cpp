@@ -6,6 +6,7 @@
 #include "grids/GridPlatform.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 class GridControlTest : public QObject {
@@ -273,14 +274,21 @@ void GridControlTest::bracketDisablesButKeepsTheFocus()
             ++otherFocusIns;
     });
 
+    grid->SetRowCount(50);
+    QCOMPARE(grid->verticalScrollBar()->maximum(), 127);
     grid->BeginUpdate();
     QVERIFY(!grid->Enabled());
     QApplication::processEvents();
     QCOMPARE(window.focusWidget(), static_cast<QWidget*>(grid));
-    // No input while disabled.
+    // No input while disabled: keys, the mouse on the cells and the scroll bars do nothing.
     QTest::keyClick(grid, Qt::Key_Down);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 3).center());
+    grid->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(grid->Row(), 1);
+    QCOMPARE(grid->Col(), 1);
+    QCOMPARE(grid->TopRow(), 1);
     grid->EndUpdate();
+    QCOMPARE(grid->verticalScrollBar()->value(), 0);
     QVERIFY(grid->Enabled());
     QCOMPARE(window.focusWidget(), static_cast<QWidget*>(grid));
     QCOMPARE(otherFocusIns, 0);
