@@ -221,8 +221,9 @@ void TMyCustomGrid::SetGridLineWidth(int value)
     if (value == gridLineWidth_)
         return;
     gridLineWidth_ = value;
-    ColWidthsChanged();
-    RowHeightsChanged();
+    // The layout changes, not the widths or heights: no width or height notification.
+    UpdateScrollRange();
+    UpdateEdit();
     InvalidateGrid();
 }
 
@@ -350,8 +351,9 @@ void TMyCustomGrid::SetOptions(TGridOptions value)
     // With thumb tracking the grid follows the dragged thumb, otherwise its release.
     horizontalScrollBar()->setTracking(options_ & goThumbTracking);
     verticalScrollBar()->setTracking(options_ & goThumbTracking);
-    ColWidthsChanged();
-    RowHeightsChanged();
+    // The line options change the layout, not the widths or heights.
+    UpdateScrollRange();
+    UpdateEdit();
     InvalidateGrid();
 }
 

@@ -120,6 +120,14 @@ void GridControlTest::extentWritesAndDefaults()
     QCOMPARE(g.ColWidths(7), 40);
     g.SetColWidths(7, 12);
     QCOMPARE(g.ColWidths(7), 12);
+
+    // Only width changes notify: not the options or the line width.
+    g.widthChanges = 0;
+    g.SetOptions(g.Options() | goColSizing);
+    g.SetGridLineWidth(2);
+    QCOMPARE(g.widthChanges, 0);
+    g.SetColWidths(7, 13);
+    QCOMPARE(g.widthChanges, 1);
 }
 
 void GridControlTest::indexErrorsChangeNothing()

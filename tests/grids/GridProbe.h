@@ -26,6 +26,7 @@ public:
     std::vector<std::pair<int, int>> newCounts;    // counts seen inside SizeChanged
     QSet<QPair<int, int>> painted;
     int editLimit = 0;
+    int widthChanges = 0;
     std::function<bool(int, int)> selectable;
 
 protected:
@@ -41,6 +42,11 @@ protected:
         TMyStringGrid::DrawCell(ACol, ARow, ARect, AState);
     }
     int GetEditLimit() override { return editLimit; }
+    void ColWidthsChanged() override
+    {
+        ++widthChanges;
+        TMyStringGrid::ColWidthsChanged();
+    }
     bool SelectCell(int ACol, int ARow) override
     {
         return selectable ? selectable(ACol, ARow) : TMyStringGrid::SelectCell(ACol, ARow);
