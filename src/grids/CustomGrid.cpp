@@ -171,6 +171,10 @@ void TMyCustomGrid::InitializeCells()
         anchor_.X = colCount_ - 1;
     UpdateScrollRange();
     InvalidateGrid();
+    // An open editor follows to the new current cell.
+    inplaceCol_ = -1;
+    inplaceRow_ = -1;
+    UpdateEdit();
 }
 
 void TMyCustomGrid::SetDefaultColWidth(int value)

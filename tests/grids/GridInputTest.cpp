@@ -140,6 +140,11 @@ void GridInputTest::codeWritesReloadTheEditor()
     QCOMPARE(f.editor()->text(), QStringLiteral("from code"));
     f.grid->SetCells(2, 1, QStringLiteral("elsewhere"));
     QCOMPARE(f.editor()->text(), QStringLiteral("from code"));
+    // A new fixed count moves the current cell, and the editor with it.
+    f.grid->SetFixedCols(2);
+    QVERIFY(f.editorShown());
+    QCOMPARE(f.editor()->text(), QStringLiteral("elsewhere"));
+    QCOMPARE(f.editor()->geometry(), f.grid->CellRect(2, 1));
 }
 
 void GridInputTest::caretKeysStayInTheEditor()
