@@ -53,6 +53,7 @@ TMultilingualForm::TMultilingualForm(QWidget* parent)
     buttons->addStretch();
     BUT_OK = new QPushButton(QStringLiteral("OK"), Panel_BUTTONS);
     BUT_OK->setObjectName(QStringLiteral("BUT_OK"));
+    BUT_OK->setDefault(true);  // Enter means OK while the panel is shown
     BUT_Cancel = new QPushButton(QStringLiteral("Abbrechen"), Panel_BUTTONS);
     BUT_Cancel->setObjectName(QStringLiteral("BUT_Cancel"));
     buttons->addWidget(BUT_OK);

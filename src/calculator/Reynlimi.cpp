@@ -108,6 +108,7 @@ TReynolDLG::TReynolDLG(QWidget* parent)
 
     BUT_OKDialog = new QPushButton(QStringLiteral("OK"), ClientArea());
     BUT_OKDialog->setObjectName(QStringLiteral("BUT_OKDialog"));
+    BUT_OKDialog->setDefault(true);  // Enter closes the dialog with OK
     auto* okRow = new QHBoxLayout;
     okRow->addStretch();
     okRow->addWidget(BUT_OKDialog);

@@ -192,6 +192,9 @@ void TXmeCalcDlg::CreateControls()
         line->setContentsMargins(0, 0, 0, 0);
         auto* text = new QLabel(caption, widget);
         text->setFixedWidth(captionWidth > 0 ? captionWidth : columns.Caption);
+        // A click on a caption or a value panel is not a click on the group (which would
+        // release a hold).
+        text->setAttribute(Qt::WA_NoMousePropagation);
         line->addWidget(text);
         auto* markerSlot = new QWidget(widget);
         const int markerWidth = fontMetrics().horizontalAdvance(QStringLiteral("=?")) + 6;
@@ -212,6 +215,7 @@ void TXmeCalcDlg::CreateControls()
             line->addSpacing(columns.Unit + line->spacing());
         }
         if (panel) {
+            panel->setAttribute(Qt::WA_NoMousePropagation);
             panel->setParent(widget);
             panel->setFixedWidth(columns.Panel);
             line->addWidget(panel);

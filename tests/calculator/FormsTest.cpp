@@ -542,6 +542,9 @@ private slots:
 
     void groupClickReleasesThePipeHold()
     {
+        // A value panel inside the group is not the group.
+        QTest::mouseClick(window_->PAN_IDM, Qt::LeftButton);
+        QVERIFY(window_->FIX_Quer->isChecked());
         QTest::mouseClick(window_->GRP_DasRohr, Qt::LeftButton, {}, QPoint(2, 2));
         QVERIFY(!window_->FIX_Quer->isChecked());
         QVERIFY(window_->FIX_Volume->isChecked());
@@ -660,6 +663,17 @@ private slots:
         QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("1"));
         QCOMPARE(dialog->ReynoldsLam(), 1.0);
         dialog->hide();
+    }
+
+    void enterInTheFlowProfileDialogIsOk()
+    {
+        TReynolDLG* dialog = ReynolDLG();
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->SPE_ReynMax->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(dialog->SPE_ReynMax, Qt::Key_Return);
+        });
+        QTimer::singleShot(200, dialog, [dialog] { dialog->done(7); });  // no hang if Enter fails
+        QCOMPARE(dialog->ShowDialog(), 1);
     }
 
     void changedLimitsReachTheResultPane()
