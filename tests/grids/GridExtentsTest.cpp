@@ -16,32 +16,6 @@ QString MessageOf(const std::function<void()>& f)
     return QStringLiteral("<no exception>");
 }
 
-TEST(GridExtents, AbsentArrayReadsDefaultAndFirstWriteCreatesCountEntries)
-{
-    TGridExtents e;
-    EXPECT_FALSE(e.Exists());
-    EXPECT_EQ(e.Get(3, 64), 64);
-    e.Set(2, 10, 5, 64);
-    ASSERT_TRUE(e.Exists());
-    EXPECT_EQ(e.Size(), 5);
-    EXPECT_EQ(e.Get(2, 64), 10);
-    EXPECT_EQ(e.Get(0, 64), 64);
-    EXPECT_EQ(e.Get(7, 99), 99);  // beyond the array: the default
-    EXPECT_EQ(e.Get(-1, 99), 99);
-}
-
-TEST(GridExtents, OutOfRangeWritesFailAndChangeNothing)
-{
-    TGridExtents e;
-    EXPECT_EQ(MessageOf([&] { e.Set(5, 1, 5, 64); }), GridMessages::IndexOutOfRange);
-    EXPECT_EQ(MessageOf([&] { e.Set(-1, 1, 5, 64); }), GridMessages::IndexOutOfRange);
-    EXPECT_FALSE(e.Exists());
-    e.Set(0, 7, 3, 64);
-    EXPECT_EQ(MessageOf([&] { e.Move(0, 3, 3, 64); }), GridMessages::IndexOutOfRange);
-    EXPECT_EQ(MessageOf([&] { e.Move(-1, 0, 3, 64); }), GridMessages::IndexOutOfRange);
-    EXPECT_EQ(e.Get(0, 64), 7);
-}
-
 TEST(GridExtents, ResizeKeepsEntriesFillsDefaultsAndRejectsBadCounts)
 {
     TGridExtents e;
@@ -89,20 +63,6 @@ TEST(GridExtents, MoveShiftsTheEntriesBetween)
     e.Move(4, 1, 5, 0);
     EXPECT_EQ((std::vector<int>{e.Get(0, 0), e.Get(1, 0), e.Get(2, 0), e.Get(3, 0), e.Get(4, 0)}),
               (std::vector<int>{11, 14, 12, 13, 10}));
-}
-
-TEST(GridExtents, PendingCountGrowsTheArrayBeforeWritingOrMoving)
-{
-    // Inside the update bracket the count can run ahead of the array.
-    TGridExtents e;
-    e.Set(0, 7, 3, 64);
-    e.Move(0, 8, 10, 64);
-    EXPECT_EQ(e.Size(), 10);
-    EXPECT_EQ(e.Get(8, 0), 7);
-    EXPECT_EQ(e.Get(0, 0), 64);
-    e.Set(14, 3, 15, 64);
-    EXPECT_EQ(e.Size(), 15);
-    EXPECT_EQ(e.Get(14, 0), 3);
 }
 
 TEST(GridGeometry, AxisBoundariesAndFullyVisibleCells)
