@@ -374,6 +374,45 @@ private slots:
         QVERIFY(window_->ResIs_VOLUME->isVisible());  // still the velocity edit's markers
     }
 
+    void extremeInputsShowNoInfinityOrNan()
+    {
+        ShowWindow();
+        const QStringList texts{QStringLiteral("1e38"), QStringLiteral("-1e38"), QStringLiteral("1e20"),
+                                QStringLiteral("0"), QStringLiteral("1e-300"), QStringLiteral("99999999999")};
+        auto shown = [this] {
+            QStringList all;
+            for (const QLabel* label : window_->findChildren<QLabel*>())
+                all << label->text();
+            for (const QLineEdit* edit : window_->findChildren<QLineEdit*>())
+                all << edit->text();
+            for (const QLabel* label : ReynolDLG()->findChildren<QLabel*>())
+                all << label->text();
+            return all.join(QLatin1Char('|'));
+        };
+        const QList<QCheckBox*> holds{window_->FIX_VELOC, window_->FIX_Quer, window_->FIX_Volume};
+        for (QCheckBox* hold : holds) {
+            hold->setChecked(true);
+            for (int q = 0; q < QuantityCount; ++q) {
+                QLineEdit* edit = window_->EditOf(static_cast<TQuantity>(q));
+                if (edit->isReadOnly())
+                    continue;
+                for (const QString& text : texts) {
+                    edit->setFocus(Qt::TabFocusReason);
+                    edit->selectAll();
+                    QTest::keyClicks(edit, text);
+                    QTest::keyClick(edit, Qt::Key_Return);
+                    QTest::keyClick(edit, Qt::Key_PageDown);
+                    QTest::keyClick(edit, Qt::Key_Escape);
+                    QCoreApplication::processEvents();
+                }
+            }
+            window_->SendLineParams();
+            const QString all = shown();
+            QVERIFY2(!all.contains(QStringLiteral("inf"), Qt::CaseInsensitive), qPrintable(all));
+            QVERIFY2(!all.contains(QStringLiteral("nan"), Qt::CaseInsensitive), qPrintable(all));
+        }
+    }
+
     void anotherWindowTakingTheFocusDoesNotLeaveTheEdit()
     {
         ShowWindow();
