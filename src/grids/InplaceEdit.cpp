@@ -11,6 +11,9 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 bool IsPrintable(QChar ch)
 {
@@ -47,9 +50,12 @@ void TInplaceEdit::UpdateContents()
         return;
     const QSignalBlocker blocker(this);
     setInputMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
-    setText(grid_->GetEditText(grid_->Col(), grid_->Row()));
+    const QString text = grid_->GetEditText(grid_->Col(), grid_->Row());
     editLimit_ = grid_->GetEditLimit();
-    setMaxLength(editLimit_ > 0 ? editLimit_ : 32767);
+    // The limit stops typing; it never cuts off a longer text the cell already holds.
+    const qsizetype limit = editLimit_ > 0 ? editLimit_ : 32767;
+    setMaxLength(static_cast<int>(std::min<qsizetype>(std::max(limit, text.size()), std::numeric_limits<int>::max())));
+    setText(text);
 }
 
 void TInplaceEdit::Move(const QRect& rect)

@@ -196,6 +196,19 @@ void GridInputTest::readOnlyCellRefusesEveryEdit()
     QTest::keyClick(f.editor(), Qt::Key_Down);
     QTest::keyClicks(f.grid, QStringLiteral("ok"));
     QCOMPARE(f.grid->Cells(1, 2), QStringLiteral("ok"));
+
+    // A length limit stops typing but shows a longer text whole.
+    f.grid->editLimit = 3;
+    f.grid->SetCells(1, 3, QStringLiteral("abcdef"));
+    QTest::keyClick(f.editor(), Qt::Key_Down);
+    QTest::keyClick(f.grid, Qt::Key_F2);
+    QCOMPARE(f.editor()->text(), QStringLiteral("abcdef"));
+    QTest::keyClick(f.editor(), Qt::Key_End);
+    QTest::keyClicks(f.editor(), QStringLiteral("x"));
+    QCOMPARE(f.grid->Cells(1, 3), QStringLiteral("abcdef"));
+    QTest::keyClick(f.editor(), Qt::Key_Down);
+    QTest::keyClicks(f.grid, QStringLiteral("12345"));
+    QCOMPARE(f.grid->Cells(1, 4), QStringLiteral("123"));
 }
 
 void GridInputTest::escapeReachesTheGridAndNeverTypes()
