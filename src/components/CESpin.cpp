@@ -315,7 +315,8 @@ void TCeSpinEdit::focusOutEvent(QFocusEvent* event)
 {
     if (!IsActivation(event)) {
         entered_ = false;
-        // Rewrite before anybody hears of the exit, so the field shows what is computed with.
+        // Rewrite before the line edit reports the end of editing, so the field shows what
+        // is computed with.
         const auto parsed = ParseSpinText(text(), format_.ValueType);
         if (!parsed) {
             SetValue(Value());
