@@ -303,6 +303,16 @@ private slots:
         // The focus comes back to the edit once the focus change is over.
         QTRY_COMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_IDM));
         QCOMPARE(window_->INP_Volume->text(), QStringLiteral("28.274"));
+
+        // In °F the limits are the converted ones, shown in the shared message panel.
+        window_->INP_FluidTemp->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window_->INP_FluidTemp, Qt::Key_PageDown);
+        QCOMPARE(window_->INP_FluidTemp->text(), QStringLiteral("68.0"));
+        TypeAndLeave(window_->INP_FluidTemp, QStringLiteral("573"), window_->INP_Rauh);
+        QCOMPARE(window_->PAN_FluidTempDruck->text(), QStringLiteral("MAX: 572 "));
+        QCOMPARE(window_->Point.Temperature(), 20.0);
+        TypeAndLeave(window_->INP_FluidTemp, QStringLiteral("572"), window_->INP_Rauh);
+        QCOMPARE(window_->Point.Temperature(), 300.0);
     }
 
     void syntaxErrorAndRejectedInput()
