@@ -199,6 +199,7 @@ void TXmeCalcDlg::CreateControls()
         auto* markerSlot = new QWidget(widget);
         const int markerWidth = fontMetrics().horizontalAdvance(QStringLiteral("=?")) + 6;
         markerSlot->setFixedWidth(markerWidth);
+        markerSlot->setAttribute(Qt::WA_NoMousePropagation);
         if (marker) {
             marker->setParent(markerSlot);
             marker->setFixedWidth(markerWidth);
@@ -208,6 +209,7 @@ void TXmeCalcDlg::CreateControls()
         editField->setFixedWidth(columns.Edit);
         line->addWidget(editField);
         if (unit) {
+            unit->setAttribute(Qt::WA_NoMousePropagation);
             unit->setParent(widget);
             unit->setFixedWidth(columns.Unit);
             line->addWidget(unit);
