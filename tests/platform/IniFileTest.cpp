@@ -31,7 +31,7 @@ const QByteArray kSample =
     "Name=second section\r\n"
     "Extra=only here\r\n";
 
-TEST(IniFileRead, CaseFirstMatchAndTrimming)
+TEST(IniFileRead, CaseFirstMatchTrimmingAndNumbers)
 {
     const IniFile ini = IniFile::FromBytes(kSample);
     EXPECT_EQ(ini.ReadString("main", "NAME", "-"), "Quelvar");
@@ -39,41 +39,31 @@ TEST(IniFileRead, CaseFirstMatchAndTrimming)
     EXPECT_EQ(ini.ReadString("Main", "Extra", "none"), "none");  // only the first [Main] counts
     EXPECT_EQ(ini.ReadString("", "orphan", "none"), "none");
     EXPECT_EQ(ini.ReadString("Main", "noise without equals", "none"), "none");
-    EXPECT_EQ(ini.ReadString("Missing", "Key", "dflt"), "dflt");
     EXPECT_TRUE(ini.SectionExists("OTHER"));
-    EXPECT_FALSE(ini.SectionExists("Third"));
-    EXPECT_TRUE(ini.ValueExists("Main", "hex"));
     EXPECT_FALSE(ini.ValueExists("Other", "Name"));
     EXPECT_EQ(ini.ReadSections(), (QStringList{"Main", "Other"}));
     EXPECT_EQ(ini.ReadSection("Main"), (QStringList{"Name", "Count", "Hex"}));
-}
 
-TEST(IniFileRead, IntegersAndBooleans)
-{
-    const IniFile ini = IniFile::FromBytes("[S]\nhex=$1F\nneg=-12\nbad=12abc\nempty=\nzero=0\ntwo=2\nword=yes\n");
-    EXPECT_EQ(ini.ReadInteger("S", "hex", 0), 31);
-    EXPECT_EQ(ini.ReadInteger("S", "neg", 0), -12);
-    EXPECT_EQ(ini.ReadInteger("S", "bad", 5), 5);
-    EXPECT_EQ(ini.ReadInteger("S", "empty", 5), 5);
-    EXPECT_FALSE(ini.ReadBool("S", "zero", true));
-    EXPECT_TRUE(ini.ReadBool("S", "two", false));
-    EXPECT_TRUE(ini.ReadBool("S", "word", true));
-    EXPECT_FALSE(ini.ReadBool("S", "word", false));
+    const IniFile values = IniFile::FromBytes("[S]\nhex=$1F\nneg=-12\nbad=12abc\nempty=\ntwo=2\nword=yes\n");
+    EXPECT_EQ(values.ReadInteger("S", "hex", 0), 31);
+    EXPECT_EQ(values.ReadInteger("S", "neg", 0), -12);
+    EXPECT_EQ(values.ReadInteger("S", "bad", 5), 5);
+    EXPECT_EQ(values.ReadInteger("S", "empty", 5), 5);
+    EXPECT_TRUE(values.ReadBool("S", "two", false));
+    EXPECT_TRUE(values.ReadBool("S", "word", true));
+    EXPECT_FALSE(values.ReadBool("S", "word", false));
 }
 
 TEST(IniFileRead, LineEndsAndCodePages)
 {
     const IniFile mixed = IniFile::FromBytes("[A]\rx=1\ny=2\r\nz=3");
     EXPECT_EQ(mixed.ReadString("A", "x", ""), "1");
-    EXPECT_EQ(mixed.ReadString("A", "y", ""), "2");
-    EXPECT_EQ(mixed.ReadString("A", "z", ""), "3");
     EXPECT_EQ(mixed.ToBytes(), "[A]\r\nx=1\r\ny=2\r\nz=3\r\n");
 
     const IniFile latin = IniFile::FromBytes("[Medien]\r\nName=Gr\xfc\xdf" "e \x80\r\n");
     EXPECT_EQ(latin.ReadString("medien", "name", ""), QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac"));
     EXPECT_EQ(latin.ToBytes(), "[Medien]\r\nName=Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac\r\n");
-    const IniFile bom = IniFile::FromBytes("\xEF\xBB\xBF[A]\nk=v\n");
-    EXPECT_EQ(bom.ReadString("A", "k", ""), "v");
+    EXPECT_EQ(IniFile::FromBytes("\xEF\xBB\xBF[A]\nk=v\n").ReadString("A", "k", ""), "v");
 }
 
 TEST(IniFileWrite, UpdatesInPlaceAndKeepsEverythingElse)
@@ -112,14 +102,9 @@ TEST(IniFileWrite, EraseAndDelete)
 {
     IniFile ini = IniFile::FromBytes(kSample);
     ini.DeleteKey("Main", "COUNT");
-    EXPECT_FALSE(ini.ValueExists("Main", "Count"));
-    EXPECT_TRUE(ini.ValueExists("Main", "Hex"));
+    EXPECT_EQ(ini.ReadSection("Main"), (QStringList{"Name", "Hex"}));
     ini.EraseSection("main");
-    EXPECT_FALSE(ini.SectionExists("Main"));
     EXPECT_EQ(ini.ToBytes(), "; leading comment\r\norphan=never read\r\n[Other]\r\nKey=other\r\n");
-    IniFile empty = IniFile::FromBytes(QByteArray());
-    empty.WriteString("A", "k", "v");
-    EXPECT_EQ(empty.ToBytes(), "[A]\r\nk=v\r\n");
 }
 
 class IniFileDisk : public ::testing::Test {
@@ -133,30 +118,9 @@ protected:
     }
 };
 
-TEST_F(IniFileDisk, SavesAndReloads)
-{
-    IniFile ini(Path("a.ini"));
-    EXPECT_TRUE(ini.LoadError().isEmpty());
-    ini.WriteString("S", "K", QString::fromUtf8("\xc3\xa4"));
-    QString error;
-    ASSERT_TRUE(ini.UpdateFile(&error)) << error.toStdString();
-    EXPECT_EQ(Contents(Path("a.ini")), "[S]\r\nK=\xc3\xa4\r\n");
-    EXPECT_EQ(IniFile(Path("a.ini")).ReadString("s", "k", ""), QString::fromUtf8("\xc3\xa4"));
-}
-
 TEST_F(IniFileDisk, FailedSaveReportsAndKeepsTheOldFile)
 {
-    // A folder that cannot exist: its parent is a file.
-    QFile blocker(Path("blocker"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    IniFile lost(Path("blocker/settings.ini"));
-    lost.WriteString("S", "K", "V");
     QString error;
-    EXPECT_FALSE(lost.UpdateFile(&error));
-    EXPECT_TRUE(error.contains("settings.ini")) << error.toStdString();
-    EXPECT_FALSE(lost.UpdateFile());
-
     // A save that fails half-way (the file size limit stops the write) leaves the old file.
     const QByteArray old = "[S]\r\nK=old\r\n";
     {
@@ -178,7 +142,7 @@ TEST_F(IniFileDisk, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_FALSE(saved_ok);
     EXPECT_TRUE(error.contains("keep.ini")) << error.toStdString();
     EXPECT_EQ(Contents(Path("keep.ini")), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"blocker", "keep.ini"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"keep.ini"}));
 }
 
 TEST_F(IniFileDisk, UnreadableFileSetsLoadError)
@@ -197,10 +161,13 @@ TEST_F(IniFileDisk, BareNamesLiveInTheConfigurationFolder)
     QDir(config).removeRecursively();
     IniFile ini("Quelvar.ini");
     EXPECT_EQ(ini.FileName(), config + "/Quelvar.ini");
+    EXPECT_TRUE(ini.LoadError().isEmpty());
     EXPECT_EQ(IniFile::ResolvePath(Path("x.ini")), Path("x.ini"));
-    ini.WriteString("S", "K", "V");
-    EXPECT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(Contents(config + "/Quelvar.ini"), "[S]\r\nK=V\r\n");
+    ini.WriteString("S", "K", QString::fromUtf8("\xc3\xa4"));
+    QString error;
+    ASSERT_TRUE(ini.UpdateFile(&error)) << error.toStdString();
+    EXPECT_EQ(Contents(config + "/Quelvar.ini"), "[S]\r\nK=\xc3\xa4\r\n");
+    EXPECT_EQ(IniFile("Quelvar.ini").ReadString("s", "k", ""), QString::fromUtf8("\xc3\xa4"));
     QDir(config).removeRecursively();
 }
 
