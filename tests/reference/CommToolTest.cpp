@@ -18,43 +18,37 @@ TFormatSettings Separators(char decimal, char thousand)
 
 constexpr std::uint32_t Red = 0x0000FF;
 
-TEST(CheckEditValue, ThousandsSeparatorsAreDropped)
+TEST(CheckEditValue, ThousandsSeparatorsAreDroppedAndBoundsAreInclusive)
 {
     {
-        FormatSettingsScope scope(Separators(',', '.'));
-        const tCheckEditResult r = CheckEditValue(QStringLiteral("1.234,5"), 0, 1e6, QString(), true);
+        FormatSettingsScope scope(Separators('.', ','));
+        const tCheckEditResult r = CheckEditValue(QStringLiteral("1,234.5"), 0, 1e6, QString(), true);
         EXPECT_TRUE(r.Ok);
         EXPECT_EQ(r.Value, 1234.5);
-        EXPECT_TRUE(r.LabelChanged);
-        EXPECT_EQ(r.LabelCaption, QString());
-        EXPECT_EQ(r.LabelColor, 0u);
-        EXPECT_FALSE(r.Beep || r.FocusBack || r.ShowLabel);
     }
-    FormatSettingsScope scope(Separators('.', ','));
-    const tCheckEditResult r = CheckEditValue(QStringLiteral("1,234.5"), 0, 1e6, QString(), true);
-    EXPECT_TRUE(r.Ok);
-    EXPECT_EQ(r.Value, 1234.5);
-}
-
-TEST(CheckEditValue, RangeIsInclusiveAndMessagesUseTenDigits)
-{
     FormatSettingsScope scope(Separators(',', '.'));
+    tCheckEditResult r = CheckEditValue(QStringLiteral("1.234,5"), 0, 1e6, QString(), true);
+    EXPECT_TRUE(r.Ok && r.LabelChanged);
+    EXPECT_EQ(r.Value, 1234.5);
+    EXPECT_EQ(r.LabelCaption, QString());
+    EXPECT_EQ(r.LabelColor, 0u);
+    EXPECT_FALSE(r.Beep || r.FocusBack || r.ShowLabel);
     EXPECT_TRUE(CheckEditValue(QStringLiteral("100"), 0.5, 100, QString(), true).Ok);
     EXPECT_TRUE(CheckEditValue(QStringLiteral("0,5"), 0.5, 100, QString(), true).Ok);
 
-    tCheckEditResult r = CheckEditValue(QStringLiteral("100,01"), 0.5, 100, QString(), true);
+    r = CheckEditValue(QStringLiteral("100,01"), 0.5, 100, QString(), true);
     EXPECT_FALSE(r.Ok);
     EXPECT_EQ(r.Value, 0.0);
     EXPECT_EQ(r.LabelCaption, QStringLiteral("MAX: 100 "));
     EXPECT_EQ(r.LabelColor, Red);
     EXPECT_TRUE(r.ShowLabel && r.Beep && r.FocusBack);
-
-    r = CheckEditValue(QStringLiteral("0,1"), 0.5, 100, QStringLiteral("bar"), true);
-    EXPECT_EQ(r.LabelCaption, QStringLiteral("MIN: 0,5 bar"));
-    r = CheckEditValue(QStringLiteral("-1"), 1.0 / 3, 100, QString(), true);
-    EXPECT_EQ(r.LabelCaption, QStringLiteral("MIN: 0,3333333333 "));
-    r = CheckEditValue(QStringLiteral("1e9"), 0, 123456.789012345, QString(), true);
-    EXPECT_EQ(r.LabelCaption, QStringLiteral("MAX: 123456,789 "));
+    // The limits are written in general format with ten digits.
+    EXPECT_EQ(CheckEditValue(QStringLiteral("0,1"), 0.5, 100, QStringLiteral("bar"), true).LabelCaption,
+              QStringLiteral("MIN: 0,5 bar"));
+    EXPECT_EQ(CheckEditValue(QStringLiteral("-1"), 1.0 / 3, 100, QString(), true).LabelCaption,
+              QStringLiteral("MIN: 0,3333333333 "));
+    EXPECT_EQ(CheckEditValue(QStringLiteral("1e9"), 0, 123456.789012345, QString(), true).LabelCaption,
+              QStringLiteral("MAX: 123456,789 "));
 }
 
 TEST(CheckEditValue, SyntaxErrors)
@@ -81,8 +75,7 @@ TEST(CheckEditValue, WithoutLabelAndEmptyText)
     EXPECT_TRUE(r.Beep && r.FocusBack);
     EXPECT_FALSE(r.LabelChanged);
     // An empty edit reads as "0" and is checked as such.
-    r = CheckEditValue(QString(), 0, 20, QString(), true);
-    EXPECT_TRUE(r.Ok && r.ReplaceEmptyText);
+    EXPECT_TRUE(CheckEditValue(QString(), 0, 20, QString(), true).Ok);
     r = CheckEditValue(QString(), 1, 20, QString(), true);
     EXPECT_TRUE(r.ReplaceEmptyText);
     EXPECT_EQ(r.LabelCaption, QStringLiteral("MIN: 1 "));
@@ -90,18 +83,19 @@ TEST(CheckEditValue, WithoutLabelAndEmptyText)
 
 TEST(DelimitedFields, FieldsAndCounts)
 {
-    const QChar comma = QLatin1Char(',');
-    EXPECT_EQ(GetDelimitedField(QStringLiteral("a,b,c"), comma, 1), QStringLiteral("a"));
-    EXPECT_EQ(GetDelimitedField(QStringLiteral("a,b,c"), comma, 3), QStringLiteral("c"));
-    EXPECT_EQ(GetDelimitedField(QStringLiteral("a,b,c"), comma, 4), QString());
-    EXPECT_EQ(GetDelimitedField(QStringLiteral("a,,c"), comma, 2), QString());
-    EXPECT_EQ(GetDelimitedField(QStringLiteral("a,b,"), comma, 3), QString());
-    EXPECT_EQ(GetDelimitedField(QStringLiteral("a,b"), comma, 0), QString());
-    EXPECT_EQ(GetDelimitedField(QString(), comma, 1), QString());
+    const struct {
+        const char* text;
+        int n;
+        const char* field;
+    } cases[] = {{"a,b,c", 1, "a"}, {"a,b,c", 3, "c"}, {"a,b,c", 4, ""}, {"a,,c", 2, ""},
+                 {"a,b,", 3, ""},   {"a,b", 0, ""},    {"", 1, ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(GetDelimitedField(QString::fromLatin1(c.text), QLatin1Char(','), static_cast<std::uint8_t>(c.n)),
+                  QString::fromLatin1(c.field)) << c.text << " " << c.n;
     EXPECT_EQ(GetDelimitedField(QStringLiteral("x\ty"), QLatin1Char('\t'), 2), QStringLiteral("y"));
-    EXPECT_EQ(MaskChar(QString(), comma), 0);
-    EXPECT_EQ(MaskChar(QStringLiteral("a"), comma), 1);
-    EXPECT_EQ(MaskChar(QStringLiteral(",,"), comma), 3);
+    EXPECT_EQ(MaskChar(QString(), QLatin1Char(',')), 0);
+    EXPECT_EQ(MaskChar(QStringLiteral("a"), QLatin1Char(',')), 1);
+    EXPECT_EQ(MaskChar(QStringLiteral(",,"), QLatin1Char(',')), 3);
 }
 
 TEST(IniFloats, StarReplacesTheDecimalSeparator)
@@ -121,13 +115,11 @@ TEST(IniFloats, ReadAndWrite)
 {
     FormatSettingsScope scope(Separators(',', '.'));
     IniFile ini = IniFile::FromBytes("[S]\r\nNa=NA\r\nBad=1x5\r\nGood=2*25\r\n");
-    EXPECT_EQ(IniReadFloat(ini, QStringLiteral("S"), QStringLiteral("Missing"), 7.5), 7.5);
-    EXPECT_EQ(IniReadFloat(ini, QStringLiteral("S"), QStringLiteral("Na"), 7.5), 7.5);
-    EXPECT_EQ(IniReadFloat(ini, QStringLiteral("S"), QStringLiteral("Bad"), 7.5), 7.5);
-    EXPECT_EQ(IniReadFloat(ini, QStringLiteral("S"), QStringLiteral("Good"), 7.5), 2.25);
     IniWriteFloat(ini, QStringLiteral("S"), QStringLiteral("New"), 0.125);
     EXPECT_TRUE(ini.ToBytes().contains("New=0*125\r\n"));
-    EXPECT_EQ(IniReadFloat(ini, QStringLiteral("S"), QStringLiteral("New"), 7.5), 0.125);
+    const std::pair<const char*, double> cases[] = {{"Missing", 7.5}, {"Na", 7.5}, {"Bad", 7.5}, {"Good", 2.25}, {"New", 0.125}};
+    for (const auto& [key, value] : cases)
+        EXPECT_EQ(IniReadFloat(ini, QStringLiteral("S"), QString::fromLatin1(key), 7.5), value) << key;
 }
 
 TEST(IniLineBreaks, EncodeAndDecode)
@@ -173,21 +165,20 @@ TEST(IniFonts, WriteAndRead)
     tFontRec five;
     five.Style = 0xF;
     IniReadFont(ini, QStringLiteral("F"), QStringLiteral("Five"), five);
-    EXPECT_EQ(five.Name, QStringLiteral("Courier"));
-    EXPECT_EQ(five.Height, 10);
-    EXPECT_EQ(five.Color, 255);
-    EXPECT_EQ(five.Pitch, fpFixed);
-    EXPECT_EQ(five.Charset, 0);
-    EXPECT_EQ(five.Style, 0);
+    tFontRec expected;
+    expected.Name = QStringLiteral("Courier");
+    expected.Height = 10;
+    expected.Color = 255;
+    expected.Pitch = fpFixed;
+    expected.Charset = 0;
+    EXPECT_EQ(five, expected);
     // Bad fields leave their property; style numbers outside 0..3 are skipped.
     tFontRec bad = font;
     IniReadFont(ini, QStringLiteral("F"), QStringLiteral("Bad"), bad);
-    EXPECT_EQ(bad.Name, QStringLiteral("Times"));
-    EXPECT_EQ(bad.Height, font.Height);
-    EXPECT_EQ(bad.Color, font.Color);
-    EXPECT_EQ(bad.Pitch, font.Pitch);
-    EXPECT_EQ(bad.Charset, font.Charset);
-    EXPECT_EQ(bad.Style, 1u << fsStrikeOut);
+    expected = font;
+    expected.Name = QStringLiteral("Times");
+    expected.Style = 1u << fsStrikeOut;
+    EXPECT_EQ(bad, expected);
     // A missing or empty key leaves the whole font as it was.
     tFontRec kept = font;
     IniReadFont(ini, QStringLiteral("F"), QStringLiteral("Missing"), kept);

