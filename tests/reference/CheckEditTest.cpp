@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QVBoxLayout>
 #include <QWidget>
 
 class CheckEditTest : public QObject {
@@ -59,13 +58,9 @@ private slots:
     {
         FormatSettingsScope scope{TFormatSettings{}};
         QWidget window;
-        auto* layout = new QVBoxLayout(&window);
         auto* first = new QLineEdit(QStringLiteral("bad"), &window);
         auto* second = new QLineEdit(QStringLiteral("also bad"), &window);
         auto* label = new QLabel(&window);
-        layout->addWidget(first);
-        layout->addWidget(second);
-        layout->addWidget(label);
         // Both edits check themselves on leaving, as the forms' exit handlers do.
         int checks = 0;
         ExitFilter filter([&](QLineEdit* edit) {
