@@ -20,7 +20,6 @@ TEST(SensorCatalogue, CodesLookupsAndFrequencyClasses)
     }
     EXPECT_EQ(codes, (std::set<int>{1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
     EXPECT_EQ(defaults, 1);
-
     EXPECT_EQ(FindSensorIndex(2), 6);
     EXPECT_EQ(FindSensorIndex(14), 12);
     for (std::uint8_t unknown : {0, 4, 15, 255})
@@ -39,60 +38,50 @@ TEST(SensorCatalogue, CodesLookupsAndFrequencyClasses)
     }
 }
 
-std::vector<int> Indices(const tSensorListing& listing)
+TEST(SensorListing, VariantsDefaultsAndOfferedTypes)
 {
-    std::vector<int> indices;
-    for (const tSensorListItem& item : listing.Items)
-        indices.push_back(item.CatalogueIndex);
-    return indices;
-}
-
-TEST(SensorListing, OwnVariant)
-{
-    const tSensorListing listing = BuildSensorListing(false);
-    EXPECT_EQ(Indices(listing), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}));
-    for (const tSensorListItem& item : listing.Items)
-        EXPECT_EQ(item.Name, Entry(item.CatalogueIndex).CBXname);
-    EXPECT_EQ(listing.DefaultItem, 7);
-    EXPECT_EQ(listing.DropDownCount, 12);
-    EXPECT_EQ(listing.OfferedTypes, 0x7DEEu);  // codes 1..14 without 4 and 9
-}
-
-TEST(SensorListing, PartnerVariantFollowsTheBrandFlag)
-{
-    const tSensorListing listing = BuildSensorListing(true);
-    EXPECT_EQ(Indices(listing), (std::vector<int>{1, 3, 4, 5, 8, 9, 10}));
-    for (const tSensorListItem& item : listing.Items)
-        EXPECT_EQ(item.Name, Entry(item.CatalogueIndex).BrandolfName);
-    // The default entry is the fifth listed: item count minus one at that moment.
-    EXPECT_EQ(listing.DefaultItem, 4);
-    EXPECT_EQ(listing.DropDownCount, 8);
-    EXPECT_EQ(listing.OfferedTypes, 0x39C8u);  // 3, 6, 7, 8, 11, 12, 13: no 8 MHz head
+    struct {
+        bool oem, all;
+        std::vector<int> indices;
+        int defaultItem, dropDown;
+        std::uint16_t offered;
+    } const cases[] = {
+        {false, false, {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12}, 7, 12, 0x7DEE},  // no 4, 9
+        // The default is the item count minus one when the flagged entry comes by.
+        {true, false, {1, 3, 4, 5, 8, 9, 10}, 4, 8, 0x39C8},  // 3, 6, 7, 8, 11, 12, 13
+        {false, true, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 8, 13, 0x7FEE},
+        {true, true, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 8, 13, 0x7FEE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "oem " << c.oem << " all " << c.all);
+        const tSensorListing listing = BuildSensorListing(c.oem, c.all);
+        std::vector<int> indices;
+        for (const tSensorListItem& item : listing.Items) {
+            indices.push_back(item.CatalogueIndex);
+            const tSensorDatenTableItem& e = Entry(item.CatalogueIndex);
+            EXPECT_EQ(item.Name, c.oem && !c.all ? e.BrandolfName : e.CBXname);
+        }
+        EXPECT_EQ(indices, c.indices);
+        EXPECT_EQ(listing.DefaultItem, c.defaultItem);
+        EXPECT_EQ(listing.DropDownCount, c.dropDown);
+        EXPECT_EQ(listing.OfferedTypes, c.offered);
+    }
 
     const std::uint8_t saved = IsOemVariant;
     IsOemVariant = 1;
-    EXPECT_EQ(Indices(BuildSensorListing()), Indices(listing));
+    EXPECT_EQ(BuildSensorListing().Items.size(), 7u);
     IsOemVariant = saved;
 }
 
-TEST(SensorListing, AllEntriesAndItemLookups)
+TEST(SensorListing, ItemLookups)
 {
-    for (bool oem : {false, true}) {
-        const tSensorListing all = BuildSensorListing(oem, true);
-        ASSERT_EQ(all.Items.size(), 13u);
-        EXPECT_EQ(all.Items[7].Name, Entry(7).CBXname);
-        EXPECT_EQ(all.DefaultItem, 8);
-        EXPECT_EQ(all.DropDownCount, 13);
-    }
-
     const tSensorListing own = BuildSensorListing(false);
-    EXPECT_EQ(ComboIndexOfType(own, 11), 7);
-    EXPECT_EQ(ComboIndexOfType(own, 9), -1);  // listed in neither variant
-    EXPECT_EQ(ComboIndexOfType(own, 4), -1);
-    EXPECT_EQ(ComboIndexOfType(own, 0), -1);
     const tSensorListing partner = BuildSensorListing(true);
-    EXPECT_EQ(ComboIndexOfType(partner, 14), -1);
+    EXPECT_EQ(ComboIndexOfType(own, 11), 7);
     EXPECT_EQ(ComboIndexOfType(partner, 11), 4);
+    EXPECT_EQ(ComboIndexOfType(partner, 14), -1);
+    for (std::uint8_t code : {0, 4, 9})  // 9 is listed in neither variant
+        EXPECT_EQ(ComboIndexOfType(own, code), -1) << int{code};
 
     EXPECT_EQ(SensorTypeCodeOfItem(own, 11), 14);
     EXPECT_EQ(SensorTypeCodeOfItem(partner, 0), 3);
