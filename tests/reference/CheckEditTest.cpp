@@ -89,12 +89,8 @@ private slots:
 
     void fontConversion()
     {
-        tFontRec rec;
-        rec.Name = QStringLiteral("Arial");
-        rec.Height = -13;
-        rec.Style = (1u << fsBold) | (1u << fsUnderline);
-        rec.Color = 255;
-        rec.Charset = 0;
+        tFontRec rec{.Name = QStringLiteral("Arial"), .Height = -13, .Color = 255, .Charset = 0,
+                     .Style = (1u << fsBold) | (1u << fsUnderline)};
         const QFont font = FontFromRec(rec);
         QCOMPARE(font.pointSizeF(), 9.75);
         QVERIFY(font.bold() && font.underline() && !font.italic() && !font.strikeOut());

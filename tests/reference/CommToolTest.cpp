@@ -132,10 +132,7 @@ TEST(IniFonts, WriteAndRead)
 {
     IniFile ini = IniFile::FromBytes("[F]\r\nSix=Arial,-13,0,0,1,0,2\r\nFive=Courier,10,255,2,0\r\n"
                                      "Bad=Times,x,y,9,300,7,-1,z,3\r\nEmpty=\r\n");
-    tFontRec font;
-    font.Name = QStringLiteral("Arial");
-    font.Height = -13;
-    font.Style = 1u << fsBold;
+    tFontRec font{.Name = QStringLiteral("Arial"), .Height = -13, .Style = 1u << fsBold};
     IniWriteFont(ini, QStringLiteral("F"), QStringLiteral("Out"), font);
     EXPECT_EQ(ini.ReadString(QStringLiteral("F"), QStringLiteral("Out"), QString()), QStringLiteral("Arial,-13,0,0,1,0"));
     font.Style = 0xF;
@@ -151,12 +148,7 @@ TEST(IniFonts, WriteAndRead)
     tFontRec five;
     five.Style = 0xF;
     IniReadFont(ini, QStringLiteral("F"), QStringLiteral("Five"), five);
-    tFontRec expected;
-    expected.Name = QStringLiteral("Courier");
-    expected.Height = 10;
-    expected.Color = 255;
-    expected.Pitch = fpFixed;
-    expected.Charset = 0;
+    tFontRec expected{.Name = QStringLiteral("Courier"), .Height = 10, .Color = 255, .Pitch = fpFixed, .Charset = 0};
     EXPECT_EQ(five, expected);
     // Bad fields leave their property; style numbers outside 0..3 are skipped.
     tFontRec bad = font;
