@@ -12,10 +12,7 @@ namespace {
 
 TFormatSettings Separators(char decimal, char thousand)
 {
-    TFormatSettings s;
-    s.DecimalSeparator = QLatin1Char(decimal);
-    s.ThousandSeparator = QLatin1Char(thousand);
-    return s;
+    return {.DecimalSeparator = QLatin1Char(decimal), .ThousandSeparator = QLatin1Char(thousand)};
 }
 
 // A produced text next to the text it must be; the index locates a failing row.

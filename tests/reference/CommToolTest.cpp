@@ -10,10 +10,7 @@ namespace {
 
 TFormatSettings Separators(char decimal, char thousand)
 {
-    TFormatSettings settings;
-    settings.DecimalSeparator = QLatin1Char(decimal);
-    settings.ThousandSeparator = QLatin1Char(thousand);
-    return settings;
+    return {.DecimalSeparator = QLatin1Char(decimal), .ThousandSeparator = QLatin1Char(thousand)};
 }
 
 constexpr std::uint32_t Red = 0x0000FF;
