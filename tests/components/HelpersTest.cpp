@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(PointInRect, AllFourEdgesAreInside)
@@ -40,8 +42,7 @@ TEST(Memory, AllocMemoZeroFillsAndGivesNothingBelowOne)
     void* p = AllocMemo(37);
     ASSERT_NE(p, nullptr);
     const auto* bytes = static_cast<const unsigned char*>(p);
-    for (int i = 0; i < 37; ++i)
-        EXPECT_EQ(bytes[i], 0) << i;
+    EXPECT_TRUE(std::all_of(bytes, bytes + 37, [](unsigned char b) { return b == 0; }));
     FreeMemo(p);
     EXPECT_EQ(p, nullptr);
 }

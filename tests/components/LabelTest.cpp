@@ -11,6 +11,7 @@ namespace {
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kGreen = qRgb(0, 255, 0);
 const QRgb kBlue = qRgb(0, 0, 255);
 
 // The bounding box of the pixels of one colour.
@@ -25,7 +26,7 @@ QRect BoxOf(const QImage& image, QRgb color)
 }
 
 // A label with crisp text: black on white, red shadow.
-void Prepare(TCeLabel& label)
+void Prepare(TCeLabel& label, const QString& caption)
 {
     QFont font = label.font();
     font.setPixelSize(14);
@@ -36,6 +37,7 @@ void Prepare(TCeLabel& label)
     pal.setColor(QPalette::WindowText, kBlack);
     label.setPalette(pal);
     label.SetShadowColor(kRed);
+    label.SetCaption(caption);
 }
 
 QImage Render(TCeLabel& label)
@@ -54,130 +56,95 @@ class LabelTest : public QObject {
 private slots:
     void autoSizeMeasuresTextAndShadowTogether()
     {
-        TCeLabel label;
-        Prepare(label);
-        label.SetShadowSize(0);
-        label.SetCaption(QStringLiteral("Quelvar"));
-        const QSize plain = label.size();
-        const QFontMetrics metrics(label.font());
-        const QRect measured = metrics.boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::TextShowMnemonic,
-                                                    QStringLiteral("Quelvar"));
-        QCOMPARE(plain.width(), measured.width() + 2);
-        QCOMPARE(plain.height(), measured.height());
-        label.SetShadowSize(3);
-        QCOMPARE(label.size(), plain + QSize(3, 3));
-        label.SetShadowPos(spRightTop);
-        QCOMPARE(label.size(), plain + QSize(3, 3));
-
-        // An empty caption is measured as a blank.
-        label.SetCaption(QString());
-        QVERIFY(label.width() > 2 + 3);
-        QCOMPARE(label.height(), plain.height() + 3);
-
-        // A fixed size stays.
-        label.SetAutoSize(false);
-        label.resize(200, 40);
-        label.SetCaption(QStringLiteral("Quelvar Quelvar"));
-        QCOMPARE(label.size(), QSize(200, 40));
-    }
-
-    void rightAlignedAutoSizeKeepsTheRightEdge()
-    {
         QWidget parent;
         auto* label = new TCeLabel(&parent);
-        Prepare(*label);
-        label->SetAlignment(Qt::AlignRight);
         label->move(100, 10);
+        Prepare(*label, QStringLiteral("Quelvar"));
+        label->SetShadowSize(0);
+        const QSize plain = label->size();
+        const QRect measured = QFontMetrics(label->font()).boundingRect(
+            QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::TextShowMnemonic, QStringLiteral("Quelvar"));
+        QCOMPARE(plain, measured.size() + QSize(2, 0));
+        label->SetShadowSize(3);
+        QCOMPARE(label->size(), plain + QSize(3, 3));
+        // An empty caption is measured as a blank.
+        label->SetCaption(QString());
+        QVERIFY(label->width() > 2 + 3);
+        QCOMPARE(label->height(), plain.height() + 3);
+
+        // Right-aligned, the label keeps its right edge as the caption grows.
+        label->SetAlignment(Qt::AlignRight);
         label->SetCaption(QStringLiteral("ab"));
         const int right = label->x() + label->width();
         label->SetCaption(QStringLiteral("abcdefgh"));
         QVERIFY(label->width() > 20);
         QCOMPARE(label->x() + label->width(), right);
         QCOMPARE(label->y(), 10);
+
+        // A fixed size stays.
+        label->SetAutoSize(false);
+        label->resize(200, 40);
+        label->SetCaption(QStringLiteral("Quelvar Quelvar"));
+        QCOMPARE(label->size(), QSize(200, 40));
     }
 
     void shadowFallsToTheChosenCorner()
     {
         TCeLabel label;
-        Prepare(label);
+        Prepare(label, QStringLiteral("HIH"));
         label.SetShadowSize(2);
-        label.SetShadowPos(spRightBottom);
-        label.SetCaption(QStringLiteral("HIH"));
-        QImage image = Render(label);
-        QRect text = BoxOf(image, kBlack);
-        QRect shadow = BoxOf(image, kRed);
-        QVERIFY(!text.isEmpty());
-        QCOMPARE(shadow.bottomRight(), text.bottomRight() + QPoint(2, 2));
+        const struct {
+            TShadowPosition pos;
+            int dx, dy;
+        } cases[] = {{spLeftTop, -2, -2}, {spLeftBottom, -2, 2}, {spRightBottom, 2, 2}, {spRightTop, 2, -2}};
+        for (const auto& c : cases) {
+            label.SetShadowPos(c.pos);
+            const QImage image = Render(label);
+            const QRect text = BoxOf(image, kBlack);
+            const QRect shadow = BoxOf(image, kRed);
+            QCOMPARE(c.dx < 0 ? shadow.left() - text.left() : shadow.right() - text.right(), c.dx);
+            QCOMPARE(c.dy < 0 ? shadow.top() - text.top() : shadow.bottom() - text.bottom(), c.dy);
+        }
         // The text starts one pixel in.
-        QCOMPARE(text.left(), 1 + QFontMetrics(label.font()).boundingRect(QStringLiteral("HIH")).left());
+        QCOMPARE(BoxOf(Render(label), kBlack).left(),
+                 1 + QFontMetrics(label.font()).boundingRect(QStringLiteral("HIH")).left());
 
-        label.SetShadowSize(1);
-        label.SetShadowPos(spLeftTop);
-        image = Render(label);
-        text = BoxOf(image, kBlack);
-        shadow = BoxOf(image, kRed);
-        QCOMPARE(shadow.topLeft(), text.topLeft() - QPoint(1, 1));
-
-    }
-
-    void zeroShadowHidesWhileEnabledAndHighlightsWhenDisabled()
-    {
-        TCeLabel label;
-        Prepare(label);
+        // Shadow size 0: no shadow while enabled, a highlight one to the bottom right when disabled.
         QPalette pal = label.palette();
-        pal.setColor(QPalette::Light, kRed);
+        pal.setColor(QPalette::Light, kGreen);
         pal.setColor(QPalette::Disabled, QPalette::Text, kBlue);
         label.setPalette(pal);
-        label.SetShadowColor(qRgb(0, 255, 0));
         label.SetShadowSize(0);
-        label.SetCaption(QStringLiteral("HIH"));
-        QImage image = Render(label);
-        QVERIFY(BoxOf(image, qRgb(0, 255, 0)).isEmpty());
-        QVERIFY(!BoxOf(image, kBlack).isEmpty());
-
+        QVERIFY(BoxOf(Render(label), kRed).isEmpty());
         label.setEnabled(false);
-        image = Render(label);
-        const QRect text = BoxOf(image, kBlue);
-        const QRect shadow = BoxOf(image, kRed);
-        QVERIFY(!text.isEmpty());
-        QCOMPARE(shadow.bottomRight(), text.bottomRight() + QPoint(1, 1));
+        const QImage image = Render(label);
+        QCOMPARE(BoxOf(image, kGreen).bottomRight(), BoxOf(image, kBlue).bottomRight() + QPoint(1, 1));
     }
 
-    void layoutMovesTheTextDown()
+    void layoutMovesTheTextDownAndTransparentPaintsNoBackground()
     {
         TCeLabel label;
-        Prepare(label);
+        Prepare(label, QStringLiteral("HIH"));
         label.SetShadowSize(0);
-        label.SetCaption(QStringLiteral("HIH"));
         label.SetAutoSize(false);
-        label.resize(60, 60);
+        label.resize(60, 61);
+        // The measured text (1, 1, w, h) moves down by (61 - 1 - h) div 2 or 61 - 1 - h.
+        const int h = QFontMetrics(label.font()).boundingRect(QRect(0, 0, 99, 99), 0, QStringLiteral("HIH")).height();
         const int top = BoxOf(Render(label), kBlack).bottom();
         label.SetLayout(tlCenter);
-        const int center = BoxOf(Render(label), kBlack).bottom();
+        QCOMPARE(BoxOf(Render(label), kBlack).bottom() - top, (60 - h) / 2);
         label.SetLayout(tlBottom);
-        const QRect bottomBox = BoxOf(Render(label), kBlack);
-        QVERIFY(top < center);
-        QVERIFY(center < bottomBox.bottom());
-        QVERIFY(bottomBox.bottom() < 60);
-        // Measured text height h: bottom layout puts the text rectangle at 60 - h - 1 + 1.
-        const int h = QFontMetrics(label.font()).height();
-        QVERIFY(bottomBox.bottom() >= 60 - h);
-    }
+        QCOMPARE(BoxOf(Render(label), kBlack).bottom() - top, 60 - h);
 
-    void transparentLabelPaintsNoBackground()
-    {
-        TCeLabel label;
-        Prepare(label);
         QPalette pal = label.palette();
         pal.setColor(QPalette::Window, kBlue);
         label.setPalette(pal);
-        label.SetCaption(QStringLiteral("H"));
-        QCOMPARE(Render(label).pixel(0, label.height() - 1) | 0xFF000000u, kBlue);
+        QCOMPARE(Render(label).pixel(0, 0) | 0xFF000000u, kBlue);
         label.SetTransparent(true);
-        QCOMPARE(Render(label).pixel(0, label.height() - 1) | 0xFF000000u, kWhite);
+        QCOMPARE(Render(label).pixel(0, 0) | 0xFF000000u, kWhite);
     }
 
-    void accelCharAndFocusControl()
+    void accelCharAndFocusRectangleFollowTheFocusControl()
     {
         QWidget window;
         auto* label = new TCeLabel(&window);
@@ -185,42 +152,24 @@ private slots:
         auto* other = new QLineEdit(&window);
         edit->move(0, 30);
         other->move(0, 60);
-        label->SetCaption(QStringLiteral("&Name"));
-        label->SetFocusControl(edit);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        other->setFocus();
-        QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(edit->hasFocus());
-
-        // Without the accelerator the key does nothing.
-        other->setFocus();
-        label->SetShowAccelChar(false);
-        QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
-        QVERIFY(other->hasFocus());
-    }
-
-    void focusRectangleShowsWhileTheFocusControlHasTheFocus()
-    {
-        QWidget window;
-        auto* label = new TCeLabel(&window);
-        auto* edit = new QLineEdit(&window);
-        auto* other = new QLineEdit(&window);
-        edit->move(0, 30);
-        other->move(0, 60);
-        Prepare(*label);
-        label->SetCaption(QStringLiteral("Name"));
+        Prepare(*label, QStringLiteral("&Name"));
         label->SetFocusControl(edit);
         label->SetShowFocus(true);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         other->setFocus();
         const QImage unfocused = Render(*label);
-        edit->setFocus();
+        QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
         QTRY_VERIFY(edit->hasFocus());
         QVERIFY(Render(*label) != unfocused);
         label->SetShowFocus(false);
         QCOMPARE(Render(*label), unfocused);
+
+        // Without the accelerator the key does nothing.
+        other->setFocus();
+        label->SetShowAccelChar(false);
+        QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
+        QVERIFY(other->hasFocus());
     }
 
     void mouseEnterAndLeaveNeedAnEnabledLabelOfTheActiveProgram()
@@ -234,18 +183,15 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QSignalSpy enters(label, &TCeLabel::OnMouseEnter);
-        QVERIFY(!label->MouseInControl());
         QSignalSpy leaves(label, &TCeLabel::OnMouseLeave);
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), label->mapToGlobal(QPointF(2, 2)));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(label, &enter);
         QApplication::sendEvent(label, &enter);
         QCOMPARE(enters.count(), 1);
         QVERIFY(label->MouseInControl());
-        QApplication::sendEvent(label, &enter);
-        QCOMPARE(enters.count(), 1);
-
         // While the left button is held down the leave is not reported.
         QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));
-        QEvent leave(QEvent::Leave);
         QApplication::sendEvent(label, &leave);
         QCOMPARE(leaves.count(), 0);
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(2, 2));
