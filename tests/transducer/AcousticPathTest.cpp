@@ -22,16 +22,13 @@ double WaterSpeed(double t)
 double PeekSpeed(double t) { return 2575.0 - 2.045454545 * t; }
 const double V20 = PeekSpeed(20.0) / std::sin(39.0 * Rad);  // code 11's invariant at 20 °C
 
-// Water in a 100 mm carbon-steel pipe (transversal 3230 m/s) with a 3 mm wall, no lining,
+// Water (10001) in a 100 mm carbon-steel pipe (transversal 3230 m/s) with a 3 mm wall, no lining,
 // two paths; code 11 (4 MHz, PEEK wedge, 39 degrees, l_a 8.2, L_off 13.9) unless told.
 tAcousticPath SteelWaterPipe(int entry = 8)
 {
     tAcousticPath path;
     path.SelectSensor(SensorCatalogue[static_cast<std::size_t>(entry)]);
-    path.Input.InnerDiameter = 100.0;
-    path.Input.WallThickness = 3.0;
-    path.Input.WallMaterial = 1;
-    path.Input.Medium = 10001;  // water
+    path.Input = {.InnerDiameter = 100.0, .WallThickness = 3.0, .WallMaterial = 1, .Medium = 10001};
     return path;
 }
 
@@ -206,11 +203,9 @@ TEST(AcousticPath, MissingValuesInvalidPipesAndFaults)
         {"lining without speed", [](In& i) { i.LiningThickness = 2.0; }, tPathStatus::MissingValue},
         {"negative lining speed", [](In& i) { i.LiningThickness = 2.0; i.LiningSpeed = -100.0; }, tPathStatus::MissingValue},
         {"endless lining speed", [](In& i) { i.LiningThickness = 2.0; i.LiningSpeed = Inf; }, tPathStatus::MissingValue},
-        {"lining with speed", [](In& i) { i.LiningThickness = 2.0; i.LiningSpeed = 1800.0; }, tPathStatus::Valid},
         {"other medium without speed", [](In& i) { i.Medium = 10000; }, tPathStatus::MissingValue},
         // Water's polynomial turns negative far below freezing.
         {"water at -150", [](In& i) { i.MediumTemperature = -150.0; }, tPathStatus::MissingValue},
-        {"water at -100", [](In& i) { i.MediumTemperature = -100.0; }, tPathStatus::Valid},
         {"D 0.001", [](In& i) { i.InnerDiameter = 0.001; }, tPathStatus::InvalidPipe},
         {"D NaN", [](In& i) { i.InnerDiameter = NaN; }, tPathStatus::InvalidPipe},
         {"D 0.0011", [](In& i) { i.InnerDiameter = 0.0011; }, tPathStatus::Valid},
@@ -220,9 +215,10 @@ TEST(AcousticPath, MissingValuesInvalidPipesAndFaults)
     };
     for (const auto& c : cases) {
         tAcousticPath path = SteelWaterPipe();
+        ASSERT_EQ(path.Recalculate().Status, tPathStatus::Valid);
         c.change(path.Input);
         EXPECT_EQ(path.Recalculate().Status, c.status) << c.what;
-        if (c.status == tPathStatus::MissingValue) {  // no half-computed path stays behind
+        if (c.status == tPathStatus::MissingValue) {  // no earlier path stays behind
             EXPECT_EQ(path.Spacing(), 0.0) << c.what;
             EXPECT_EQ(path.Quadrant(GAMMA).tlauf, 0.0) << c.what;
         }

@@ -38,7 +38,7 @@ TEST(SensorCatalogue, CodesLookupsAndFrequencyClasses)
     }
 }
 
-TEST(SensorListing, VariantsDefaultsAndOfferedTypes)
+TEST(SensorListing, VariantsDefaultsOfferedTypesAndLookups)
 {
     struct {
         bool oem, all;
@@ -71,10 +71,7 @@ TEST(SensorListing, VariantsDefaultsAndOfferedTypes)
     IsOemVariant = 1;
     EXPECT_EQ(BuildSensorListing().Items.size(), 7u);
     IsOemVariant = saved;
-}
 
-TEST(SensorListing, ItemLookups)
-{
     const tSensorListing own = BuildSensorListing(false);
     const tSensorListing partner = BuildSensorListing(true);
     EXPECT_EQ(ComboIndexOfType(own, 11), 7);

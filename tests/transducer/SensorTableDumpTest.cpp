@@ -19,7 +19,7 @@ QStringList Lines(const QByteArray& bytes)
     return lines;
 }
 
-TEST(SensTabs, ExactTextWithPointSeparator)
+TEST(SensTabs, ExactTextInEitherDecimalSeparator)
 {
     TFormatSettings settings;
     settings.DecimalSeparator = QLatin1Char('.');
@@ -51,19 +51,15 @@ TEST(SensTabs, ExactTextWithPointSeparator)
     EXPECT_EQ(lines[14], QStringLiteral("minimale Arbeitstemp. T_min\tSrec.Temp.von       \t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t"));
     EXPECT_EQ(lines[15], QStringLiteral("maximale Arbeitstemp T_max\tSrec.Temp.bis       \t130.0\t130.0\t130.0\t130.0\t200.0\t130.0\t70.0\t130.0\t130.0\t200.0\t130.0\t70.0\t130.0\t"));
     EXPECT_EQ(lines[16], QStringLiteral("Mittenfrequenz f\tSrec.MainFreqKHZ    \t500.0\t1000.0\t1000.0\t1000.0\t1000.0\t1000.0\t1000.0\t2000.0\t4000.0\t4000.0\t4000.0\t4000.0\t8000.0\t"));
-}
 
-TEST(SensTabs, DecimalSeparatorComesFromTheFormatSettings)
-{
-    TFormatSettings settings;
+    // The separator follows the settings; "%.1f" has no thousands separator.
     settings.DecimalSeparator = QLatin1Char(',');
     settings.ThousandSeparator = QLatin1Char('.');
-    FormatSettingsScope scope(settings);
-    const QStringList lines = Lines(SensTabsText());
-    ASSERT_EQ(lines.size(), 17);
-    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Sensorlaenge\tSrec.SLen           \t126,5\t60,0\t")));
-    // No thousands separator in "%.1f".
-    EXPECT_TRUE(lines[16].endsWith(QStringLiteral("\t4000,0\t8000,0\t")));
+    FormatSettingsScope comma(settings);
+    const QStringList commaLines = Lines(SensTabsText());
+    ASSERT_EQ(commaLines.size(), 17);
+    EXPECT_TRUE(commaLines[3].startsWith(QStringLiteral("Sensorlaenge\tSrec.SLen           \t126,5\t60,0\t")));
+    EXPECT_TRUE(commaLines[16].endsWith(QStringLiteral("\t4000,0\t8000,0\t")));
 }
 
 TEST(SensTabs, WritesTheFileOverwritingItOrReportsWhyNot)
