@@ -93,10 +93,8 @@ private slots:
         TCeLabel label;
         Prepare(label, QStringLiteral("HIH"));
         label.SetShadowSize(2);
-        const struct {
-            TShadowPosition pos;
-            int dx, dy;
-        } cases[] = {{spLeftTop, -2, -2}, {spLeftBottom, -2, 2}, {spRightBottom, 2, 2}, {spRightTop, 2, -2}};
+        const struct { TShadowPosition pos; int dx, dy; } cases[] = {
+            {spLeftTop, -2, -2}, {spLeftBottom, -2, 2}, {spRightBottom, 2, 2}, {spRightTop, 2, -2}};
         for (const auto& c : cases) {
             label.SetShadowPos(c.pos);
             const QImage image = Render(label);
@@ -144,19 +142,22 @@ private slots:
         QCOMPARE(Render(label).pixel(0, 0) | 0xFF000000u, kWhite);
     }
 
-    void accelCharAndFocusRectangleFollowTheFocusControl()
+    void focusControlAndMouseTracking()
     {
         QWidget window;
         auto* label = new TCeLabel(&window);
         auto* edit = new QLineEdit(&window);
         auto* other = new QLineEdit(&window);
-        edit->move(0, 30);
-        other->move(0, 60);
+        // Keep the label away from the pointer, which rests near the screen's corner.
+        window.resize(300, 300);
+        label->move(150, 150);
+        other->move(0, 30);
         Prepare(*label, QStringLiteral("&Name"));
         label->SetFocusControl(edit);
         label->SetShowFocus(true);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        // The accelerator focuses the control; its focus shows as a rectangle on the label.
         other->setFocus();
         const QImage unfocused = Render(*label);
         QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
@@ -164,24 +165,11 @@ private slots:
         QVERIFY(Render(*label) != unfocused);
         label->SetShowFocus(false);
         QCOMPARE(Render(*label), unfocused);
-
-        // Without the accelerator the key does nothing.
         other->setFocus();
         label->SetShowAccelChar(false);
         QTest::keyClick(&window, Qt::Key_N, Qt::AltModifier);
         QVERIFY(other->hasFocus());
-    }
 
-    void mouseEnterAndLeaveNeedAnEnabledLabelOfTheActiveProgram()
-    {
-        QWidget window;
-        auto* label = new TCeLabel(&window);
-        label->SetCaption(QStringLiteral("Label"));
-        // Keep the label away from the pointer, which rests near the screen's corner.
-        window.resize(300, 300);
-        label->move(150, 150);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         QSignalSpy enters(label, &TCeLabel::OnMouseEnter);
         QSignalSpy leaves(label, &TCeLabel::OnMouseLeave);
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), label->mapToGlobal(QPointF(2, 2)));
@@ -198,7 +186,6 @@ private slots:
         QApplication::sendEvent(label, &leave);
         QVERIFY(!label->MouseInControl());
         QCOMPARE(leaves.count(), 1);
-
         label->setEnabled(false);
         QApplication::sendEvent(label, &enter);
         QCOMPARE(enters.count(), 1);
