@@ -15,7 +15,6 @@
 #include <QToolButton>
 
 #include <limits>
-#include <memory>
 
 namespace {
 
@@ -60,16 +59,10 @@ QStringList ContextMenu(TCeSpinEdit& edit, const QString& trigger = QString())
 class SpinEditTest : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FormatSettingsScope> settings_;
+    FormatSettingsScope settings_{TFormatSettings{}};
 
 private slots:
-    void init()
-    {
-        settings_ = std::make_unique<FormatSettingsScope>(TFormatSettings{});
-        ResetMessageBeepCount();
-    }
-    void cleanup() { settings_.reset(); }
+    void init() { ResetMessageBeepCount(); }
 
     void decimalAndTypeChangesRewriteTheText()
     {
@@ -130,18 +123,17 @@ private slots:
         QSignalSpy changes(&edit, &TCeSpinEdit::OnChange);
         QSignalSpy tops(&edit, &TCeSpinEdit::OnTopClick);
         QSignalSpy bottoms(&edit, &TCeSpinEdit::OnBottomClick);
+        auto counts = [&] { return QList<qsizetype>{changes.count(), tops.count(), bottoms.count()}; };
         edit.setModified(false);
         edit.UpClick();
         QVERIFY(edit.isModified());
         edit.UpClick();
         QCOMPARE(edit.text(), QStringLiteral("3"));
-        QCOMPARE(changes.count(), 1);
-        QCOMPARE(tops.count(), 2);
+        QCOMPARE(counts(), (QList<qsizetype>{1, 2, 0}));
         for (int i = 0; i < 5; ++i)
             edit.DownClick();
         QCOMPARE(edit.text(), QStringLiteral("0"));
-        QCOMPARE(changes.count(), 4);
-        QCOMPARE(bottoms.count(), 5);
+        QCOMPARE(counts(), (QList<qsizetype>{4, 2, 5}));
 
         // Equal bounds: no range, stepping never stops.
         edit.SetMaxValue(0);
@@ -154,9 +146,8 @@ private slots:
         edit.setText(QStringLiteral("1a"));
         changes.clear();
         edit.UpClick();
-        QCOMPARE(edit.text(), QStringLiteral("1A"));
+        QCOMPARE(Seen(edit), QStringLiteral("1A beeps 0"));
         QCOMPARE(changes.count(), 0);
-        QCOMPARE(MessageBeepCount(), 0);
     }
 
     void keyFilterRefusesWithABeepAndArrowsStep()
