@@ -1,4 +1,3 @@
-#include "components/CeLines.h"
 #include "components/VclGeometry.h"
 #include "components/VclMemory.h"
 
@@ -47,13 +46,6 @@ TEST(Memory, CompareMemSeesADifferenceInTheTailBytes)
     b[10] ^= 1;
     EXPECT_FALSE(CompareMem(a, b, 11));
     EXPECT_TRUE(CompareMem(a, b, 10));
-}
-
-TEST(LinePixels, EndPointIsExcluded)
-{
-    EXPECT_TRUE(LinePixels({3, 3}, {3, 3}).empty());
-    EXPECT_EQ(LinePixels({1, 3}, {1, 0}), (std::vector<QPoint>{{1, 3}, {1, 2}, {1, 1}}));
-    EXPECT_EQ(LinePixels({-1, 4}, {4, -1}), (std::vector<QPoint>{{-1, 4}, {0, 3}, {1, 2}, {2, 1}, {3, 0}}));
 }
 
 }  // namespace
