@@ -113,9 +113,10 @@ private slots:
         pal.setColor(QPalette::Disabled, QPalette::Text, kBlue);
         label.setPalette(pal);
         label.SetShadowSize(0);
-        QVERIFY(BoxOf(Render(label), kRed).isEmpty());
+        QImage image = Render(label);
+        QVERIFY(BoxOf(image, kRed).isEmpty() && !BoxOf(image, kBlack).isEmpty());
         label.setEnabled(false);
-        const QImage image = Render(label);
+        image = Render(label);
         QCOMPARE(BoxOf(image, kGreen).bottomRight(), BoxOf(image, kBlue).bottomRight() + QPoint(1, 1));
     }
 
