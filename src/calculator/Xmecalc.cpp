@@ -966,12 +966,6 @@ void TXmeCalcDlg::COM_MaterialDropDown()
         FIX_Quer->setChecked(false);
 }
 
-void TXmeCalcDlg::FormActivate()
-{
-    // The roughness is taken from the material only when the user picks a material (and
-    // with the standard values): a typed or loaded roughness must survive a dialog.
-}
-
 bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
@@ -1044,21 +1038,6 @@ void TXmeCalcDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     TMultilingualForm::keyPressEvent(event);
-}
-
-void TXmeCalcDlg::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ActivationChange) {
-        // Only a switch between the program's own windows activates the form; coming
-        // back from another program does not.
-        if (!isActiveWindow())
-            leftToOwnWindow_ = QApplication::activeWindow() != nullptr;
-        else if (leftToOwnWindow_ || !activatedOnce_)
-            FormActivate();
-        if (isActiveWindow())
-            activatedOnce_ = true;
-    }
-    TMultilingualForm::changeEvent(event);
 }
 
 // ---------------------------------------------------------------- commands

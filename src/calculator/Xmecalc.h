@@ -172,7 +172,6 @@ protected:
     void FormCreate(const QString& programPath);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
@@ -198,7 +197,6 @@ private:
     void COM_MediumChange();
     void COM_MaterialChange();
     void COM_MaterialDropDown();
-    void FormActivate();
     void SetEditColor(QWidget* control, TEditColor color);
     int QuantityIndexOfEdit(const QObject* edit) const;
 
@@ -208,8 +206,6 @@ private:
     bool syncing_ = false;          // the window writes model state into controls
     bool focusBackPending_ = false;
     bool focusingBack_ = false;
-    bool activatedOnce_ = false;
-    bool leftToOwnWindow_ = false;  // the last deactivation went to another of our windows
 };
 
 // The main window the application created at start (nullptr before).
