@@ -120,7 +120,7 @@ void TMultilingualForm::SetLanguageById(int primaryId)
 int TMultilingualForm::CurrentLanguageId() const
 {
     const TMlDictionary* dictionary = Translator ? Translator->Dictionary() : nullptr;
-    return dictionary ? dictionary->PrimaryLanguageId(dictionary->Language()) : 0;
+    return dictionary ? dictionary->CurrentLanguage().PrimaryId : 0;
 }
 
 bool TMultilingualForm::EncodeLineBreaks(QString& text)

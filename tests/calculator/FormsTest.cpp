@@ -38,25 +38,43 @@
 
 namespace {
 
-// A dictionary with fixed entries; counts its lookups.
+// A dictionary with fixed entries, open on German (index 1); counts its lookups. It leaves
+// the number formats alone.
 class FakeDictionary : public TMlDictionary {
 public:
-    QString Translate(const QString& text) const override
+    FakeDictionary()
+    {
+        CheckLevel = mlclNone;
+        Options &= ~mldoUpdateLocaleVariables;
+        SetLanguage(1);
+        Open();
+    }
+    int LanguageCount() const override { return int(ids.size()); }
+    bool Lookup(const QString& text, QString& translation) const override
     {
         ++lookups;
         lastKey = text;
-        return entries.value(text, text);
+        translation = entries.value(text);
+        return entries.contains(text);
     }
-    int LanguageCount() const override { return int(ids.size()); }
-    int PrimaryLanguageId(int index) const override { return ids.value(index); }
-    int Language() const override { return language; }
-    void SetLanguage(int index) override { language = index; }
+    bool LookupWithContext(const QString& text, const QString&, QString& translation, const QString&) const override
+    {
+        return Lookup(text, translation);
+    }
 
     QMap<QString, QString> entries;
-    QList<int> ids{7, 7, 9};  // native German, German, English
-    int language = 0;
+    QList<int> ids{0, 7, 9};  // native, German, English
     mutable int lookups = 0;
     mutable QString lastKey;
+
+protected:
+    TMlLanguage GetLanguage(int index) const override
+    {
+        TMlLanguage language;
+        language.PrimaryId = ids.value(index);
+        language.Complete();
+        return language;
+    }
 };
 
 const QColor kRed(255, 0, 0);
@@ -791,15 +809,15 @@ private slots:
         form.Translator->SetDictionary(&dictionary);
         QCOMPARE(form.CurrentLanguageId(), 7);
         form.SetLanguageById(9);
-        QCOMPARE(dictionary.language, 2);
+        QCOMPARE(dictionary.LanguageIndex(), 2);
         QCOMPARE(form.CurrentLanguageId(), 9);
         // The native language (index 0) is not searched: German is index 1.
         form.SetLanguageById(7);
-        QCOMPARE(dictionary.language, 1);
+        QCOMPARE(dictionary.LanguageIndex(), 1);
         form.SetLanguageById(12);
-        QCOMPARE(dictionary.language, 1);
+        QCOMPARE(dictionary.LanguageIndex(), 1);
         form.SetLanguage(0);
-        QCOMPARE(dictionary.language, 0);
+        QCOMPARE(dictionary.LanguageIndex(), 0);
     }
 
     void sharedDictionaryRootsEachTranslatorAtItsOwnForm()
