@@ -2,8 +2,8 @@
 // typed input, range errors, unit keys, hold boxes and the medium list; the form registry;
 // the base form's translation helpers; and the flow-profile dialog.
 
-#include "calculator/FormRegistry.h"
-#include "calculator/MultForm.h"
+#include "formbase/FormRegistry.h"
+#include "formbase/MultForm.h"
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
 #include "calculator/Xmecalc.h"
@@ -12,9 +12,7 @@
 #include "calculator/Medieninfo.h"
 #include "calculator/NamensListe.h"
 #include "calculator/Rohgeometrie.h"
-#include "calculator/shells/D_ErrorDiagramm.h"
-#include "calculator/shells/D_SensorAbstand.h"
-#include "calculator/shells/d_reportform.h"
+#include "calculator/StartupForms.h"
 #include "components/CESpin.h"
 #include "platform/FormatSettings.h"
 #include "platform/MessageBeep.h"
@@ -113,7 +111,7 @@ private slots:
         SetMessageBeepHandler(nullptr);
         IsOemVariant = 0;
         forms_ = std::make_unique<TFormRegistry>();
-        forms_->CreateForms();
+        CreateStartupForms(*forms_);
         window_ = XmeCalcDlg();
         QVERIFY(window_);
         ResetMessageBeepCount();
@@ -131,19 +129,15 @@ private slots:
     void formsAreCreatedInTheirOrderAndReachedThroughTheRegistry()
     {
         const auto& forms = forms_->Forms();
-        QCOMPARE(int(forms.size()), 10);
+        QCOMPARE(int(forms.size()), 7);
         QVERIFY(dynamic_cast<TXmeCalcDlg*>(forms[0]));
         QVERIFY(dynamic_cast<TReynolDLG*>(forms[1]));
         QVERIFY(dynamic_cast<TDLG_MedienInfo*>(forms[2]));
         QVERIFY(dynamic_cast<TDLG_Namensliste*>(forms[3]));
         QVERIFY(dynamic_cast<TDLG_Rohrgeometrie*>(forms[4]));
         QVERIFY(dynamic_cast<TDLG_InputUserValue*>(forms[5]));
-        QVERIFY(dynamic_cast<TDLG_reportform*>(forms[6]));
-        QVERIFY(dynamic_cast<TDLG_ErrorDiagram*>(forms[7]));
-        QVERIFY(dynamic_cast<TDLG_NormVolume*>(forms[8]));
-        QVERIFY(dynamic_cast<TDLG_SensorAbstand*>(forms[9]));
+        QVERIFY(dynamic_cast<TDLG_NormVolume*>(forms[6]));
         QCOMPARE(ReynolDLG(), forms[1]);
-        QCOMPARE(DLG_SensorAbstand(), forms[9]);
         // Every form carries its translator and the hidden button panel.
         for (TMultilingualForm* form : forms) {
             QVERIFY(form->Translator);
@@ -303,6 +297,7 @@ private slots:
         // The focus comes back to the edit once the focus change is over.
         QTRY_COMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_IDM));
         QCOMPARE(window_->INP_Volume->text(), QStringLiteral("28.274"));
+        QTest::keyClick(window_->INP_IDM, Qt::Key_Escape);  // the stored diameter again
 
         // In °F the limits are the converted ones, shown in the shared message panel.
         window_->INP_FluidTemp->setFocus(Qt::TabFocusReason);
@@ -311,6 +306,7 @@ private slots:
         TypeAndLeave(window_->INP_FluidTemp, QStringLiteral("573"), window_->INP_Rauh);
         QCOMPARE(window_->PAN_FluidTempDruck->text(), QStringLiteral("MAX: 572 "));
         QCOMPARE(window_->Point.Temperature(), 20.0);
+        QTRY_COMPARE(window_->focusWidget(), static_cast<QWidget*>(window_->INP_FluidTemp));
         TypeAndLeave(window_->INP_FluidTemp, QStringLiteral("572"), window_->INP_Rauh);
         QCOMPARE(window_->Point.Temperature(), 300.0);
     }
