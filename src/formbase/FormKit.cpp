@@ -34,16 +34,20 @@ void SetTabChain(std::initializer_list<QWidget*> controls)
 
 int FitWidth(const QLabel* control, const QStringList& texts)
 {
-    const QFontMetrics metrics = control->fontMetrics();
+    // Measured as the label itself would ask for each text: frame, indent and margin included.
+    QLabel probe;
+    probe.setFont(control->font());
+    probe.setFrameStyle(control->frameStyle());
+    probe.setLineWidth(control->lineWidth());
+    probe.setIndent(control->indent());
+    probe.setMargin(control->margin());
+    probe.setAlignment(control->alignment());
     int widest = 0;
-    for (const QString& text : texts)
-        widest = std::max(widest, metrics.horizontalAdvance(text));
-    // A framed label indents its text by half an "x" on the aligned side.
-    const int indent = control->indent() >= 0 ? control->indent()
-                       : control->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2
-                                                   : 0;
-    const QMargins margins = control->contentsMargins();
-    return widest + indent + margins.left() + margins.right() + 2 * control->margin() + 2;
+    for (const QString& text : texts) {
+        probe.setText(text);
+        widest = std::max(widest, probe.sizeHint().width());
+    }
+    return widest;
 }
 
 namespace {
