@@ -380,10 +380,14 @@ void TMlTranslator::TranslateComponent(QObject* object)
     else if (auto* menu = qobject_cast<QMenu*>(widget))
         text(kCaption, menu->title(), [menu](const QString& t) { menu->setTitle(t); });
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        // The text is looked up without its trailing line breaks, which stay as they are.
         QString value = ToCrLf(memo->toPlainText());
-        while (value.endsWith(QLatin1Char('\n')) || value.endsWith(QLatin1Char('\r')))
-            value.chop(1);
-        text(kText, value, [memo](const QString& t) { memo->setPlainText(ToLf(t)); });
+        qsizetype end = value.size();
+        while (end > 0 && (value[end - 1] == QLatin1Char('\n') || value[end - 1] == QLatin1Char('\r')))
+            --end;
+        const QString tail = value.mid(end);
+        value.truncate(end);
+        text(kText, value, [memo, tail](const QString& t) { memo->setPlainText(ToLf(t + tail)); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget))
         text(kText, edit->text(), [edit](const QString& t) { edit->setText(t); });
     TranslateItems(object, className);
