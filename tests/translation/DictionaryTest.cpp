@@ -115,6 +115,13 @@ TEST_F(DictionaryTest, SwitchTranslatesAndTakesTheLocale)
         EXPECT_EQ(e.Message(), QStringLiteral("Dictionary does not contain a translation for the word \"Nie\""));
     }
 
+    // Language objects are values: one taken earlier stays as it was.
+    const TMlLanguage german = d->LanguageItem(1);
+    const TMlLanguage english = d->LanguageItem(2);
+    EXPECT_EQ(german.EnglishName, QStringLiteral("German"));
+    EXPECT_EQ(english.EnglishName, QStringLiteral("English"));
+    EXPECT_THROW(d->LanguageItem(3), ERangeError);
+
     d->SetLanguage(0);  // native: no entry is kept, every text shows as designed
     d->MissingTranslation = mlmtUseNative;
     EXPECT_EQ(d->Translate("Abbrechen"), QStringLiteral("Abbrechen"));
@@ -193,7 +200,7 @@ TEST(DictionaryFormats, TwoDigitYearsAndErrorText)
 
 class TestClient : public TMlDictionaryClient {
 public:
-    std::function<void()> onChange;
+    std::function<void()> onChange, onDetach;
     int changes = 0;
     bool detached = false;
     void LanguageChanged(bool, bool) override
@@ -202,7 +209,12 @@ public:
         if (onChange)
             onChange();
     }
-    void DictionaryDetached() override { detached = true; }
+    void DictionaryDetached() override
+    {
+        detached = true;
+        if (onDetach)
+            onDetach();
+    }
 };
 
 TEST_F(DictionaryTest, TranslatorsLeavingDuringNotification)
@@ -221,8 +233,14 @@ TEST_F(DictionaryTest, TranslatorsLeavingDuringNotification)
     EXPECT_EQ(c.changes, 1);
     EXPECT_EQ(d->TranslatorCount(), 1);
 
+    // A translator told to leave may make another one leave: each is told once.
+    TestClient e;
+    d->AddTranslator(&e);
+    c.onDetach = [&] { d->RemoveTranslator(&e); d->AddTranslator(&a); };
     d->Close();
     EXPECT_TRUE(c.detached);
+    EXPECT_TRUE(e.detached);
+    d->RemoveTranslator(&a);
     EXPECT_EQ(d->TranslatorCount(), 0);
     d->Open();
     EXPECT_EQ(d->TranslatorCount(), 0);  // reopening does not re-attach

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -182,8 +183,11 @@ private slots:
         QVERIFY(XmeCalcDlg()->ACT_SpracheGerman->isEnabled());
         QCOMPARE(FormatSettings().DecimalSeparator, QLatin1Char('.'));
         QVERIFY(VisibleTexts(XmeCalcDlg()) != german.front());
+        // The edits follow the new number format.
+        QCOMPARE(XmeCalcDlg()->INP_IDM->text(), QStringLiteral("100.0"));
         XmeCalcDlg()->SetLanguageById(7);
         QCOMPARE(FormatSettings().DecimalSeparator, QLatin1Char(','));
+        QCOMPARE(XmeCalcDlg()->INP_IDM->text(), QStringLiteral("100,0"));
         for (std::size_t i = 0; i < german.size(); ++i)
             QCOMPARE(VisibleTexts(forms_->Forms()[i]), german[i]);
     }
