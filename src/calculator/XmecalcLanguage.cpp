@@ -3,6 +3,7 @@
 #include "calculator/Xmecalc.h"
 #include "formbase/TranslatorHook.h"
 #include "translation/MlExceptionBox.h"
+#include "translation/MlResourceHook.h"
 
 #include <QAction>
 
@@ -20,6 +21,7 @@ std::unique_ptr<TMlBinaryDictionary> CreateProgramDictionary()
     };
     SetFormsDictionary(dictionary.get());
     InstallTranslatedExceptionBox();
+    InstallResourceStringHook();
     return dictionary;
 }
 

@@ -5,6 +5,7 @@
 #include "formbase/MultForm.h"
 #include "platform/FormatSettings.h"
 #include "translation/MlBinDic.h"
+#include "translation/MlResourceHook.h"
 #include "translation/MlTranslator.h"
 
 #include <QAction>
@@ -78,6 +79,7 @@ private slots:
                                  {"Bemerkung", "", "", {"Bemerkung", "Note"}},
                                  {"Datei", "", "", {"Datei", "&File"}},
                                  {"Öffnen", "", "", {"Öffnen", "Open"}},
+                                 {"Function not yet implemented", "", "", {"Funktion fehlt", ""}},
                              }),
                              NoLocales());
         dictionary_->SetLanguage(1);
@@ -166,6 +168,20 @@ private slots:
         dictionary_->SetLanguage(2);
         QCOMPARE(form.TranslateMultiLine(QStringLiteral("Zeile 1\r\nZeile 2")), QStringLiteral("Line 1\r\nLine 2"));
         QCOMPARE(form.TranslateString(QStringLiteral("Zwei")), QStringLiteral("Two"));
+    }
+
+    void libraryTextsGoThroughTheDictionary()
+    {
+        InstallResourceStringHook();
+        InstallResourceStringHook();  // once only
+        const char* text = "Function not yet implemented";
+        QCOMPARE(QCoreApplication::translate("CEConst", text), QString::fromUtf8(text));  // closed
+        dictionary_->Open();
+        QCOMPARE(QCoreApplication::translate("CEConst", text), QStringLiteral("Funktion fehlt"));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));  // no entry
+        dictionary_->MissingTranslation = mlmtTagNative;
+        dictionary_->SetLanguage(2);  // no English text: the library's own
+        QCOMPARE(QCoreApplication::translate("CEConst", text), QString::fromUtf8(text));
     }
 
 private:
