@@ -165,4 +165,19 @@ TEST(FlowProfileLimits, VelocityLabels)
     EXPECT_EQ(limits.VelocityLam(), 0.0);
 }
 
+// A limit is stored as its box shows it, so reopening the dialog changes nothing.
+TEST(FlowProfileLimits, LimitsAreStoredClamped)
+{
+    const std::pair<double, double> rows[] = {{0.0, 1.0},      {-500.0, 1.0},       {NAN, 1.0},
+                                              {1.0, 1.0},      {2320.0, 2320.0},    {1e8, 1e8},
+                                              {1e9, 1e8}};
+    for (const auto& [typed, stored] : rows) {
+        TFlowProfileLimits limits;
+        limits.SetReynoldsLam(typed);
+        limits.SetReynoldsTurb(typed);
+        EXPECT_EQ(limits.ReynoldsLam(), stored) << typed;
+        EXPECT_EQ(limits.ReynoldsTurb(), stored) << typed;
+    }
+}
+
 } // namespace
