@@ -288,6 +288,26 @@ private slots:
         QCOMPARE(window_->COM_Medium->currentData().toInt(), 10000);
     }
 
+    // The window writes a control only where it differs from the measuring point: the
+    // caret and selection of the edit being typed in stay, and so does its uncommitted text.
+    void renderingLeavesTheEditBeingTypedAlone()
+    {
+        ShowWindow();
+        QLineEdit* edit = window_->INP_Dichte;
+        edit->setFocus(Qt::TabFocusReason);
+        edit->setSelection(1, 1);
+        QTest::mouseClick(window_->GRP_MASSFL, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(edit));
+        QCOMPARE(edit->selectionStart(), 1);
+        QCOMPARE(edit->selectedText(), QStringLiteral("9"));
+        QTest::keyClicks(edit, QStringLiteral("5"));
+        QTest::mouseClick(window_->GRP_MASSFL, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(edit->text(), QStringLiteral("959"));
+        QCOMPARE(edit->cursorPosition(), 2);
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QCOMPARE(edit->text(), QStringLiteral("999"));
+    }
+
     void rangeErrorShowsTheLimitInRedAndKeepsTheValue()
     {
         ShowWindow();
