@@ -516,7 +516,9 @@ void TMeasuringPoint::Medium2Properties()
     const double viscosity = EvalProperty(medium.KinViscosity, s_.Temperature, s_.Pressure, &viscosityOk);
     densityOk = densityOk && Positive(density);
     viscosityOk = viscosityOk && Positive(viscosity);
-    // Without a usable value the previous one stays, marked invalid.
+    // Without a usable value the previous one stays, marked invalid; the beep comes when
+    // a value turns invalid, not on every re-evaluation while it stays so.
+    const bool newlyInvalid = (!densityOk && s_.Flow.DensityValid) || (!viscosityOk && !s_.ViscosityInvalid);
     if (densityOk)
         StoreDensity(density);
     else
@@ -525,7 +527,7 @@ void TMeasuringPoint::Medium2Properties()
         StoreKinViscosity(viscosity);
     else
         s_.ViscosityInvalid = true;
-    if (!densityOk || !viscosityOk)
+    if (newlyInvalid)
         MessageBeep(0xFFFF);
     // The density's consequences; a step it cannot take is no input error.
     if (densityOk)
