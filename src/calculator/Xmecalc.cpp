@@ -33,7 +33,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <tuple>

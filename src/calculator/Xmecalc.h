@@ -8,7 +8,6 @@
 #include "formbase/FormKit.h"
 #include "formbase/MultForm.h"
 
-#include <QPointer>
 
 #include <array>
 
@@ -221,7 +220,6 @@ private:
     std::array<QLineEdit*, QuantityCount> edits_{};
     std::array<QComboBox*, QuantityCount> unitBoxes_{};
     std::array<QLabel*, PanelCount> panels_{};
-    bool syncing_ = false;  // the window writes model state into controls
 };
 
 // The main window the application created at start (nullptr before).
