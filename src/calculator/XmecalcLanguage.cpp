@@ -32,6 +32,5 @@ void DictionaryLanguageChange(TXmeCalcDlg& window)
     window.ACT_SpracheENGLISH->setEnabled(id != 9);
     // The dictionary has taken the locale's separators into the format record already.
     window.FillLibraryLists();
-    window.Point.RewriteAllEdits();
-    window.Point.RefreshAllDisplays();
+    window.Render(true);
 }
