@@ -492,7 +492,7 @@ void TSortGrid::InsertRow(int ARow)
     EditorOptionPause pause(*this);
     SetRowCount(RowCount() + 1);
     const int last = RowCount() - 1;
-    const int index = ARow < last - 1 ? ARow : last;
+    const int index = ARow < last - 1 ? std::max(ARow, FixedRows()) : last;
     if (index != last)
         MoveRow(last, index);
     EmptyRow(index);

@@ -336,6 +336,8 @@ void TSortGrid::MouseMove(TShiftState Shift, int X, int Y)
 
 void TSortGrid::TitleClick(Qt::MouseButton Button, int ACol)
 {
+    if (!sortOptions_.CanSort)
+        return;
     if (Button == Qt::LeftButton)
         sortOptions_.SortDirection = ACol == sortOptions_.SortCol && sortOptions_.SortDirection == sdAscending
                                          ? sdDescending
