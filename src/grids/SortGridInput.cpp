@@ -110,7 +110,8 @@ void TSortGrid::CloseComboList()
 
 bool TSortGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == comboList_ && event->type() == QEvent::KeyPress) {
+    // The type first: a list being destroyed still sends events, and must not be looked at.
+    if (event->type() == QEvent::KeyPress && watched == comboList_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             ComboChosen(comboList_->currentItem());
