@@ -59,6 +59,7 @@ private slots:
     void clearGridAndSizeChanges();
     void checkAndComboCells();
     void editValidation();
+    void multiSelectTypingAndExtendedKeys();
     void autoSizeAndStretch();
     void nestedBracketKeepsTheSavedOption();
     void drawingUsesTheCellFormat();
@@ -372,6 +373,53 @@ void SortGridTest::editValidation()
     QCOMPARE(seenOld, QStringLiteral("old"));
     QCOMPARE(g.Cells(0, 1), QStringLiteral("old"));
     QVERIFY(!g.Modified());
+}
+
+void SortGridTest::multiSelectTypingAndExtendedKeys()
+{
+    TSortGrid g;
+    g.resize(400, 300);
+    Fill(g, {{"a", ""}, {"b", ""}, {"c", ""}, {"d", ""}});
+    g.SetMultiSelect(true);
+    QVERIFY(g.Options() & goRowSelect);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, CellCenter(g, 0, 2));
+    QCOMPARE(g.Row(), 2);
+    QCOMPARE(g.SelectedRows(), std::vector<int>{2});
+    // Shift held: a range; released, the range's rows are selected.
+    QTest::keyPress(&g, Qt::Key_Shift, Qt::ShiftModifier);
+    QVERIFY(g.SelectedRows().empty());
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyRelease(&g, Qt::Key_Shift);
+    QCOMPARE(g.SelectedRows(), (std::vector<int>{2, 3}));
+    QTest::keyClick(&g, Qt::Key_Up);  // plain navigation: one row again
+    QCOMPARE(g.SelectedRows(), std::vector<int>{2});
+
+    // A typed letter jumps to the next row whose sort column starts with it.
+    QTest::keyClicks(&g, "D");
+    QCOMPARE(g.Row(), 4);
+    QTest::keyClicks(&g, "a");  // wraps to the first data row
+    QCOMPARE(g.Row(), 1);
+
+    g.SetExtendedKeys(true);
+    QTest::keyClick(&g, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(g.RowCount(), 6);
+    QCOMPARE(g.Cells(0, 1), QString());
+    QTest::keyClick(&g, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(g.RowCount(), 5);
+    QCOMPARE(g.Cells(0, 1), QStringLiteral("a"));
+
+    // The ellipsis button: the right 16 pixels of the cell.
+    g.OnGetCellFormat = [](QObject*, int col, int, TGridDrawState, TFormatOptions&, bool&, bool&, bool& ellipsis) {
+        ellipsis = col == 1;
+    };
+    QList<int> ellipsisRows;
+    g.OnSetEllipsis = [&](QObject*, int, int row) { ellipsisRows << row; };
+    const QRect cell = g.CellRect(1, 3);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(cell.right() - 4, cell.center().y()));
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 4, cell.center().y()));
+    QCOMPARE(ellipsisRows, QList<int>{3});
 }
 
 void SortGridTest::autoSizeAndStretch()
