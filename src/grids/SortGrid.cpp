@@ -225,7 +225,7 @@ bool TSortGrid::SortArrowShown(int ACol) const
     return sortOptions_.CanSort && ACol == sortOptions_.SortCol && ACol >= FixedCols();
 }
 
-QString TSortGrid::FittedTitle(const QString& text, const QFontMetrics& metrics, int room) const
+QString TSortGrid::FittedTitle(const QString& text, const QFontMetrics& metrics, int room)
 {
     if (metrics.horizontalAdvance(text) <= room || text.size() < 2)
         return text;

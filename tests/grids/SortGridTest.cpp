@@ -63,6 +63,7 @@ private slots:
     void autoSizeAndStretch();
     void nestedBracketKeepsTheSavedOption();
     void drawingUsesTheCellFormat();
+    void wideTitlesEndInTwoDots();
 
 private:
     int messages_ = 0;
@@ -489,6 +490,19 @@ void SortGridTest::drawingUsesTheCellFormat()
     g.SetHideRows(true);
     image = g.viewport()->grab().toImage();
     QVERIFY(image.pixelColor(CellCenter(g, 1, 2)) != QColor(255, 0, 0));
+}
+
+void SortGridTest::wideTitlesEndInTwoDots()
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString title = QStringLiteral("Temperature range");
+    QCOMPARE(TSortGrid::FittedTitle(title, metrics, metrics.horizontalAdvance(title)), title);
+    const int room = metrics.horizontalAdvance(QStringLiteral("Temper"));
+    const QString fitted = TSortGrid::FittedTitle(title, metrics, room);
+    QVERIFY(fitted.endsWith(QLatin1String("..")));
+    QVERIFY(title.startsWith(fitted.chopped(2)));
+    QVERIFY(metrics.horizontalAdvance(fitted) <= room);
+    QCOMPARE(TSortGrid::FittedTitle(title, metrics, 0).size(), 3);  // never fewer than 3 left
 }
 
 QTEST_MAIN(SortGridTest)
