@@ -267,6 +267,7 @@ private:
     bool modified_ = false;
     std::set<int> selectedRows_;
     bool rowTracking_ = true;
+    bool tabHeld_ = false;  // a Tab is being handled
     QPixmap upBitmap_;
     QPixmap downBitmap_;
     QPixmap checkedBitmap_;

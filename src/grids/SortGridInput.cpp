@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -176,8 +177,15 @@ bool TSortGrid::SelectCell(int ACol, int ARow)
     bool allowed = true;
     if (EditorMode()) {
         const bool combo = IsComboCell(ACol, ARow);
-        if (combo)
+        if (combo) {
             OpenComboList(ACol, ARow);
+            // A Tab goes on past the combo-box cell once the selection has ended.
+            if (tabHeld_ && ACol < ColCount() - 2 && TMyStringGrid::SelectCell(ACol + 1, ARow))
+                QTimer::singleShot(0, this, [this, ACol, ARow] {
+                    if (ACol + 1 < ColCount() && ARow < RowCount())
+                        MoveColRow(ACol + 1, ARow, true, true);
+                });
+        }
         allowed = !combo && !IsCheckCell(ACol, ARow) && TMyStringGrid::SelectCell(ACol, ARow);
     } else {
         allowed = TMyStringGrid::SelectCell(ACol, ARow);
@@ -197,6 +205,11 @@ bool TSortGrid::SelectCell(int ACol, int ARow)
 void TSortGrid::KeyDown(int& Key, TShiftState Shift)
 {
     const bool editing = EditorMode();
+    struct TabScope {
+        bool& held;
+        ~TabScope() { held = false; }
+    } tabScope{tabHeld_};
+    tabHeld_ = Key == Qt::Key_Tab;
     if (Key == Qt::Key_Space && !editing) {
         if (IsComboCell(Col(), Row()))
             OpenComboList(Col(), Row());

@@ -345,12 +345,18 @@ void SortGridTest::checkAndComboCells()
     QCOMPARE(chosen, QStringLiteral("q"));
     QVERIFY(list->isHidden());
 
-    // In editor mode check and combo cells are never made current.
-    g.SetOptions(g.Options() | goEditing);
+    // In editor mode check and combo cells are never made current; a Tab goes past a
+    // combo-box cell and leaves its list open.
+    g.SetColCount(5);
+    g.SetOptions(g.Options() | goEditing | goTabs);
     g.SetCol(1);
     g.ShowEditor();
     g.SetCol(0);
     QCOMPARE(g.Col(), 1);
+    QTest::keyClick(&g, Qt::Key_Tab);
+    QApplication::processEvents();
+    QCOMPARE(g.Col(), 3);
+    QVERIFY(!list->isHidden());
 }
 
 void SortGridTest::editValidation()
