@@ -154,7 +154,9 @@ GifLzwDecodeResult GifLzwDecode(const std::uint8_t* data, std::size_t size, int 
         return result;
     }
     int codeSize = data[0];
-    if (codeSize < 2 || codeSize > 9) {
+    // Sizes 10 and 11 are rare but sound (their codes still fit in 12 bits); anything else
+    // is damage, read with the nearest size of the usual range.
+    if (codeSize < 2 || codeSize > 11) {
         Damage(result, tolerateDamage, SGIFBadCodeSize());
         codeSize = std::clamp(codeSize, 2, 9);
     }

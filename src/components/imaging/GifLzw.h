@@ -33,7 +33,7 @@ struct GifLzwDecodeResult {
 // sub-blocks) into a width x height block of pixels, which the caller has zero-filled.
 // Every pixel is masked to `frameBits` bits. Reading stops at the end code, at the zero
 // sub-block, at the end of `data`, or when the image is full. Damage (a code size outside
-// 2..9, data ending before the image is full, a code beyond the next free code, a width of
+// 2..11 (read as 2 or 9), data ending before the image is full, a code beyond the next free code, a width of
 // 0) marks the result corrupted and keeps the pixels decoded so far; without
 // `tolerateDamage` it raises EInvalidGraphicOperation instead. A frame of height 0 decodes
 // nothing.
