@@ -18,10 +18,10 @@ QByteArray FourCC(ByteReader& reader)
     return reader.Bytes(4);
 }
 
-// A chunk's data, cut at the end of what is there.
+// A chunk's data; a chunk larger than what holds it is a read error.
 ByteReader ChunkData(ByteReader& reader, std::uint32_t size)
 {
-    ByteReader data = reader.Sub(std::min<std::size_t>(size, reader.Left()));
+    ByteReader data = reader.Sub(size);
     if (size & 1)
         reader.SkipUpTo(1);
     return data;
