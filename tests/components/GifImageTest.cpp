@@ -24,7 +24,7 @@ QByteArray ImageBlock(int width = 2, int height = 2, QByteArray flagsAndTable = 
                       std::vector<std::uint8_t> pixels = {0, 1, 1, 0})
 {
     std::vector<std::uint8_t> data;
-    if (pixels.size() == std::size_t(width * height))
+    if (pixels.size() == std::size_t(width) * std::size_t(height))
         GifLzwEncode(data, pixels.data(), width, width, height, 1, false);
     return "," + U16(0) + U16(0) + U16(width) + U16(height) + flagsAndTable
         + QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
