@@ -34,14 +34,6 @@ void RegisterGraphicFormat(const TGraphicFormat& format)
     formats.push_back(format);
 }
 
-void UnregisterGraphicFormat(const QString& extension)
-{
-    auto& formats = Formats();
-    formats.erase(std::remove_if(formats.begin(), formats.end(),
-                                 [&](const TGraphicFormat& f) { return f.Extension == extension.toLower(); }),
-                  formats.end());
-}
-
 const TGraphicFormat* FindFileFormat(const QString& extension)
 {
     for (const TGraphicFormat& f : Formats()) {
