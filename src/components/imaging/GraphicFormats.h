@@ -30,6 +30,3 @@ QImage LoadPictureFile(const QString& fileName);
 
 // The GIF image under "gif" ("CompuServe GIF Image") and the clipboard format "GIF Image".
 void RegisterGIFFormat();
-// The icon clipboard format, bound to icons.
-void RegisterIconClipboardFormat();
-QString IconClipboardFormat();
