@@ -27,8 +27,8 @@ TCeSpinEdit* LimitEdit(const char* name, QWidget* parent)
     edit->SetValueType(vtInteger);
     edit->SetIncrement(100);
     // Designed with the firmware limits, so that loading the dialog changes nothing.
-    edit->SetMinValue(1);
-    edit->SetMaxValue(100000000);
+    edit->SetMinValue(MinReynoldsLimit);
+    edit->SetMaxValue(MaxReynoldsLimit);
     return edit;
 }
 }  // namespace
@@ -198,7 +198,7 @@ void TReynolDLG::SetReynoldsLam(double value)
     Limits.SetReynoldsLam(value);
     {
         const QSignalBlocker block(SPE_ReynMin);
-        SPE_ReynMin->SetValue(value);
+        SPE_ReynMin->SetValue(Limits.ReynoldsLam());
     }
     UpdateLimitLabels();
 }
@@ -208,7 +208,7 @@ void TReynolDLG::SetReynoldsTurb(double value)
     Limits.SetReynoldsTurb(value);
     {
         const QSignalBlocker block(SPE_ReynMax);
-        SPE_ReynMax->SetValue(value);
+        SPE_ReynMax->SetValue(Limits.ReynoldsTurb());
     }
     UpdateLimitLabels();
 }

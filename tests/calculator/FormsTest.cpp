@@ -644,8 +644,9 @@ private slots:
         QCOMPARE(window_->Point.Roughness(), 5.0);
         QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.500"));
         // Picking a material does take its roughness.
-        window_->Point.SelectMaterial(1);
+        window_->COM_Material->activated(window_->COM_Material->findData(1));
         QCOMPARE(window_->Point.Roughness(), 1.0);
+        QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.100"));
     }
 
     // ---------------------------------------------------------------- flow-profile dialog
@@ -711,6 +712,11 @@ private slots:
         dialog->SPE_ReynMax->setFocus(Qt::TabFocusReason);
         QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("1"));
         QCOMPARE(dialog->ReynoldsLam(), 1.0);
+        // A 0 is stored as the 1 the box shows, while typing already.
+        dialog->SPE_ReynMin->setFocus(Qt::TabFocusReason);
+        dialog->SPE_ReynMin->selectAll();
+        QTest::keyClicks(dialog->SPE_ReynMin, QStringLiteral("0"));
+        QCOMPARE(dialog->ReynoldsLam(), 1.0);
         dialog->hide();
     }
 
@@ -727,18 +733,25 @@ private slots:
 
     void changedLimitsReachTheResultPane()
     {
+        ShowWindow();
+        TypeAndLeave(window_->INP_veloc, QStringLiteral("0.020"), window_->INP_Volume);
         TReynolDLG* dialog = ReynolDLG();
-        dialog->SetReynoldsLam(2320);
-        dialog->SetReynoldsTurb(2320);
-        QVERIFY(dialog->ACT_AssignFirmwareReynolds->isEnabled());
-        QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("2320"));
-        window_->Point.RefreshAllDisplays();
-        QCOMPARE(window_->ShLab_LamiTurbo->text(), QStringLiteral("--- TURBOLENTE STRÖMUNG --"));
-        // The standard values reset the limits to the firmware's.
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->SetReynoldsLam(2320);
+            dialog->SetReynoldsTurb(2320);
+            QVERIFY(dialog->ACT_AssignFirmwareReynolds->isEnabled());
+            dialog->done(1);
+        });
+        window_->HOTSPOT_Kalfaktor->click();
+        QCOMPARE(window_->Point.ReynoldsLam(), 2320.0);
+        QCOMPARE(window_->ShLab_Kalfaktor->text(), QStringLiteral("0.750 "));
+        // The standard values reset the limits to the firmware's; the dialog shows them.
         window_->ACT_Standardwerte->trigger();
-        QCOMPARE(dialog->ReynoldsLam(), 1000.0);
+        QTimer::singleShot(0, dialog, [dialog] { dialog->done(1); });
+        window_->HOTSPOT_Kalfaktor->click();
         QCOMPARE(dialog->SPE_ReynMax->text(), QStringLiteral("6000"));
         QVERIFY(!dialog->ACT_AssignFirmwareReynolds->isEnabled());
+        QCOMPARE(window_->Point.ReynoldsTurb(), 6000.0);
     }
 
     // ---------------------------------------------------------------- base form
