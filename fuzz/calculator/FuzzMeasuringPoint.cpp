@@ -1,5 +1,5 @@
-// Measuring-point files of any content: reading must never crash or hang, and a value it
-// takes must lie in its input's range.
+// Measuring-point files of any content: reading and loading must never crash or hang, and a
+// value the reader takes must lie in its input's range.
 #include "calculator/MeasuringPointFile.h"
 
 #include <cstddef>
@@ -21,5 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             || !(point.ReynoldsLam < point.ReynoldsTurb) || !(point.InnerDiameterMm > 0.0))
             std::abort();
     }
+    // The measuring point takes what the reader let through, or refuses it as a whole.
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    tReportFileFields report;
+    LoadMeasuringPoint(point, report, ini, true, false, nullptr);
     return 0;
 }

@@ -20,7 +20,7 @@ void TakeBackApplication(TMeasuringPoint& point, const tApplicationResults& r)
     point.LiningThickness = r.LiningThickness;
     point.WallThickness = r.WallThickness;
     // The dialog accepts a wider range than the main window.
-    const TInputLimits limits = TMeasuringPoint::InputLimits(TQuantity::Temperature);
+    const TInputLimits limits = InputLimits(TQuantity::Temperature);
     point.ApplyValue(TQuantity::Temperature, std::clamp(r.MediumTemperature, limits.Minimum, limits.Maximum));
     point.SensorType = static_cast<std::uint8_t>(CodeOrZero(r.SensorTypeCode, MaxTypeCode));
     point.SoundPaths = CodeOrZero(r.SoundPaths, MaxSoundPaths);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -106,7 +107,7 @@ void Take(T& target, const std::optional<U>& value)
 
 void ReadQuantity(const IniFile& ini, const QString& section, const char* key, TQuantity quantity, double& target)
 {
-    const TInputLimits limits = TMeasuringPoint::InputLimits(quantity);
+    const TInputLimits limits = InputLimits(quantity);
     Take(target, Float(ini, section, Key(key), limits.Minimum, limits.Maximum));
 }
 
@@ -118,17 +119,14 @@ bool Listed(const std::vector<int>& ids, int id)
 // An identifier from a list: one the list does not hold selects its first entry.
 void ReadListId(const IniFile& ini, const QString& section, const std::vector<int>& ids, int& target)
 {
-    const auto text = Text(ini, section, QStringLiteral("DESC"));
-    if (!text)
-        return;
-    int id = 0;
-    target = TryStrToInt(*text, id) && Listed(ids, id) ? id : ids.front();
+    if (const auto id = Integer(ini, section, QStringLiteral("DESC"), 0, 0xFFFF))
+        target = Listed(ids, *id) ? *id : ids.front();
 }
 
 void ReadUnits(const IniFile& ini, TMeasuringPointRecord& point)
 {
     for (const TUnitKey& unit : UnitKeys) {
-        const int count = TMeasuringPoint::UnitCount(unit.Quantity);
+        const int count = UnitCount(unit.Quantity);
         Take(point.Units[static_cast<int>(unit.Quantity)], Integer(ini, MeOrd, Key(unit.Key), 0, count - 1));
     }
 }
@@ -160,7 +158,7 @@ void ReadPipe(const IniFile& ini, TMeasuringPointRecord& point)
     Take(point.LiningCUser, Float(ini, PipeFl, QStringLiteral("LINCUSER"), 0.0, MaxSoundSpeed));
     ReadListId(ini, Pipe, TMeasuringPoint::ListedMaterialIds(), point.MaterialId);
     ReadQuantity(ini, Pipe, "ROUGH", TQuantity::Roughness, point.Roughness);
-    const TInputLimits diameter = TMeasuringPoint::InputLimits(TQuantity::InnerDiameter);
+    const TInputLimits diameter = InputLimits(TQuantity::InnerDiameter);
     Take(point.InnerDiameterMm, Float(ini, PipeFl, QStringLiteral("DN"), diameter.Minimum / 10.0, diameter.Maximum / 10.0));
     ReadQuantity(ini, Flow, "VOLUME", TQuantity::VolumeFlow, point.VolumeFlow);
     Take(point.WallThickness, Float(ini, PipeFl, QStringLiteral("WALL"), MinWallThickness, MaxWallThickness));
@@ -266,6 +264,33 @@ void ReadMeasuringPoint(const IniFile& ini, TMeasuringPointRecord& point, tRepor
     ReadPipe(ini, point);
     ReadReport(ini, report, fromFile);
     ReadRest(ini, point);
+}
+
+bool LoadMeasuringPoint(TMeasuringPoint& point, tReportFileFields& report, const IniFile& ini, bool fromFile,
+                        bool oemVariant, QString* error)
+{
+    TMeasuringPointRecord record = point.Record();
+    tReportFileFields fields = report;
+    ReadMeasuringPoint(ini, record, fields, fromFile, oemVariant);
+    if (!point.Apply(record, error))
+        return false;
+    report = fields;
+    return true;
+}
+
+bool LoadDefaultValueFile(TMeasuringPoint& point, tReportFileFields& report, const TDefaValueFile& options,
+                          bool oemVariant, QString* error)
+{
+    if (!ShouldLoadDefaultFile(options, [](const QString& name) { return QFileInfo(name).isFile(); }))
+        return false;
+    const auto ini = OpenMeasuringPointFile(options.FileName, error);
+    if (!ini || !LoadMeasuringPoint(point, report, *ini, true, oemVariant, error))
+        return false;
+    if (options.FR_TRANSD)
+        point.SensorType = 0;
+    if (options.FR_SOUNDPATH)
+        point.SoundPaths = 0;
+    return true;
 }
 
 const QStringList& MeasuringPointSections()

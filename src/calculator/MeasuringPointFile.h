@@ -12,7 +12,8 @@
 // key keeps the value the record held (TRANSD SELCTED and SOUNDPATH become 0). Values may be
 // written in any letter case, with blanks around them or in quotes.
 
-#include "calculator/MeasuringPointRecord.h"
+#include "calculator/DefaValueFile.h"
+#include "calculator/MeasuringPoint.h"
 #include "platform/IniFile.h"
 #include "reference/CommTool.h"
 
@@ -49,6 +50,20 @@ void WriteMeasuringPoint(IniFile& ini, const TMeasuringPointRecord& point, const
 // lists do not hold select the other medium (10000) or the other material (0).
 void ReadMeasuringPoint(const IniFile& ini, TMeasuringPointRecord& point, tReportFileFields& report,
                         bool fromFile, bool oemVariant);
+
+// A file load: what the file holds over the point's record and report, applied as a whole.
+// When the point refuses the record (a recalculation fails), neither point nor report
+// change and *error names the reason.
+bool LoadMeasuringPoint(TMeasuringPoint& point, tReportFileFields& report, const IniFile& ini, bool fromFile,
+                        bool oemVariant, QString* error);
+
+// The default-values step at the end of the standard values (which already cleared the
+// application state): when the options want it and the file exists, the file is loaded
+// (as a measuring-point file) and the recommended transducer and automatic sound paths are
+// forced as the options say. A file that has gone is skipped silently; one that cannot be
+// loaded reports why in *error and changes nothing. Returns whether the file was loaded.
+bool LoadDefaultValueFile(TMeasuringPoint& point, tReportFileFields& report, const TDefaValueFile& options,
+                          bool oemVariant, QString* error);
 
 // The sections that carry measuring-point values (COMMON_INFO carries none).
 const QStringList& MeasuringPointSections();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <ostream>
@@ -19,14 +20,9 @@ const QString CreatedBy = QStringLiteral("/opt/quelvar/Quelvar");
 // The standard point: water at 20 °C in a 100 mm carbon-steel pipe at 1 m/s.
 TMeasuringPointRecord StandardPoint()
 {
-    TMeasuringPointRecord p;
-    p.Density = 0.998207;
-    p.KinViscosity = 0.987196;
-    p.DynViscosity = 0.985426;
-    p.Velocity = 1000.0;
-    p.VolumeFlow = 7853981.6339744835;
-    p.MassFlow = 7839889.9;
-    return p;
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    return point.Record();
 }
 
 QString Written(const TMeasuringPointRecord& p, const tReportFileFields& r = {})
@@ -52,9 +48,9 @@ TEST(MeasuringPointFile, StandardPointInItsKeyOrder)
         "[FIXED]\r\nPIPE=1\r\nVELOC=0\r\nVOLUME=0\r\n\r\n"
         "[PIPE]\r\nDESC=1\r\nROUGH=1\r\n\r\n"
         "[PIPEFL]\r\nDN=100\r\nLINING=0\r\nWALL=3\r\nWALLCUSER=0\r\nLINCUSER=0\r\nLINDESC=16\r\n\r\n"
-        "[MEDIUM]\r\nDESC=10001\r\nTEMP=20\r\nPRESS=1\r\nDICHTE=0*998207\r\nVISK=0*987196\r\n"
-        "VISKDYN=0*985426\r\nRMIN=1000\r\nRMAX=6000\r\nCUSER=0\r\n\r\n"
-        "[FLOW]\r\nVELOC=1000\r\nVOLUME=7853981*63397448\r\nMASSFL=7839889*9\r\n\r\n"
+        "[MEDIUM]\r\nDESC=10001\r\nTEMP=20\r\nPRESS=1\r\nDICHTE=0*998800944000194\r\n"
+        "VISK=0*987196456833812\r\nVISKDYN=0*986012752999258\r\nRMIN=1000\r\nRMAX=6000\r\nCUSER=0\r\n\r\n"
+        "[FLOW]\r\nVELOC=1000\r\nVOLUME=7853981*63397448\r\nMASSFL=7844564*2701739\r\n\r\n"
         "[MEORD]\r\nVELOC=0\r\nVOLUME=0\r\nMASSFL=0\r\nIDM=2\r\nQUER=1\r\nROUGH=1\r\nTEMP=0\r\n"
         "DICHTE=0\r\nVISK=0\r\nVISKDYN=0\r\n\r\n"
         "[TRANSD]\r\nSELCTED=0\r\nSOUNDPATH=0\r\nFIXED=0\r\nFIXDIST=0\r\n\r\n"
@@ -182,7 +178,7 @@ TEST(MeasuringPointFile, IdentifiersCodesAndUnitPositions)
     const Case cases[] = {
         {"[PIPE]\nDESC=3\n[MEDIUM]\nDESC=10002", 3, 10002, 16, 0, 0, 0, 0},
         {"[PIPE]\nDESC=9999\n[MEDIUM]\nDESC=4711", 0, 10000, 16, 0, 0, 0, 0},  // not in the lists
-        {"[PIPE]\nDESC=x\n[PIPEFL]\nLINDESC=9999", 0, 10001, 16, 0, 0, 0, 0},
+        {"[PIPE]\nDESC=x\n[PIPEFL]\nLINDESC=9999", 1, 10001, 16, 0, 0, 0, 0},
         {"[TRANSD]\nSELCTED=14\nSOUNDPATH=8", 1, 10001, 16, 14, 8, 0, 0},
         {"[TRANSD]\nSELCTED=15\nSOUNDPATH=9", 1, 10001, 16, 0, 0, 0, 0},
         {"[TRANSD]\nSELCTED=256\nSOUNDPATH=-1", 1, 10001, 16, 0, 0, 0, 0},
@@ -241,6 +237,77 @@ TEST(MeasuringPointFile, SaveReplacesWholeOrNothing)
     EXPECT_FALSE(SaveMeasuringPointFile(unwritable, StandardPoint(), {}, CreatedBy, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("inner.QVR"))) << error.toStdString();
     EXPECT_EQ(QString::fromUtf8(OpenMeasuringPointFile(name, nullptr)->ToBytes()), Written(StandardPoint()));
+}
+
+TEST(MeasuringPointFile, LoadingIntoTheMeasuringPoint)
+{
+    const QString standard = Written(StandardPoint());
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    point.SelectMedium(10002);
+    point.SelectUnit(TQuantity::VolumeFlow, 5);
+    point.ApplyValue(TQuantity::InnerDiameter, 2345.6);
+    point.ApplyValue(TQuantity::Velocity, 3210.0);
+    tReportFileFields report;
+    QString error;
+    ASSERT_TRUE(LoadMeasuringPoint(point, report, IniFile::FromBytes(standard.toUtf8()), true, false, &error))
+        << error.toStdString();
+    EXPECT_EQ(point.Velocity(), 1000.0);  // reproduced exactly, not through display text
+    // The mass flow is derived again from the volume flow's 15 digits.
+    const auto withoutMassFlow = [](QString text) {
+        return text.remove(QRegularExpression(QStringLiteral("MASSFL=[^\r]*")));
+    };
+    EXPECT_EQ(withoutMassFlow(Written(point.Record(), report)), withoutMassFlow(standard));
+    EXPECT_NEAR(point.MassFlow(), StandardPoint().MassFlow, 1e-6);
+    const QString loaded = Written(point.Record(), report);
+
+    // Hostile values count as missing keys: nothing changes.
+    const char* hostile = "[PIPEFL]\nDN=-5\n[FLOW]\nVOLUME=inf\n[MEDIUM]\nTEMP=9999\nDESC=\n[MEORD]\nIDM=77\n";
+    EXPECT_TRUE(LoadMeasuringPoint(point, report, IniFile::FromBytes(hostile), true, false, &error));
+    EXPECT_EQ(Written(point.Record(), report), loaded);
+}
+
+TEST(MeasuringPointFile, DefaultValueFileForcesTheRecommendedTransducer)
+{
+    QTemporaryDir dir;
+    TDefaValueFile options;
+    options.FileName = dir.filePath(QStringLiteral("DefaultValues.QVR"));
+    TMeasuringPointRecord saved = StandardPoint();
+    saved.SensorType = 5;
+    saved.SoundPaths = 2;
+    saved.Temperature = 40.0;
+    QString error;
+    ASSERT_TRUE(SaveMeasuringPointFile(options.FileName, saved, {}, CreatedBy, &error));
+    struct Case {
+        bool takeIt, forceTransducer, forcePaths;
+        bool loaded;
+        int sensor, paths;
+    };
+    const Case cases[] = {
+        {false, true, true, false, 0, 0},
+        {true, false, false, true, 5, 2},
+        {true, true, false, true, 0, 2},
+        {true, false, true, true, 5, 0},
+    };
+    for (const Case& c : cases) {
+        TMeasuringPoint point;
+        point.SetStandardValues();
+        tReportFileFields report;
+        options.TakeIt = c.takeIt;
+        options.FR_TRANSD = c.forceTransducer;
+        options.FR_SOUNDPATH = c.forcePaths;
+        EXPECT_EQ(LoadDefaultValueFile(point, report, options, false, &error), c.loaded);
+        EXPECT_EQ(point.Temperature(), c.loaded ? 40.0 : 20.0);
+        EXPECT_EQ(point.SensorType, c.sensor);
+        EXPECT_EQ(point.SoundPaths, c.paths);
+    }
+    // A file that has gone is skipped without a message.
+    QFile::remove(options.FileName);
+    TMeasuringPoint point;
+    tReportFileFields report;
+    error.clear();
+    EXPECT_FALSE(LoadDefaultValueFile(point, report, options, false, &error));
+    EXPECT_TRUE(error.isEmpty());
 }
 
 }  // namespace
