@@ -37,12 +37,13 @@ public:
     void UpdateEnabled();
     // ACT_OpenFile: the file choice.
     void ACT_OpenFileExecute();
+    // OK (1) checks before it closes; any other result closes at once.
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void done(int result) override;
 
 private:
     void CreateControls();

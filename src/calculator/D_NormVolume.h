@@ -53,11 +53,12 @@ public:
     // Exit handler of a field's edit; false when the text was rejected.
     bool CommitField(TNormField field);
     QLineEdit* EditOf(TNormField field) const { return edits_[static_cast<int>(field)]; }
+    // OK (1) checks before it closes; any other result closes at once.
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void done(int result) override;
 
 private:
     void CreateVolume();
