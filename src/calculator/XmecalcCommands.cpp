@@ -5,6 +5,7 @@
 #include "calculator/FileDialogs.h"
 #include "calculator/Xmecalc.h"
 #include "formbase/DialogFactory.h"
+#include "formbase/FormKit.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "transducer/OemVariant.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QMenu>
 #include <QPushButton>
 
 TXmeCalcCommands::TXmeCalcCommands(TXmeCalcDlg& window)
@@ -28,6 +30,11 @@ TXmeCalcCommands::TXmeCalcCommands(TXmeCalcDlg& window)
     connect(window.ACT_DefaultFileOptions, &QAction::triggered, this, [this] { ACT_DefaultFileOptionsExecute(); });
     connect(window.ACT_NormalizedVolumeflow, &QAction::triggered, this,
             [this] { ACT_NormalizedVolumeflowExecute(); });
+    CreateControl(PopupMenu2, "PopupMenu2", &window);
+    PopupMenu2->addAction(window.ACT_Standardwerte);
+    window.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&window, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu2->popup(window_.mapToGlobal(at)); });
 }
 
 QString TXmeCalcCommands::Filter() const

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QStringList>
 
+class QMenu;
 class TXmeCalcDlg;
 
 class TXmeCalcCommands : public QObject {
@@ -22,6 +23,8 @@ public:
     // Connects the window's actions to the commands.
     explicit TXmeCalcCommands(TXmeCalcDlg& window);
 
+    // The window's popup menu: "Standardwerte".
+    QMenu* PopupMenu2 = nullptr;
     TDefaValueFile DefaFile;
     // The report's fields travel with the measuring point; they are kept here for the
     // report form.
