@@ -21,8 +21,8 @@ TCeSpinEdit* CreateLimitEdit(TCeSpinEdit*& field, const char* name, QWidget* par
     field->SetValueType(vtInteger);
     field->SetIncrement(100);
     // Designed with the firmware limits, so that loading the dialog changes nothing.
-    field->SetMinValue(1);
-    field->SetMaxValue(100000000);
+    field->SetMinValue(MinReynoldsLimit);
+    field->SetMaxValue(MaxReynoldsLimit);
     return field;
 }
 

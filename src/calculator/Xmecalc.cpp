@@ -710,7 +710,9 @@ void TXmeCalcDlg::RenderMarkers(const TMarkerState& state)
     SetEditColor(INP_MassFl, state.INP_MassFl);
     SetEditColor(COM_Material, state.COM_Material);
     SetEditColor(COM_Medium, state.COM_Medium);
-    SetBackColor(BACK_Berechnen, state.BackColor);
+    if (BACK_Berechnen->palette().color(QPalette::Window) != ColorFromTColor(state.BackColor)) {
+        SetBackColor(BACK_Berechnen, state.BackColor);
+    }
 }
 
 // ---------------------------------------------------------------- input
@@ -1002,7 +1004,6 @@ void TXmeCalcDlg::HOTSPOT_KalfaktorClick()
         Point.EnterControl(TFocusTarget::Velocity);
         ApplyInputResult(TQuantity::Velocity, Point.ApplyValue(TQuantity::Velocity, velocity));
     }
-    Render();
     // The window gets the focus back by activation, which runs no enter handler: the
     // velocity field is entered here, whatever the dialog's result (markers, read-only).
     INP_veloc->setFocus(Qt::OtherFocusReason);

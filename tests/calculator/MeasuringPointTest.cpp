@@ -484,6 +484,8 @@ TEST_F(MeasuringPointTest, StalePropertiesGiveNoValidLookingResults)
         EXPECT_EQ(point.ViscosityInvalid(), row.viscosityInvalid) << row.medium;
         EXPECT_EQ(MessageBeepCount(), 1);
         EXPECT_EQ(point.GetMediumId(), row.medium);
+        EXPECT_TRUE(Commit(TQuantity::Temperature, row.temperature).Accepted);
+        EXPECT_EQ(MessageBeepCount(), 1);  // no new beep while nothing changed
         EXPECT_EQ(point.KinViscosity(), viscosity);
         if (row.densityInvalid) {
             EXPECT_EQ(point.Density(), density);

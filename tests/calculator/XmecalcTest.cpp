@@ -294,6 +294,26 @@ private slots:
         QCOMPARE(window_->COM_Medium->currentData().toInt(), 10000);
     }
 
+    // The window writes a control only where it differs from the measuring point: the
+    // caret and selection of the edit being typed in stay, and so does its uncommitted text.
+    void renderingLeavesTheEditBeingTypedAlone()
+    {
+        ShowWindow();
+        QLineEdit* edit = window_->INP_Dichte;
+        edit->setFocus(Qt::TabFocusReason);
+        edit->setSelection(1, 1);
+        QTest::mouseClick(window_->GRP_MASSFL, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(edit));
+        QCOMPARE(edit->selectionStart(), 1);
+        QCOMPARE(edit->selectedText(), QStringLiteral("9"));
+        QTest::keyClicks(edit, QStringLiteral("5"));
+        QTest::mouseClick(window_->GRP_MASSFL, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(edit->text(), QStringLiteral("959"));
+        QCOMPARE(edit->cursorPosition(), 2);
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QCOMPARE(edit->text(), QStringLiteral("999"));
+    }
+
     void rangeErrorShowsTheLimitInRedAndKeepsTheValue()
     {
         ShowWindow();
@@ -722,8 +742,6 @@ private slots:
         QCOMPARE(window_->ShLab_LamiTurbo->text(), QStringLiteral("---- LAMINARE STRÖMUNG ---"));
     }
 
-
-
     void closingTheFlowProfileDialogEntersTheVelocityField_data()
     {
         QTest::addColumn<bool>("escape");
@@ -779,9 +797,6 @@ private slots:
         QVERIFY(!dialog->ACT_AssignFirmwareReynolds->isEnabled());
         QCOMPARE(window_->Point.ReynoldsTurb(), 6000.0);
     }
-
-
-
 
     void libraryListsFollowTheDictionaryLanguage()
     {
