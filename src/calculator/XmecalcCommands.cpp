@@ -88,7 +88,7 @@ bool TXmeCalcCommands::SaveTo(const QString& fileName)
     return true;
 }
 
-void TXmeCalcCommands::ACT_SaveToQVFileExecute()
+std::optional<QString> TXmeCalcCommands::ChooseSaveFile(const QString& proposed)
 {
     TFileDialogRequest request;
     request.Mode = TFileDialogRequest::TMode::Save;
@@ -96,21 +96,20 @@ void TXmeCalcCommands::ACT_SaveToQVFileExecute()
                                                          : QStringLiteral("Quelvar Datei speichern"));
     request.Filter = Filter();
     request.InitialDir = LastSaveFolder;
-    if (const auto chosen = RunFileDialog(&window_, request))
+    request.FileName = proposed;
+    return RunFileDialog(&window_, request);
+}
+
+void TXmeCalcCommands::ACT_SaveToQVFileExecute()
+{
+    if (const auto chosen = ChooseSaveFile(QString()))
         SaveTo(*chosen);
 }
 
 void TXmeCalcCommands::ACT_SaveAsDefaultExecute()
 {
     if (DefaFile.FileName.isEmpty()) {
-        TFileDialogRequest request;
-        request.Mode = TFileDialogRequest::TMode::Save;
-        request.Title = window_.TranslateString(IsOemVariant ? QStringLiteral("VK_RT Datei speichern")
-                                                             : QStringLiteral("Quelvar Datei speichern"));
-        request.Filter = Filter();
-        request.InitialDir = LastSaveFolder;
-        request.FileName = QStringLiteral("DefaultValues.QVR");
-        const auto chosen = RunFileDialog(&window_, request);
+        const auto chosen = ChooseSaveFile(QStringLiteral("DefaultValues.QVR"));
         if (!chosen)
             return;
         DefaFile.FileName = *chosen;

@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 class QMenu;
 class TXmeCalcDlg;
 
@@ -56,6 +58,8 @@ public:
 
 private:
     bool SaveTo(const QString& fileName);
+    // SaveDialog / SaveDialogDefaFile in the last save folder.
+    std::optional<QString> ChooseSaveFile(const QString& proposed);
     void ReportError(const QString& text);
     QString Filter() const;
     int Language() const;
