@@ -1,15 +1,18 @@
 #pragma once
 // Sparse storage for the string grid: a two-level pointer array (a directory of sections
 // of 16 or 256 slots) and a list on top of it. Only sections that ever held a non-null
-// pointer exist, so never-written indices cost nothing. The directory is sized in size_t,
-// so any non-negative int index is reachable. The list does not own what it points to.
+// pointer exist, so never-written indices cost nothing, and inserting, deleting and moving
+// walk only the sections that exist. The list does not own what it points to.
 
 #include "grids/GridErrors.h"
 
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <limits>
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 enum TSPAQuantum { SPASmall, SPALarge };
@@ -27,13 +30,7 @@ public:
     TSPAQuantum Quantum() const { return shift_ == 8 ? SPALarge : SPASmall; }
     int HighBound() const { return highBound_; }
     // Number of allocated sections (memory use, for tests).
-    std::size_t SectionCount() const
-    {
-        std::size_t n = 0;
-        for (const auto& s : directory_)
-            n += s != nullptr;
-        return n;
-    }
+    std::size_t SectionCount() const { return directory_.size(); }
 
     T Get(int index) const
     {
@@ -47,36 +44,66 @@ public:
 
     void Put(int index, T value)
     {
-        const std::size_t section = SectionOf(index);
         if (value == nullptr) {
-            if (section >= directory_.size() || directory_[section] == nullptr)
+            T* block = Section(SectionOf(index));
+            if (block == nullptr)
                 return;
+            block[SlotOf(index)] = nullptr;
+            ForgetCache();
+            if (index == highBound_)
+                RecomputeHighBound();
+            return;
         }
-        if (section >= directory_.size())
-            directory_.resize(section + 1);
-        auto& block = directory_[section];
-        if (block == nullptr)
-            block = std::make_unique<T[]>(sectionSize_);  // value-initialised: all null
-        block[SlotOf(index)] = value;
-        cacheIndex_ = -1;
-        if (value != nullptr) {
-            if (index > highBound_)
-                highBound_ = index;
-        } else if (index == highBound_) {
-            RecomputeHighBound();
+        EnsureSection(SectionOf(index))[SlotOf(index)] = value;
+        ForgetCache();
+        if (index > highBound_)
+            highBound_ = index;
+    }
+
+    // Moves every item at an index in lo..hi by `delta` (+1 or -1) places (never onto the
+    // largest int, which a list cannot count); the place it
+    // lands on is overwritten, the place left behind at the far end becomes null. Only
+    // the sections that exist are visited, so the cost follows the items, not the indices.
+    void ShiftRange(int lo, int hi, int delta)
+    {
+        if (lo > hi || directory_.empty())
+            return;
+        std::vector<std::pair<int, T>> moved;
+        std::vector<std::size_t> touched;
+        for (auto it = directory_.lower_bound(SectionOf(lo)); it != directory_.end() && it->first <= SectionOf(hi); ++it) {
+            const int base = static_cast<int>(it->first << shift_);
+            for (std::size_t i = 0; i < sectionSize_; ++i) {
+                const int index = base + static_cast<int>(i);
+                if (index >= lo && index <= hi && it->second[i] != nullptr) {
+                    moved.emplace_back(index, it->second[i]);
+                    it->second[i] = nullptr;
+                }
+            }
+            touched.push_back(it->first);
         }
+        if (!moved.empty() && delta > 0 && moved.back().first >= std::numeric_limits<int>::max() - 1) {
+            for (const auto& [index, p] : moved)  // put everything back before refusing
+                EnsureSection(SectionOf(index))[SlotOf(index)] = p;
+            RaiseListIndexError(static_cast<long long>(moved.back().first) + 1);
+        }
+        for (const auto& [index, p] : moved) {
+            EnsureSection(SectionOf(index + delta))[SlotOf(index + delta)] = p;
+            touched.push_back(SectionOf(index + delta));
+        }
+        for (std::size_t s : touched)
+            DropIfEmpty(s);
+        ForgetCache();
+        RecomputeHighBound();
     }
 
     // Calls f(index, pointer) for every non-null slot in index order; stops at the first
     // non-zero result and returns it (0 when every slot was visited).
     int ForAll(const std::function<int(int, T)>& f) const
     {
-        for (std::size_t s = 0; s < directory_.size(); ++s) {
-            if (directory_[s] == nullptr)
-                continue;
+        for (const auto& [section, block] : directory_) {
             for (std::size_t i = 0; i < sectionSize_; ++i) {
-                if (T p = directory_[s][i]; p != nullptr) {
-                    if (const int r = f(static_cast<int>((s << shift_) + i), p); r != 0)
+                if (T p = block[i]; p != nullptr) {
+                    if (const int r = f(static_cast<int>((section << shift_) + i), p); r != 0)
                         return r;
                 }
             }
@@ -88,26 +115,59 @@ private:
     std::size_t SectionOf(int index) const { return static_cast<std::size_t>(index) >> shift_; }
     std::size_t SlotOf(int index) const { return static_cast<std::size_t>(index) & (sectionSize_ - 1); }
 
+    // The section's slots, or null when it does not exist. Neighbouring indices (a row
+    // being painted, rows read in order) mostly hit the remembered last section.
+    T* Section(std::size_t section) const
+    {
+        if (lastBlock_ != nullptr && lastSection_ == section)
+            return lastBlock_;
+        const auto it = directory_.find(section);
+        if (it == directory_.end())
+            return nullptr;
+        lastSection_ = section;
+        lastBlock_ = it->second.get();
+        return lastBlock_;
+    }
+
+    T* EnsureSection(std::size_t section)
+    {
+        if (T* block = Section(section); block != nullptr)
+            return block;
+        auto& block = directory_[section];
+        block = std::make_unique<T[]>(sectionSize_);  // value-initialised: all null
+        lastSection_ = section;
+        lastBlock_ = block.get();
+        return lastBlock_;
+    }
+
+    void DropIfEmpty(std::size_t section)
+    {
+        const auto it = directory_.find(section);
+        if (it == directory_.end())
+            return;
+        for (std::size_t i = 0; i < sectionSize_; ++i)
+            if (it->second[i] != nullptr)
+                return;
+        directory_.erase(it);
+        lastBlock_ = nullptr;
+    }
+
+    void ForgetCache() { cacheIndex_ = -1; }
+
     T Lookup(int index) const
     {
-        const std::size_t section = SectionOf(index);
-        if (section >= directory_.size() || directory_[section] == nullptr)
-            return nullptr;
-        return directory_[section][SlotOf(index)];
+        const T* block = Section(SectionOf(index));
+        return block != nullptr ? block[SlotOf(index)] : nullptr;
     }
 
     void RecomputeHighBound()
     {
-        for (int i = highBound_; i >= 0; --i) {
-            const std::size_t section = SectionOf(i);
-            if (directory_[section] == nullptr) {
-                // Skip a whole missing section.
-                i = static_cast<int>(section << shift_);
-                continue;
-            }
-            if (directory_[section][SlotOf(i)] != nullptr) {
-                highBound_ = i;
-                return;
+        for (auto it = directory_.rbegin(); it != directory_.rend(); ++it) {
+            for (std::size_t i = sectionSize_; i-- > 0;) {
+                if (it->second[i] != nullptr) {
+                    highBound_ = static_cast<int>((it->first << shift_) + i);
+                    return;
+                }
             }
         }
         highBound_ = -1;
@@ -115,7 +175,11 @@ private:
 
     int shift_;
     std::size_t sectionSize_;
-    std::vector<std::unique_ptr<T[]>> directory_;
+    // Only sections that were written exist: a directory as large as the highest index
+    // would cost gigabytes for a single cell far down.
+    std::map<std::size_t, std::unique_ptr<T[]>> directory_;
+    mutable std::size_t lastSection_ = 0;
+    mutable T* lastBlock_ = nullptr;
     int highBound_ = -1;
     mutable int cacheIndex_ = -1;
     mutable T cacheValue_ = nullptr;
@@ -140,7 +204,8 @@ public:
 
     void Put(int index, T item)
     {
-        if (index < 0)
+        // The count is one past the last index, so the largest int cannot hold an item.
+        if (index < 0 || index == std::numeric_limits<int>::max())
             RaiseListIndexError(index);
         list_->Put(index, item);
         count_ = list_->HighBound() + 1;
@@ -150,8 +215,7 @@ public:
     {
         if (index < 0)
             RaiseListIndexError(index);
-        for (int i = count_ - 1; i >= index; --i)
-            list_->Put(i + 1, list_->Get(i));
+        list_->ShiftRange(index, count_ - 1, +1);
         Put(index, item);
         count_ = list_->HighBound() + 1;
     }
@@ -160,9 +224,8 @@ public:
     {
         if (index < 0 || index >= count_)
             return;
-        for (int i = index; i < count_ - 1; ++i)
-            list_->Put(i, list_->Get(i + 1));
-        list_->Put(count_ - 1, nullptr);
+        list_->Put(index, nullptr);
+        list_->ShiftRange(index + 1, count_ - 1, -1);
         --count_;
     }
 
