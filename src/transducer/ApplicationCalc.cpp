@@ -128,6 +128,26 @@ void tApplicationCalc::ReopenSoundPaths(int n)
     SetSoundPaths(n);
 }
 
+tApplicationResult tApplicationCalc::Result() const
+{
+    tApplicationResult r;
+    r.InnerDiameter = inner_;
+    r.LiningThickness = GetLiningThickness();
+    r.WallThickness = wall_;
+    r.Temperature = temperature_;
+    r.TypeCode = GetSensorTypeCode();
+    r.SoundPaths = soundPaths_;
+    r.WallMaterial = GetWallMaterialCode();
+    r.Medium = GetMediumCode();
+    r.LiningMaterial = GetLiningMaterialCode();
+    r.MediumSpeed = handBack_[GAMMA];
+    r.WallSpeed = handBack_[BETA];
+    r.LiningSpeed = handBack_[BETA2];
+    r.SpacingFixed = spacingFixed_ ? 1 : 0;
+    r.FixedSpacing = fixedSpacing_;
+    return r;
+}
+
 // ---- Units and conversions
 
 double tApplicationCalc::LengthFactor() const

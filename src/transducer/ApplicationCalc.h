@@ -115,6 +115,8 @@ public:
     double Viscosity() const { return viscosity_; }
     double Roughness() const { return roughness_; }  // [mm]
     bool CanAccept() const { return inner_ > 0.001; }  // ACT_OK enabled
+    // Everything the main window takes back on OK.
+    tApplicationResult Result() const;
 
     // ---- The program's writes.
     void SetOuterDiameter(double mm);

@@ -41,6 +41,40 @@ struct tApplicationInput {
     double FixedSpacing = 0.0;         // [mm]
 };
 
+// What the main window takes back when the dialog closes with OK.
+struct tApplicationResult {
+    double InnerDiameter = 0.0;    // [mm]
+    double LiningThickness = 0.0;  // [mm]; 0 without lining
+    double WallThickness = 0.0;    // [mm]
+    double Temperature = 0.0;      // [°C]
+    std::uint8_t TypeCode = 0;
+    std::int32_t SoundPaths = 0;
+    int WallMaterial = 0;
+    int Medium = 10000;
+    int LiningMaterial = 0;
+    double MediumSpeed = 0.0;      // user sound speeds [m/s]
+    double WallSpeed = 0.0;
+    double LiningSpeed = 0.0;
+    std::uint8_t SpacingFixed = 0;
+    double FixedSpacing = 0.0;     // [mm]
+};
+
+// What the error estimation needs of the main window's flow: its unit texts and factors
+// (display units per internal unit: mm/s, mm³/s, mg/s), density, velocity and the
+// flow-profile limits.
+struct tFlowHandOver {
+    QString VelocityUnit;
+    QString VolumeUnit;
+    QString MassUnit;
+    double VelocityFactor = 1.0;
+    double VolumeFactor = 1.0;
+    double MassFactor = 1.0;
+    double Density = 0.0;         // [g/cm³]
+    double Velocity = 0.0;        // [mm/s]
+    double ReynoldsLam = 1000.0;  // Reynolds numbers of the laminar and turbulent limits
+    double ReynoldsTurb = 6000.0;
+};
+
 // The codes of the "another material / medium" items.
 constexpr int OtherMaterialCode = 0;
 constexpr int OtherMediumCode = 10000;
