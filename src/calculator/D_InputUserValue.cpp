@@ -1,6 +1,6 @@
 #include "calculator/D_InputUserValue.h"
 
-#include "calculator/FormRegistry.h"
+#include "formbase/FormRegistry.h"
 
 TDLG_InputUserValue::TDLG_InputUserValue(QWidget* parent)
     : TMultilingualForm(parent)

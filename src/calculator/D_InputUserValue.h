@@ -1,7 +1,7 @@
 #pragma once
 // The one-value input dialog. Shell: its spin edit comes with its own work item.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class TDLG_InputUserValue : public TMultilingualForm {
     Q_OBJECT

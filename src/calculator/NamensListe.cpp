@@ -1,6 +1,6 @@
 #include "calculator/NamensListe.h"
 
-#include "calculator/FormRegistry.h"
+#include "formbase/FormRegistry.h"
 
 TDLG_Namensliste::TDLG_Namensliste(QWidget* parent)
     : TMultilingualForm(parent)

@@ -1,7 +1,7 @@
 #pragma once
 // The names list of materials and media. Shell: its contents come with their own work item.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class TDLG_Namensliste : public TMultilingualForm {
     Q_OBJECT

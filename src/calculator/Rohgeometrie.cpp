@@ -1,6 +1,6 @@
 #include "calculator/Rohgeometrie.h"
 
-#include "calculator/FormRegistry.h"
+#include "formbase/FormRegistry.h"
 
 TDLG_Rohrgeometrie::TDLG_Rohrgeometrie(QWidget* parent)
     : TMultilingualForm(parent)

@@ -1,7 +1,7 @@
 #pragma once
 // The pipe geometry dialog. Shell: its inputs come with their own work item.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class TDLG_Rohrgeometrie : public TMultilingualForm {
     Q_OBJECT

@@ -464,7 +464,7 @@ void TDLG_SensorAbstand::WriteOutSensTabsClicked()
 {
     QString error;
     if (!WriteOutSensTabs(QStringLiteral("$$xxx.txt"), &error))
-        ShowMessage({TranslateString(QStringLiteral("Error")), error});
+        ShowMessage({this, windowTitle(), error, MessageKind::Error});
 }
 
 void TDLG_SensorAbstand::showEvent(QShowEvent* event)

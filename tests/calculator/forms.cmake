@@ -1,4 +1,9 @@
-# Tests of the calculator's forms (Qt Test, offscreen).
-qv_qtest(calculator_forms_tests
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/FormsTest.cpp
-  LIBS qv_calculator qv_components qv_platform_gui)
+# Tests of the calculator's forms (Qt Test, offscreen), one file per form.
+qv_qtest(test_calculator_mainwindow
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/XmecalcTest.cpp ${PROJECT_SOURCE_DIR}/tests/formbase/FakeDictionary.h
+  LIBS qv_mainwindow)
+target_include_directories(test_calculator_mainwindow PRIVATE ${PROJECT_SOURCE_DIR}/tests/formbase)
+
+qv_qtest(test_calculator_reynlimi
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReynlimiTest.cpp
+  LIBS qv_calculator_forms)
