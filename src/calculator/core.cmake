@@ -5,4 +5,5 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/FlowProfileLimits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPoint.cpp
-  LIBS qv_reference qv_platform Qt6::Core)
+    ${CMAKE_CURRENT_LIST_DIR}/ApplicationHandOver.cpp
+  LIBS qv_transducer qv_reference qv_platform Qt6::Core)

@@ -3,6 +3,8 @@
 // the window opens it. Checks of what the user sees after leaving a control run the event
 // loop first: the deferred focus return happens there.
 
+#include "transducer/D_ErrorDiagramm.h"
+#include "transducer/D_SensorAbstand.h"
 #include "formbase/FormRegistry.h"
 #include "formbase/MultForm.h"
 #include "calculator/OemDetect.h"
@@ -110,19 +112,23 @@ private slots:
     void formsAreCreatedInTheirOrderAndReachedThroughTheRegistry()
     {
         const auto& forms = forms_->Forms();
-        QCOMPARE(int(forms.size()), 7);
+        QCOMPARE(int(forms.size()), 9);
         QVERIFY(dynamic_cast<TXmeCalcDlg*>(forms[0]));
         QVERIFY(dynamic_cast<TReynolDLG*>(forms[1]));
         QVERIFY(dynamic_cast<TDLG_MedienInfo*>(forms[2]));
         QVERIFY(dynamic_cast<TDLG_Namensliste*>(forms[3]));
         QVERIFY(dynamic_cast<TDLG_Rohrgeometrie*>(forms[4]));
         QVERIFY(dynamic_cast<TDLG_InputUserValue*>(forms[5]));
-        QVERIFY(dynamic_cast<TDLG_NormVolume*>(forms[6]));
+        QVERIFY(dynamic_cast<TDLG_ErrorDiagram*>(forms[6]));
+        QVERIFY(dynamic_cast<TDLG_NormVolume*>(forms[7]));
+        QVERIFY(dynamic_cast<TDLG_SensorAbstand*>(forms[8]));
         QCOMPARE(ReynolDLG(), forms[1]);
-        // Every form carries its translator and the hidden button panel.
+        // Every form carries its translator and the button panel, hidden unless the form
+        // closes through it.
         for (TMultilingualForm* form : forms) {
             QVERIFY(form->Translator);
-            QVERIFY(form->Panel_BUTTONS->isHidden());
+            const bool ownButtons = dynamic_cast<TDLG_ErrorDiagram*>(form) || dynamic_cast<TDLG_SensorAbstand*>(form);
+            QCOMPARE(form->Panel_BUTTONS->isHidden(), !ownButtons);
             QCOMPARE(form->Panel_BUTTONS->objectName(), QStringLiteral("Panel_BUTTONS"));
         }
         forms_.reset();

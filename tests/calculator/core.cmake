@@ -5,3 +5,5 @@ qv_gtest(test_calculator
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointTest.cpp
   LIBS qv_calculator_core)
+qv_gtest(test_calculator_handover SOURCES ${CMAKE_CURRENT_LIST_DIR}/ApplicationHandOverTest.cpp
+  LIBS qv_calculator_core)
