@@ -1,4 +1,5 @@
 #include "calculator/ApplicationCommand.h"
+#include "calculator/ReportCommand.h"
 #include "calculator/Xmecalc.h"
 
 #include "formbase/FormKit.h"
@@ -485,6 +486,7 @@ void TXmeCalcDlg::ConnectHandlers()
     connect(BUT_EditRohrgeometrie, &QPushButton::clicked, ACT_EditRohrGeometrie, &QAction::trigger);
     connect(ACT_EditRohrGeometrie, &QAction::triggered, this, [this] { ACT_EditRohrGeometrieExecute(); });
     connect(ACT_SensorAbstand, &QAction::triggered, this, [this] { RunSpacingDialog(*this); });
+    connect(ACT_Report, &QAction::triggered, this, [this] { RunReportCommand(*this); });
     connect(ACT_Beenden, &QAction::triggered, this, &QWidget::close);
     connect(ACT_Standardwerte, &QAction::triggered, this, [this] { ACT_StandardwerteExecute(); });
     connect(ACT_ViskDynamic, &QAction::triggered, this, [this] { ACT_ViskDynamicExecute(); });

@@ -1,10 +1,10 @@
 #include "report/ReportRows.h"
 
 #include "QStringPrinter.h"
+#include "ReportTestItems.h"
 #include "calculator/ApplicationHandOver.h"
 #include "platform/FormatSettings.h"
 #include "platform/MessageBeep.h"
-#include "reference/QlvTabels.h"
 #include "transducer/SensorListing.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +13,6 @@
 #include <string>
 
 namespace {
-
-tCodeItems Items(const std::vector<int>& ids, bool material, int selected)
-{
-    tCodeItems items;
-    for (int id : ids) {
-        if (id == selected)
-            items.ItemIndex = static_cast<int>(items.Items.size());
-        const auto code = static_cast<std::uint16_t>(id);
-        items.Items.push_back({material ? MaterialName(code) : MediumName(code), id});
-    }
-    return items;
-}
 
 // The report of a measuring point as the form builds it, on an application without widgets.
 class ReportRowsTest : public ::testing::Test {
@@ -38,9 +26,7 @@ protected:
     // Loads the application, lets tweak change it as the user could, then runs the steps.
     std::vector<TReportRow> Rows(const std::function<void(tApplicationCalc&)>& tweak = {})
     {
-        calc.SetInputData(MakeApplicationInput(
-            point, Items(TMeasuringPoint::ListedMaterialIds(), true, point.GetMaterialId()),
-            Items(TMeasuringPoint::ListedMediumIds(options.Oem), false, point.GetMediumId())));
+        calc.SetInputData(MakeApplicationInput(point, MaterialItems(point), MediumItems(point, options.Oem)));
         if (tweak)
             tweak(calc);
         application = ReportApplicationSteps(point, calc, [this](std::uint8_t code) { calc.SelectSensorType(code); });

@@ -1,0 +1,13 @@
+#include "calculator/ReportCommand.h"
+
+#include "calculator/ApplicationCommand.h"
+#include "calculator/Xmecalc.h"
+#include "report/d_reportform.h"
+
+void RunReportCommand(TXmeCalcDlg& window)
+{
+    // A value typed but not yet committed belongs in the report.
+    window.CommitActiveEdit();
+    RunReport(&window, {window.Point, CodeItemsOf(*window.COM_Material), CodeItemsOf(*window.COM_Medium)},
+              window.Point.ViewMode == 1);
+}
