@@ -651,6 +651,7 @@ TPointSnapshot TMeasuringPoint::Snapshot(const std::function<QString(const QStri
     return snapshot;
 }
 
+// After the edit texts.
 void TMeasuringPoint::FillPanels(TPointSnapshot& snapshot, const std::function<QString(const QString&)>& translate) const
 {
     auto panel = [&](TPanel p, const QString& caption) { snapshot.Panels[Index(p)] = {caption, PanelBlack}; };
@@ -662,21 +663,27 @@ void TMeasuringPoint::FillPanels(TPointSnapshot& snapshot, const std::function<Q
             return Format(pattern, {value});
         }
     };
-    panel(TPanel::Veloc, FormatVelocity(1, true));
-    QString idm = FormatInnerDiameter(2, true);
+    // A panel in the edit's own unit reuses the edit's text: formatting is most of the cost.
+    auto shown = [&](TQuantity q, int unit) {
+        const int i = QuantityIndex(q);
+        const QString number = unit == s_.Units[i] ? snapshot.EditTexts[i] : FormatQuantity(q, Value(q), unit, false);
+        return number + QLatin1Char(' ') + UnitName(q, unit);
+    };
+    panel(TPanel::Veloc, shown(TQuantity::Velocity, 1));
+    QString idm = shown(TQuantity::InnerDiameter, 2);
     if (!s_.CrossSectionGroupVisible) {
         const double area = s_.Flow.CrossSection;
         const int areaUnit = area > 100000.0 ? 0 : area < 100.0 ? 2 : 1;
-        idm = Format(QStringLiteral("%s / A=%s"), {idm, FormatCrossSection(areaUnit, true)});
+        idm = Format(QStringLiteral("%s / A=%s"), {idm, shown(TQuantity::CrossSection, areaUnit)});
     }
     panel(TPanel::IDM, idm);
-    panel(TPanel::QUER, FormatCrossSection(1, true));
-    panel(TPanel::Rauh, FormatRoughness(1, true));
-    panel(TPanel::Volume, FormatVolumeFlow(0, true));
-    panel(TPanel::Dichte, FormatDensity(1, true));
-    panel(TPanel::Visk, format(QStringLiteral("dynamic = %s"), FormatDynViscosity(0, true)));
-    panel(TPanel::ViskDYN, format(QStringLiteral("kinematic =%s"), FormatKinViscosity(0, true)));
-    panel(TPanel::MassFl, FormatMassFlow(0, true));
+    panel(TPanel::QUER, shown(TQuantity::CrossSection, 1));
+    panel(TPanel::Rauh, shown(TQuantity::Roughness, 1));
+    panel(TPanel::Volume, shown(TQuantity::VolumeFlow, 0));
+    panel(TPanel::Dichte, shown(TQuantity::Density, 1));
+    panel(TPanel::Visk, format(QStringLiteral("dynamic = %s"), shown(TQuantity::DynViscosity, 0)));
+    panel(TPanel::ViskDYN, format(QStringLiteral("kinematic =%s"), shown(TQuantity::KinViscosity, 0)));
+    panel(TPanel::MassFl, shown(TQuantity::MassFlow, 0));
 
     // Values that rest on a stale property say so; the dynamic viscosity rests on both.
     const TPanelText invalid{InvalidValueText, PanelRed};

@@ -8,21 +8,27 @@
 #include <algorithm>
 #include <array>
 
-QString SortLowerCase(const QString& text)
+namespace {
+
+bool IsUpperAscii(QChar c)
 {
-    const auto upper = [](QChar c) { return c.unicode() >= 'A' && c.unicode() <= 'Z'; };
-    if (std::none_of(text.begin(), text.end(), upper))
-        return text;  // shared, no copy
-    QString lower = text;
+    return c.unicode() >= 'A' && c.unicode() <= 'Z';
+}
+
+}  // namespace
+
+QString SortLowerCase(QStringView text)
+{
+    QString lower = text.toString();
     for (QChar& c : lower)
-        if (upper(c))
+        if (IsUpperAscii(c))
             c = QChar(c.unicode() + ('a' - 'A'));
     return lower;
 }
 
-int CompareSortText(const QString& a, const QString& b)
+int CompareSortText(QStringView a, QStringView b)
 {
-    const int r = QString::compare(a, b, Qt::CaseSensitive);
+    const int r = a.compare(b, Qt::CaseSensitive);
     return (r > 0) - (r < 0);
 }
 
@@ -35,7 +41,7 @@ bool IsDigit(QChar c)
 
 // Drops what both texts share outside the digits at the front; the remainders from the
 // last common position on are kept whole.
-void KeepDiffering(const QString& s1, const QString& s2, QString& k1, QString& k2)
+void KeepDiffering(QStringView s1, QStringView s2, QString& k1, QString& k2)
 {
     const qsizetype n = std::min(s1.size(), s2.size());
     for (qsizetype i = 0; i < n; ++i) {
@@ -50,7 +56,7 @@ void KeepDiffering(const QString& s1, const QString& s2, QString& k1, QString& k
 }
 
 // Leading blanks, an optional sign and up to 18 decimal digits, nothing else.
-bool TryDecimalInteger(const QString& s, long long& value)
+bool TryDecimalInteger(QStringView s, long long& value)
 {
     qsizetype pos = 0;
     while (pos < s.size() && s[pos] == QLatin1Char(' '))
@@ -87,7 +93,7 @@ void DropCommonSuffix(QString& k1, QString& k2)
 
 }  // namespace
 
-int CompareNumericExtended(const QString& s1, const QString& s2)
+int CompareNumericExtended(QStringView s1, QStringView s2)
 {
     if (s1.isEmpty() || s2.isEmpty())
         return static_cast<int>(!s1.isEmpty()) - static_cast<int>(!s2.isEmpty());
@@ -107,7 +113,7 @@ int CompareNumericExtended(const QString& s1, const QString& s2)
 namespace {
 
 // Reads an unsigned decimal number of at most `maxDigits` digits at `pos`.
-bool ReadNumber(const QString& s, qsizetype& pos, int maxDigits, int& value)
+bool ReadNumber(QStringView s, qsizetype& pos, int maxDigits, int& value)
 {
     const qsizetype start = pos;
     value = 0;
@@ -116,7 +122,7 @@ bool ReadNumber(const QString& s, qsizetype& pos, int maxDigits, int& value)
     return pos > start && (pos >= s.size() || !IsDigit(s[pos]));
 }
 
-void SkipBlanks(const QString& s, qsizetype& pos)
+void SkipBlanks(QStringView s, qsizetype& pos)
 {
     while (pos < s.size() && s[pos] == QLatin1Char(' '))
         ++pos;
@@ -137,7 +143,7 @@ int DateOrder()
     return 1;
 }
 
-bool ScanDate(const QString& s, qsizetype& pos, double& value)
+bool ScanDate(QStringView s, qsizetype& pos, double& value)
 {
     std::array<int, 3> n{};
     std::array<qsizetype, 3> digits{};
@@ -170,7 +176,7 @@ bool ScanDate(const QString& s, qsizetype& pos, double& value)
     return true;
 }
 
-bool ScanTime(const QString& s, qsizetype& pos, double& value)
+bool ScanTime(QStringView s, qsizetype& pos, double& value)
 {
     std::array<int, 3> hms{};
     int parts = 0;
@@ -193,7 +199,7 @@ bool ScanTime(const QString& s, qsizetype& pos, double& value)
     qsizetype marker = pos;
     SkipBlanks(s, marker);
     int hour = hms[0];
-    const QString half = s.mid(marker, 2).toUpper();
+    const QString half = s.mid(marker, std::min<qsizetype>(2, s.size() - marker)).toString().toUpper();
     if (half == QLatin1String("AM") || half == QLatin1String("PM")) {
         if (hour > 12)
             return false;
@@ -206,7 +212,7 @@ bool ScanTime(const QString& s, qsizetype& pos, double& value)
     return true;
 }
 
-bool AtEnd(const QString& s, qsizetype pos)
+bool AtEnd(QStringView s, qsizetype pos)
 {
     SkipBlanks(s, pos);
     return pos == s.size();
@@ -214,14 +220,14 @@ bool AtEnd(const QString& s, qsizetype pos)
 
 }  // namespace
 
-bool TryStrToTime(const QString& text, double& value)
+bool TryStrToTime(QStringView text, double& value)
 {
     qsizetype pos = 0;
     SkipBlanks(text, pos);
     return ScanTime(text, pos, value) && AtEnd(text, pos);
 }
 
-bool TryStrToDateTime(const QString& text, double& value)
+bool TryStrToDateTime(QStringView text, double& value)
 {
     qsizetype pos = 0;
     SkipBlanks(text, pos);
@@ -242,10 +248,14 @@ bool TryStrToDateTime(const QString& text, double& value)
     return true;
 }
 
-TSortKeyValue ParseSortKey(const QString& text, TSortStyle style, bool caseSensitive)
+TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitive, QString& lowered)
 {
     TSortKeyValue key;
-    key.Text = caseSensitive ? text : SortLowerCase(text);
+    key.Text = text;
+    if (!caseSensitive && std::any_of(text.begin(), text.end(), IsUpperAscii)) {
+        lowered = SortLowerCase(text);
+        key.Text = lowered;
+    }
     switch (style) {
     case ssNumeric: key.Valid = TryStrToFloat(key.Text, key.Value); break;
     case ssDateTime: key.Valid = TryStrToDateTime(key.Text, key.Value); break;
@@ -260,14 +270,11 @@ int CompareSortKeys(const TSortKeyValue& a, const TSortKeyValue& b, TSortStyle s
     switch (style) {
     case ssNumeric:
     case ssDateTime:
-    case ssTime:
-        if (a.Valid && b.Valid)
-            return (a.Value > b.Value) - (a.Value < b.Value);
-        return CompareSortText(a.Text, b.Text);
+    case ssTime: return CompareConvertedKeys(a, b);
     case ssNumericExtended: return CompareNumericExtended(a.Text, b.Text);
     case ssCustom:
         if (custom) {
-            const int r = custom(a.Text, b.Text);
+            const int r = custom(a.Text.toString(), b.Text.toString());
             return (r > 0) - (r < 0);
         }
         return CompareSortText(a.Text, b.Text);
@@ -278,7 +285,10 @@ int CompareSortKeys(const TSortKeyValue& a, const TSortKeyValue& b, TSortStyle s
 int CompareSortTexts(const QString& a, const QString& b, TSortStyle style, bool caseSensitive,
                      const TSortCompareFunc& custom)
 {
-    return CompareSortKeys(ParseSortKey(a, style, caseSensitive), ParseSortKey(b, style, caseSensitive), style, custom);
+    QString loweredA;
+    QString loweredB;
+    return CompareSortKeys(ParseSortKey(a, style, caseSensitive, loweredA), ParseSortKey(b, style, caseSensitive, loweredB),
+                           style, custom);
 }
 
 TSortStyle DetectSortStyle(int count, const std::function<QString(int index)>& text)

@@ -52,17 +52,6 @@ private:
     TGridOptions saved_;
 };
 
-int ShiftedIndex(int index, int from, int to)
-{
-    if (index == from)
-        return to;
-    if (from < to && index > from && index <= to)
-        return index - 1;
-    if (to < from && index >= to && index < from)
-        return index + 1;
-    return index;
-}
-
 }  // namespace
 
 TSortGrid::TSortGrid(QWidget* parent) : TMyStringGrid(parent)
@@ -236,7 +225,7 @@ bool TSortGrid::SortArrowShown(int ACol) const
     return sortOptions_.CanSort && ACol == sortOptions_.SortCol && ACol >= FixedCols();
 }
 
-QString TSortGrid::FittedTitle(const QString& text, const QFontMetrics& metrics, int room) const
+QString TSortGrid::FittedTitle(const QString& text, const QFontMetrics& metrics, int room)
 {
     if (metrics.horizontalAdvance(text) <= room || text.size() < 2)
         return text;
@@ -492,7 +481,7 @@ void TSortGrid::InsertRow(int ARow)
     EditorOptionPause pause(*this);
     SetRowCount(RowCount() + 1);
     const int last = RowCount() - 1;
-    const int index = ARow < last - 1 ? ARow : last;
+    const int index = ARow < last - 1 ? std::max(ARow, FixedRows()) : last;
     if (index != last)
         MoveRow(last, index);
     EmptyRow(index);
@@ -558,7 +547,7 @@ void TSortGrid::ExchangeRows(int A, int B)
 
 void TSortGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
-    sortOptions_.SortCol = ShiftedIndex(sortOptions_.SortCol, FromIndex, ToIndex);
+    sortOptions_.SortCol = Shifted(sortOptions_.SortCol, FromIndex, ToIndex);
     TMyStringGrid::ColumnMoved(FromIndex, ToIndex);
     SetModified(true);
 }
@@ -567,7 +556,7 @@ void TSortGrid::RowMoved(int FromIndex, int ToIndex)
 {
     std::set<int> moved;
     for (int row : selectedRows_)
-        moved.insert(ShiftedIndex(row, FromIndex, ToIndex));
+        moved.insert(Shifted(row, FromIndex, ToIndex));
     selectedRows_ = moved;
     TMyStringGrid::RowMoved(FromIndex, ToIndex);
     SetModified(true);

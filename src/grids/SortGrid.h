@@ -159,6 +159,10 @@ public:
     void SortByColumn(int ACol);
     TSortStyle DetectSortStyle(int ACol) const;
 
+    // A title too wide for `room` pixels: its last two characters become ".." and those
+    // before them go until it fits or fewer than 4 characters remain.
+    static QString FittedTitle(const QString& text, const QFontMetrics& metrics, int room);
+
     TNotifyEvent OnModified;
     TNotifyEvent OnRowSelected;
     TUpdateGridEvent OnRowInsert;
@@ -214,7 +218,6 @@ private:
     bool IsComboCell(int ACol, int ARow);
     bool IsCheckCell(int ACol, int ARow);
     bool IsEllipsisCell(int ACol, int ARow);
-    QString FittedTitle(const QString& text, const QFontMetrics& metrics, int room) const;
     void DrawCellText(QPainter& canvas, int ACol, int ARow, const QRect& ARect, const TFormatOptions& fo,
                       const QString& text);
     void DrawCellButtons(QPainter& canvas, int ACol, int ARow, const QRect& ARect, bool check, bool combo,
@@ -264,6 +267,7 @@ private:
     bool modified_ = false;
     std::set<int> selectedRows_;
     bool rowTracking_ = true;
+    bool tabHeld_ = false;  // a Tab is being handled
     QPixmap upBitmap_;
     QPixmap downBitmap_;
     QPixmap checkedBitmap_;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -110,7 +111,8 @@ void TSortGrid::CloseComboList()
 
 bool TSortGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == comboList_ && event->type() == QEvent::KeyPress) {
+    // The type first: a list being destroyed still sends events, and must not be looked at.
+    if (event->type() == QEvent::KeyPress && watched == comboList_) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
             ComboChosen(comboList_->currentItem());
@@ -175,8 +177,15 @@ bool TSortGrid::SelectCell(int ACol, int ARow)
     bool allowed = true;
     if (EditorMode()) {
         const bool combo = IsComboCell(ACol, ARow);
-        if (combo)
+        if (combo) {
             OpenComboList(ACol, ARow);
+            // A Tab goes on past the combo-box cell once the selection has ended.
+            if (tabHeld_ && ACol < ColCount() - 2 && TMyStringGrid::SelectCell(ACol + 1, ARow))
+                QTimer::singleShot(0, this, [this, ACol, ARow] {
+                    if (ACol + 1 < ColCount() && ARow < RowCount())
+                        MoveColRow(ACol + 1, ARow, true, true);
+                });
+        }
         allowed = !combo && !IsCheckCell(ACol, ARow) && TMyStringGrid::SelectCell(ACol, ARow);
     } else {
         allowed = TMyStringGrid::SelectCell(ACol, ARow);
@@ -196,6 +205,11 @@ bool TSortGrid::SelectCell(int ACol, int ARow)
 void TSortGrid::KeyDown(int& Key, TShiftState Shift)
 {
     const bool editing = EditorMode();
+    struct TabScope {
+        bool& held;
+        ~TabScope() { held = false; }
+    } tabScope{tabHeld_};
+    tabHeld_ = Key == Qt::Key_Tab;
     if (Key == Qt::Key_Space && !editing) {
         if (IsComboCell(Col(), Row()))
             OpenComboList(Col(), Row());
@@ -336,6 +350,8 @@ void TSortGrid::MouseMove(TShiftState Shift, int X, int Y)
 
 void TSortGrid::TitleClick(Qt::MouseButton Button, int ACol)
 {
+    if (!sortOptions_.CanSort)
+        return;
     if (Button == Qt::LeftButton)
         sortOptions_.SortDirection = ACol == sortOptions_.SortCol && sortOptions_.SortDirection == sdAscending
                                          ? sdDescending

@@ -132,9 +132,7 @@ TEST_F(SortTest, MultiKeySortMatchesTheReference)
         std::iota(expected.begin(), expected.end(), 0);
         std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
             for (const TSortPass& key : keys) {
-                int r = CompareSortKeys(ParseSortKey(cell(key.Col, a), key.Style, settings.CaseSensitive),
-                                        ParseSortKey(cell(key.Col, b), key.Style, settings.CaseSensitive), key.Style,
-                                        {});
+                int r = CompareSortTexts(cell(key.Col, a), cell(key.Col, b), key.Style, settings.CaseSensitive);
                 if (settings.Direction == sdDescending)
                     r = -r;
                 if (r != 0)

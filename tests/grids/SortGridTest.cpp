@@ -55,12 +55,15 @@ private slots:
     void filterEdgeCases();
     void rowAndColumnOperations();
     void deletedRowsNeverComeBack();
+    void farCellsCostOnlyTheirSections();
     void clearGridAndSizeChanges();
     void checkAndComboCells();
     void editValidation();
+    void multiSelectTypingAndExtendedKeys();
     void autoSizeAndStretch();
     void nestedBracketKeepsTheSavedOption();
     void drawingUsesTheCellFormat();
+    void wideTitlesEndInTwoDots();
 
 private:
     int messages_ = 0;
@@ -269,6 +272,18 @@ void SortGridTest::deletedRowsNeverComeBack()
     QCOMPARE(Column(g, 0), (QStringList{"", "", ""}));
 }
 
+void SortGridTest::farCellsCostOnlyTheirSections()
+{
+    // Once 1.9 GB and seconds for the one cell, and seconds again for each move.
+    TSortGrid g;
+    g.SetCells(1, 2000000000, QStringLiteral("far"));
+    g.MoveColumn(1, 0);
+    QCOMPARE(g.Cells(0, 2000000000), QStringLiteral("far"));
+    g.InsertRow(1);
+    QCOMPARE(g.Cells(0, 2000000000), QStringLiteral("far"));  // beyond the moved rows: stays
+    QCOMPARE(g.StoredRowCount(), 1);
+}
+
 void SortGridTest::clearGridAndSizeChanges()
 {
     TSortGrid g;
@@ -330,12 +345,18 @@ void SortGridTest::checkAndComboCells()
     QCOMPARE(chosen, QStringLiteral("q"));
     QVERIFY(list->isHidden());
 
-    // In editor mode check and combo cells are never made current.
-    g.SetOptions(g.Options() | goEditing);
+    // In editor mode check and combo cells are never made current; a Tab goes past a
+    // combo-box cell and leaves its list open.
+    g.SetColCount(5);
+    g.SetOptions(g.Options() | goEditing | goTabs);
     g.SetCol(1);
     g.ShowEditor();
     g.SetCol(0);
     QCOMPARE(g.Col(), 1);
+    QTest::keyClick(&g, Qt::Key_Tab);
+    QApplication::processEvents();
+    QCOMPARE(g.Col(), 3);
+    QVERIFY(!list->isHidden());
 }
 
 void SortGridTest::editValidation()
@@ -359,6 +380,53 @@ void SortGridTest::editValidation()
     QCOMPARE(seenOld, QStringLiteral("old"));
     QCOMPARE(g.Cells(0, 1), QStringLiteral("old"));
     QVERIFY(!g.Modified());
+}
+
+void SortGridTest::multiSelectTypingAndExtendedKeys()
+{
+    TSortGrid g;
+    g.resize(400, 300);
+    Fill(g, {{"a", ""}, {"b", ""}, {"c", ""}, {"d", ""}});
+    g.SetMultiSelect(true);
+    QVERIFY(g.Options() & goRowSelect);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, CellCenter(g, 0, 2));
+    QCOMPARE(g.Row(), 2);
+    QCOMPARE(g.SelectedRows(), std::vector<int>{2});
+    // Shift held: a range; released, the range's rows are selected.
+    QTest::keyPress(&g, Qt::Key_Shift, Qt::ShiftModifier);
+    QVERIFY(g.SelectedRows().empty());
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyRelease(&g, Qt::Key_Shift);
+    QCOMPARE(g.SelectedRows(), (std::vector<int>{2, 3}));
+    QTest::keyClick(&g, Qt::Key_Up);  // plain navigation: one row again
+    QCOMPARE(g.SelectedRows(), std::vector<int>{2});
+
+    // A typed letter jumps to the next row whose sort column starts with it.
+    QTest::keyClicks(&g, "D");
+    QCOMPARE(g.Row(), 4);
+    QTest::keyClicks(&g, "a");  // wraps to the first data row
+    QCOMPARE(g.Row(), 1);
+
+    g.SetExtendedKeys(true);
+    QTest::keyClick(&g, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(g.RowCount(), 6);
+    QCOMPARE(g.Cells(0, 1), QString());
+    QTest::keyClick(&g, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(g.RowCount(), 5);
+    QCOMPARE(g.Cells(0, 1), QStringLiteral("a"));
+
+    // The ellipsis button: the right 16 pixels of the cell.
+    g.OnGetCellFormat = [](QObject*, int col, int, TGridDrawState, TFormatOptions&, bool&, bool&, bool& ellipsis) {
+        ellipsis = col == 1;
+    };
+    QList<int> ellipsisRows;
+    g.OnSetEllipsis = [&](QObject*, int, int row) { ellipsisRows << row; };
+    const QRect cell = g.CellRect(1, 3);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(cell.right() - 4, cell.center().y()));
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 4, cell.center().y()));
+    QCOMPARE(ellipsisRows, QList<int>{3});
 }
 
 void SortGridTest::autoSizeAndStretch()
@@ -428,6 +496,19 @@ void SortGridTest::drawingUsesTheCellFormat()
     g.SetHideRows(true);
     image = g.viewport()->grab().toImage();
     QVERIFY(image.pixelColor(CellCenter(g, 1, 2)) != QColor(255, 0, 0));
+}
+
+void SortGridTest::wideTitlesEndInTwoDots()
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString title = QStringLiteral("Temperature range");
+    QCOMPARE(TSortGrid::FittedTitle(title, metrics, metrics.horizontalAdvance(title)), title);
+    const int room = metrics.horizontalAdvance(QStringLiteral("Temper"));
+    const QString fitted = TSortGrid::FittedTitle(title, metrics, room);
+    QVERIFY(fitted.endsWith(QLatin1String("..")));
+    QVERIFY(title.startsWith(fitted.chopped(2)));
+    QVERIFY(metrics.horizontalAdvance(fitted) <= room);
+    QCOMPARE(TSortGrid::FittedTitle(title, metrics, 0).size(), 3);  // never fewer than 3 left
 }
 
 QTEST_MAIN(SortGridTest)
