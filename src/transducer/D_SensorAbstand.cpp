@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 
 #include <cmath>
@@ -102,6 +103,7 @@ TDLG_SensorAbstand::TDLG_SensorAbstand(QWidget* parent)
     ConnectHandlers();
     SetTabOrder();
     SetMegaUserMode(false);
+    SetErrorEstimationEnabled(false);
     ShowInputs();
 }
 
@@ -132,6 +134,7 @@ void TDLG_SensorAbstand::CreateSensorGroup()
     CBX_SensorTyp->setMaxVisibleItems(calc_.Listing().DropDownCount);
     CBX_SensorTyp->setCurrentIndex(calc_.SensorItem());
     CreateControl(BitBtn1, "BitBtn1", GRP_Sensor, QString());
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     CreateControl(BUT_RecommTransducer, "BUT_RecommTransducer", GRP_Sensor,
                   QStringLiteral("Assign recommended transducer"));
     CreateControl(LAB_SorryNoTransducer, "LAB_SorryNoTransducer", GRP_Sensor, QString());
@@ -181,7 +184,10 @@ void TDLG_SensorAbstand::CreateSpacingGroup()
     CreateControl(BTN_MountingInfo, "BTN_MountingInfo", GRP_Sensorabstand, QStringLiteral("?"));
     CreateControl(GroupBox1, "GroupBox1", ClientArea(), QStringLiteral("Laufzeiten [µs]"));
     CreateControl(BUT_MehrInfos, "BUT_MehrInfos", GroupBox1, QStringLiteral("Mehr Infos..."));
-    (new QVBoxLayout(GroupBox1))->addWidget(BUT_MehrInfos);
+    CreateControl(BUT_ErrorEstimation, "BUT_ErrorEstimation", GroupBox1, ACT_ErrorEstimation->text());
+    auto* times = new QVBoxLayout(GroupBox1);
+    times->addWidget(BUT_MehrInfos);
+    times->addWidget(BUT_ErrorEstimation);
     auto* grid = new QGridLayout(GRP_Sensorabstand);
     grid->addWidget(PAN_SensorAbstand, 0, 0);
     grid->addWidget(CB_SabstFixed, 0, 1);
@@ -326,6 +332,11 @@ void TDLG_SensorAbstand::ConnectHandlers()
     });
     connect(BUT_RecommTransducer, &QPushButton::clicked, ACT_RecommendedSensor, &QAction::trigger);
     connect(ACT_ErrorEstimation, &QAction::triggered, this, &TDLG_SensorAbstand::RunErrorEstimation);
+    connect(BUT_ErrorEstimation, &QPushButton::clicked, ACT_ErrorEstimation, &QAction::trigger);
+    connect(ACT_ErrorEstimation, &QAction::changed, this, [this] {
+        BUT_ErrorEstimation->setVisible(ACT_ErrorEstimation->isVisible());
+        BUT_ErrorEstimation->setEnabled(ACT_ErrorEstimation->isEnabled());
+    });
     connect(CBX_SensorTyp, &QComboBox::activated, this, [this](int item) {
         calc_.UserSensorItem(item);
         ShowResults();

@@ -1,56 +1,16 @@
 #include "transducer/ApplicationCalc.h"
 
+#include "ApplicationPoint.h"
+
 #include "calculator/ProfileFactor.h"
 #include "platform/FormatSettings.h"
 #include "platform/NumberFormat.h"
-#include "reference/QlvTabels.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-tCodeItems Materials(int selectedCode)
-{
-    tCodeItems items;
-    items.Items.push_back({QStringLiteral("Anderes"), OtherMaterialCode});
-    for (int n = 1; n <= MaterialCount(); ++n)
-        items.Items.push_back({MaterialName(static_cast<std::uint16_t>(MaterialIdAt(n))), MaterialIdAt(n)});
-    for (std::size_t i = 0; i < items.Items.size(); ++i)
-        if (items.Items[i].Code == selectedCode)
-            items.ItemIndex = static_cast<int>(i);
-    return items;
-}
-
-tCodeItems Media(int selectedCode)
-{
-    tCodeItems items;
-    items.Items.push_back({QStringLiteral("Anderes Medium"), OtherMediumCode});
-    for (int n = 1; n <= MediumCount(); ++n)
-        items.Items.push_back({MediumName(static_cast<std::uint16_t>(MediumIdAt(n))), MediumIdAt(n)});
-    for (std::size_t i = 0; i < items.Items.size(); ++i)
-        if (items.Items[i].Code == selectedCode)
-            items.ItemIndex = static_cast<int>(i);
-    return items;
-}
-
-// The base measuring point: water at 20 °C in a 100 mm carbon-steel pipe with a 3 mm wall,
-// in mm and °C, the 4 MHz clamp-on QT-4 S, paths automatic.
-tApplicationInput BasePoint()
-{
-    tApplicationInput in;
-    in.InnerDiameter = 100.0;
-    in.WallThickness = 3.0;
-    in.MaterialItems = Materials(1);
-    in.MediumItems = Media(10001);
-    in.KinViscosity = 1.0;
-    in.Temperature = 20.0;
-    in.Pressure = 1.0;
-    in.LengthUnit = 2;
-    in.TypeCode = 11;
-    return in;
-}
 
 struct Calc : tApplicationCalc {
     explicit Calc(const tApplicationInput& in = BasePoint(), bool oem = false)
