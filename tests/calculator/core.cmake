@@ -5,3 +5,9 @@ qv_gtest(calculator_core_tests
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointTest.cpp
   LIBS qv_calculator_core)
+# The numbers and texts of the small dialogs (pipe geometry, names list, coefficient list).
+qv_gtest(test_calculator_dialogdata
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PipeDimensionsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InfoListsTest.cpp
+  LIBS qv_calculator_core)
