@@ -13,6 +13,7 @@ qv_library(qv_calculator
     ${QV_CALC_FORMS_DIR}/NamensListe.cpp ${QV_CALC_FORMS_DIR}/NamensListe.h
     ${QV_CALC_FORMS_DIR}/Rohgeometrie.cpp ${QV_CALC_FORMS_DIR}/Rohgeometrie.h
     ${QV_CALC_FORMS_DIR}/D_InputUserValue.cpp ${QV_CALC_FORMS_DIR}/D_InputUserValue.h
+    ${QV_CALC_FORMS_DIR}/DUShape.cpp ${QV_CALC_FORMS_DIR}/DUShape.h
     ${QV_CALC_FORMS_DIR}/D_NormVolume.cpp ${QV_CALC_FORMS_DIR}/D_NormVolume.h
     ${QV_CALC_FORMS_DIR}/shells/d_reportform.cpp ${QV_CALC_FORMS_DIR}/shells/d_reportform.h
     ${QV_CALC_FORMS_DIR}/shells/D_ErrorDiagramm.cpp ${QV_CALC_FORMS_DIR}/shells/D_ErrorDiagramm.h

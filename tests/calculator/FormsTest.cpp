@@ -144,10 +144,10 @@ private slots:
         QVERIFY(dynamic_cast<TDLG_SensorAbstand*>(forms[9]));
         QCOMPARE(ReynolDLG(), forms[1]);
         QCOMPARE(DLG_SensorAbstand(), forms[9]);
-        // Every form carries its translator and the hidden button panel.
+        // Every form carries its translator and the button panel, hidden unless it asks for OK.
         for (TMultilingualForm* form : forms) {
             QVERIFY(form->Translator);
-            QVERIFY(form->Panel_BUTTONS->isHidden());
+            QCOMPARE(form->Panel_BUTTONS->isHidden(), form != DLG_InputUserValue());
             QCOMPARE(form->Panel_BUTTONS->objectName(), QStringLiteral("Panel_BUTTONS"));
         }
         forms_.reset();
