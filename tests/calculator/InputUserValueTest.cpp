@@ -4,10 +4,7 @@
 
 #include "components/CESpin.h"
 #include "platform/FormatSettings.h"
-
-#include <QLabel>
-#include <QTimer>
-#include <QtTest>
+#include "ModalDriver.h"
 
 class InputUserValueTest : public QObject {
     Q_OBJECT
@@ -40,14 +37,7 @@ private slots:
         QFETCH(double, value);
         const FormatSettingsScope format{TFormatSettings{}};
         TDLG_InputUserValue dialog;
-        QTimer::singleShot(0, &dialog, [&dialog, typed] {
-            dialog.ED_Value->setFocus(Qt::TabFocusReason);
-            dialog.ED_Value->selectAll();
-            QTest::keyClicks(dialog.ED_Value, typed);
-            QTest::keyClick(dialog.ED_Value, Qt::Key_Return);
-        });
-        QTimer::singleShot(500, &dialog, [&dialog] { dialog.done(7); });  // no hang if Enter fails
-        QCOMPARE(dialog.ShowDialog(), 1);
+        QCOMPARE(RunModal(dialog, [&] { TypeAndEnter(dialog.ED_Value, typed); }), 1);
         QCOMPARE(dialog.GetValue(), value);
     }
 };
