@@ -1,9 +1,10 @@
-// The program entry: module initialisation, the application object, the ten forms in their
-// fixed order, and the event loop until the main window closes.
+// The program entry: module initialisation, the application object, the start-up forms in
+// their fixed order, and the event loop until the main window closes.
 
-#include "calculator/FormRegistry.h"
+#include "calculator/StartupForms.h"
 #include "calculator/Xmecalc.h"
 #include "components/CEConst.h"
+#include "formbase/FormRegistry.h"
 #include "platform/Application.h"
 #include "platform/FormatSettings.h"
 #include "reference/QlvTabels.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[])
 
     // The application's forms; freed before the application object goes.
     TFormRegistry forms;
-    forms.CreateForms();
+    CreateStartupForms(forms);
     TXmeCalcDlg* mainWindow = XmeCalcDlg();
     // The program ends with its main window, whatever other window is still open.
     QObject::connect(mainWindow, &QDialog::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -1,8 +1,8 @@
 #include "calculator/AboutQuelvar.h"
 
-#include "calculator/SmallFormKit.h"
-
 #include "components/CECtrls.h"
+#include "formbase/DialogFactory.h"
+#include "formbase/FormKit.h"
 #include "transducer/OemVariant.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // which opens in the default browser. The partner-brand variant shows the partner's own
 // copyright and disclaimer and no web address.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "calculator/D_InputUserValue.h"
 
-#include "calculator/FormRegistry.h"
+#include "formbase/FormRegistry.h"
 #include "components/CESpin.h"
 
 #include <QHBoxLayout>

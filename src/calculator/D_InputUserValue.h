@@ -2,7 +2,7 @@
 // The one-value input dialog: a caption, a spin edit and its unit. Callers set the label
 // texts and the spin edit's range, then SetValue, show it, and read GetValue after OK.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class QLabel;
 class TCeSpinEdit;

@@ -1,6 +1,6 @@
 #include "calculator/D_MemoInfo.h"
 
-#include "calculator/SmallFormKit.h"
+#include "formbase/FormKit.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // The text window: a read-only memo in a fixed-pitch font, closed with OK. Callers fill
 // DasMemo and show it.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class QPlainTextEdit;
 

@@ -1,6 +1,6 @@
 #include "calculator/D_NormVolume.h"
 
-#include "calculator/FormRegistry.h"
+#include "formbase/FormRegistry.h"
 
 TDLG_NormVolume::TDLG_NormVolume(QWidget* parent)
     : TMultilingualForm(parent)

@@ -1,7 +1,7 @@
 #pragma once
 // The normalized gas volume dialog. Shell: its calculation comes with its own work item.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class TDLG_NormVolume : public TMultilingualForm {
     Q_OBJECT

@@ -1,8 +1,7 @@
 #include "calculator/InpDiagGrenzen.h"
 
-#include "calculator/SmallFormKit.h"
-
 #include "components/CESpin.h"
+#include "formbase/FormKit.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 // "Automatisch", which closes with ResetResult (back to the default range). The caller
 // replaces the caption.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class QPushButton;
 class TCeSpinEdit;

@@ -1,8 +1,7 @@
 #include "calculator/InpDruck.h"
 
-#include "calculator/SmallFormKit.h"
-
 #include "components/CESpin.h"
+#include "formbase/FormKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 // The pressure input of the medium chart: one spin edit in bar.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class TCeSpinEdit;
 

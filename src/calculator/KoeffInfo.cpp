@@ -1,7 +1,7 @@
 #include "calculator/KoeffInfo.h"
 
 #include "calculator/CoeffLines.h"
-#include "calculator/SmallFormKit.h"
+#include "formbase/FormKit.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "calculator/Medieninfo.h"
 
-#include "calculator/FormRegistry.h"
+#include "formbase/FormRegistry.h"
 
 TDLG_MedienInfo::TDLG_MedienInfo(QWidget* parent)
     : TMultilingualForm(parent)

@@ -1,7 +1,7 @@
 #pragma once
 // The medium property chart. Shell: the chart comes with its own work item.
 
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class TDLG_MedienInfo : public TMultilingualForm {
     Q_OBJECT

@@ -1,8 +1,7 @@
 #include "calculator/NamensListe.h"
 
-#include "calculator/SmallFormKit.h"
-
-#include "calculator/FormRegistry.h"
+#include "formbase/FormKit.h"
+#include "formbase/FormRegistry.h"
 #include "reference/QlvTabels.h"
 
 #include <QHeaderView>

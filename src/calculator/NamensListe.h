@@ -3,7 +3,7 @@
 // languages, one row per language.
 
 #include "calculator/NameVariants.h"
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 #include <QStringList>
 

@@ -1,7 +1,9 @@
 #include "calculator/Reynlimi.h"
 
-#include "calculator/FormRegistry.h"
 #include "components/CESpin.h"
+#include "formbase/FormKit.h"
+#include "formbase/FormRegistry.h"
+#include "platform/FocusRules.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -13,23 +15,22 @@
 #include <QVBoxLayout>
 
 namespace {
-QLabel* NamedLabel(const char* name, QWidget* parent)
+TCeSpinEdit* CreateLimitEdit(TCeSpinEdit*& field, const char* name, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    CreateControl(field, name, parent);
+    field->SetValueType(vtInteger);
+    field->SetIncrement(100);
+    // Designed with the firmware limits, so that loading the dialog changes nothing.
+    field->SetMinValue(1);
+    field->SetMaxValue(100000000);
+    return field;
 }
 
-TCeSpinEdit* LimitEdit(const char* name, QWidget* parent)
+// One label per line, top to bottom.
+void AddLabels(QVBoxLayout* layout, QWidget* parent, std::initializer_list<QString> texts)
 {
-    auto* edit = new TCeSpinEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->SetValueType(vtInteger);
-    edit->SetIncrement(100);
-    // Designed with the firmware limits, so that loading the dialog changes nothing.
-    edit->SetMinValue(1);
-    edit->SetMaxValue(100000000);
-    return edit;
+    for (const QString& text : texts)
+        layout->addWidget(new QLabel(text, parent));
 }
 }  // namespace
 
@@ -40,80 +41,90 @@ TReynolDLG::TReynolDLG(QWidget* parent)
     setWindowTitle(QStringLiteral("STRÖMUNGSPROFILE"));
     auto* layout = new QVBoxLayout(ClientArea());
     layout->setContentsMargins(0, 0, 0, 0);
+    CreateProfiles(layout);
+    CreateCriterion(layout);
+    CreateLine(layout);
+    CreateButtons(layout);
+    ConnectHandlers();
+    FormCreate();
+}
 
-    auto* laminar = new QGroupBox(QStringLiteral("LAMINAR"), ClientArea());
-    auto* laminarLayout = new QVBoxLayout(laminar);
-    laminarLayout->addWidget(new QLabel(QStringLiteral("Strömungen kleiner als"), laminar));
-    ShLAB_VelocMIN = NamedLabel("ShLAB_VelocMIN", laminar);
-    laminarLayout->addWidget(ShLAB_VelocMIN);
-    laminarLayout->addWidget(new QLabel(QStringLiteral("haben ein laminares Profil"), laminar));
-    BitBtn1 = new QPushButton(QStringLiteral("Diese Strömung Übernehmen"), laminar);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setAutoDefault(false);
-    laminarLayout->addWidget(BitBtn1);
+QGroupBox* TReynolDLG::CreateProfile(const QString& title, const QString& before, QLabel*& velocity,
+                                     const char* velocityName, const QString& after, QPushButton*& adopt,
+                                     const char* adoptName)
+{
+    auto* group = new QGroupBox(title, ClientArea());
+    auto* layout = new QVBoxLayout(group);
+    AddLabels(layout, group, {before});
+    layout->addWidget(CreateControl(velocity, velocityName, group));
+    AddLabels(layout, group, {after});
+    layout->addWidget(CreateControl(adopt, adoptName, group, QStringLiteral("Diese Strömung Übernehmen")));
+    adopt->setAutoDefault(false);
+    return group;
+}
 
-    auto* turbulent = new QGroupBox(QStringLiteral("TURBOLENT"), ClientArea());
-    auto* turbulentLayout = new QVBoxLayout(turbulent);
-    turbulentLayout->addWidget(new QLabel(QStringLiteral("Strömungen grösser als"), turbulent));
-    ShLAB_VelocMAX = NamedLabel("ShLAB_VelocMAX", turbulent);
-    turbulentLayout->addWidget(ShLAB_VelocMAX);
-    turbulentLayout->addWidget(new QLabel(QStringLiteral("haben ein turbolentes Profil"), turbulent));
-    BitBtn2 = new QPushButton(QStringLiteral("Diese Strömung Übernehmen"), turbulent);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setAutoDefault(false);
-    turbulentLayout->addWidget(BitBtn2);
-
+void TReynolDLG::CreateProfiles(QVBoxLayout* layout)
+{
     auto* profiles = new QHBoxLayout;
-    profiles->addWidget(laminar);
-    profiles->addWidget(turbulent);
+    profiles->addWidget(CreateProfile(QStringLiteral("LAMINAR"), QStringLiteral("Strömungen kleiner als"),
+                                      ShLAB_VelocMIN, "ShLAB_VelocMIN", QStringLiteral("haben ein laminares Profil"),
+                                      BitBtn1, "BitBtn1"));
+    profiles->addWidget(CreateProfile(QStringLiteral("TURBOLENT"), QStringLiteral("Strömungen grösser als"),
+                                      ShLAB_VelocMAX, "ShLAB_VelocMAX", QStringLiteral("haben ein turbolentes Profil"),
+                                      BitBtn2, "BitBtn2"));
     layout->addLayout(profiles);
+}
 
+void TReynolDLG::CreateCriterion(QVBoxLayout* layout)
+{
     auto* criterion = new QGroupBox(QStringLiteral("Reynold Kriterium"), ClientArea());
-    auto* criterionLayout = new QGridLayout(criterion);
-    criterionLayout->addWidget(new QLabel(QStringLiteral("Laminare Strömung  wenn"), criterion), 0, 0);
-    criterionLayout->addWidget(new QLabel(QStringLiteral("R*<"), criterion), 0, 1);
-    SPE_ReynMin = LimitEdit("SPE_ReynMin", criterion);
-    criterionLayout->addWidget(SPE_ReynMin, 0, 2);
-    criterionLayout->addWidget(new QLabel(QStringLiteral("Turbolente Strömung wenn"), criterion), 1, 0);
-    criterionLayout->addWidget(new QLabel(QStringLiteral("R*>"), criterion), 1, 1);
-    SPE_ReynMax = LimitEdit("SPE_ReynMax", criterion);
-    criterionLayout->addWidget(SPE_ReynMax, 1, 2);
-    ACT_AssignFirmwareReynolds = new QAction(QStringLiteral("Firmware"), this);
-    ACT_AssignFirmwareReynolds->setObjectName(QStringLiteral("ACT_AssignFirmwareReynolds"));
-    BUT_Firmware = new QPushButton(QStringLiteral("Firmware"), criterion);
-    BUT_Firmware->setObjectName(QStringLiteral("BUT_Firmware"));
+    auto* grid = new QGridLayout(criterion);
+    grid->addWidget(new QLabel(QStringLiteral("Laminare Strömung  wenn"), criterion), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("R*<"), criterion), 0, 1);
+    grid->addWidget(CreateLimitEdit(SPE_ReynMin, "SPE_ReynMin", criterion), 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Turbolente Strömung wenn"), criterion), 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("R*>"), criterion), 1, 1);
+    grid->addWidget(CreateLimitEdit(SPE_ReynMax, "SPE_ReynMax", criterion), 1, 2);
+    CreateControl(ACT_AssignFirmwareReynolds, "ACT_AssignFirmwareReynolds", this, QStringLiteral("Firmware"));
+    CreateControl(BUT_Firmware, "BUT_Firmware", criterion, QStringLiteral("Firmware"));
     BUT_Firmware->setAutoDefault(false);
-    criterionLayout->addWidget(BUT_Firmware, 0, 3, 2, 1);
+    grid->addWidget(BUT_Firmware, 0, 3, 2, 1);
     layout->addWidget(criterion);
+    const QSignalBlocker blockMin(SPE_ReynMin);
+    const QSignalBlocker blockMax(SPE_ReynMax);
+    SPE_ReynMin->SetValue(FirmwareReynoldsLam);
+    SPE_ReynMax->SetValue(FirmwareReynoldsTurb);
+}
 
+void TReynolDLG::CreateLine(QVBoxLayout* layout)
+{
     auto* line = new QGroupBox(QStringLiteral("Relevante  Streckenparameter"), ClientArea());
-    auto* lineLayout = new QGridLayout(line);
-    lineLayout->addWidget(new QLabel(QStringLiteral("Innendurchmesser="), line), 0, 0);
-    shLAB_IDM = NamedLabel("shLAB_IDM", line);
-    LAB_IDMME = NamedLabel("LAB_IDMME", line);
-    lineLayout->addWidget(shLAB_IDM, 0, 1, Qt::AlignRight);
-    lineLayout->addWidget(LAB_IDMME, 0, 2);
-    lineLayout->addWidget(new QLabel(QStringLiteral("Viskosität="), line), 1, 0);
-    shLAB_Visk = NamedLabel("shLAB_Visk", line);
-    LAB_ViskME = NamedLabel("LAB_ViskME", line);
-    lineLayout->addWidget(shLAB_Visk, 1, 1, Qt::AlignRight);
-    lineLayout->addWidget(LAB_ViskME, 1, 2);
-    lineLayout->addWidget(new QLabel(QStringLiteral("Rauhigkeit="), line), 2, 0);
-    shLAB_Rauh = NamedLabel("shLAB_Rauh", line);
-    LAB_RauhME = NamedLabel("LAB_RauhME", line);
-    lineLayout->addWidget(shLAB_Rauh, 2, 1, Qt::AlignRight);
-    lineLayout->addWidget(LAB_RauhME, 2, 2);
-    lineLayout->setColumnStretch(3, 1);
+    auto* grid = new QGridLayout(line);
+    auto row = [&](int at, const QString& caption, QLabel*& value, const char* valueName, QLabel*& unit,
+                   const char* unitName) {
+        grid->addWidget(new QLabel(caption, line), at, 0);
+        grid->addWidget(CreateControl(value, valueName, line), at, 1, Qt::AlignRight);
+        grid->addWidget(CreateControl(unit, unitName, line), at, 2);
+    };
+    row(0, QStringLiteral("Innendurchmesser="), shLAB_IDM, "shLAB_IDM", LAB_IDMME, "LAB_IDMME");
+    row(1, QStringLiteral("Viskosität="), shLAB_Visk, "shLAB_Visk", LAB_ViskME, "LAB_ViskME");
+    row(2, QStringLiteral("Rauhigkeit="), shLAB_Rauh, "shLAB_Rauh", LAB_RauhME, "LAB_RauhME");
+    grid->setColumnStretch(3, 1);
     layout->addWidget(line);
+}
 
-    BUT_OKDialog = new QPushButton(QStringLiteral("OK"), ClientArea());
-    BUT_OKDialog->setObjectName(QStringLiteral("BUT_OKDialog"));
+void TReynolDLG::CreateButtons(QVBoxLayout* layout)
+{
+    CreateControl(BUT_OKDialog, "BUT_OKDialog", ClientArea(), QStringLiteral("OK"));
     BUT_OKDialog->setDefault(true);  // Enter closes the dialog with OK
     auto* okRow = new QHBoxLayout;
     okRow->addStretch();
     okRow->addWidget(BUT_OKDialog);
     layout->addLayout(okRow);
+}
 
+void TReynolDLG::ConnectHandlers()
+{
     connect(BitBtn1, &QPushButton::clicked, this, [this] { done(TFlowProfileLimits::AdoptLaminarResult); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { done(TFlowProfileLimits::AdoptTurbulentResult); });
     connect(BUT_OKDialog, &QPushButton::clicked, this, [this] { done(1); });
@@ -123,14 +134,6 @@ TReynolDLG::TReynolDLG(QWidget* parent)
     connect(SPE_ReynMax, &TCeSpinEdit::OnChange, this, [this] { SPE_ReynMaxXXChange(); });
     SPE_ReynMin->installEventFilter(this);
     SPE_ReynMax->installEventFilter(this);
-
-    {
-        const QSignalBlocker blockMin(SPE_ReynMin);
-        const QSignalBlocker blockMax(SPE_ReynMax);
-        SPE_ReynMin->SetValue(FirmwareReynoldsLam);
-        SPE_ReynMax->SetValue(FirmwareReynoldsTurb);
-    }
-    FormCreate();
 }
 
 void TReynolDLG::FormCreate()
@@ -143,14 +146,11 @@ void TReynolDLG::FormCreate()
 
 bool TReynolDLG::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == SPE_ReynMin)
-                SPE_ReynMinXXExit();
-            else if (watched == SPE_ReynMax)
-                SPE_ReynMaxXXExit();
-        }
+    if (event->type() == QEvent::FocusOut && IsUserFocusChange(static_cast<QFocusEvent*>(event))) {
+        if (watched == SPE_ReynMin)
+            SPE_ReynMinXXExit();
+        else if (watched == SPE_ReynMax)
+            SPE_ReynMaxXXExit();
     }
     return TMultilingualForm::eventFilter(watched, event);
 }

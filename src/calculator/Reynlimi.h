@@ -4,11 +4,13 @@
 // choice to adopt one of them as the flow velocity.
 
 #include "calculator/FlowProfileLimits.h"
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 class QAction;
+class QGroupBox;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 class TCeSpinEdit;
 
 class TReynolDLG : public TMultilingualForm {
@@ -52,6 +54,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Construction steps, in the constructor's order.
+    void CreateProfiles(QVBoxLayout* layout);
+    QGroupBox* CreateProfile(const QString& title, const QString& before, QLabel*& velocity, const char* velocityName,
+                             const QString& after, QPushButton*& adopt, const char* adoptName);
+    void CreateCriterion(QVBoxLayout* layout);
+    void CreateLine(QVBoxLayout* layout);
+    void CreateButtons(QVBoxLayout* layout);
+    void ConnectHandlers();
+
     void UpdateLimitLabels();
     void SPE_ReynMinXXChange();
     void SPE_ReynMaxXXChange();

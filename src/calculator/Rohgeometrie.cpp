@@ -1,10 +1,9 @@
 #include "calculator/Rohgeometrie.h"
 
-#include "calculator/SmallFormKit.h"
-
 #include "calculator/DUShape.h"
-#include "calculator/FormRegistry.h"
 #include "components/CESpin.h"
+#include "formbase/FormKit.h"
+#include "formbase/FormRegistry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -150,11 +149,7 @@ void TDLG_Rohrgeometrie::ConnectHandlers()
 
 void TDLG_Rohrgeometrie::SetTabOrder()
 {
-    setTabOrder(EDI_ADM, EDI_WAND);
-    setTabOrder(EDI_WAND, CB_AUSKLEID);
-    setTabOrder(CB_AUSKLEID, EDI_AUSKL);
-    setTabOrder(EDI_AUSKL, BUT_OK);
-    setTabOrder(BUT_OK, BUT_Cancel);
+    SetTabChain({EDI_ADM, EDI_WAND, CB_AUSKLEID, EDI_AUSKL, BUT_OK, BUT_Cancel});
 }
 
 TCeSpinEdit* TDLG_Rohrgeometrie::EditOf(TPipeField field) const

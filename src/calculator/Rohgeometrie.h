@@ -5,7 +5,7 @@
 
 #include "calculator/MeasuringPoint.h"
 #include "calculator/PipeDimensions.h"
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
 #include <QPixmap>
 

@@ -1,13 +1,16 @@
 #include "calculator/Xmecalc.h"
 
 #include "calculator/AboutQuelvar.h"
-#include "calculator/FormRegistry.h"
 #include "calculator/Logos.h"
 #include "calculator/NamensListe.h"
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
 #include "calculator/Rohgeometrie.h"
+#include "formbase/FormKit.h"
+#include "formbase/FormRegistry.h"
 #include "platform/Colors.h"
+#include "platform/FocusRules.h"
+#include "platform/NumberFormat.h"
 #include "reference/QlvTabels.h"
 #include "reference/Units.h"
 #include "transducer/OemVariant.h"
@@ -36,39 +39,34 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <tuple>
+#include <utility>
+
 namespace {
 constexpr int Q(TQuantity quantity) { return static_cast<int>(quantity); }
 
-// Focus changes from window activation or popups are not the user leaving or entering.
-bool IsUserFocusChange(const QEvent* event)
+// A group's contents: a vertical layout inside the group box.
+QVBoxLayout* GroupLayout(QGroupBox* group)
 {
-    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    return new QVBoxLayout(group);
 }
 
-void SetTextColor(QWidget* widget, std::uint32_t color)
+// A hold box on its own line, to the right.
+void AddHoldRow(QVBoxLayout* layout, QCheckBox* hold)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, ColorFromTColor(color));
-    widget->setPalette(palette);
+    auto* line = new QHBoxLayout;
+    line->addStretch();
+    line->addWidget(hold);
+    layout->addLayout(line);
 }
 
-// Every row of a group shares these widths, so the columns line up across groups.
-struct TColumns {
-    int Caption = 0;
-    int Edit = 0;
-    int Unit = 0;
-    int Panel = 0;
-};
-
-TColumns ColumnWidths(const QFontMetrics& metrics)
+// A panel widget holding one row, so the row can be shown, hidden or stacked as a whole.
+QWidget* RowPanel(QWidget*& field, const char* name, QWidget* parent)
 {
-    TColumns columns;
-    columns.Caption = metrics.horizontalAdvance(QStringLiteral("Innendurchmesser ")) + 8;
-    columns.Edit = metrics.horizontalAdvance(QStringLiteral("-0000000.000")) + 12;
-    columns.Unit = metrics.horizontalAdvance(QStringLiteral("US-Mgal/day")) + 36;
-    columns.Panel = metrics.horizontalAdvance(QStringLiteral("kinematic =0000.00 mm²/s")) + 12;
-    return columns;
+    CreateControl(field, name, parent);
+    auto* line = new QHBoxLayout(field);
+    line->setContentsMargins(0, 0, 0, 0);
+    return field;
 }
 }  // namespace
 
@@ -86,7 +84,15 @@ TXmeCalcDlg::TXmeCalcDlg(const QString& programPath, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     CreateActions();
-    CreateControls();
+    CreateMenus();
+    const TRowColumns columns = RowColumns();
+    CreatePipeGroup(columns);
+    CreateMediumGroup(columns);
+    CreateFlowGroups(columns);
+    CreateResultPane();
+    CreateButtons();
+    LayoutWindow();
+    SetTabOrder();
     ConnectHandlers();
     FormCreate(programPath);
 }
@@ -98,56 +104,68 @@ TXmeCalcDlg::~TXmeCalcDlg()
 
 // ---------------------------------------------------------------- construction
 
-QLineEdit* TXmeCalcDlg::AddEdit(TQuantity quantity, const char* name)
+TRowColumns TXmeCalcDlg::RowColumns() const
 {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setAlignment(Qt::AlignRight);
-    edit->installEventFilter(this);
-    edits_[Q(quantity)] = edit;
-    return edit;
+    const QFontMetrics metrics = fontMetrics();
+    TRowColumns columns;
+    columns.Caption = metrics.horizontalAdvance(QStringLiteral("Innendurchmesser ")) + 8;
+    columns.Edit = metrics.horizontalAdvance(QStringLiteral("-0000000.000")) + 12;
+    columns.Unit = metrics.horizontalAdvance(QStringLiteral("US-Mgal/day")) + 36;
+    QLabel probe;
+    probe.setFont(font());
+    probe.setFrameShape(QFrame::Panel);
+    probe.setFrameShadow(QFrame::Sunken);
+    columns.Panel = FitWidth(&probe, WidestPanelTexts());
+    return columns;
 }
 
-QComboBox* TXmeCalcDlg::AddUnitBox(TQuantity quantity, const char* name)
+QStringList TXmeCalcDlg::WidestPanelTexts()
 {
-    auto* box = new QComboBox(this);
-    box->setObjectName(QString::fromLatin1(name));
-    unitBoxes_[Q(quantity)] = box;
-    return box;
+    // The panels write 8 significant digits; above that the number turns to "d.dddddddEx".
+    QStringList texts;
+    for (int q = 0; q < QuantityCount; ++q) {
+        const auto quantity = static_cast<TQuantity>(q);
+        const QString prefix = quantity == TQuantity::DynViscosity   ? QStringLiteral("dynamic = ")
+                               : quantity == TQuantity::KinViscosity ? QStringLiteral("kinematic =")
+                                                                     : QString();
+        for (int unit = 0; unit < TMeasuringPoint::UnitCount(quantity); ++unit) {
+            const int digits = TMeasuringPoint::UnitDecimals(quantity, unit);
+            const QString name = QLatin1Char(' ') + TMeasuringPoint::UnitName(quantity, unit);
+            texts << prefix + FloatToStrF(-88888888.0L, ffFixed, 8, digits) + name
+                  << prefix + FloatToStrF(-8.8888888e308L, ffFixed, 8, digits) + name;
+        }
+    }
+    return texts;
 }
 
-QLabel* TXmeCalcDlg::AddPanel(TPanel panel, const char* name)
+TQuantityRow TXmeCalcDlg::AddQuantityRow(QWidget* parent, const TRowColumns& columns, TQuantity quantity,
+                                         TPanel panel, const TQuantityRowSpec& spec)
 {
-    auto* label = new QLabel(this);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    panels_[static_cast<int>(panel)] = label;
-    return label;
+    const TQuantityRow row = CreateQuantityRow(parent, columns, spec);
+    row.Edit->installEventFilter(this);
+    edits_[Q(quantity)] = row.Edit;
+    unitBoxes_[Q(quantity)] = row.Unit;
+    if (row.Panel)
+        panels_[static_cast<int>(panel)] = row.Panel;
+    return row;
 }
 
 void TXmeCalcDlg::CreateActions()
 {
-    auto action = [this](QAction*& field, const char* name, const QString& caption) {
-        field = new QAction(caption, this);
-        field->setObjectName(QString::fromLatin1(name));
+    auto action = [this](QAction*& field, const char* name, const QString& caption, QKeyCombination key = {}) {
+        CreateControl(field, name, this, caption);
+        if (key != QKeyCombination())
+            field->setShortcut(QKeySequence(key));
     };
-    action(ACT_OpenQVFile, "ACT_OpenQVFile", QStringLiteral("Öffnen"));
-    ACT_OpenQVFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    action(ACT_SaveToQVFile, "ACT_SaveToQVFile", QStringLiteral("Speichern"));
-    ACT_SaveToQVFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    action(ACT_OpenQVFile, "ACT_OpenQVFile", QStringLiteral("Öffnen"), Qt::CTRL | Qt::Key_O);
+    action(ACT_SaveToQVFile, "ACT_SaveToQVFile", QStringLiteral("Speichern"), Qt::CTRL | Qt::Key_S);
     action(ACT_SaveAsDefault, "ACT_SaveAsDefault", QStringLiteral("Save as 'Default values'"));
-    action(ACT_Report, "ACT_Report", QStringLiteral("Re&port"));
-    ACT_Report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    action(ACT_Beenden, "ACT_Beenden", QStringLiteral("Beenden"));
-    ACT_Beenden->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    action(ACT_EditRohrGeometrie, "ACT_EditRohrGeometrie", QStringLiteral("Rohr-Geometrie"));
-    ACT_EditRohrGeometrie->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    action(ACT_SensorAbstand, "ACT_SensorAbstand", QStringLiteral("&Applikation"));
-    ACT_SensorAbstand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    action(ACT_NormalizedVolumeflow, "ACT_NormalizedVolumeflow", QStringLiteral("Normalized volumeflow"));
-    ACT_NormalizedVolumeflow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    action(ACT_Report, "ACT_Report", QStringLiteral("Re&port"), Qt::CTRL | Qt::Key_R);
+    action(ACT_Beenden, "ACT_Beenden", QStringLiteral("Beenden"), Qt::ALT | Qt::Key_F4);
+    action(ACT_EditRohrGeometrie, "ACT_EditRohrGeometrie", QStringLiteral("Rohr-Geometrie"), Qt::CTRL | Qt::Key_P);
+    action(ACT_SensorAbstand, "ACT_SensorAbstand", QStringLiteral("&Applikation"), Qt::CTRL | Qt::Key_A);
+    action(ACT_NormalizedVolumeflow, "ACT_NormalizedVolumeflow", QStringLiteral("Normalized volumeflow"),
+           Qt::CTRL | Qt::Key_N);
     action(ACT_Standardwerte, "ACT_Standardwerte", QStringLiteral("Standardwerte"));
     action(ACT_DefaultFileOptions, "ACT_DefaultFileOptions", QStringLiteral("Options 'Default values'"));
     action(ACT_SpracheENGLISH, "ACT_SpracheENGLISH", QStringLiteral("English"));
@@ -163,12 +181,9 @@ void TXmeCalcDlg::CreateActions()
     ACT_ViskKinematic->setChecked(true);
 }
 
-void TXmeCalcDlg::CreateControls()
+void TXmeCalcDlg::CreateMenus()
 {
-    const TColumns columns = ColumnWidths(fontMetrics());
-
-    MainMenu = new QMenuBar(this);
-    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    CreateControl(MainMenu, "MainMenu", this);
     QMenu* file = MainMenu->addMenu(QStringLiteral("Datei"));
     file->addActions({ACT_OpenQVFile, ACT_SaveToQVFile, ACT_SaveAsDefault, ACT_Report});
     file->addSeparator();
@@ -186,84 +201,147 @@ void TXmeCalcDlg::CreateControls()
     QMenu* help = MainMenu->addMenu(QStringLiteral("Hilfe"));
     help->addAction(ACT_Info);
     layout()->setMenuBar(MainMenu);
+}
 
-    // One row: caption, "=?" marker, edit, unit box (or unit text), value panel.
-    auto row = [&](QWidget* parent, const QString& caption, QLabel* marker, QLineEdit* editField,
-                   QWidget* unit, QLabel* panel, int captionWidth = 0) {
-        auto* widget = new QWidget(parent);
-        auto* line = new QHBoxLayout(widget);
-        line->setContentsMargins(0, 0, 0, 0);
-        auto* text = new QLabel(caption, widget);
-        text->setFixedWidth(captionWidth > 0 ? captionWidth : columns.Caption);
-        // A click on a caption or a value panel is not a click on the group (which would
-        // release a hold).
-        text->setAttribute(Qt::WA_NoMousePropagation);
-        line->addWidget(text);
-        auto* markerSlot = new QWidget(widget);
-        const int markerWidth = fontMetrics().horizontalAdvance(QStringLiteral("=?")) + 6;
-        markerSlot->setFixedWidth(markerWidth);
-        markerSlot->setAttribute(Qt::WA_NoMousePropagation);
-        if (marker) {
-            marker->setParent(markerSlot);
-            marker->setFixedWidth(markerWidth);
-        }
-        line->addWidget(markerSlot);
-        editField->setParent(widget);
-        editField->setFixedWidth(columns.Edit);
-        line->addWidget(editField);
-        if (unit) {
-            unit->setAttribute(Qt::WA_NoMousePropagation);
-            unit->setParent(widget);
-            unit->setFixedWidth(columns.Unit);
-            line->addWidget(unit);
-        } else {
-            line->addSpacing(columns.Unit + line->spacing());
-        }
-        if (panel) {
-            panel->setAttribute(Qt::WA_NoMousePropagation);
-            panel->setParent(widget);
-            panel->setFixedWidth(columns.Panel);
-            line->addWidget(panel);
-        } else {
-            line->addSpacing(columns.Panel + line->spacing());
-        }
-        line->addStretch();
-        return widget;
-    };
-    auto marker = [this](QLabel*& field, const char* name) {
-        field = new QLabel(QStringLiteral("=?"), this);
-        field->setObjectName(QString::fromLatin1(name));
-        QFont bold = field->font();
-        bold.setBold(true);
-        field->setFont(bold);
-        SetTextColor(field, clRed);
-        field->hide();
-    };
-    auto holdBox = [this](QCheckBox*& field, const char* name) {
-        field = new QCheckBox(QStringLiteral("fest"), this);
-        field->setObjectName(QString::fromLatin1(name));
-    };
-    marker(ResIs_Veloc, "ResIs_Veloc");
-    marker(ResIs_VOLUME, "ResIs_VOLUME");
-    marker(ResIs_MassFL, "ResIs_MassFL");
-    marker(ResIs_IDM, "ResIs_IDM");
-    marker(ResIs_QUER, "ResIs_QUER");
-    marker(ResIs_Dichte, "ResIs_Dichte");
-    holdBox(FIX_VELOC, "FIX_VELOC");
-    holdBox(FIX_Quer, "FIX_Quer");
-    holdBox(FIX_Volume, "FIX_Volume");
+// A library list with its info button; its drop-down is watched however it is opened
+// (mouse, Alt+Down, F4).
+QHBoxLayout* TXmeCalcDlg::CreateLibraryRow(QGroupBox* group, const QString& caption, QComboBox*& list,
+                                           const char* listName, QPushButton*& info, const char* infoName)
+{
+    auto* line = new QHBoxLayout;
+    line->addWidget(new QLabel(caption, group));
+    CreateControl(list, listName, group);
+    list->setMinimumContentsLength(18);
+    list->installEventFilter(this);
+    list->view()->window()->installEventFilter(this);
+    line->addWidget(list, 1);
+    CreateControl(info, infoName, group, QStringLiteral("Info"));
+    line->addWidget(info);
+    return line;
+}
 
-    AddEdit(TQuantity::Velocity, "INP_veloc");
-    AddEdit(TQuantity::VolumeFlow, "INP_Volume");
-    AddEdit(TQuantity::MassFlow, "INP_MassFl");
-    AddEdit(TQuantity::InnerDiameter, "INP_IDM");
-    AddEdit(TQuantity::CrossSection, "INP_Quer");
-    AddEdit(TQuantity::Roughness, "INP_Rauh");
-    AddEdit(TQuantity::Density, "INP_Dichte");
-    AddEdit(TQuantity::KinViscosity, "INP_Visk");
-    AddEdit(TQuantity::DynViscosity, "INP_ViskDYN");
-    AddEdit(TQuantity::Temperature, "INP_FluidTemp");
-    AddEdit(TQuantity::Pressure, "INP_FluidDruck");
+void TXmeCalcDlg::CreatePipeGroup(const TRowColumns& columns)
+{
+    CreateControl(GRP_DasRohr, "GRP_DasRohr", this, QStringLiteral("Das Rohr"));
+    GRP_DasRohr->installEventFilter(this);
+    QVBoxLayout* pipe = GroupLayout(GRP_DasRohr);
+    QHBoxLayout* material =
+        CreateLibraryRow(GRP_DasRohr, QStringLiteral("Material"), COM_Material, "COM_Material", MateriInfiButton,
+                         "MateriInfiButton");
+    CreateControl(BUT_EditRohrgeometrie, "BUT_EditRohrgeometrie", GRP_DasRohr, QStringLiteral("Rohr-Geometrie"));
+    BUT_EditRohrgeometrie->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    BUT_EditRohrgeometrie->setToolTip(QStringLiteral("Rohr-Geometrie"));
+    material->addWidget(BUT_EditRohrgeometrie);
+    pipe->addLayout(material);
+
+    const TQuantityRow diameter =
+        AddQuantityRow(GRP_DasRohr, columns, TQuantity::InnerDiameter, TPanel::IDM,
+                       {QStringLiteral("Innendurchmesser"), "ResIs_IDM", "INP_IDM", "ME_IDM", "PAN_IDM"});
+    ResIs_IDM = diameter.Marker;
+    pipe->addWidget(diameter.Row);
+    RowPanel(PAN_AllAREA, "PAN_AllAREA", GRP_DasRohr);
+    const TQuantityRow area =
+        AddQuantityRow(PAN_AllAREA, columns, TQuantity::CrossSection, TPanel::QUER,
+                       {QStringLiteral("Querschnitt"), "ResIs_QUER", "INP_Quer", "ME_QUER", "PAN_QUER"});
+    ResIs_QUER = area.Marker;
+    PAN_AllAREA->layout()->addWidget(area.Row);
+    pipe->addWidget(PAN_AllAREA);
+    pipe->addWidget(AddQuantityRow(GRP_DasRohr, columns, TQuantity::Roughness, TPanel::Rauh,
+                                   {QStringLiteral("Rauhigkeit"), nullptr, "INP_Rauh", "ME_Rauh", "PAN_Rauh"})
+                        .Row);
+    CreateControl(FIX_Quer, "FIX_Quer", GRP_DasRohr, QStringLiteral("Rohr fest"));
+    AddHoldRow(pipe, FIX_Quer);
+}
+
+void TXmeCalcDlg::CreateMediumGroup(const TRowColumns& columns)
+{
+    CreateControl(GRP_DasMedium, "GRP_DasMedium", this, QStringLiteral("Das Medium"));
+    GRP_DasMedium->installEventFilter(this);
+    QVBoxLayout* medium = GroupLayout(GRP_DasMedium);
+    medium->addLayout(CreateLibraryRow(GRP_DasMedium, QStringLiteral("Medium"), COM_Medium, "COM_Medium",
+                                       MediInfoButton, "MediInfoButton"));
+    medium->addWidget(AddQuantityRow(GRP_DasMedium, columns, TQuantity::Temperature, TPanel::FluidTempDruck,
+                                     {QStringLiteral("Temperatur"), nullptr, "INP_FluidTemp", "ME_TEMP",
+                                      "PAN_FluidTempDruck"})
+                          .Row);
+    RowPanel(PANGRP_DRUCK, "PANGRP_DRUCK", GRP_DasMedium);
+    PANGRP_DRUCK->layout()->addWidget(
+        AddQuantityRow(PANGRP_DRUCK, columns, TQuantity::Pressure, TPanel::FluidTempDruck,
+                       {QStringLiteral("Druck"), nullptr, "INP_FluidDruck", nullptr, nullptr, QStringLiteral("bar")})
+            .Row);
+    medium->addWidget(PANGRP_DRUCK);
+    const TQuantityRow density =
+        AddQuantityRow(GRP_DasMedium, columns, TQuantity::Density, TPanel::Dichte,
+                       {QStringLiteral("Dichte"), "ResIs_Dichte", "INP_Dichte", "ME_Dichte", "PAN_Dichte"});
+    ResIs_Dichte = density.Marker;
+    medium->addWidget(density.Row);
+    CreateViscosityGroups(medium, columns);
+
+    RowPanel(PAN_ReynoldInGRPMedium, "PAN_ReynoldInGRPMedium", GRP_DasMedium);
+    auto* simple = static_cast<QHBoxLayout*>(PAN_ReynoldInGRPMedium->layout());
+    CreateControl(LAB_SimpleReynold, "LAB_SimpleReynold", PAN_ReynoldInGRPMedium, QStringLiteral("Reynoldszahl:"));
+    LAB_SimpleReynold->installEventFilter(this);
+    CreateControl(ShLab_Reynold2, "ShLab_Reynold2", PAN_ReynoldInGRPMedium);
+    simple->addWidget(LAB_SimpleReynold);
+    simple->addWidget(ShLab_Reynold2);
+    simple->addStretch();
+    medium->addWidget(PAN_ReynoldInGRPMedium);
+    // The simple Reynolds line stands in for the result pane in the compact view.
+    PAN_ReynoldInGRPMedium->hide();
+}
+
+void TXmeCalcDlg::CreateViscosityGroups(QVBoxLayout* medium, const TRowColumns& columns)
+{
+    RowPanel(PANGRP_VISKKIN, "PANGRP_VISKKIN", GRP_DasMedium);
+    PANGRP_VISKKIN->layout()->addWidget(
+        AddQuantityRow(PANGRP_VISKKIN, columns, TQuantity::KinViscosity, TPanel::Visk,
+                       {QStringLiteral("Viskosität"), nullptr, "INP_Visk", "ME_Visk", "PAN_Visk"})
+            .Row);
+    RowPanel(PANGRP_VISKDYN, "PANGRP_VISKDYN", GRP_DasMedium);
+    PANGRP_VISKDYN->layout()->addWidget(
+        AddQuantityRow(PANGRP_VISKDYN, columns, TQuantity::DynViscosity, TPanel::ViskDYN,
+                       {QStringLiteral("dyn. Viskosität"), nullptr, "INP_ViskDYN", "ME_ViskDYN", "PAN_ViskDYN"})
+            .Row);
+    // The two viscosity groups share one place; one of them is shown.
+    auto* place = new QGridLayout;
+    place->setContentsMargins(0, 0, 0, 0);
+    place->addWidget(PANGRP_VISKKIN, 0, 0);
+    place->addWidget(PANGRP_VISKDYN, 0, 0);
+    PANGRP_VISKDYN->hide();
+    medium->addLayout(place);
+}
+
+void TXmeCalcDlg::CreateFlowGroups(TRowColumns columns)
+{
+    columns.Caption = fontMetrics().horizontalAdvance(QStringLiteral("Q ")) + 8;
+    auto group = [&](QGroupBox*& field, const char* name, const QString& title, TQuantity quantity, TPanel panel,
+                     const TQuantityRowSpec& spec) {
+        CreateControl(field, name, this, title);
+        field->installEventFilter(this);
+        QVBoxLayout* layout = GroupLayout(field);
+        const TQuantityRow row = AddQuantityRow(field, columns, quantity, panel, spec);
+        layout->addWidget(row.Row);
+        return std::make_pair(layout, row.Marker);
+    };
+    auto [veloc, velocMarker] = group(GRP_VELOC, "GRP_VELOC", QStringLiteral("Geschwindigkeit"), TQuantity::Velocity,
+                                      TPanel::Veloc, {QStringLiteral("v"), "ResIs_Veloc", "INP_veloc", "ME_VELOC", "PAN_Veloc"});
+    ResIs_Veloc = velocMarker;
+    CreateControl(FIX_VELOC, "FIX_VELOC", GRP_VELOC, QStringLiteral("fest"));
+    AddHoldRow(veloc, FIX_VELOC);
+    auto [volume, volumeMarker] =
+        group(GRP_VOLUME, "GRP_VOLUME", QStringLiteral("Volumenstrom"), TQuantity::VolumeFlow, TPanel::Volume,
+              {QStringLiteral("Q"), "ResIs_VOLUME", "INP_Volume", "CBX_ME_VOLUME", "PAN_Volume"});
+    ResIs_VOLUME = volumeMarker;
+    CreateControl(FIX_Volume, "FIX_Volume", GRP_VOLUME, QStringLiteral("fest"));
+    AddHoldRow(volume, FIX_Volume);
+    ResIs_MassFL = group(GRP_MASSFL, "GRP_MASSFL", QStringLiteral("Massenstrom"), TQuantity::MassFlow, TPanel::MassFl,
+                         {QStringLiteral("m"), "ResIs_MassFL", "INP_MassFl", "ME_MASSFL", "PAN_MassFl"})
+                       .second;
+    NameFieldsFromRows();
+}
+
+void TXmeCalcDlg::NameFieldsFromRows()
+{
     INP_veloc = EditOf(TQuantity::Velocity);
     INP_Volume = EditOf(TQuantity::VolumeFlow);
     INP_MassFl = EditOf(TQuantity::MassFlow);
@@ -275,283 +353,127 @@ void TXmeCalcDlg::CreateControls()
     INP_ViskDYN = EditOf(TQuantity::DynViscosity);
     INP_FluidTemp = EditOf(TQuantity::Temperature);
     INP_FluidDruck = EditOf(TQuantity::Pressure);
+    ME_VELOC = UnitBoxOf(TQuantity::Velocity);
+    CBX_ME_VOLUME = UnitBoxOf(TQuantity::VolumeFlow);
+    ME_MASSFL = UnitBoxOf(TQuantity::MassFlow);
+    ME_IDM = UnitBoxOf(TQuantity::InnerDiameter);
+    ME_QUER = UnitBoxOf(TQuantity::CrossSection);
+    ME_Rauh = UnitBoxOf(TQuantity::Roughness);
+    ME_Dichte = UnitBoxOf(TQuantity::Density);
+    ME_Visk = UnitBoxOf(TQuantity::KinViscosity);
+    ME_ViskDYN = UnitBoxOf(TQuantity::DynViscosity);
+    ME_TEMP = UnitBoxOf(TQuantity::Temperature);
+    PAN_Veloc = PanelLabel(TPanel::Veloc);
+    PAN_Volume = PanelLabel(TPanel::Volume);
+    PAN_MassFl = PanelLabel(TPanel::MassFl);
+    PAN_IDM = PanelLabel(TPanel::IDM);
+    PAN_QUER = PanelLabel(TPanel::QUER);
+    PAN_Rauh = PanelLabel(TPanel::Rauh);
+    PAN_Dichte = PanelLabel(TPanel::Dichte);
+    PAN_Visk = PanelLabel(TPanel::Visk);
+    PAN_ViskDYN = PanelLabel(TPanel::ViskDYN);
+    PAN_FluidTempDruck = PanelLabel(TPanel::FluidTempDruck);
+}
 
-    ME_VELOC = AddUnitBox(TQuantity::Velocity, "ME_VELOC");
-    CBX_ME_VOLUME = AddUnitBox(TQuantity::VolumeFlow, "CBX_ME_VOLUME");
-    ME_MASSFL = AddUnitBox(TQuantity::MassFlow, "ME_MASSFL");
-    ME_IDM = AddUnitBox(TQuantity::InnerDiameter, "ME_IDM");
-    ME_QUER = AddUnitBox(TQuantity::CrossSection, "ME_QUER");
-    ME_Rauh = AddUnitBox(TQuantity::Roughness, "ME_Rauh");
-    ME_Dichte = AddUnitBox(TQuantity::Density, "ME_Dichte");
-    ME_Visk = AddUnitBox(TQuantity::KinViscosity, "ME_Visk");
-    ME_ViskDYN = AddUnitBox(TQuantity::DynViscosity, "ME_ViskDYN");
-    ME_TEMP = AddUnitBox(TQuantity::Temperature, "ME_TEMP");
-
-    PAN_Veloc = AddPanel(TPanel::Veloc, "PAN_Veloc");
-    PAN_Volume = AddPanel(TPanel::Volume, "PAN_Volume");
-    PAN_MassFl = AddPanel(TPanel::MassFl, "PAN_MassFl");
-    PAN_IDM = AddPanel(TPanel::IDM, "PAN_IDM");
-    PAN_QUER = AddPanel(TPanel::QUER, "PAN_QUER");
-    PAN_Rauh = AddPanel(TPanel::Rauh, "PAN_Rauh");
-    PAN_Dichte = AddPanel(TPanel::Dichte, "PAN_Dichte");
-    PAN_Visk = AddPanel(TPanel::Visk, "PAN_Visk");
-    PAN_ViskDYN = AddPanel(TPanel::ViskDYN, "PAN_ViskDYN");
-    PAN_FluidTempDruck = AddPanel(TPanel::FluidTempDruck, "PAN_FluidTempDruck");
-
-    // ---- The pipe.
-    GRP_DasRohr = new QGroupBox(QStringLiteral("Das Rohr"), this);
-    GRP_DasRohr->setObjectName(QStringLiteral("GRP_DasRohr"));
-    auto* pipe = new QVBoxLayout(GRP_DasRohr);
-    {
-        auto* materialRow = new QHBoxLayout;
-        materialRow->addWidget(new QLabel(QStringLiteral("Material"), GRP_DasRohr));
-        COM_Material = new QComboBox(GRP_DasRohr);
-        COM_Material->setObjectName(QStringLiteral("COM_Material"));
-        COM_Material->setMinimumContentsLength(18);
-        COM_Material->installEventFilter(this);
-        COM_Material->view()->window()->installEventFilter(this);
-        materialRow->addWidget(COM_Material, 1);
-        MateriInfiButton = new QPushButton(QStringLiteral("Info"), GRP_DasRohr);
-        MateriInfiButton->setObjectName(QStringLiteral("MateriInfiButton"));
-        materialRow->addWidget(MateriInfiButton);
-        BUT_EditRohrgeometrie = new QPushButton(QStringLiteral("Rohr-Geometrie"), GRP_DasRohr);
-        BUT_EditRohrgeometrie->setObjectName(QStringLiteral("BUT_EditRohrgeometrie"));
-        BUT_EditRohrgeometrie->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-        BUT_EditRohrgeometrie->setToolTip(QStringLiteral("Rohr-Geometrie"));
-        materialRow->addWidget(BUT_EditRohrgeometrie);
-        pipe->addLayout(materialRow);
-    }
-    auto* diameterRow = new QHBoxLayout;
-    diameterRow->setContentsMargins(0, 0, 0, 0);
-    diameterRow->addWidget(row(GRP_DasRohr, QStringLiteral("Innendurchmesser"), ResIs_IDM, INP_IDM, ME_IDM, PAN_IDM));
-    pipe->addLayout(diameterRow);
-    PAN_AllAREA = new QWidget(GRP_DasRohr);
-    PAN_AllAREA->setObjectName(QStringLiteral("PAN_AllAREA"));
-    {
-        auto* area = new QHBoxLayout(PAN_AllAREA);
-        area->setContentsMargins(0, 0, 0, 0);
-        area->addWidget(row(PAN_AllAREA, QStringLiteral("Querschnitt"), ResIs_QUER, INP_Quer, ME_QUER, PAN_QUER));
-    }
-    pipe->addWidget(PAN_AllAREA);
-    pipe->addWidget(row(GRP_DasRohr, QStringLiteral("Rauhigkeit"), nullptr, INP_Rauh, ME_Rauh, PAN_Rauh));
-    {
-        auto* holdRow = new QHBoxLayout;
-        holdRow->addStretch();
-        FIX_Quer->setParent(GRP_DasRohr);
-        FIX_Quer->setText(QStringLiteral("Rohr fest"));
-        holdRow->addWidget(FIX_Quer);
-        pipe->addLayout(holdRow);
-    }
-
-    // ---- The medium.
-    GRP_DasMedium = new QGroupBox(QStringLiteral("Das Medium"), this);
-    GRP_DasMedium->setObjectName(QStringLiteral("GRP_DasMedium"));
-    auto* medium = new QVBoxLayout(GRP_DasMedium);
-    {
-        auto* mediumRow = new QHBoxLayout;
-        mediumRow->addWidget(new QLabel(QStringLiteral("Medium"), GRP_DasMedium));
-        COM_Medium = new QComboBox(GRP_DasMedium);
-        COM_Medium->setObjectName(QStringLiteral("COM_Medium"));
-        COM_Medium->setMinimumContentsLength(18);
-        COM_Medium->installEventFilter(this);
-        COM_Medium->view()->window()->installEventFilter(this);
-        mediumRow->addWidget(COM_Medium, 1);
-        MediInfoButton = new QPushButton(QStringLiteral("Info"), GRP_DasMedium);
-        MediInfoButton->setObjectName(QStringLiteral("MediInfoButton"));
-        mediumRow->addWidget(MediInfoButton);
-        medium->addLayout(mediumRow);
-    }
-    medium->addWidget(row(GRP_DasMedium, QStringLiteral("Temperatur"), nullptr, INP_FluidTemp, ME_TEMP, PAN_FluidTempDruck));
-    PANGRP_DRUCK = new QWidget(GRP_DasMedium);
-    PANGRP_DRUCK->setObjectName(QStringLiteral("PANGRP_DRUCK"));
-    {
-        auto* pressure = new QHBoxLayout(PANGRP_DRUCK);
-        pressure->setContentsMargins(0, 0, 0, 0);
-        auto* bar = new QLabel(QStringLiteral("bar"), PANGRP_DRUCK);
-        pressure->addWidget(row(PANGRP_DRUCK, QStringLiteral("Druck"), nullptr, INP_FluidDruck, bar, nullptr));
-    }
-    medium->addWidget(PANGRP_DRUCK);
-    medium->addWidget(row(GRP_DasMedium, QStringLiteral("Dichte"), ResIs_Dichte, INP_Dichte, ME_Dichte, PAN_Dichte));
-    PANGRP_VISKKIN = new QWidget(GRP_DasMedium);
-    PANGRP_VISKKIN->setObjectName(QStringLiteral("PANGRP_VISKKIN"));
-    {
-        auto* kin = new QHBoxLayout(PANGRP_VISKKIN);
-        kin->setContentsMargins(0, 0, 0, 0);
-        kin->addWidget(row(PANGRP_VISKKIN, QStringLiteral("Viskosität"), nullptr, INP_Visk, ME_Visk, PAN_Visk));
-    }
-    PANGRP_VISKDYN = new QWidget(GRP_DasMedium);
-    PANGRP_VISKDYN->setObjectName(QStringLiteral("PANGRP_VISKDYN"));
-    {
-        auto* dyn = new QHBoxLayout(PANGRP_VISKDYN);
-        dyn->setContentsMargins(0, 0, 0, 0);
-        dyn->addWidget(row(PANGRP_VISKDYN, QStringLiteral("dyn. Viskosität"), nullptr, INP_ViskDYN, ME_ViskDYN, PAN_ViskDYN));
-    }
-    // The two viscosity groups share one place; one of them is shown.
-    auto* viscosity = new QGridLayout;
-    viscosity->setContentsMargins(0, 0, 0, 0);
-    viscosity->addWidget(PANGRP_VISKKIN, 0, 0);
-    viscosity->addWidget(PANGRP_VISKDYN, 0, 0);
-    PANGRP_VISKDYN->hide();
-    medium->addLayout(viscosity);
-    PAN_ReynoldInGRPMedium = new QWidget(GRP_DasMedium);
-    PAN_ReynoldInGRPMedium->setObjectName(QStringLiteral("PAN_ReynoldInGRPMedium"));
-    {
-        auto* simple = new QHBoxLayout(PAN_ReynoldInGRPMedium);
-        simple->setContentsMargins(0, 0, 0, 0);
-        LAB_SimpleReynold = new QLabel(QStringLiteral("Reynoldszahl:"), PAN_ReynoldInGRPMedium);
-        LAB_SimpleReynold->setObjectName(QStringLiteral("LAB_SimpleReynold"));
-        LAB_SimpleReynold->installEventFilter(this);
-        ShLab_Reynold2 = new QLabel(PAN_ReynoldInGRPMedium);
-        ShLab_Reynold2->setObjectName(QStringLiteral("ShLab_Reynold2"));
-        simple->addWidget(LAB_SimpleReynold);
-        simple->addWidget(ShLab_Reynold2);
-        simple->addStretch();
-    }
-    medium->addWidget(PAN_ReynoldInGRPMedium);
-    // The simple Reynolds line stands in for the result pane in the compact view.
-    PAN_ReynoldInGRPMedium->hide();
-
-    // ---- The flow.
-    const int flowCaption = fontMetrics().horizontalAdvance(QStringLiteral("Q ")) + 8;
-    auto flowGroup = [&](QGroupBox*& group, const char* name, const QString& title, const QString& caption,
-                         QLabel* mark, QLineEdit* editField, QComboBox* unit, QLabel* panel, QCheckBox* hold) {
-        group = new QGroupBox(title, this);
-        group->setObjectName(QString::fromLatin1(name));
-        group->installEventFilter(this);
-        auto* box = new QVBoxLayout(group);
-        box->addWidget(row(group, caption, mark, editField, unit, panel, flowCaption));
-        if (hold) {
-            auto* holdRow = new QHBoxLayout;
-            holdRow->addStretch();
-            hold->setParent(group);
-            holdRow->addWidget(hold);
-            box->addLayout(holdRow);
-        }
-    };
-    flowGroup(GRP_VELOC, "GRP_VELOC", QStringLiteral("Geschwindigkeit"), QStringLiteral("v"), ResIs_Veloc, INP_veloc,
-              ME_VELOC, PAN_Veloc, FIX_VELOC);
-    flowGroup(GRP_VOLUME, "GRP_VOLUME", QStringLiteral("Volumenstrom"), QStringLiteral("Q"), ResIs_VOLUME, INP_Volume,
-              CBX_ME_VOLUME, PAN_Volume, FIX_Volume);
-    flowGroup(GRP_MASSFL, "GRP_MASSFL", QStringLiteral("Massenstrom"), QStringLiteral("m"), ResIs_MassFL, INP_MassFl,
-              ME_MASSFL, PAN_MassFl, nullptr);
-    GRP_DasRohr->installEventFilter(this);
-    GRP_DasMedium->installEventFilter(this);
-
-    // ---- Buttons, result pane and logos.
-    BUT_Application = new QPushButton(QStringLiteral("&Applikation"), this);
-    BUT_Application->setObjectName(QStringLiteral("BUT_Application"));
-    // The coloured panel lies behind the compute button, not around it: the partner-brand
-    // variant hides the panel and keeps the button.
-    BACK_Berechnen = new QFrame(this);
-    BACK_Berechnen->setObjectName(QStringLiteral("BACK_Berechnen"));
-    BACK_Berechnen->setAutoFillBackground(true);
-    BUT_Berechnen = new QPushButton(QStringLiteral("&Berechnen"), this);
-    BUT_Berechnen->setObjectName(QStringLiteral("BUT_Berechnen"));
-    auto* compute = new QGridLayout;
-    compute->setContentsMargins(0, 0, 0, 0);
-    compute->addWidget(BACK_Berechnen, 0, 0);
-    {
-        auto* onTop = new QHBoxLayout;
-        onTop->setContentsMargins(4, 4, 4, 4);
-        onTop->addWidget(BUT_Berechnen);
-        compute->addLayout(onTop, 0, 0);
-    }
-    Button2 = new QPushButton(QStringLiteral("Normvolumen"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-
-    Bevel_Profil = new QFrame(this);
-    Bevel_Profil->setObjectName(QStringLiteral("Bevel_Profil"));
+void TXmeCalcDlg::CreateResultPane()
+{
+    CreateControl(Bevel_Profil, "Bevel_Profil", this);
     Bevel_Profil->setFrameShape(QFrame::HLine);
     Bevel_Profil->setFrameShadow(QFrame::Sunken);
-    KalfaktorPane = new QFrame(this);
-    KalfaktorPane->setObjectName(QStringLiteral("KalfaktorPane"));
+    CreateControl(KalfaktorPane, "KalfaktorPane", this);
     KalfaktorPane->setFrameShape(QFrame::StyledPanel);
     KalfaktorPane->setFrameShadow(QFrame::Raised);
     KalfaktorPane->installEventFilter(this);
     KalfaktorPane->setContextMenuPolicy(Qt::CustomContextMenu);
-    {
-        auto* pane = new QGridLayout(KalfaktorPane);
-        auto named = [this](QLabel*& field, const char* name) {
-            field = new QLabel(KalfaktorPane);
-            field->setObjectName(QString::fromLatin1(name));
-            field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        };
-        named(ShLab_LamiTurbo, "ShLab_LamiTurbo");
-        ShLab_LamiTurbo->setAlignment(Qt::AlignCenter);
-        QFont bold = ShLab_LamiTurbo->font();
-        bold.setBold(true);
-        ShLab_LamiTurbo->setFont(bold);
-        named(ShLab_Veloc, "ShLab_Veloc");
-        named(ShLab_Kalfaktor, "ShLab_Kalfaktor");
-        named(ShLab_Reynold, "ShLab_Reynold");
-        pane->addWidget(ShLab_LamiTurbo, 0, 0, 1, 2);
-        pane->addWidget(new QLabel(QStringLiteral("Reynoldszahl Re ="), KalfaktorPane), 1, 0);
-        pane->addWidget(ShLab_Reynold, 1, 1);
-        pane->addWidget(new QLabel(QStringLiteral("Kalibrierfaktor K ="), KalfaktorPane), 2, 0);
-        pane->addWidget(ShLab_Kalfaktor, 2, 1);
-        pane->addWidget(new QLabel(QStringLiteral("v unkorrigiert ="), KalfaktorPane), 3, 0);
-        pane->addWidget(ShLab_Veloc, 3, 1);
-        HOTSPOT_Kalfaktor = new QPushButton(QStringLiteral("Strömungsprofil..."), KalfaktorPane);
-        HOTSPOT_Kalfaktor->setObjectName(QStringLiteral("HOTSPOT_Kalfaktor"));
-        pane->addWidget(HOTSPOT_Kalfaktor, 4, 0, 1, 2);
-    }
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    auto* pane = new QGridLayout(KalfaktorPane);
+    for (auto [field, name] : {std::pair{&ShLab_LamiTurbo, "ShLab_LamiTurbo"}, {&ShLab_Veloc, "ShLab_Veloc"},
+                               {&ShLab_Kalfaktor, "ShLab_Kalfaktor"}, {&ShLab_Reynold, "ShLab_Reynold"}})
+        CreateControl(*field, name, KalfaktorPane)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ShLab_LamiTurbo->setAlignment(Qt::AlignCenter);
+    QFont bold = ShLab_LamiTurbo->font();
+    bold.setBold(true);
+    ShLab_LamiTurbo->setFont(bold);
+    pane->addWidget(ShLab_LamiTurbo, 0, 0, 1, 2);
+    pane->addWidget(new QLabel(QStringLiteral("Reynoldszahl Re ="), KalfaktorPane), 1, 0);
+    pane->addWidget(ShLab_Reynold, 1, 1);
+    pane->addWidget(new QLabel(QStringLiteral("Kalibrierfaktor K ="), KalfaktorPane), 2, 0);
+    pane->addWidget(ShLab_Kalfaktor, 2, 1);
+    pane->addWidget(new QLabel(QStringLiteral("v unkorrigiert ="), KalfaktorPane), 3, 0);
+    pane->addWidget(ShLab_Veloc, 3, 1);
+    CreateControl(HOTSPOT_Kalfaktor, "HOTSPOT_Kalfaktor", KalfaktorPane, QStringLiteral("Strömungsprofil..."));
+    pane->addWidget(HOTSPOT_Kalfaktor, 4, 0, 1, 2);
+    CreateControl(PopupMenu1, "PopupMenu1", this);
     DerKalfaktor1 = PopupMenu1->addAction(QStringLiteral("Der Kalfaktor"));
     DerKalfaktor1->setObjectName(QStringLiteral("DerKalfaktor1"));
+}
 
-    IMG_LOGO = new QLabel(this);
-    IMG_LOGO->setObjectName(QStringLiteral("IMG_LOGO"));
-    IMG_LOGO->setPixmap(OwnLogo());
-    IMG_LOGO->setAlignment(Qt::AlignCenter);
-    IMG_BrandolfLogo = new QLabel(this);
-    IMG_BrandolfLogo->setObjectName(QStringLiteral("IMG_BrandolfLogo"));
-    IMG_BrandolfLogo->setPixmap(PartnerLogo());
-    IMG_BrandolfLogo->setAlignment(Qt::AlignCenter);
+void TXmeCalcDlg::CreateButtons()
+{
+    CreateControl(BUT_Application, "BUT_Application", this, QStringLiteral("&Applikation"));
+    // The coloured panel lies behind the compute button, not around it: the partner-brand
+    // variant hides the panel and keeps the button. It starts silver, as with no marker.
+    CreateControl(BACK_Berechnen, "BACK_Berechnen", this);
+    SetBackColor(BACK_Berechnen, TMarkerState().BackColor);
+    CreateControl(BUT_Berechnen, "BUT_Berechnen", this, QStringLiteral("&Berechnen"));
+    CreateControl(Button2, "Button2", this, QStringLiteral("Normvolumen"));
+    for (auto [field, name, picture] : {std::tuple{&IMG_LOGO, "IMG_LOGO", OwnLogo()},
+                                        {&IMG_BrandolfLogo, "IMG_BrandolfLogo", PartnerLogo()}}) {
+        CreateControl(*field, name, this);
+        (*field)->setPixmap(picture);
+        (*field)->setAlignment(Qt::AlignCenter);
+        (*field)->installEventFilter(this);
+    }
     IMG_BrandolfLogo->hide();
-    IMG_LOGO->installEventFilter(this);
-    IMG_BrandolfLogo->installEventFilter(this);
+}
 
-    // ---- Window layout: pipe and medium on the left, flow and results on the right.
+void TXmeCalcDlg::LayoutWindow()
+{
+    // Pipe and medium on the left, flow and results on the right.
     auto* columnsLayout = new QHBoxLayout(ClientArea());
     columnsLayout->setContentsMargins(0, 0, 0, 0);
     auto* left = new QVBoxLayout;
     left->addWidget(GRP_DasRohr);
     left->addWidget(GRP_DasMedium);
     left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(GRP_VELOC);
-    right->addWidget(GRP_VOLUME);
-    right->addWidget(GRP_MASSFL);
+    auto* compute = new QGridLayout;
+    compute->setContentsMargins(0, 0, 0, 0);
+    compute->addWidget(BACK_Berechnen, 0, 0);
+    auto* onTop = new QHBoxLayout;
+    onTop->setContentsMargins(4, 4, 4, 4);
+    onTop->addWidget(BUT_Berechnen);
+    compute->addLayout(onTop, 0, 0);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BUT_Application);
     buttons->addWidget(Button2);
     buttons->addLayout(compute);
-    right->addLayout(buttons);
-    right->addWidget(Bevel_Profil);
-    right->addWidget(KalfaktorPane);
-    right->addStretch();
     auto* logos = new QHBoxLayout;
     logos->addStretch();
     logos->addWidget(IMG_LOGO);
     logos->addWidget(IMG_BrandolfLogo);
+    auto* right = new QVBoxLayout;
+    for (QWidget* group : {GRP_VELOC, GRP_VOLUME, GRP_MASSFL})
+        right->addWidget(group);
+    right->addLayout(buttons);
+    right->addWidget(Bevel_Profil);
+    right->addWidget(KalfaktorPane);
+    right->addStretch();
     right->addLayout(logos);
     columnsLayout->addLayout(left);
     columnsLayout->addLayout(right);
     BUT_Berechnen->raise();
-
-    // Tab walks pipe, medium, then flow, row by row.
-    const QList<QWidget*> tabOrder{COM_Material, MateriInfiButton, BUT_EditRohrgeometrie, INP_IDM, ME_IDM, INP_Quer,
-                                   ME_QUER, INP_Rauh, ME_Rauh, FIX_Quer, COM_Medium, MediInfoButton, INP_FluidTemp,
-                                   ME_TEMP, INP_FluidDruck, INP_Dichte, ME_Dichte, INP_Visk, ME_Visk, INP_ViskDYN,
-                                   ME_ViskDYN, INP_veloc, ME_VELOC, FIX_VELOC, INP_Volume, CBX_ME_VOLUME, FIX_Volume,
-                                   INP_MassFl, ME_MASSFL, BUT_Application, Button2, BUT_Berechnen, HOTSPOT_Kalfaktor};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-
     // Enter belongs to the edits (commit), not to a default button.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
+}
+
+void TXmeCalcDlg::SetTabOrder()
+{
+    // Tab walks pipe, medium, then flow, row by row.
+    SetTabChain({COM_Material, MateriInfiButton, BUT_EditRohrgeometrie, INP_IDM, ME_IDM, INP_Quer, ME_QUER, INP_Rauh,
+                 ME_Rauh, FIX_Quer, COM_Medium, MediInfoButton, INP_FluidTemp, ME_TEMP, INP_FluidDruck, INP_Dichte,
+                 ME_Dichte, INP_Visk, ME_Visk, INP_ViskDYN, ME_ViskDYN, INP_veloc, ME_VELOC, FIX_VELOC, INP_Volume,
+                 CBX_ME_VOLUME, FIX_Volume, INP_MassFl, ME_MASSFL, BUT_Application, Button2, BUT_Berechnen,
+                 HOTSPOT_Kalfaktor});
 }
 
 void TXmeCalcDlg::ConnectHandlers()
@@ -778,9 +700,7 @@ void TXmeCalcDlg::MarkersChanged(const TMarkerState& state)
     SetEditColor(INP_MassFl, state.INP_MassFl);
     SetEditColor(COM_Material, state.COM_Material);
     SetEditColor(COM_Medium, state.COM_Medium);
-    QPalette back = BACK_Berechnen->palette();
-    back.setColor(QPalette::Window, ColorFromTColor(state.BackColor));
-    BACK_Berechnen->setPalette(back);
+    SetBackColor(BACK_Berechnen, state.BackColor);
 }
 
 void TXmeCalcDlg::PressureGroupVisibilityChanged(bool visible)
@@ -844,33 +764,7 @@ void TXmeCalcDlg::ApplyInputResult(TQuantity quantity, const TInputResult& resul
         panel->show();
     }
     if (result.FocusBack)
-        FocusBackTo(edit);
-}
-
-void TXmeCalcDlg::FocusBackTo(QLineEdit* edit)
-{
-    // Returning the focus from inside a focus change is deferred; while it happens, the
-    // edit that loses the focus must not claim it back, or two invalid edits would bounce
-    // the focus forever.
-    if (focusingBack_ || focusBackPending_)
-        return;
-    focusBackPending_ = true;
-    QPointer<QLineEdit> target(edit);
-    QTimer::singleShot(0, this, [this, target] {
-        focusBackPending_ = false;
-        if (!target)
-            return;
-        focusingBack_ = true;
-        // A drop-down opened by the click that left the edit belongs to a control the user
-        // never reached.
-        while (QWidget* popup = QApplication::activePopupWidget()) {
-            if (!popup->close())
-                break;
-        }
-        target->setFocus(Qt::OtherFocusReason);
-        target->selectAll();
-        focusingBack_ = false;
-    });
+        ReturnFocusLater(edit, TFocusReturn::SelectAll);
 }
 
 void TXmeCalcDlg::CommitActiveEdit()
@@ -977,7 +871,7 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Show:
         // The lists' drop-downs, however they are opened (mouse, Alt+Down, F4).
-        if (!COM_Medium || !COM_Material || focusBackPending_ || focusingBack_)
+        if (!COM_Medium || !COM_Material || FocusReturnActive())
             break;
         if (watched == COM_Medium->view()->window())
             Point.AnyEditGetFocus(TFocusTarget::Medium);
@@ -985,18 +879,18 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
             COM_MaterialDropDown();
         break;
     case QEvent::FocusOut:
-        if (index >= 0 && IsUserFocusChange(event))
+        // While a rejected edit takes its focus back, the control the focus passed through
+        // was never really left: its exit handler would overwrite the rejection's message.
+        if (index >= 0 && IsUserFocusChange(static_cast<QFocusEvent*>(event)))
             ExitHandler(static_cast<TQuantity>(index));
         break;
     case QEvent::FocusIn:
-        // While a rejected edit takes its focus back, the control the focus passed through
-        // was never really entered: its enter handler would release a hold behind the
-        // user's back.
-        if (focusBackPending_ || focusingBack_)
+        // Nor was it entered: its enter handler would release a hold behind the user's back.
+        if (!IsUserFocusChange(static_cast<QFocusEvent*>(event)))
             break;
-        if (index >= 0 && IsUserFocusChange(event))
+        if (index >= 0)
             EnterHandler(edit);
-        else if (watched == COM_Medium && IsUserFocusChange(event))
+        else if (watched == COM_Medium)
             Point.AnyEditGetFocus(TFocusTarget::Medium);
         break;
     case QEvent::KeyPress:
@@ -1085,7 +979,10 @@ void TXmeCalcDlg::HOTSPOT_KalfaktorClick()
         Point.EnterControl(TFocusTarget::Velocity);
         ApplyInputResult(TQuantity::Velocity, Point.ApplyValue(TQuantity::Velocity, velocity));
     }
+    // The window gets the focus back by activation, which runs no enter handler: the
+    // velocity field is entered here, whatever the dialog's result (markers, read-only).
     INP_veloc->setFocus(Qt::OtherFocusReason);
+    EnterHandler(INP_veloc);
     CommitActiveEdit();
 }
 

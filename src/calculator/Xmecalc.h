@@ -5,7 +5,8 @@
 // measuring point tells it.
 
 #include "calculator/MeasuringPoint.h"
-#include "calculator/MultForm.h"
+#include "formbase/FormKit.h"
+#include "formbase/MultForm.h"
 
 #include <QPointer>
 
@@ -16,11 +17,13 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QVBoxLayout;
 
 class TXmeCalcDlg : public TMultilingualForm, public IMeasuringPointView {
     Q_OBJECT
@@ -174,20 +177,34 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void CreateControls();
+    // Construction steps, in the constructor's order.
     void CreateActions();
+    void CreateMenus();
+    TRowColumns RowColumns() const;
+    void CreatePipeGroup(const TRowColumns& columns);
+    void CreateMediumGroup(const TRowColumns& columns);
+    void CreateViscosityGroups(QVBoxLayout* medium, const TRowColumns& columns);
+    void CreateFlowGroups(TRowColumns columns);
+    void NameFieldsFromRows();
+    void CreateResultPane();
+    void CreateButtons();
+    void LayoutWindow();
+    void SetTabOrder();
     void ConnectHandlers();
+    // The widest texts the value panels can show, so no panel cuts one off.
+    static QStringList WidestPanelTexts();
+    // A quantity row whose edit, unit box and panel the window reaches by quantity.
+    TQuantityRow AddQuantityRow(QWidget* parent, const TRowColumns& columns, TQuantity quantity, TPanel panel,
+                                const TQuantityRowSpec& spec);
+    QHBoxLayout* CreateLibraryRow(QGroupBox* group, const QString& caption, QComboBox*& list, const char* listName,
+                                  QPushButton*& info, const char* infoName);
     void FillUnitBox(TQuantity quantity);
     void FillVolumeUnitBox();
-    QLineEdit* AddEdit(TQuantity quantity, const char* name);
-    QComboBox* AddUnitBox(TQuantity quantity, const char* name);
-    QLabel* AddPanel(TPanel panel, const char* name);
 
     // Exit and enter handlers.
     void ExitHandler(TQuantity quantity);
     void EnterHandler(QLineEdit* edit);
     void ApplyInputResult(TQuantity quantity, const TInputResult& result);
-    void FocusBackTo(QLineEdit* edit);
     // AnyINP_ESC: Enter commits, Esc restores; true when the key was handled.
     bool AnyINP_ESC(QLineEdit* edit, int key);
     // FormKeyDown: PageUp/PageDown step the focused edit's unit; true when handled.
@@ -203,9 +220,7 @@ private:
     std::array<QLineEdit*, QuantityCount> edits_{};
     std::array<QComboBox*, QuantityCount> unitBoxes_{};
     std::array<QLabel*, PanelCount> panels_{};
-    bool syncing_ = false;          // the window writes model state into controls
-    bool focusBackPending_ = false;
-    bool focusingBack_ = false;
+    bool syncing_ = false;  // the window writes model state into controls
 };
 
 // The main window the application created at start (nullptr before).

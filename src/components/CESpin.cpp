@@ -1,5 +1,6 @@
 #include "components/CESpin.h"
 
+#include "platform/FocusRules.h"
 #include "platform/MessageBeep.h"
 
 #include <QAction>
@@ -280,21 +281,12 @@ void TCeSpinEdit::dropEvent(QDropEvent* event)
     event->ignore();
 }
 
-namespace {
-
-bool IsActivation(const QFocusEvent* event)
-{
-    return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
-}
-
-}  // namespace
-
 void TCeSpinEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     // Coming back to the window (or from a popup) is no new enter; a window that has just
     // been shown hands the focus with the same reason, and that is one.
-    if (IsActivation(event) && entered_)
+    if (!IsUserFocusReason(event->reason()) && entered_)
         return;
     entered_ = true;
     if (autoSelect_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
@@ -313,7 +305,7 @@ void TCeSpinEdit::hideEvent(QHideEvent* event)
 
 void TCeSpinEdit::focusOutEvent(QFocusEvent* event)
 {
-    if (!IsActivation(event)) {
+    if (IsUserFocusReason(event->reason())) {
         entered_ = false;
         // Rewrite before the line edit reports the end of editing, so the field shows what
         // is computed with.

@@ -3,6 +3,7 @@
 #include "grids/GridErrors.h"
 #include "grids/GridPlatform.h"
 #include "grids/InplaceEdit.h"
+#include "platform/FocusRules.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -30,11 +31,6 @@ int MulDiv(long long a, long long b, long long c)
 bool IsTypingChar(QChar ch)
 {
     return ch == QLatin1Char('\b') || (ch.unicode() >= 32 && ch.unicode() != 127);
-}
-
-bool IsActivationReason(Qt::FocusReason reason)
-{
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
 // Points the grid's painter at the one being used while a cell is drawn.
@@ -1590,7 +1586,7 @@ void TMyCustomGrid::focusInEvent(QFocusEvent* e)
 
 void TMyCustomGrid::FocusEntering(Qt::FocusReason reason)
 {
-    if (IsActivationReason(reason) || focusInside_)
+    if (!IsUserFocusReason(reason) || focusInside_)
         return;
     focusInside_ = true;
     DoEnter();
@@ -1601,7 +1597,7 @@ void TMyCustomGrid::focusOutEvent(QFocusEvent* e)
     QAbstractScrollArea::focusOutEvent(e);
     CancelMode();
     InvalidateGridRect(Selection());
-    if (IsActivationReason(e->reason()))
+    if (!IsUserFocusReason(e->reason()))
         return;
     QWidget* newFocus = QApplication::focusWidget();
     if (inplaceEdit_ != nullptr && newFocus != inplaceEdit_ && newFocus != this)
@@ -1611,7 +1607,7 @@ void TMyCustomGrid::focusOutEvent(QFocusEvent* e)
 
 void TMyCustomGrid::FocusLeaving(QWidget* newFocus, Qt::FocusReason reason)
 {
-    if (IsActivationReason(reason))
+    if (!IsUserFocusReason(reason))
         return;
     if (newFocus == this) {
         // The editor hands the focus back: the grid neither reloads nor re-enters.

@@ -8,6 +8,15 @@ TFormatSettings& FormatSettings()
     return settings;
 }
 
+QChar ThousandSeparatorFor(QChar decimal, const QString& group)
+{
+    // The number text holds a single separator character, and a separator equal to the
+    // decimal point would make every grouped number unreadable.
+    if (group.size() == 1 && group.at(0) != decimal)
+        return group.at(0);
+    return decimal == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+}
+
 void SetFormatSettingsFromLocale(const QLocale& locale)
 {
     TFormatSettings& s = FormatSettings();
@@ -15,12 +24,7 @@ void SetFormatSettingsFromLocale(const QLocale& locale)
     const QString group = locale.groupSeparator();
     if (decimal.size() == 1)
         s.DecimalSeparator = decimal.at(0);
-    // The number text holds a single separator character; a locale without one (or with
-    // a longer one) gets the separator that cannot be mistaken for its decimal point.
-    if (group.size() == 1)
-        s.ThousandSeparator = group.at(0);
-    else
-        s.ThousandSeparator = s.DecimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+    s.ThousandSeparator = ThousandSeparatorFor(s.DecimalSeparator, group);
 
     s.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
     s.LongDateFormat = locale.dateFormat(QLocale::LongFormat);

@@ -22,6 +22,11 @@ struct TFormatSettings {
 // The process-wide record (initially the defaults above).
 TFormatSettings& FormatSettings();
 
+// The thousands separator for a decimal separator and the locale's group separator: the
+// locale's when it is one character other than the decimal separator, otherwise the one of
+// "," and "." that cannot be mistaken for the decimal separator.
+QChar ThousandSeparatorFor(QChar decimal, const QString& group);
+
 // Takes separators and date/time formats from a locale (the program calls this at start
 // with the user's locale, and again on a language switch).
 void SetFormatSettingsFromLocale(const QLocale& locale);

@@ -3,37 +3,14 @@
 #include "reference/CommTool.h"
 
 #include "platform/Colors.h"
+#include "platform/FocusRules.h"
 #include "platform/MessageBeep.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPointer>
-#include <QTimer>
 
 namespace {
-
-// At most one focus return is pending, and none is scheduled while one is being carried
-// out: otherwise two invalid edits would hand the focus back and forth for ever (each one's
-// focus-out fails its check and asks for the focus again).
-bool FocusReturnPending = false;
-bool FocusReturning = false;
-
-void ReturnFocusLater(QLineEdit* edit)
-{
-    if (FocusReturnPending || FocusReturning)
-        return;
-    FocusReturnPending = true;
-    QPointer<QLineEdit> target(edit);
-    QTimer::singleShot(0, [target]() {
-        FocusReturnPending = false;
-        if (target.isNull())
-            return;
-        FocusReturning = true;
-        target->setFocus(Qt::OtherFocusReason);
-        FocusReturning = false;
-    });
-}
 
 void SetLabelColor(QLabel* label, std::uint32_t color)
 {

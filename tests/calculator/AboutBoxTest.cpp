@@ -2,7 +2,7 @@
 
 #include "calculator/AboutQuelvar.h"
 
-#include "calculator/SmallFormKit.h"
+#include "formbase/DialogFactory.h"
 #include "components/CECtrls.h"
 #include "transducer/OemVariant.h"
 

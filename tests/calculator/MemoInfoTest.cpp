@@ -2,7 +2,7 @@
 
 #include "calculator/D_MemoInfo.h"
 
-#include "calculator/SmallFormKit.h"
+#include "formbase/DialogFactory.h"
 
 #include "ModalDriver.h"
 

@@ -2,7 +2,8 @@
 
 #include "calculator/NamensListe.h"
 
-#include "calculator/FormRegistry.h"
+#include "calculator/StartupForms.h"
+#include "formbase/FormRegistry.h"
 #include "calculator/Xmecalc.h"
 #include "platform/FormatSettings.h"
 #include "reference/QlvTabels.h"
@@ -53,7 +54,7 @@ private slots:
         const FormatSettingsScope format{TFormatSettings{}};
         IsOemVariant = 0;
         TFormRegistry forms;
-        forms.CreateForms();
+        CreateStartupForms(forms);
         TXmeCalcDlg* window = XmeCalcDlg();
         TDLG_Namensliste* names = DLG_Namensliste();
         QVERIFY(window && names);

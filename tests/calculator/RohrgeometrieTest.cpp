@@ -4,7 +4,8 @@
 #include "calculator/Rohgeometrie.h"
 
 #include "calculator/DUShape.h"
-#include "calculator/FormRegistry.h"
+#include "calculator/StartupForms.h"
+#include "formbase/FormRegistry.h"
 #include "calculator/Xmecalc.h"
 #include "components/CESpin.h"
 #include "platform/FormatSettings.h"
@@ -128,7 +129,7 @@ private slots:
     {
         IsOemVariant = 0;
         TFormRegistry forms;
-        forms.CreateForms();
+        CreateStartupForms(forms);
         TXmeCalcDlg* window = XmeCalcDlg();
         TDLG_Rohrgeometrie* dialog = DLG_Rohrgeometrie();
         QVERIFY(window && dialog);

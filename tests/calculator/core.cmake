@@ -1,5 +1,5 @@
 # Tests of the flow calculator's engineering (no widgets).
-qv_gtest(calculator_core_tests
+qv_gtest(test_calculator
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProfileFactorTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkersTest.cpp

@@ -1,11 +1,23 @@
-# Tests of the calculator's forms (Qt Test, offscreen).
-qv_qtest(calculator_forms_tests
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/FormsTest.cpp
-  LIBS qv_calculator qv_components qv_platform_gui)
-# One test per small form.
-foreach(form DUShape InputUserValue MemoInfo AboutBox InpDruck InputGrenzen Koeffs Namensliste Rohrgeometrie)
+# Tests of the calculator's forms (Qt Test, offscreen), one file per form.
+qv_qtest(test_calculator_mainwindow
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/XmecalcTest.cpp ${PROJECT_SOURCE_DIR}/tests/formbase/FakeDictionary.h
+  LIBS qv_mainwindow)
+target_include_directories(test_calculator_mainwindow PRIVATE ${PROJECT_SOURCE_DIR}/tests/formbase)
+
+qv_qtest(test_calculator_reynlimi
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReynlimiTest.cpp
+  LIBS qv_calculator_forms)
+
+# The small dialogs; the names list and the pipe geometry are also opened from the main window.
+foreach(form DUShape InputUserValue MemoInfo AboutBox InpDruck InputGrenzen Koeffs)
   string(TOLOWER ${form} topic)
   qv_qtest(test_calculator_${topic}
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/${form}Test.cpp
-    LIBS qv_calculator qv_components qv_platform_gui)
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/${form}Test.cpp ${CMAKE_CURRENT_LIST_DIR}/ModalDriver.h
+    LIBS qv_calculator_forms)
+endforeach()
+foreach(form Namensliste Rohrgeometrie)
+  string(TOLOWER ${form} topic)
+  qv_qtest(test_calculator_${topic}
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/${form}Test.cpp ${CMAKE_CURRENT_LIST_DIR}/ModalDriver.h
+    LIBS qv_mainwindow)
 endforeach()

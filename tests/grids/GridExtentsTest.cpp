@@ -52,6 +52,40 @@ TEST(GridExtents, ModifyInsertsAndRemovesAtAnIndex)
     EXPECT_EQ(e.Size(), 3);
 }
 
+// Operations whose range ends exactly at the last entry are allowed; one further fails.
+TEST(GridExtents, RangesEndingAtTheLastEntry)
+{
+    struct Case {
+        int index;
+        int amount;
+        int size;  // after the operation on {1, 2, 3}
+        QString error;
+    };
+    const Case cases[] = {
+        {3, 1, 4, {}},       {4, 1, 3, GridMessages::IndexOutOfRange},
+        {2, -1, 2, {}},      {1, -2, 1, {}},
+        {0, -3, 0, {}},      {2, -2, 3, GridMessages::TooManyDeleted},
+        {3, -1, 3, GridMessages::TooManyDeleted},
+    };
+    for (const Case& c : cases) {
+        TGridExtents e;
+        for (int i = 0; i < 3; ++i)
+            e.Set(i, i + 1, 3, 0);
+        const QString error = MessageOf([&] { e.Modify(c.index, c.amount, 9); });
+        EXPECT_EQ(error, c.error.isEmpty() ? QStringLiteral("<no exception>") : c.error) << c.index << " " << c.amount;
+        EXPECT_EQ(e.Size(), c.size) << c.index << " " << c.amount;
+        EXPECT_EQ(e.Get(0, -1), c.index == 0 && c.amount < 0 ? -1 : 1);
+    }
+    TGridExtents e;
+    e.Set(2, 7, 3, 0);
+    e.Move(2, 0, 3, 0);
+    EXPECT_EQ(e.Get(0, 0), 7);
+    e.Move(0, 2, 3, 0);
+    EXPECT_EQ(e.Get(2, 0), 7);
+    EXPECT_EQ(MessageOf([&] { e.Move(0, 3, 3, 0); }), GridMessages::IndexOutOfRange);
+    EXPECT_EQ(MessageOf([&] { e.Set(3, 1, 3, 0); }), GridMessages::IndexOutOfRange);
+}
+
 TEST(GridExtents, MoveShiftsTheEntriesBetween)
 {
     TGridExtents e;

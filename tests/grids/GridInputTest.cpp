@@ -68,6 +68,7 @@ private slots:
     void dividerSizing();
     void columnMovingByMouse();
     void wheelMovesTheCurrentRow();
+    void dragScrollsToTheLastColumnAndStops();
     void scrollBarsMapTheTopLeft();
     void singleWideColumnScrollsByPixels();
     void invalidateColRepaintsTheRowsShownAfterScrolling();
@@ -530,6 +531,29 @@ void GridInputTest::wheelMovesTheCurrentRow()
     QApplication::sendEvent(f.grid->viewport(), &up);
     QApplication::sendEvent(f.grid->viewport(), &up);
     QCOMPARE(f.grid->Row(), 1);  // never into the fixed rows
+
+    // On the last row, turning down keeps it there.
+    f.grid->SetRow(f.grid->RowCount() - 1);
+    QApplication::sendEvent(f.grid->viewport(), &down);
+    QApplication::sendEvent(f.grid->viewport(), &down);
+    QCOMPARE(f.grid->Row(), f.grid->RowCount() - 1);
+}
+
+void GridInputTest::dragScrollsToTheLastColumnAndStops()
+{
+    Fixture f({}, QSize(300, 160));
+    f.grid->SetColCount(30);
+    QWidget* vp = f.grid->viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, f.center(1, 1));
+    QTest::mouseMove(vp, QPoint(vp->width() + 30, f.center(1, 1).y()));
+    for (int i = 0; i < 80; ++i)
+        f.grid->TimedScroll();
+    QCOMPARE(f.grid->Anchor().X, 29);
+    QCOMPARE(f.grid->Anchor().Y, 1);
+    QVERIFY(f.grid->LeftCol() > 1);
+    QVERIFY(f.grid->CellRect(29, 1).right() <= vp->width());  // the last column is in view
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(vp->width() + 30, f.center(1, 1).y()));
+    QCOMPARE(f.grid->Col(), 1);
 }
 
 void GridInputTest::scrollBarsMapTheTopLeft()

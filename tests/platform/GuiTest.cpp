@@ -1,11 +1,14 @@
 #include "platform/Application.h"
 #include "platform/Colors.h"
 #include "platform/Exceptions.h"
+#include "platform/FocusRules.h"
 #include "platform/MessageBox.h"
 #include "QStringPrinter.h"
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -115,6 +118,67 @@ TEST_F(PlatformGui, RealBoxReturnsTheButton)
         request.yesNo = true;
         EXPECT_EQ(ShowMessage(request), button == QMessageBox::Yes);
     }
+}
+
+TEST(FocusRules, ActivationAndPopupsAreNotTheUsers)
+{
+    const std::pair<Qt::FocusReason, bool> reasons[] = {
+        {Qt::MouseFocusReason, true},         {Qt::TabFocusReason, true},   {Qt::BacktabFocusReason, true},
+        {Qt::ShortcutFocusReason, true},      {Qt::OtherFocusReason, true}, {Qt::ActiveWindowFocusReason, false},
+        {Qt::PopupFocusReason, false},
+    };
+    for (auto [reason, user] : reasons) {
+        EXPECT_EQ(IsUserFocusReason(reason), user) << reason;
+        const QFocusEvent event(QEvent::FocusOut, reason);
+        EXPECT_EQ(IsUserFocusChange(&event), user) << reason;
+    }
+}
+
+// Records whether the focus changes a control sees count as the user's.
+class FocusWatch : public QObject {
+public:
+    std::vector<bool> seen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            seen.push_back(IsUserFocusChange(static_cast<QFocusEvent*>(event)));
+        return false;
+    }
+};
+
+TEST_F(PlatformGui, FocusReturnIsDeferredAloneAndNotTheUsers)
+{
+    QWidget window;
+    auto* rejected = new QLineEdit(QStringLiteral("abc"), &window);
+    auto* passed = new QLineEdit(&window);
+    window.show();
+    window.activateWindow();
+    for (int i = 0; i < 100 && !window.isActiveWindow(); ++i)
+        QCoreApplication::processEvents();
+    ASSERT_TRUE(window.isActiveWindow());
+    passed->setFocus(Qt::MouseFocusReason);
+    FocusWatch watch;
+    passed->installEventFilter(&watch);
+
+    ReturnFocusLater(rejected, TFocusReturn::SelectAll);
+    ReturnFocusLater(passed);  // a second return while one is pending is dropped
+    EXPECT_TRUE(FocusReturnActive());
+    EXPECT_EQ(window.focusWidget(), passed);  // not before the current event is over
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(FocusReturnActive());
+    EXPECT_EQ(window.focusWidget(), rejected);
+    EXPECT_EQ(rejected->selectedText(), QStringLiteral("abc"));
+    EXPECT_EQ(watch.seen, std::vector<bool>{false});  // the passed-through field's exit
+
+    // A return whose target is gone ends all the same.
+    auto* gone = new QLineEdit(&window);
+    ReturnFocusLater(gone);
+    delete gone;
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(FocusReturnActive());
+    EXPECT_EQ(window.focusWidget(), rejected);
 }
 
 TEST(Colors, BlueGreenRedValues)

@@ -45,6 +45,24 @@ TEST(FormatSettingsRecord, ScopeRestoresAndLocaleSets)
     EXPECT_EQ(FormatSettings().DecimalSeparator, before);
 }
 
+TEST(FormatSettingsRecord, ThousandsSeparatorFallsBackWhenTheLocaleHasNoUsableOne)
+{
+    struct Case {
+        char16_t decimal;
+        QString group;
+        char16_t expected;
+    };
+    const Case cases[] = {
+        {u'.', QStringLiteral(","), u','},       {u',', QStringLiteral("."), u'.'},
+        {u',', QStringLiteral("\u00a0"), u'\u00a0'}, {u'.', QString(), u','},
+        {u',', QString(), u'.'},                 {u'.', QStringLiteral("."), u','},
+        {u',', QStringLiteral(","), u'.'},       {u',', QStringLiteral("\u2019\u2019"), u'.'},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ThousandSeparatorFor(QChar(c.decimal), c.group), QChar(c.expected))
+            << "decimal " << char(c.decimal) << ", group of " << c.group.size();
+}
+
 TEST(MessageBeepHook, CountsAndCallsTheHandler)
 {
     ResetMessageBeepCount();

@@ -1,6 +1,7 @@
-#include "calculator/MultForm.h"
+#include "formbase/MultForm.h"
 
-#include "calculator/FormRegistry.h"
+#include "formbase/FormRegistry.h"
+#include "formbase/TranslatorHook.h"
 #include "translation/MlDictionary.h"
 #include "translation/MlTranslator.h"
 
@@ -84,16 +85,10 @@ int TMultilingualForm::ShowDialog()
 
 void TMultilingualForm::ShareDictionary(TMlDictionary* dictionary)
 {
-    const TFormRegistry* registry = TFormRegistry::Instance();
-    if (!registry)
-        return;
-    for (TMultilingualForm* form : registry->Forms()) {
-        if (!form->Translator)
-            continue;
-        form->Translator->SetDictionary(dictionary);
-        // Each translator translates its own form, not the one that shared the dictionary.
-        form->Translator->SetTargetRoot(form);
-        form->Translator->Attach();
+    SetFormsDictionary(dictionary);
+    if (const TFormRegistry* registry = TFormRegistry::Instance()) {
+        for (TMultilingualForm* form : registry->Forms())
+            TranslateForm(*form);
     }
 }
 

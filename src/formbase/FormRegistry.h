@@ -1,9 +1,14 @@
 #pragma once
-// The forms the application creates at start, in their fixed order. The registry owns them
-// and frees them in reverse order; the program has one, alive from start to end, and the
-// forms' global accessors (XmeCalcDlg(), DLG_MedienInfo() ...) look into it.
+// The forms the application creates at start. The registry owns them and frees them in
+// reverse order; the program has one, alive from start to end, and the forms' global
+// accessors (XmeCalcDlg(), ReynolDLG() ...) look into it. Which forms, in which order, is
+// decided at the top of the program (CreateStartupForms); dialogs made on demand come from
+// the dialog factory instead.
+
+#include "formbase/TranslatorHook.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class TMultilingualForm;
@@ -18,18 +23,15 @@ public:
     // The registry of the running application; nullptr when none exists.
     static TFormRegistry* Instance();
 
-    // Creates the ten forms in order: main window, Reynolds limits, medium chart, names
-    // list, pipe geometry, value input, report, error diagram, normalized volume and
-    // transducer application.
-    void CreateForms();
-
-    // Takes a form into the registry (the form is created by the caller and owned from now).
-    template <class T>
-    T* CreateForm()
+    // Creates a form, takes it into the registry and translates it once it is fully
+    // constructed.
+    template <class T, class... Args>
+    T* CreateForm(Args&&... args)
     {
-        auto form = std::make_unique<T>();
+        auto form = std::make_unique<T>(std::forward<Args>(args)...);
         T* raw = form.get();
         Add(std::move(form));
+        TranslateForm(*raw);
         return raw;
     }
 

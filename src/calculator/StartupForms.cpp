@@ -1,0 +1,24 @@
+#include "calculator/StartupForms.h"
+
+#include "calculator/D_InputUserValue.h"
+#include "calculator/D_NormVolume.h"
+#include "calculator/Medieninfo.h"
+#include "calculator/NamensListe.h"
+#include "calculator/Reynlimi.h"
+#include "calculator/Rohgeometrie.h"
+#include "calculator/Xmecalc.h"
+#include "formbase/FormRegistry.h"
+
+void CreateStartupForms(TFormRegistry& forms)
+{
+    forms.CreateForm<TXmeCalcDlg>();
+    forms.CreateForm<TReynolDLG>();
+    forms.CreateForm<TDLG_MedienInfo>();
+    forms.CreateForm<TDLG_Namensliste>();
+    forms.CreateForm<TDLG_Rohrgeometrie>();
+    forms.CreateForm<TDLG_InputUserValue>();
+    // TDLG_reportform, the report.
+    // TDLG_ErrorDiagram, the error diagram.
+    forms.CreateForm<TDLG_NormVolume>();
+    // TDLG_SensorAbstand, the transducer application.
+}
