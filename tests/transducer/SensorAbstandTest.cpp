@@ -5,6 +5,7 @@
 
 #include "ApplicationPoint.h"
 
+#include "calculator/D_InputUserValue.h"
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
 #include "platform/FormatSettings.h"
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -313,6 +315,25 @@ private slots:
         }
         auto off = Open();
         QVERIFY(off->BUT_ErrorEstimation->isHidden());
+    }
+
+    void anotherMediumAsksForItsSoundSpeed()
+    {
+        auto dialog = Open();
+        QString label;
+        QTimer::singleShot(0, [&label] {
+            if (auto* input = qobject_cast<TDLG_InputUserValue*>(QApplication::activeModalWidget())) {
+                label = input->LAB_Property->text();
+                input->SetValue(1234.0);
+                input->BUT_OK->click();
+            }
+        });
+        Choose(dialog->COM_Medium, 0);
+        QCOMPARE(label, QStringLiteral("Schallgeschwindigkeit Medium"));
+        QCOMPARE(dialog->COM_Medium->currentText(), QStringLiteral("Anderes: (1234m/s)"));
+        QCOMPARE(dialog->GetMediumCode(), 10000);
+        QCOMPARE(dialog->GetUserMediumSpeed(), 1234.0);
+        QVERIFY(dialog->ResultsValid());
     }
 
     void testPipes()
