@@ -1,6 +1,7 @@
 #include "report/ReportRows.h"
 
 #include "calculator/FlowProfileLimits.h"
+#include "calculator/PipeDimensions.h"
 #include "calculator/QuantityUnits.h"
 #include "platform/NumberFormat.h"
 #include "transducer/SensorSelection.h"
@@ -46,18 +47,28 @@ private:
     const tTranslate& translate_;
 };
 
+// A value of the pipe geometry dialog as its edit shows it.
+QString PipeFieldText(const TPipeDimensions& pipe, TPipeField field)
+{
+    return FloatToStrF(pipe.DisplayValue(field), ffFixed, 15, pipe.UnitDecimals());
+}
+
 void PipeRows(TRowWriter& w, const TMeasuringPoint& point, const TReportApplication& app, const TReportOptions& o)
 {
     const QString lengthUnit = UnitName(TQuantity::InnerDiameter, point.UnitIndex(TQuantity::InnerDiameter));
-    const double inner = point.GetInnerDiameterMm();
     const double lining = point.GetLiningThickness();
     const bool lined = lining > 0.0;
+    // The pipe geometry dialog loaded as the report command loads it.
+    TPipeDimensions pipe;
+    pipe.SetLengthUnit(point.UnitIndex(TQuantity::InnerDiameter));
+    pipe.SetGeometry(point.GetInnerDiameterMm(), lining, point.WallThickness);
     w.Put(rrMaterial, "Rohr-Material", app.Material, w.LibraryId(point.GetMaterialId()));
-    w.Put(1, "Aussendurchmesser", PipeLengthText(point, inner + 2.0 * (point.WallThickness + lining)), lengthUnit);
-    w.Put(2, "Wanddicke", PipeLengthText(point, point.WallThickness), lengthUnit);
+    w.Put(1, "Aussendurchmesser", PipeFieldText(pipe, TPipeField::Outer), lengthUnit);
+    w.Put(2, "Wanddicke", PipeFieldText(pipe, TPipeField::Wall), lengthUnit);
     w.Put(rrLining, "Auskleidung", lined ? app.Lining : w.T(QStringLiteral("no lining")),
           lined ? w.LibraryId(point.GetLiningId()) : QString());
-    w.Put(rrLiningThickness, "Auskleidungsdicke", PipeLengthText(point, lining), lengthUnit).Remove = !lined;
+    w.Put(rrLiningThickness, "Auskleidungsdicke", PipeFieldText(pipe, TPipeField::Lining), lengthUnit).Remove =
+        !lined;
     w.Quantity(5, "DN", point, TQuantity::InnerDiameter);
     w.Quantity(6, "Rauhigkeit", point, TQuantity::Roughness);
     w.Quantity(rrCrossSection, "Querschnitt", point, TQuantity::CrossSection).Remove = o.Oem;
@@ -239,11 +250,4 @@ TReportAlignment ReportCellAlignment(int column, int number)
     default:
         return TReportAlignment::Right;
     }
-}
-
-QString PipeLengthText(const TMeasuringPoint& point, double millimetres)
-{
-    const int unit = point.UnitIndex(TQuantity::InnerDiameter);
-    const double shown = millimetres * 10.0 * UnitFactor(TQuantity::InnerDiameter, unit);
-    return FloatToStrF(shown, ffFixed, 15, UnitDecimals(TQuantity::InnerDiameter, unit));
 }

@@ -103,7 +103,3 @@ std::vector<TReportRow> KeptReportRows(const std::vector<TReportRow>& rows);
 // Horizontal alignment of a table cell; column 1..3, number = report row (0 for the title).
 enum class TReportAlignment { Left, Right, Center };
 TReportAlignment ReportCellAlignment(int column, int number);
-
-// The outer diameter, wall and lining thickness as the pipe geometry dialog shows them: in
-// the main window's length unit with that unit's decimals.
-QString PipeLengthText(const TMeasuringPoint& point, double millimetres);

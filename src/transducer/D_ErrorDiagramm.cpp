@@ -51,6 +51,8 @@ TDLG_ErrorDiagram::TDLG_ErrorDiagram(QWidget* parent)
     setObjectName(QStringLiteral("DLG_ErrorDiagram"));
     setWindowTitle(QStringLiteral("Estimated error"));
     FormCreate();
+    // Sizeable, unlike the other dialogs.
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     setSizeGripEnabled(true);
     setMinimumSize(362, 337);
     resize(693, 500);

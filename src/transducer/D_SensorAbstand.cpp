@@ -1,8 +1,10 @@
 #include "transducer/D_SensorAbstand.h"
 
+#include "calculator/D_InputUserValue.h"
 #include "calculator/FlowProfileLimits.h"
 #include "calculator/ProfileFactor.h"
 #include "components/CESpin.h"
+#include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"
 #include "formbase/FormRegistry.h"
 #include "platform/Colors.h"
@@ -21,9 +23,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 
 #include <cmath>
+#include <tuple>
 #include <numbers>
 
 namespace {
@@ -102,6 +106,7 @@ TDLG_SensorAbstand::TDLG_SensorAbstand(QWidget* parent)
     ConnectHandlers();
     SetTabOrder();
     SetMegaUserMode(false);
+    SetErrorEstimationEnabled(false);
     ShowInputs();
 }
 
@@ -132,6 +137,7 @@ void TDLG_SensorAbstand::CreateSensorGroup()
     CBX_SensorTyp->setMaxVisibleItems(calc_.Listing().DropDownCount);
     CBX_SensorTyp->setCurrentIndex(calc_.SensorItem());
     CreateControl(BitBtn1, "BitBtn1", GRP_Sensor, QString());
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     CreateControl(BUT_RecommTransducer, "BUT_RecommTransducer", GRP_Sensor,
                   QStringLiteral("Assign recommended transducer"));
     CreateControl(LAB_SorryNoTransducer, "LAB_SorryNoTransducer", GRP_Sensor, QString());
@@ -181,7 +187,10 @@ void TDLG_SensorAbstand::CreateSpacingGroup()
     CreateControl(BTN_MountingInfo, "BTN_MountingInfo", GRP_Sensorabstand, QStringLiteral("?"));
     CreateControl(GroupBox1, "GroupBox1", ClientArea(), QStringLiteral("Laufzeiten [µs]"));
     CreateControl(BUT_MehrInfos, "BUT_MehrInfos", GroupBox1, QStringLiteral("Mehr Infos..."));
-    (new QVBoxLayout(GroupBox1))->addWidget(BUT_MehrInfos);
+    CreateControl(BUT_ErrorEstimation, "BUT_ErrorEstimation", GroupBox1, ACT_ErrorEstimation->text());
+    auto* times = new QVBoxLayout(GroupBox1);
+    times->addWidget(BUT_MehrInfos);
+    times->addWidget(BUT_ErrorEstimation);
     auto* grid = new QGridLayout(GRP_Sensorabstand);
     grid->addWidget(PAN_SensorAbstand, 0, 0);
     grid->addWidget(CB_SabstFixed, 0, 1);
@@ -326,6 +335,11 @@ void TDLG_SensorAbstand::ConnectHandlers()
     });
     connect(BUT_RecommTransducer, &QPushButton::clicked, ACT_RecommendedSensor, &QAction::trigger);
     connect(ACT_ErrorEstimation, &QAction::triggered, this, &TDLG_SensorAbstand::RunErrorEstimation);
+    connect(BUT_ErrorEstimation, &QPushButton::clicked, ACT_ErrorEstimation, &QAction::trigger);
+    connect(ACT_ErrorEstimation, &QAction::changed, this, [this] {
+        BUT_ErrorEstimation->setVisible(ACT_ErrorEstimation->isVisible());
+        BUT_ErrorEstimation->setEnabled(ACT_ErrorEstimation->isEnabled());
+    });
     connect(CBX_SensorTyp, &QComboBox::activated, this, [this](int item) {
         calc_.UserSensorItem(item);
         ShowResults();
@@ -379,6 +393,15 @@ void TDLG_SensorAbstand::ConnectPipeHandlers()
     onItem(COM_Material, &tApplicationCalc::UserSelectWallItem);
     onItem(COM_Auskleidung, &tApplicationCalc::UserSelectLiningItem);
     onItem(COM_Medium, &tApplicationCalc::UserSelectMediumItem);
+    const std::tuple<QComboBox*, QPushButton*, QAction*, tQuadrantId> others[] = {
+        {COM_Material, BitBtn2, ACT_WandMaterialOTHER, BETA},
+        {COM_Auskleidung, BUT_OtherAuskleidung, ACT_AuskleidungOTHER, BETA2},
+        {COM_Medium, BitBtn4, ACT_MediumOTHER, GAMMA}};
+    for (auto [box, button, action, layer] : others) {
+        connect(action, &QAction::triggered, this, [this, l = layer] { AskUserSpeed(l); });
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(box, &QComboBox::activated, this, [this, l = layer] { OtherItemChosen(l); });
+    }
     connect(CB_AUSKLEID, &QCheckBox::toggled, this, [this](bool on) {
         calc_.UserLiningSwitch(on);
         ShowInputs();
@@ -467,9 +490,52 @@ void TDLG_SensorAbstand::WriteOutSensTabsClicked()
         ShowMessage({this, windowTitle(), error, MessageKind::Error});
 }
 
+void TDLG_SensorAbstand::AskUserSpeed(tQuadrantId layer)
+{
+    const QString label = layer == BETA ? QStringLiteral("Schallgeschwindigkeit Wandmaterial")
+        : layer == BETA2                ? QStringLiteral("Schallgeschwindigkeit Auskleidung")
+                                        : QStringLiteral("Schallgeschwindigkeit Medium");
+    std::unique_ptr<TDLG_InputUserValue> own;
+    TDLG_InputUserValue* input = DLG_InputUserValue();
+    if (!input) {
+        own = CreateDialog<TDLG_InputUserValue>(this);
+        input = own.get();
+    }
+    input->LAB_Property->setText(TranslateString(label));
+    input->LAB_Unit->setText(QStringLiteral("m/s"));
+    input->SetValue(calc_.UserSpeedToEdit(layer));
+    if (input->ShowDialog() != 1)
+        return;
+    const int other = tApplicationCalc::OtherCodeOf(layer);
+    if (layer == BETA)
+        calc_.SetUserWallSoundSpeed(other, input->GetValue());
+    else if (layer == BETA2)
+        calc_.SetUserLiningSoundSpeed(other, input->GetValue());
+    else
+        calc_.SetUserMediumSoundSpeed(other, input->GetValue());
+    ShowInputs();
+}
+
+void TDLG_SensorAbstand::OtherItemChosen(tQuadrantId layer)
+{
+    if (calc_.NeedsUserSpeed(layer))
+        AskUserSpeed(layer);
+}
+
+// Another medium or material without a sound speed asks for one once the dialog is up.
+void TDLG_SensorAbstand::AskMissingSpeeds()
+{
+    const std::pair<tQuadrantId, double> starts[] = {{GAMMA, 1500.0}, {BETA, 3200.0}, {BETA2, 2500.0}};
+    for (auto [layer, fallback] : starts) {
+        if (calc_.StartUserSpeed(layer, fallback))
+            AskUserSpeed(layer);
+    }
+}
+
 void TDLG_SensorAbstand::showEvent(QShowEvent* event)
 {
     TMultilingualForm::showEvent(event);
+    QTimer::singleShot(0, this, &TDLG_SensorAbstand::AskMissingSpeeds);
     if (calc_.Expert()) {
         WriteIndex(CBX_AutoUser, static_cast<int>(tPathCountMode::User));
         PathModeChanged(static_cast<int>(tPathCountMode::User));

@@ -100,6 +100,7 @@ public:
     QComboBox* ME_TEMP = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QPushButton* BUT_MehrInfos = nullptr;
+    QPushButton* BUT_ErrorEstimation = nullptr;  // carries ACT_ErrorEstimation
     QGroupBox* GRP_ZeitOffset = nullptr;
     TCeSpinEdit* EDI_VELOC = nullptr;
     QComboBox* CBX_MEVELOC = nullptr;
@@ -151,6 +152,10 @@ private:
     void SpacingFixedClicked(bool checked);
     void SpacingPanelClicked();
     void RunErrorEstimation();
+    // The other-material actions: ask the layer's sound speed.
+    void AskUserSpeed(tQuadrantId layer);
+    void AskMissingSpeeds();
+    void OtherItemChosen(tQuadrantId layer);
     void WriteOutSensTabsClicked();
 
     tApplicationCalc calc_;

@@ -1,56 +1,16 @@
 #include "transducer/ApplicationCalc.h"
 
+#include "ApplicationPoint.h"
+
 #include "calculator/ProfileFactor.h"
 #include "platform/FormatSettings.h"
 #include "platform/NumberFormat.h"
-#include "reference/QlvTabels.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-tCodeItems Materials(int selectedCode)
-{
-    tCodeItems items;
-    items.Items.push_back({QStringLiteral("Anderes"), OtherMaterialCode});
-    for (int n = 1; n <= MaterialCount(); ++n)
-        items.Items.push_back({MaterialName(static_cast<std::uint16_t>(MaterialIdAt(n))), MaterialIdAt(n)});
-    for (std::size_t i = 0; i < items.Items.size(); ++i)
-        if (items.Items[i].Code == selectedCode)
-            items.ItemIndex = static_cast<int>(i);
-    return items;
-}
-
-tCodeItems Media(int selectedCode)
-{
-    tCodeItems items;
-    items.Items.push_back({QStringLiteral("Anderes Medium"), OtherMediumCode});
-    for (int n = 1; n <= MediumCount(); ++n)
-        items.Items.push_back({MediumName(static_cast<std::uint16_t>(MediumIdAt(n))), MediumIdAt(n)});
-    for (std::size_t i = 0; i < items.Items.size(); ++i)
-        if (items.Items[i].Code == selectedCode)
-            items.ItemIndex = static_cast<int>(i);
-    return items;
-}
-
-// The base measuring point: water at 20 °C in a 100 mm carbon-steel pipe with a 3 mm wall,
-// in mm and °C, the 4 MHz clamp-on QT-4 S, paths automatic.
-tApplicationInput BasePoint()
-{
-    tApplicationInput in;
-    in.InnerDiameter = 100.0;
-    in.WallThickness = 3.0;
-    in.MaterialItems = Materials(1);
-    in.MediumItems = Media(10001);
-    in.KinViscosity = 1.0;
-    in.Temperature = 20.0;
-    in.Pressure = 1.0;
-    in.LengthUnit = 2;
-    in.TypeCode = 11;
-    return in;
-}
 
 struct Calc : tApplicationCalc {
     explicit Calc(const tApplicationInput& in = BasePoint(), bool oem = false)
@@ -323,6 +283,43 @@ TEST_F(ApplicationCalc, ExpertTimeGroup)
     EXPECT_EQ(other.View().Time.UncorrectedFlow, "---- ITERATION FAIL ---");
     EXPECT_FALSE(other.View().Time.TimeValid);
     EXPECT_TRUE(other.View().Time.ViscosityEnabled);
+}
+
+TEST_F(ApplicationCalc, UserSoundSpeedsAskedFor)
+{
+    // medium items, medium speed, lining thickness -> medium asked (start), lining asked (start)
+    struct Row {
+        int medium;
+        double mediumSpeed, lining;
+        bool askMedium;
+        double mediumStart;
+        bool askLining;
+    };
+    const Row rows[] = {
+        {10000, 0.0, 0.0, true, 1500.0, false},
+        {10000, 1234.0, 2.0, false, 1234.0, true},  // a given speed is not asked again
+        {10001, 0.0, 2.0, false, 0.0, true},
+    };
+    for (const Row& r : rows) {
+        tApplicationInput in = BasePoint();
+        in.MediumItems = Media(r.medium);
+        in.MediumSpeed = r.mediumSpeed;
+        in.LiningThickness = r.lining;
+        Calc calc(in);
+        EXPECT_EQ(calc.StartUserSpeed(GAMMA, 1500.0), r.askMedium) << r.medium;
+        EXPECT_EQ(calc.CurrentUserSpeed(GAMMA), r.mediumStart) << r.medium;
+        EXPECT_EQ(calc.UserMediumSpeed(), r.mediumSpeed) << r.medium;
+        EXPECT_EQ(calc.StartUserSpeed(BETA2, 2500.0), r.askLining) << r.medium;
+        EXPECT_EQ(calc.StartUserSpeed(BETA, 3200.0), false) << r.medium;
+    }
+    // A library material offers its own sound speed to start from.
+    Calc steel;
+    EXPECT_DOUBLE_EQ(steel.UserSpeedToEdit(BETA), steel.Path().Quadrant(BETA).c);
+    steel.SetUserWallSoundSpeed(OtherMaterialCode, 2750.0);
+    EXPECT_EQ(steel.GetWallMaterialCode(), OtherMaterialCode);
+    EXPECT_EQ(steel.WallItems().Items[0].Caption, "Anderes: (2750m/s)");
+    EXPECT_EQ(steel.UserWallSpeed(), 2750.0);
+    EXPECT_TRUE(steel.ResultsValid());
 }
 
 TEST_F(ApplicationCalc, TestPipes)
