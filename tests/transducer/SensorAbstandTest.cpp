@@ -8,6 +8,7 @@
 #include "calculator/D_InputUserValue.h"
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
+#include "transducer/D_ErrorDiagramm.h"
 #include "platform/FormatSettings.h"
 #include "transducer/OemVariant.h"
 
@@ -315,6 +316,23 @@ private slots:
         }
         auto off = Open();
         QVERIFY(off->BUT_ErrorEstimation->isHidden());
+
+        // The expert's 1 % band is chosen before the diagram is loaded, so the first showing
+        // already has it.
+        auto expert = CreateDialog<TDLG_SensorAbstand>();
+        expert->SetMegaUserMode(true);
+        expert->SetErrorEstimationEnabled(true);
+        expert->SetFlowHandOver(flow);
+        expert->SetInputData(BasePoint());
+        int onePercent = -1;
+        QTimer::singleShot(0, [&onePercent] {
+            if (auto* diagram = qobject_cast<TDLG_ErrorDiagram*>(QApplication::activeModalWidget())) {
+                onePercent = int(diagram->Model().Band1Upper.size());
+                diagram->BUT_OK->click();
+            }
+        });
+        expert->ACT_ErrorEstimation->trigger();
+        QCOMPARE(onePercent, 100);
     }
 
     void anotherMediumAsksForItsSoundSpeed()
