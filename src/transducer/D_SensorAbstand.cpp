@@ -466,9 +466,7 @@ void TDLG_SensorAbstand::PathModeChanged(int index)
 void TDLG_SensorAbstand::SpacingFixedClicked(bool checked)
 {
     calc_.UserSpacingFixed(checked);
-    SetBold(CB_SabstFixed, checked);
-    SetBold(PAN_SensorAbstand, !checked);
-    ShowResults();
+    ShowInputs();
 }
 
 // The fixed-spacing entry comes with the mounting information; until then the click only
@@ -626,6 +624,8 @@ void TDLG_SensorAbstand::ShowInputs()
         lining->setVisible(calc_.LiningPresent());
     const QSignalBlocker block(CB_SabstFixed);
     CB_SabstFixed->setChecked(calc_.SpacingFixed());
+    SetBold(CB_SabstFixed, calc_.SpacingFixed());
+    SetBold(PAN_SensorAbstand, !calc_.SpacingFixed());
     WriteIndex(CBX_MEVELOC, calc_.VelocityUnit());
     const tQlvMeTabsItem& velocity = VelocityUnits[static_cast<std::size_t>(calc_.VelocityUnit())];
     WriteSpin(EDI_VELOC, calc_.GetVelocity() * velocity.Factor, UnitDigits(velocity));

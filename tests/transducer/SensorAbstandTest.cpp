@@ -102,6 +102,14 @@ private slots:
         QCOMPARE(dialog->ED_GammaTemp->text(), QStringLiteral("71"));
         ExpectHandBack(*dialog, in);
 
+        // Values beyond the edits' limits are shown and handed back as they came.
+        in.WallThickness = 9500.0;
+        auto thick = Open(in);
+        QCOMPARE(thick->EDI_WAND->text(), QStringLiteral("9500.0"));
+        QCOMPARE(thick->EDI_ADM->text(), QStringLiteral("19052.5"));
+        ExpectHandBack(*thick, in);
+
+        in.WallThickness = 3.91;
         in.Temperature = 20.0;
         in.TempUnit = 1;
         auto fahrenheit = Open(in);
@@ -160,6 +168,7 @@ private slots:
         in.FixedSpacing = 123.4;
         auto dialog = Open(in);
         QVERIFY(dialog->CB_SabstFixed->isChecked());
+        QVERIFY(dialog->CB_SabstFixed->font().bold() && !dialog->PAN_SensorAbstand->font().bold());
         QCOMPARE(dialog->LAB_SensorAbstFixed->text(), QStringLiteral("123.4"));
         QCOMPARE(dialog->LAB_FreiAbst->text(), QStringLiteral("243  "));
         QCOMPARE(dialog->GetFixedSpacing(), 123.4);
