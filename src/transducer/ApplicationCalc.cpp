@@ -309,24 +309,10 @@ bool tApplicationCalc::StartUserSpeed(tQuadrantId layer, double fallback)
     return true;
 }
 
-void tApplicationCalc::UserSelectWallItem(int item)
+void tApplicationCalc::UserSelectItem(tQuadrantId layer, int item)
 {
     followPreferred_ = true;
-    items_[BETA].ItemIndex = item;
-    Recalculate();
-}
-
-void tApplicationCalc::UserSelectLiningItem(int item)
-{
-    followPreferred_ = true;
-    items_[BETA2].ItemIndex = item;
-    Recalculate();
-}
-
-void tApplicationCalc::UserSelectMediumItem(int item)
-{
-    followPreferred_ = true;
-    items_[GAMMA].ItemIndex = item;
+    items_[layer].ItemIndex = item;
     Recalculate();
 }
 

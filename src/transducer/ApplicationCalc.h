@@ -144,9 +144,8 @@ public:
     void UserLiningSwitch(bool on);
     void UserViscosity(double mm2s);
     void UserRoughness(double mm);
-    void UserSelectWallItem(int item);
-    void UserSelectLiningItem(int item);
-    void UserSelectMediumItem(int item);
+    // A choice in the wall (BETA), lining (BETA2) or medium (GAMMA) box.
+    void UserSelectItem(tQuadrantId layer, int item);
     void UserTemperature(double celsius) { SetMediumTemperature(celsius); }
     void UserSoundPaths(int n);
     void UserSensorItem(int item);

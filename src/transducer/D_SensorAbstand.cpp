@@ -384,15 +384,6 @@ void TDLG_SensorAbstand::ConnectPipeHandlers()
         calc_.UserTemperature(calc_.TemperatureUnit() == 1 ? FahrenheitToCelsius(shown) : shown);
         ShowResults();
     });
-    auto onItem = [this](QComboBox* box, void (tApplicationCalc::*user)(int)) {
-        connect(box, &QComboBox::activated, this, [this, user](int item) {
-            (calc_.*user)(item);
-            ShowResults();
-        });
-    };
-    onItem(COM_Material, &tApplicationCalc::UserSelectWallItem);
-    onItem(COM_Auskleidung, &tApplicationCalc::UserSelectLiningItem);
-    onItem(COM_Medium, &tApplicationCalc::UserSelectMediumItem);
     const std::tuple<QComboBox*, QPushButton*, QAction*, tQuadrantId> others[] = {
         {COM_Material, BitBtn2, ACT_WandMaterialOTHER, BETA},
         {COM_Auskleidung, BUT_OtherAuskleidung, ACT_AuskleidungOTHER, BETA2},
@@ -400,7 +391,11 @@ void TDLG_SensorAbstand::ConnectPipeHandlers()
     for (auto [box, button, action, layer] : others) {
         connect(action, &QAction::triggered, this, [this, l = layer] { AskUserSpeed(l); });
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
-        connect(box, &QComboBox::activated, this, [this, l = layer] { OtherItemChosen(l); });
+        connect(box, &QComboBox::activated, this, [this, l = layer](int item) {
+            calc_.UserSelectItem(l, item);
+            ShowResults();
+            OtherItemChosen(l);
+        });
     }
     connect(CB_AUSKLEID, &QCheckBox::toggled, this, [this](bool on) {
         calc_.UserLiningSwitch(on);
@@ -471,9 +466,7 @@ void TDLG_SensorAbstand::PathModeChanged(int index)
 void TDLG_SensorAbstand::SpacingFixedClicked(bool checked)
 {
     calc_.UserSpacingFixed(checked);
-    SetBold(CB_SabstFixed, checked);
-    SetBold(PAN_SensorAbstand, !checked);
-    ShowResults();
+    ShowInputs();
 }
 
 // The fixed-spacing entry comes with the mounting information; until then the click only
@@ -631,6 +624,8 @@ void TDLG_SensorAbstand::ShowInputs()
         lining->setVisible(calc_.LiningPresent());
     const QSignalBlocker block(CB_SabstFixed);
     CB_SabstFixed->setChecked(calc_.SpacingFixed());
+    SetBold(CB_SabstFixed, calc_.SpacingFixed());
+    SetBold(PAN_SensorAbstand, !calc_.SpacingFixed());
     WriteIndex(CBX_MEVELOC, calc_.VelocityUnit());
     const tQlvMeTabsItem& velocity = VelocityUnits[static_cast<std::size_t>(calc_.VelocityUnit())];
     WriteSpin(EDI_VELOC, calc_.GetVelocity() * velocity.Factor, UnitDigits(velocity));

@@ -21,3 +21,7 @@ foreach(form Namensliste Rohrgeometrie)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/${form}Test.cpp ${CMAKE_CURRENT_LIST_DIR}/ModalDriver.h
     LIBS qv_mainwindow)
 endforeach()
+
+qv_qtest(test_calculator_application
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ApplicationCommandTest.cpp
+  LIBS qv_mainwindow)
