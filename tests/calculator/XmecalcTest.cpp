@@ -7,6 +7,7 @@
 #include "formbase/MultForm.h"
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
+#include "calculator/SettingsFile.h"
 #include "calculator/Xmecalc.h"
 #include "calculator/D_InputUserValue.h"
 #include "calculator/D_NormVolume.h"
@@ -18,6 +19,7 @@
 #include "grids/SortGrid.h"
 #include "components/CESpin.h"
 #include "platform/FormatSettings.h"
+#include "platform/IniFile.h"
 #include "platform/MessageBeep.h"
 #include "transducer/D_ErrorDiagramm.h"
 #include "transducer/D_SensorAbstand.h"
@@ -29,11 +31,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -91,6 +95,13 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The window reads and writes its settings file: keep the user's out of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(IniFile::ResolvePath(SettingsFileName));
+    }
+
     void init()
     {
         formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings());
@@ -128,6 +139,8 @@ private slots:
         QCOMPARE(ReynolDLG(), forms[1]);
         // Every form carries its translator and the button panel, hidden unless it asks for OK.
         QVERIFY(XmeCalcDlg()->Panel_BUTTONS->isHidden());
+        // The normalized-volume dialog closes through it.
+        QVERIFY(!forms[7]->Panel_BUTTONS->isHidden());
         for (TMultilingualForm* form : forms) {
             QVERIFY(form->Translator);
             QCOMPARE(form->Panel_BUTTONS->objectName(), QStringLiteral("Panel_BUTTONS"));
