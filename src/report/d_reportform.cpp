@@ -6,6 +6,7 @@
 #include "grids/SortGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberFormat.h"
+#include "reference/FontConvert.h"
 #include "report/MatchFont.h"
 #include "transducer/D_SensorAbstand.h"
 #include "transducer/OemVariant.h"
@@ -59,13 +60,6 @@ TAlignment GridAlignment(TReportAlignment alignment)
         break;
     }
     return taLeftJustify;
-}
-
-// The state the next report starts with.
-TReportFormState& KeptState()
-{
-    static TReportFormState state;
-    return state;
 }
 
 }  // namespace
@@ -380,13 +374,13 @@ bool TDLG_reportform::SaveReportFile(const QString& fileName, QString* error) co
 
 void TDLG_reportform::ACT_SaveToFileExecute()
 {
-    QFileDialog dialog(this, QString(), QFileInfo(savePath_).path(), TranslateString(QStringLiteral("Text (*.txt)")));
+    QFileDialog dialog(this, QString(), QFileInfo(fields_.SavePath).path(), TranslateString(QStringLiteral("Text (*.txt)")));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    if (!savePath_.isEmpty())
-        dialog.selectFile(savePath_);
+    if (!fields_.SavePath.isEmpty())
+        dialog.selectFile(fields_.SavePath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString fileName = dialog.selectedFiles().constFirst();
@@ -397,7 +391,7 @@ void TDLG_reportform::ACT_SaveToFileExecute()
                      MessageKind::Error});
         return;
     }
-    savePath_ = fileName;
+    fields_.SavePath = fileName;
 }
 
 void TDLG_reportform::ACT_CopyToClipboardExecute()
@@ -415,32 +409,39 @@ void TDLG_reportform::SetMemoHeight(int Height)
     Splitter1->setSizes({std::max(0, total - memoHeight_), memoHeight_});
 }
 
-void TDLG_reportform::SetState(const TReportFormState& state)
+void TDLG_reportform::SetFields(const tReportFileFields& fields)
 {
-    EDI_Bearbeiter->setText(state.Editor);
-    EDI_Kunde->setText(state.Customer);
-    EDI_Location->setText(state.Location);
-    EDI_TAG->setText(state.Tag);
-    Memo->setPlainText(state.Memo);
-    if (state.MemoHeight > 0)
-        SetMemoHeight(state.MemoHeight);
-    if (state.TableFont)
-        SetTableFont(*state.TableFont);
-    savePath_ = state.SavePath;
+    fields_ = fields;
+    EDI_Bearbeiter->setText(fields.Editor);
+    EDI_Kunde->setText(fields.Customer);
+    EDI_Location->setText(fields.Location);
+    EDI_TAG->setText(fields.Tag);
+    Memo->setPlainText(fields.Memo);
+    if (fields.MemoHeight > 0)
+        SetMemoHeight(fields.MemoHeight);
+    if (fields.Font != tFontRec())
+        SetTableFont(FontFromRec(fields.Font, StringGrid->font()));
 }
 
-TReportFormState TDLG_reportform::State() const
+tReportFileFields TDLG_reportform::Fields() const
 {
-    return {EDI_Bearbeiter->text(), EDI_Kunde->text(), EDI_Location->text(), EDI_TAG->text(),
-            Memo->toPlainText(), memoHeight_, StringGrid->font(), savePath_};
+    tReportFileFields fields = fields_;
+    fields.Editor = EDI_Bearbeiter->text();
+    fields.Customer = EDI_Kunde->text();
+    fields.Location = EDI_Location->text();
+    fields.Tag = EDI_TAG->text();
+    fields.Memo = Memo->toPlainText();
+    fields.MemoHeight = memoHeight_;
+    fields.Font = FontRecFromFont(StringGrid->font(), fields_.Font);
+    return fields;
 }
 
-void RunReport(QWidget* parent, const TReportSource& source, bool details)
+void RunReport(QWidget* parent, const TReportSource& source, bool details, tReportFileFields& fields)
 {
     const auto form = CreateDialog<TDLG_reportform>(parent);
-    form->SetState(KeptState());
+    form->SetFields(fields);
     form->SetSource(source);
     form->BuildReport(details);
     form->ShowDialog();
-    KeptState() = form->State();
+    fields = form->Fields();
 }

@@ -5,14 +5,12 @@
 // (ReportRows.h, ReportText.h); this form shows them and keeps the user's fields.
 
 #include "calculator/MeasuringPoint.h"
+#include "calculator/MeasuringPointFile.h"
 #include "formbase/MultForm.h"
 #include "report/ReportRows.h"
 #include "report/ReportText.h"
 #include "transducer/ApplicationInput.h"
 
-#include <QFont>
-
-#include <optional>
 #include <vector>
 
 class QAction;
@@ -34,18 +32,6 @@ struct TReportSource {
     tCodeItems Media;
 };
 
-// What the user entered and arranged, kept from one report to the next.
-struct TReportFormState {
-    QString Editor;    // EDI_Bearbeiter
-    QString Customer;  // EDI_Kunde
-    QString Location;  // EDI_Location
-    QString Tag;       // EDI_TAG
-    QString Memo;      // LF line breaks
-    int MemoHeight = 0;              // 0: as designed
-    std::optional<QFont> TableFont;  // none: as designed
-    QString SavePath;                // the last file saved
-};
-
 class TDLG_reportform : public TMultilingualForm {
     Q_OBJECT
 
@@ -64,8 +50,11 @@ public:
 
     void SetMemoHeight(int Height);
     int GetMemoHeight() const { return memoHeight_; }
-    void SetState(const TReportFormState& state);
-    TReportFormState State() const;
+    // The fields that travel with the measuring point: editor, customer, location, tag,
+    // remarks, panel height, table font and the last file saved. A font record as designed
+    // (none read from a file) keeps the designed table font.
+    void SetFields(const tReportFileFields& fields);
+    tReportFileFields Fields() const;
 
     // Table font: applied, columns auto-sized and row heights set.
     void SetTableFont(const QFont& font);
@@ -126,9 +115,9 @@ private:
     std::vector<TReportRow> rows_;
     bool details_ = false;
     int memoHeight_ = 120;
-    QString savePath_;
+    tReportFileFields fields_;
 };
 
-// The main window's report command: a fresh report form on the source, shown modally; the
-// user's fields and arrangement are kept for the next report.
-void RunReport(QWidget* parent, const TReportSource& source, bool details);
+// The main window's report command: a fresh report form on the source and the fields,
+// shown modally; what the user entered and arranged goes back into fields.
+void RunReport(QWidget* parent, const TReportSource& source, bool details, tReportFileFields& fields);

@@ -211,19 +211,21 @@ private slots:
         QVERIFY(form->BuildReportText(false).startsWith(QStringLiteral("----- VK_RT Report  Brandolf----\r\n")));
     }
 
-    void stateIsKept()
+    void fieldsTravelWithTheMeasuringPoint()
     {
-        TReportFormState state;
-        state.Customer = QStringLiteral("Kunde 1");
-        state.Memo = QStringLiteral("line");
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(17);
-        state.TableFont = font;
-        form_->SetState(state);
-        const TReportFormState back = form_->State();
-        QCOMPARE(back.Customer, state.Customer);
-        QCOMPARE(back.Memo, state.Memo);
-        QCOMPARE(back.TableFont->pixelSize(), 17);
+        tReportFileFields fields;
+        QCOMPARE(form_->Fields().Font.Height, -13);  // the designed Arial, 13 pixels
+        fields.Customer = QStringLiteral("Kunde 1");
+        fields.Memo = QStringLiteral("line 1\nline 2");
+        fields.SavePath = QStringLiteral("/tmp/r.txt");
+        fields.Font.Name = QStringLiteral("Arial");
+        fields.Font.Height = -17;
+        form_->SetFields(fields);
+        const tReportFileFields back = form_->Fields();
+        QCOMPARE(back.Customer, fields.Customer);
+        QCOMPARE(back.Memo, fields.Memo);
+        QCOMPARE(back.SavePath, fields.SavePath);
+        QCOMPARE(back.Font.Height, -17);
     }
 };
 
