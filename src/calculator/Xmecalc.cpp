@@ -7,6 +7,7 @@
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
 #include "calculator/Rohgeometrie.h"
+#include "calculator/XmecalcCommands.h"
 #include "formbase/FormKit.h"
 #include "formbase/FormRegistry.h"
 #include "platform/Colors.h"
@@ -546,6 +547,7 @@ void TXmeCalcDlg::FormCreate(const QString& programPath)
     Point.SetStandardValues();
     Render(true);
     Point.CreateFinished = 1;
+    Commands = new TXmeCalcCommands(*this);
 }
 
 // ---------------------------------------------------------------- library lists
@@ -662,6 +664,8 @@ void TXmeCalcDlg::RenderSelections(const TPointSnapshot& snapshot)
     PANGRP_VISKDYN->setVisible(snapshot.DynViscosityVisible);
     PANGRP_VISKKIN->setVisible(!snapshot.DynViscosityVisible);
     (snapshot.DynViscosityVisible ? ACT_ViskDynamic : ACT_ViskKinematic)->setChecked(true);
+    ACT_ViskDynamic->setEnabled(!snapshot.DynViscosityVisible);
+    ACT_ViskKinematic->setEnabled(snapshot.DynViscosityVisible);
     PAN_AllAREA->setVisible(snapshot.CrossSectionGroupVisible);
 }
 
@@ -866,7 +870,23 @@ void TXmeCalcDlg::MarkFocus(TFocusTarget target)
 void TXmeCalcDlg::ACT_StandardwerteExecute()
 {
     Point.SetStandardValues();
+    Commands->LoadDefaultValues();
     Render(true);
+}
+
+void TXmeCalcDlg::showEvent(QShowEvent* event)
+{
+    TMultilingualForm::showEvent(event);
+    Commands->FirstShow();
+}
+
+void TXmeCalcDlg::closeEvent(QCloseEvent* event)
+{
+    BUT_Application->setFocus(Qt::OtherFocusReason);
+    CommitActiveEdit();
+    // A settings file that cannot be written is reported; the program closes all the same.
+    Commands->SaveSettings();
+    TMultilingualForm::closeEvent(event);
 }
 
 bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
