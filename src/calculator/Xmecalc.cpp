@@ -490,6 +490,7 @@ void TXmeCalcDlg::ConnectHandlers()
     connect(BUT_EditRohrgeometrie, &QPushButton::clicked, ACT_EditRohrGeometrie, &QAction::trigger);
     connect(ACT_EditRohrGeometrie, &QAction::triggered, this, [this] { ACT_EditRohrGeometrieExecute(); });
     connect(ACT_SensorAbstand, &QAction::triggered, this, [this] { RunSpacingDialog(*this); });
+    connect(BUT_Application, &QPushButton::clicked, ACT_SensorAbstand, &QAction::trigger);
     connect(ACT_Report, &QAction::triggered, this, [this] { RunReportCommand(*this); });
     connect(ACT_Info, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(ACT_Beenden, &QAction::triggered, this, &QWidget::close);

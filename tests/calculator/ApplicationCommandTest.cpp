@@ -33,7 +33,7 @@ private slots:
                 dialog->BUT_OK->click();
             }
         });
-        window->ACT_SensorAbstand->trigger();
+        window->BUT_Application->click();
         QCOMPARE(shown, QStringLiteral("QT-4 S 4 MHz"));  // the recommended head for 100 mm steel
         QCOMPARE(window->Point.SensorType, 11);
         QCOMPARE(window->Point.SoundPaths, 2);

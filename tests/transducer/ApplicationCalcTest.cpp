@@ -186,6 +186,12 @@ TEST_F(ApplicationCalc, UserChoicesSurviveProgramWrites)
     EXPECT_EQ(calc.BeamMode(), tBeamMode::Direct);
     EXPECT_FALSE(calc.FollowPreferred());
     EXPECT_EQ(calc.GetSoundPaths(), 1);
+    // The temperature shows red above the head's range and blue below it.
+    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::Normal);
+    calc.UserTemperature(131.0);
+    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::TooHot);
+    calc.UserTemperature(-31.0);
+    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::TooCold);
     // A pipe change hands the choice back to the automatic rule.
     calc.UserWallThickness(4.0);
     EXPECT_EQ(calc.GetSoundPaths(), 2);
