@@ -8,12 +8,16 @@
 #include "grids/SortGrid.h"
 #include "platform/FormatSettings.h"
 #include "platform/MessageBeep.h"
+#include "platform/MessageBox.h"
 #include "transducer/OemVariant.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -180,7 +184,7 @@ private slots:
         QCOMPARE(written.readAll(), form_->BuildReportText(true).toUtf8());
 
         // A name with room for the file but not for the save's temporary file beside it.
-        const QString old = dir.filePath(QString(250, QLatin1Char('r')));
+        const QString old = dir.filePath(QString(246, QLatin1Char('r')) + QStringLiteral(".txt"));
         {
             QFile file(old);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -193,6 +197,24 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("old report"));
         QVERIFY(!form_->SaveReportFile(dir.filePath(QStringLiteral("missing/report.txt")), &error));
+
+        // Through the command: the failure is reported, once.
+        int errors = 0;
+        SetMessageHook([&errors](const MessageRequest& request) {
+            errors += request.kind == MessageKind::Error;
+            return true;
+        });
+        const auto unhook = qScopeGuard([] { SetMessageHook(nullptr); });
+        QTimer::singleShot(0, this, [old] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectFile(old);
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        });
+        form_->ACT_SaveToFile->trigger();
+        QCOMPARE(errors, 1);
+        QVERIFY(kept.seek(0));
+        QCOMPARE(kept.readAll(), QByteArray("old report"));
     }
 
     void partnerVariant()
