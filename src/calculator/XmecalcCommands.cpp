@@ -39,8 +39,8 @@ TXmeCalcCommands::TXmeCalcCommands(TXmeCalcDlg& window)
 
 QString TXmeCalcCommands::Filter() const
 {
-    return IsOemVariant ? window_.TranslateString(QStringLiteral("VK_RT Datei (*.QVR)|*.QVR"))
-                        : QStringLiteral("Quelvar Datei (*.QVR)|*.QVR");
+    return window_.TranslateString(IsOemVariant ? QStringLiteral("VK_RT Datei (*.QVR)|*.QVR")
+                                                : QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"));
 }
 
 void TXmeCalcCommands::ReportError(const QString& text)

@@ -11,6 +11,8 @@
 #include "platform/MessageBox.h"
 #include "transducer/OemVariant.h"
 
+#include "FakeDictionary.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -105,6 +107,22 @@ private slots:
         QCOMPARE(window_->CBX_ME_VOLUME->currentIndex(), 7);
         QCOMPARE(window_->INP_FluidTemp->text(), QStringLiteral("55.0"));
         QCOMPARE(messages_, QStringList());
+    }
+
+    void fileDialogsSpeakTheDictionaryLanguage()
+    {
+        FakeDictionary dictionary;
+        dictionary.entries = {{QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"), QStringLiteral("Quelvar file (*.QVR)|*.QVR")},
+                              {QStringLiteral("Quelvar Datei öffnen"), QStringLiteral("Open Quelvar file")}};
+        dictionary.SetLanguage(2);
+        window_->ShareDictionary(&dictionary);
+        window_->ACT_OpenQVFile->trigger();
+        window_->ACT_SaveToQVFile->trigger();
+        window_->ShareDictionary(nullptr);
+        QCOMPARE(requests_.size(), 2);
+        QCOMPARE(requests_[0].Title, QStringLiteral("Open Quelvar file"));
+        for (const TFileDialogRequest& request : requests_)
+            QCOMPARE(request.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
     }
 
     void foreignOrHugeFilesChangeNothing()
