@@ -125,6 +125,34 @@ private slots:
             QCOMPARE(request.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
     }
 
+    // The focused edit still shows the old value while the file is applied; committing it
+    // must not put that old value back.
+    void openedFileWinsOverTheFocusedEdit_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("volume flow") << QStringLiteral("INP_Volume");
+        QTest::newRow("temperature") << QStringLiteral("INP_FluidTemp");
+    }
+
+    void openedFileWinsOverTheFocusedEdit()
+    {
+        QFETCH(QString, edit);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        window_->Point.ApplyValue(TQuantity::Temperature, 55.0);
+        window_->Point.ApplyValue(TQuantity::VolumeFlow, 3 * window_->Point.VolumeFlow());
+        window_->Render(true);
+        const QString saved = PointText();
+        answer_ = Path("point.QVR");
+        window_->ACT_SaveToQVFile->trigger();
+        window_->ACT_Standardwerte->trigger();
+        window_->findChild<QLineEdit*>(edit)->setFocus(Qt::TabFocusReason);
+        window_->ACT_OpenQVFile->trigger();
+        QCOMPARE(PointText(), saved);
+        QCOMPARE(window_->INP_FluidTemp->text(), QStringLiteral("55.0"));
+    }
+
     void foreignOrHugeFilesChangeNothing()
     {
         const QString before = PointText();
