@@ -1034,7 +1034,11 @@ void TXmeCalcDlg::ACT_EditRohrGeometrieExecute()
 {
     if (const auto result = EditPipeGeometry(Point, Point.UnitIndex(TQuantity::InnerDiameter))) {
         ApplyInputResult(TQuantity::InnerDiameter, *result);
+        Render();
+        // As after the flow-profile dialog: the focus comes back by activation (or never
+        // left the field), so the enter handler is run here.
         INP_Volume->setFocus(Qt::OtherFocusReason);
+        EnterHandler(INP_Volume);
     }
 }
 

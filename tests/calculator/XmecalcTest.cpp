@@ -706,6 +706,37 @@ private slots:
         QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.100"));
     }
 
+    // ---------------------------------------------------------------- pipe geometry
+
+    // The dialog's OK shows the new diameter and what follows from it at once, also when the
+    // volume field had the focus already (no focus change then to refresh the window).
+    void pipeGeometryOkShowsTheNewDiameter_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("volume flow") << QStringLiteral("INP_Volume");
+        QTest::newRow("density") << QStringLiteral("INP_Dichte");
+    }
+
+    void pipeGeometryOkShowsTheNewDiameter()
+    {
+        QFETCH(QString, focused);
+        ShowWindow();
+        window_->findChild<QLineEdit*>(focused)->setFocus(Qt::TabFocusReason);
+        TDLG_Rohrgeometrie* dialog = DLG_Rohrgeometrie();
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->SetLiningThickness(1.5);  // inner diameter 100 - 2 * 1.5 mm
+            dialog->done(1);
+        });
+        window_->ACT_EditRohrGeometrie->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(window_->Point.GetInnerDiameterMm(), 97.0);
+        QCOMPARE(window_->INP_IDM->text(), QStringLiteral("97.0"));
+        QVERIFY(window_->PAN_IDM->text().startsWith(QStringLiteral("97.0 mm")));
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("1.063"));
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("28.274"));
+        QCOMPARE(window_->focusWidget(), window_->INP_Volume);
+    }
+
     // ---------------------------------------------------------------- flow-profile dialog
 
     void openingTheFlowProfileDialogChangesNothing()
