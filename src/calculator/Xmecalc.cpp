@@ -36,7 +36,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -142,6 +141,7 @@ TQuantityRow TXmeCalcDlg::AddQuantityRow(QWidget* parent, const TRowColumns& col
                                          TPanel panel, const TQuantityRowSpec& spec)
 {
     const TQuantityRow row = CreateQuantityRow(parent, columns, spec);
+    parent->layout()->addWidget(row.Row);
     row.Edit->installEventFilter(this);
     edits_[Q(quantity)] = row.Edit;
     unitBoxes_[Q(quantity)] = row.Unit;
@@ -234,21 +234,15 @@ void TXmeCalcDlg::CreatePipeGroup(const TRowColumns& columns)
     material->addWidget(BUT_EditRohrgeometrie);
     pipe->addLayout(material);
 
-    const TQuantityRow diameter =
-        AddQuantityRow(GRP_DasRohr, columns, TQuantity::InnerDiameter, TPanel::IDM,
-                       {QStringLiteral("Innendurchmesser"), "ResIs_IDM", "INP_IDM", "ME_IDM", "PAN_IDM"});
-    ResIs_IDM = diameter.Marker;
-    pipe->addWidget(diameter.Row);
-    RowPanel(PAN_AllAREA, "PAN_AllAREA", GRP_DasRohr);
-    const TQuantityRow area =
-        AddQuantityRow(PAN_AllAREA, columns, TQuantity::CrossSection, TPanel::QUER,
-                       {QStringLiteral("Querschnitt"), "ResIs_QUER", "INP_Quer", "ME_QUER", "PAN_QUER"});
-    ResIs_QUER = area.Marker;
-    PAN_AllAREA->layout()->addWidget(area.Row);
-    pipe->addWidget(PAN_AllAREA);
-    pipe->addWidget(AddQuantityRow(GRP_DasRohr, columns, TQuantity::Roughness, TPanel::Rauh,
-                                   {QStringLiteral("Rauhigkeit"), nullptr, "INP_Rauh", "ME_Rauh", "PAN_Rauh"})
-                        .Row);
+    ResIs_IDM = AddQuantityRow(GRP_DasRohr, columns, TQuantity::InnerDiameter, TPanel::IDM,
+                               {QStringLiteral("Innendurchmesser"), "ResIs_IDM", "INP_IDM", "ME_IDM", "PAN_IDM"})
+                    .Marker;
+    pipe->addWidget(RowPanel(PAN_AllAREA, "PAN_AllAREA", GRP_DasRohr));
+    ResIs_QUER = AddQuantityRow(PAN_AllAREA, columns, TQuantity::CrossSection, TPanel::QUER,
+                                {QStringLiteral("Querschnitt"), "ResIs_QUER", "INP_Quer", "ME_QUER", "PAN_QUER"})
+                     .Marker;
+    AddQuantityRow(GRP_DasRohr, columns, TQuantity::Roughness, TPanel::Rauh,
+                   {QStringLiteral("Rauhigkeit"), nullptr, "INP_Rauh", "ME_Rauh", "PAN_Rauh"});
     CreateControl(FIX_Quer, "FIX_Quer", GRP_DasRohr, QStringLiteral("Rohr fest"));
     AddHoldRow(pipe, FIX_Quer);
 }
@@ -260,21 +254,14 @@ void TXmeCalcDlg::CreateMediumGroup(const TRowColumns& columns)
     QVBoxLayout* medium = GroupLayout(GRP_DasMedium);
     medium->addLayout(CreateLibraryRow(GRP_DasMedium, QStringLiteral("Medium"), COM_Medium, "COM_Medium",
                                        MediInfoButton, "MediInfoButton"));
-    medium->addWidget(AddQuantityRow(GRP_DasMedium, columns, TQuantity::Temperature, TPanel::FluidTempDruck,
-                                     {QStringLiteral("Temperatur"), nullptr, "INP_FluidTemp", "ME_TEMP",
-                                      "PAN_FluidTempDruck"})
-                          .Row);
-    RowPanel(PANGRP_DRUCK, "PANGRP_DRUCK", GRP_DasMedium);
-    PANGRP_DRUCK->layout()->addWidget(
-        AddQuantityRow(PANGRP_DRUCK, columns, TQuantity::Pressure, TPanel::FluidTempDruck,
-                       {QStringLiteral("Druck"), nullptr, "INP_FluidDruck", nullptr, nullptr, QStringLiteral("bar")})
-            .Row);
-    medium->addWidget(PANGRP_DRUCK);
-    const TQuantityRow density =
-        AddQuantityRow(GRP_DasMedium, columns, TQuantity::Density, TPanel::Dichte,
-                       {QStringLiteral("Dichte"), "ResIs_Dichte", "INP_Dichte", "ME_Dichte", "PAN_Dichte"});
-    ResIs_Dichte = density.Marker;
-    medium->addWidget(density.Row);
+    AddQuantityRow(GRP_DasMedium, columns, TQuantity::Temperature, TPanel::FluidTempDruck,
+                   {QStringLiteral("Temperatur"), nullptr, "INP_FluidTemp", "ME_TEMP", "PAN_FluidTempDruck"});
+    medium->addWidget(RowPanel(PANGRP_DRUCK, "PANGRP_DRUCK", GRP_DasMedium));
+    AddQuantityRow(PANGRP_DRUCK, columns, TQuantity::Pressure, TPanel::FluidTempDruck,
+                   {QStringLiteral("Druck"), nullptr, "INP_FluidDruck", nullptr, nullptr, QStringLiteral("bar")});
+    ResIs_Dichte = AddQuantityRow(GRP_DasMedium, columns, TQuantity::Density, TPanel::Dichte,
+                                  {QStringLiteral("Dichte"), "ResIs_Dichte", "INP_Dichte", "ME_Dichte", "PAN_Dichte"})
+                       .Marker;
     CreateViscosityGroups(medium, columns);
 
     RowPanel(PAN_ReynoldInGRPMedium, "PAN_ReynoldInGRPMedium", GRP_DasMedium);
@@ -293,15 +280,11 @@ void TXmeCalcDlg::CreateMediumGroup(const TRowColumns& columns)
 void TXmeCalcDlg::CreateViscosityGroups(QVBoxLayout* medium, const TRowColumns& columns)
 {
     RowPanel(PANGRP_VISKKIN, "PANGRP_VISKKIN", GRP_DasMedium);
-    PANGRP_VISKKIN->layout()->addWidget(
-        AddQuantityRow(PANGRP_VISKKIN, columns, TQuantity::KinViscosity, TPanel::Visk,
-                       {QStringLiteral("Viskosität"), nullptr, "INP_Visk", "ME_Visk", "PAN_Visk"})
-            .Row);
+    AddQuantityRow(PANGRP_VISKKIN, columns, TQuantity::KinViscosity, TPanel::Visk,
+                   {QStringLiteral("Viskosität"), nullptr, "INP_Visk", "ME_Visk", "PAN_Visk"});
     RowPanel(PANGRP_VISKDYN, "PANGRP_VISKDYN", GRP_DasMedium);
-    PANGRP_VISKDYN->layout()->addWidget(
-        AddQuantityRow(PANGRP_VISKDYN, columns, TQuantity::DynViscosity, TPanel::ViskDYN,
-                       {QStringLiteral("dyn. Viskosität"), nullptr, "INP_ViskDYN", "ME_ViskDYN", "PAN_ViskDYN"})
-            .Row);
+    AddQuantityRow(PANGRP_VISKDYN, columns, TQuantity::DynViscosity, TPanel::ViskDYN,
+                   {QStringLiteral("dyn. Viskosität"), nullptr, "INP_ViskDYN", "ME_ViskDYN", "PAN_ViskDYN"});
     // The two viscosity groups share one place; one of them is shown.
     auto* place = new QGridLayout;
     place->setContentsMargins(0, 0, 0, 0);
@@ -319,9 +302,7 @@ void TXmeCalcDlg::CreateFlowGroups(TRowColumns columns)
         CreateControl(field, name, this, title);
         field->installEventFilter(this);
         QVBoxLayout* layout = GroupLayout(field);
-        const TQuantityRow row = AddQuantityRow(field, columns, quantity, panel, spec);
-        layout->addWidget(row.Row);
-        return std::make_pair(layout, row.Marker);
+        return std::make_pair(layout, AddQuantityRow(field, columns, quantity, panel, spec).Marker);
     };
     auto [veloc, velocMarker] = group(GRP_VELOC, "GRP_VELOC", QStringLiteral("Geschwindigkeit"), TQuantity::Velocity,
                                       TPanel::Veloc, {QStringLiteral("v"), "ResIs_Veloc", "INP_veloc", "ME_VELOC", "PAN_Veloc"});

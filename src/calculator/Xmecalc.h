@@ -8,7 +8,6 @@
 #include "formbase/FormKit.h"
 #include "formbase/MultForm.h"
 
-#include <QPointer>
 
 #include <array>
 
@@ -193,7 +192,8 @@ private:
     void ConnectHandlers();
     // The widest texts the value panels can show, so no panel cuts one off.
     static QStringList WidestPanelTexts();
-    // A quantity row whose edit, unit box and panel the window reaches by quantity.
+    // A quantity row added to the parent's layout, whose edit, unit box and panel the window
+    // reaches by quantity.
     TQuantityRow AddQuantityRow(QWidget* parent, const TRowColumns& columns, TQuantity quantity, TPanel panel,
                                 const TQuantityRowSpec& spec);
     QHBoxLayout* CreateLibraryRow(QGroupBox* group, const QString& caption, QComboBox*& list, const char* listName,
@@ -220,7 +220,6 @@ private:
     std::array<QLineEdit*, QuantityCount> edits_{};
     std::array<QComboBox*, QuantityCount> unitBoxes_{};
     std::array<QLabel*, PanelCount> panels_{};
-    bool syncing_ = false;  // the window writes model state into controls
 };
 
 // The main window the application created at start (nullptr before).

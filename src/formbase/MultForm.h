@@ -2,6 +2,9 @@
 // The base of every dialog of the calculator, the transducer application and the report:
 // a translator bound to the main window's dictionary, a hidden OK/Cancel panel, the modal
 // show, string translation and the translation of multi-line label and memo texts.
+// A form builds its controls with the form kit (FormKit.h) and never translates itself: the
+// form registry (start-up forms) or the dialog factory (DialogFactory.h) translates it once
+// it is fully constructed.
 
 #include <QDialog>
 #include <QString>

@@ -228,6 +228,13 @@ void GridControlTest::adjustSizeInsertsAndRemoves()
     QCOMPARE(g.Row(), 4);
     QCOMPARE(GridErrorOf([&] { g.AdjustSize(3, -3, true); }), QStringLiteral("Zu viele Zeilen oder Spalten gelöscht"));
     QCOMPARE(g.RowCount(), 5);
+    // A range ending at the last row, the current row in it: the current row stays inside.
+    g.SetRowHeights(2, 22);
+    g.SetRow(4);
+    g.AdjustSize(3, -2, true);
+    QCOMPARE(g.RowCount(), 3);
+    QCOMPARE(g.Row(), 2);
+    QCOMPARE(g.RowHeights(2), 22);
 }
 
 void GridControlTest::bracketAppliesCountsOnceWithTheOldCounts()
