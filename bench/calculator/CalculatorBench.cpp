@@ -9,8 +9,8 @@
 
 namespace {
 
-// Parse, range check, store, recompute the dependent quantities, rewrite the edits and
-// refresh every panel and the result pane.
+// Parse, range check, store, recompute the dependent quantities and the calibration factor,
+// then the snapshot of every edit, panel and the result pane the window renders.
 void BM_CommitVolumeFlow(benchmark::State& state)
 {
     FormatSettingsScope scope{TFormatSettings()};
@@ -21,6 +21,8 @@ void BM_CommitVolumeFlow(benchmark::State& state)
     for (auto _ : state) {
         const TInputResult result = point.CommitEdit(TQuantity::VolumeFlow, texts[i ^= 1]);
         benchmark::DoNotOptimize(result.Stored);
+        const TPointSnapshot snapshot = point.Snapshot();
+        benchmark::DoNotOptimize(snapshot.Result.Reynold.size());
     }
 }
 BENCHMARK(BM_CommitVolumeFlow);

@@ -5,6 +5,13 @@
 #include <cmath>
 #include <limits>
 
+double ClampReynoldsLimit(double value)
+{
+    if (!(value >= MinReynoldsLimit))
+        return MinReynoldsLimit;
+    return value > MaxReynoldsLimit ? MaxReynoldsLimit : value;
+}
+
 double VelocityAtReynolds(double reynoldsLimit, double kinViscosity, double innerDiameter)
 {
     const double v = reynoldsLimit * kinViscosity / (0.1 * innerDiameter);
@@ -48,13 +55,13 @@ TFlowProfileLimits::TLineTexts TFlowProfileLimits::SetLineParams(const TLinePara
 
 void TFlowProfileLimits::SetReynoldsLam(double value)
 {
-    reynoldsLam_ = value;
+    reynoldsLam_ = ClampReynoldsLimit(value);
     UpdateLimitLabels();
 }
 
 void TFlowProfileLimits::SetReynoldsTurb(double value)
 {
-    reynoldsTurb_ = value;
+    reynoldsTurb_ = ClampReynoldsLimit(value);
     UpdateLimitLabels();
 }
 

@@ -8,6 +8,12 @@
 
 #include <QString>
 
+// The range of the limit boxes SPE_ReynMin / SPE_ReynMax. A limit is always stored as the
+// box shows it: clamped into this range (a value that is not a number gives the minimum).
+inline constexpr double MinReynoldsLimit = 1.0;
+inline constexpr double MaxReynoldsLimit = 100000000.0;
+double ClampReynoldsLimit(double value);
+
 // One velocity-limit label (ShLAB_VelocMIN / ShLAB_VelocMAX).
 struct TVelocityLimitLabel {
     double Velocity = 0.0;  // mm/s; 0 when it cannot be computed
@@ -67,7 +73,7 @@ public:
     };
     TLineTexts SetLineParams(const TLineParams& params);
 
-    // Store a limit and recompute both velocity labels (UpdateLimitLabels).
+    // Store a limit, clamped, and recompute both velocity labels (UpdateLimitLabels).
     void SetReynoldsLam(double value);
     void SetReynoldsTurb(double value);
     // ACT_AssignFirmwareReynoldsExecute: both limits back to 1000 / 6000.

@@ -18,6 +18,13 @@ bool Finite(long double x)
     return std::isfinite(x);
 }
 
+// The meter never sees more than the mean velocity: a factor above 1 (a roughness of many
+// diameters) is as meaningless as one of 0 or below.
+bool PlausibleFactor(double k)
+{
+    return std::isfinite(k) && k > 0.0 && k <= 1.0;
+}
+
 } // namespace
 
 double ReynoldsNumber(double velocity, double innerDiameter, double kinViscosity)
@@ -40,7 +47,7 @@ double TurbulentProfileFactor(double reynolds, double relativeRoughness)
             return NaN;
         if (std::fabs(previous - x) < 0.00001L) {
             const double k = static_cast<double>(1.0L - x);
-            return std::isfinite(k) && k > 0.0 ? k : NaN;
+            return PlausibleFactor(k) ? k : NaN;
         }
     }
     return NaN;
@@ -60,7 +67,7 @@ double ProfileCalFactor(double& reynolds, double velocity, double innerDiameter,
     // Between the limits (so R*lam < R*turb here): blend towards the factor at R*turb.
     const double kt = TurbulentProfileFactor(reynoldsTurb, r);
     const double k = 0.75 + (kt - 0.75) * (reynolds - reynoldsLam) / (reynoldsTurb - reynoldsLam);
-    return std::isfinite(k) && k > 0.0 ? k : NaN;
+    return PlausibleFactor(k) ? k : NaN;
 }
 
 bool SolveProfileCorrection(double& factor, double& reynolds, double& rawVelocity, double velocity,
@@ -84,7 +91,7 @@ bool SolveProfileCorrection(double& factor, double& reynolds, double& rawVelocit
         raw = velocity / k;
         double re = 0.0;
         k = ProfileCalFactor(re, raw, innerDiameter, kinViscosity, roughness, reynoldsLam, reynoldsTurb);
-        if (!std::isfinite(k) || k <= 0.0 || !std::isfinite(raw))
+        if (!PlausibleFactor(k) || !std::isfinite(raw))
             return true;
         if (std::fabs(raw * k - velocity) < 0.00001) {
             factor = k;

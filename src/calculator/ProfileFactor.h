@@ -24,7 +24,7 @@ double ReynoldsNumber(double velocity, double innerDiameter, double kinViscosity
 
 // The turbulent profile factor at Reynolds number Re for the relative roughness k/D, by a
 // fixed-point iteration. NaN when the iteration does not converge within its round limit,
-// meets a non-finite value, or ends with K <= 0.
+// meets a non-finite value, or ends with K <= 0 or K > 1.
 double TurbulentProfileFactor(double reynolds, double relativeRoughness);
 
 // The profile factor for velocity v; reynolds receives Re of v. K = 0.75 up to R*lam, the
@@ -35,7 +35,7 @@ double ProfileCalFactor(double& reynolds, double velocity, double innerDiameter,
 
 // Solves v_raw * K(v_raw) = v for the measuring point. Returns true when the calculation
 // failed: a viscosity of 0, no convergence within 200 rounds, any non-finite intermediate
-// or a factor K <= 0. reynolds receives Re of the true velocity whenever that is finite;
+// or a factor K <= 0 or K > 1. reynolds receives Re of the true velocity whenever that is finite;
 // factor and rawVelocity are written only on success and keep their values otherwise.
 bool SolveProfileCorrection(double& factor, double& reynolds, double& rawVelocity, double velocity,
                             double innerDiameter, double kinViscosity, double roughness,

@@ -21,8 +21,8 @@ TCeSpinEdit* CreateLimitEdit(TCeSpinEdit*& field, const char* name, QWidget* par
     field->SetValueType(vtInteger);
     field->SetIncrement(100);
     // Designed with the firmware limits, so that loading the dialog changes nothing.
-    field->SetMinValue(1);
-    field->SetMaxValue(100000000);
+    field->SetMinValue(MinReynoldsLimit);
+    field->SetMaxValue(MaxReynoldsLimit);
     return field;
 }
 
@@ -198,7 +198,7 @@ void TReynolDLG::SetReynoldsLam(double value)
     Limits.SetReynoldsLam(value);
     {
         const QSignalBlocker block(SPE_ReynMin);
-        SPE_ReynMin->SetValue(value);
+        SPE_ReynMin->SetValue(Limits.ReynoldsLam());
     }
     UpdateLimitLabels();
 }
@@ -208,7 +208,7 @@ void TReynolDLG::SetReynoldsTurb(double value)
     Limits.SetReynoldsTurb(value);
     {
         const QSignalBlocker block(SPE_ReynMax);
-        SPE_ReynMax->SetValue(value);
+        SPE_ReynMax->SetValue(Limits.ReynoldsTurb());
     }
     UpdateLimitLabels();
 }

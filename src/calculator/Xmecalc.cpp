@@ -96,10 +96,7 @@ TXmeCalcDlg::TXmeCalcDlg(const QString& programPath, QWidget* parent)
     FormCreate(programPath);
 }
 
-TXmeCalcDlg::~TXmeCalcDlg()
-{
-    Point.SetView(nullptr);
-}
+TXmeCalcDlg::~TXmeCalcDlg() = default;
 
 // ---------------------------------------------------------------- construction
 
@@ -127,9 +124,9 @@ QStringList TXmeCalcDlg::WidestPanelTexts()
         const QString prefix = quantity == TQuantity::DynViscosity   ? QStringLiteral("dynamic = ")
                                : quantity == TQuantity::KinViscosity ? QStringLiteral("kinematic =")
                                                                      : QString();
-        for (int unit = 0; unit < TMeasuringPoint::UnitCount(quantity); ++unit) {
-            const int digits = TMeasuringPoint::UnitDecimals(quantity, unit);
-            const QString name = QLatin1Char(' ') + TMeasuringPoint::UnitName(quantity, unit);
+        for (int unit = 0; unit < UnitCount(quantity); ++unit) {
+            const int digits = UnitDecimals(quantity, unit);
+            const QString name = QLatin1Char(' ') + UnitName(quantity, unit);
             texts << prefix + FloatToStrF(-88888888.0L, ffFixed, 8, digits) + name
                   << prefix + FloatToStrF(-8.8888888e308L, ffFixed, 8, digits) + name;
         }
@@ -491,7 +488,7 @@ void TXmeCalcDlg::ConnectHandlers()
     connect(ACT_EditRohrGeometrie, &QAction::triggered, this, [this] { ACT_EditRohrGeometrieExecute(); });
     connect(ACT_Info, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(ACT_Beenden, &QAction::triggered, this, &QWidget::close);
-    connect(ACT_Standardwerte, &QAction::triggered, this, [this] { Point.SetStandardValues(); });
+    connect(ACT_Standardwerte, &QAction::triggered, this, [this] { ACT_StandardwerteExecute(); });
     connect(ACT_ViskDynamic, &QAction::triggered, this, [this] { ACT_ViskDynamicExecute(); });
     connect(ACT_ViskKinematic, &QAction::triggered, this, [this] { ACT_ViskKinematicExecute(); });
     connect(ACT_SpracheGerman, &QAction::triggered, this, [this] { SetLanguageById(7); });
@@ -503,8 +500,8 @@ void TXmeCalcDlg::FillUnitBox(TQuantity quantity)
 {
     QComboBox* box = UnitBoxOf(quantity);
     box->clear();
-    for (int i = 0; i < TMeasuringPoint::UnitCount(quantity); ++i)
-        box->addItem(TMeasuringPoint::UnitName(quantity, i), i);
+    for (int i = 0; i < UnitCount(quantity); ++i)
+        box->addItem(UnitName(quantity, i), i);
 }
 
 void TXmeCalcDlg::FillVolumeUnitBox()
@@ -512,7 +509,7 @@ void TXmeCalcDlg::FillVolumeUnitBox()
     // The box lists the units in their own order; each item carries its unit identifier.
     CBX_ME_VOLUME->clear();
     for (const std::uint8_t id : VolumeFlowUnitOrder)
-        CBX_ME_VOLUME->addItem(TMeasuringPoint::UnitName(TQuantity::VolumeFlow, id), int(id));
+        CBX_ME_VOLUME->addItem(UnitName(TQuantity::VolumeFlow, id), int(id));
 }
 
 void TXmeCalcDlg::FormCreate(const QString& programPath)
@@ -529,17 +526,7 @@ void TXmeCalcDlg::FormCreate(const QString& programPath)
         setWindowTitle(QCoreApplication::applicationName());
         BACK_Berechnen->hide();
     }
-    Point.SetView(this);
-    Point.SetTranslator([this](const QString& text) { return TranslateString(text); });
     Point.SetOemVariant(IsOemVariant != 0);
-    Point.SetReynoldsLimitsSource([] {
-        TMeasuringPoint::TReynoldsLimits limits;
-        if (const TReynolDLG* dialog = ReynolDLG()) {
-            limits.Lam = dialog->ReynoldsLam();
-            limits.Turb = dialog->ReynoldsTurb();
-        }
-        return limits;
-    });
     Point.SensorType = 0;
 
     FillUnitBox(TQuantity::Velocity);
@@ -555,6 +542,7 @@ void TXmeCalcDlg::FormCreate(const QString& programPath)
     FillUnitBox(TQuantity::Temperature);
 
     Point.SetStandardValues();
+    Render(true);
     Point.CreateFinished = 1;
 }
 
@@ -591,58 +579,92 @@ void TXmeCalcDlg::FillLibraryLists()
     fill(COM_Medium, TMeasuringPoint::ListedMediumIds(IsOemVariant != 0), false);
 }
 
-// ---------------------------------------------------------------- view of the measuring point
+// ---------------------------------------------------------------- display
 
-void TXmeCalcDlg::EditWritten(TQuantity quantity, const QString& text)
+void TXmeCalcDlg::Render(bool forgetTyping)
 {
-    if (QLineEdit* edit = EditOf(quantity)) {
+    const TPointSnapshot snapshot = Point.Snapshot([this](const QString& text) { return TranslateString(text); });
+    RenderEdits(snapshot, forgetTyping);
+    RenderPanels(snapshot);
+    RenderSelections(snapshot);
+    RenderMarkers(snapshot.Markers);
+}
+
+void TXmeCalcDlg::RenderEdits(const TPointSnapshot& snapshot, bool forgetTyping)
+{
+    for (int q = 0; q < QuantityCount; ++q) {
+        QLineEdit* edit = edits_[q];
+        if (edit->isReadOnly() != snapshot.ReadOnly[q])
+            edit->setReadOnly(snapshot.ReadOnly[q]);
+        // A typed, uncommitted or rejected text is the user's until it is committed or
+        // restored.
+        if (forgetTyping)
+            edit->setModified(false);
+        if (edit->isModified() || edit->text() == snapshot.EditTexts[q])
+            continue;
         const QSignalBlocker block(edit);
-        edit->setText(text);
+        edit->setText(snapshot.EditTexts[q]);
+    }
+    for (int q = 0; q < QuantityCount; ++q) {
+        QComboBox* box = unitBoxes_[q];
+        if (!box)
+            continue;
+        const int position =
+            q == Q(TQuantity::VolumeFlow) ? box->findData(snapshot.Units[q]) : snapshot.Units[q];
+        if (box->currentIndex() != position) {
+            const QSignalBlocker block(box);
+            box->setCurrentIndex(position);
+        }
     }
 }
 
-void TXmeCalcDlg::UnitSelected(TQuantity quantity, int unitIndex)
+void TXmeCalcDlg::RenderPanels(const TPointSnapshot& snapshot)
 {
-    if (QComboBox* box = UnitBoxOf(quantity)) {
-        const QSignalBlocker block(box);
-        if (quantity == TQuantity::VolumeFlow)
-            box->setCurrentIndex(box->findData(unitIndex));
-        else
-            box->setCurrentIndex(unitIndex);
+    auto show = [](QLabel* label, const QString& text, std::uint32_t color) {
+        if (label->text() != text)
+            label->setText(text);
+        if (label->palette().color(QPalette::WindowText) != ColorFromTColor(color))
+            SetTextColor(label, color);
+    };
+    for (int i = 0; i < PanelCount; ++i)
+        show(panels_[i], snapshot.Panels[i].Caption, snapshot.Panels[i].Color);
+    const TResultPane& result = snapshot.Result;
+    show(ShLab_LamiTurbo, result.LamiTurbo, result.LamiTurboColor);
+    for (QLabel* label : {ShLab_Veloc, ShLab_Kalfaktor, ShLab_Reynold, ShLab_Reynold2})
+        label->setVisible(result.ValuesVisible);
+    show(ShLab_Veloc, result.Veloc, PanelBlack);
+    show(ShLab_Kalfaktor, result.Kalfaktor, PanelBlack);
+    show(ShLab_Reynold, result.Reynold, PanelBlack);
+    show(ShLab_Reynold2, result.Reynold2, PanelBlack);
+}
+
+void TXmeCalcDlg::RenderSelections(const TPointSnapshot& snapshot)
+{
+    if (COM_Medium->currentData().toInt() != snapshot.MediumId || COM_Medium->currentIndex() < 0) {
+        const QSignalBlocker block(COM_Medium);
+        SelectListId(COM_Medium, snapshot.MediumId);
     }
-}
-
-void TXmeCalcDlg::MediumSelectionChanged(int id)
-{
-    const QSignalBlocker block(COM_Medium);
-    SelectListId(COM_Medium, id);
-}
-
-void TXmeCalcDlg::MaterialSelectionChanged(int id)
-{
-    const QSignalBlocker block(COM_Material);
-    SelectListId(COM_Material, id);
-}
-
-void TXmeCalcDlg::HoldChanged(THold hold)
-{
+    if (COM_Material->currentData().toInt() != snapshot.MaterialId || COM_Material->currentIndex() < 0) {
+        const QSignalBlocker block(COM_Material);
+        SelectListId(COM_Material, snapshot.MaterialId);
+    }
     {
         const QSignalBlocker blockVeloc(FIX_VELOC);
         const QSignalBlocker blockQuer(FIX_Quer);
         const QSignalBlocker blockVolume(FIX_Volume);
-        FIX_VELOC->setChecked(hold == THold::Velocity);
-        FIX_Quer->setChecked(hold == THold::CrossSection);
-        FIX_Volume->setChecked(hold == THold::Volume);
+        FIX_VELOC->setChecked(snapshot.Hold == THold::Velocity);
+        FIX_Quer->setChecked(snapshot.Hold == THold::CrossSection);
+        FIX_Volume->setChecked(snapshot.Hold == THold::Volume);
     }
-    INP_veloc->setReadOnly(VelocityReadOnly(hold));
-    INP_IDM->setReadOnly(CrossSectionReadOnly(hold));
-    INP_Quer->setReadOnly(CrossSectionReadOnly(hold));
-    INP_Volume->setReadOnly(VolumeReadOnly(hold));
+    PANGRP_DRUCK->setVisible(snapshot.PressureGroupVisible);
+    PANGRP_VISKDYN->setVisible(snapshot.DynViscosityVisible);
+    PANGRP_VISKKIN->setVisible(!snapshot.DynViscosityVisible);
+    (snapshot.DynViscosityVisible ? ACT_ViskDynamic : ACT_ViskKinematic)->setChecked(true);
+    PAN_AllAREA->setVisible(snapshot.CrossSectionGroupVisible);
 }
 
 void TXmeCalcDlg::SetEditColor(QWidget* control, TEditColor color)
 {
-    QPalette palette = control->palette();
     QColor base = QApplication::palette(control).color(QPalette::Base);
     switch (color) {
     case TEditColor::Window:
@@ -657,6 +679,9 @@ void TXmeCalcDlg::SetEditColor(QWidget* control, TEditColor color)
         base = ColorFromTColor(clYellow);
         break;
     }
+    if (control->palette().color(QPalette::Base) == base)
+        return;
+    QPalette palette = control->palette();
     palette.setColor(QPalette::Base, base);
     if (qobject_cast<QComboBox*>(control))
         palette.setColor(QPalette::Button, color == TEditColor::Window
@@ -665,14 +690,18 @@ void TXmeCalcDlg::SetEditColor(QWidget* control, TEditColor color)
     control->setPalette(palette);
 }
 
-void TXmeCalcDlg::MarkersChanged(const TMarkerState& state)
+void TXmeCalcDlg::RenderMarkers(const TMarkerState& state)
 {
-    ResIs_Veloc->setVisible(state.ResIs_Veloc);
-    ResIs_VOLUME->setVisible(state.ResIs_VOLUME);
-    ResIs_MassFL->setVisible(state.ResIs_MassFL);
-    ResIs_IDM->setVisible(state.ResIs_IDM);
-    ResIs_QUER->setVisible(state.ResIs_QUER);
-    ResIs_Dichte->setVisible(state.ResIs_Dichte);
+    auto mark = [](QLabel* marker, bool visible) {
+        if (marker->isHidden() == visible)
+            marker->setVisible(visible);
+    };
+    mark(ResIs_Veloc, state.ResIs_Veloc);
+    mark(ResIs_VOLUME, state.ResIs_VOLUME);
+    mark(ResIs_MassFL, state.ResIs_MassFL);
+    mark(ResIs_IDM, state.ResIs_IDM);
+    mark(ResIs_QUER, state.ResIs_QUER);
+    mark(ResIs_Dichte, state.ResIs_Dichte);
     SetEditColor(INP_veloc, state.INP_veloc);
     SetEditColor(INP_IDM, state.INP_IDM);
     SetEditColor(INP_Quer, state.INP_Quer);
@@ -681,36 +710,9 @@ void TXmeCalcDlg::MarkersChanged(const TMarkerState& state)
     SetEditColor(INP_MassFl, state.INP_MassFl);
     SetEditColor(COM_Material, state.COM_Material);
     SetEditColor(COM_Medium, state.COM_Medium);
-    SetBackColor(BACK_Berechnen, state.BackColor);
-}
-
-void TXmeCalcDlg::PressureGroupVisibilityChanged(bool visible)
-{
-    PANGRP_DRUCK->setVisible(visible);
-}
-
-void TXmeCalcDlg::DisplaysRefreshed()
-{
-    for (int i = 0; i < PanelCount; ++i) {
-        const TPanelText& text = Point.Panel(static_cast<TPanel>(i));
-        panels_[i]->setText(text.Caption);
-        SetTextColor(panels_[i], text.Color);
+    if (BACK_Berechnen->palette().color(QPalette::Window) != ColorFromTColor(state.BackColor)) {
+        SetBackColor(BACK_Berechnen, state.BackColor);
     }
-    const TResultPane& result = Point.ResultPane();
-    ShLab_LamiTurbo->setText(result.LamiTurbo);
-    SetTextColor(ShLab_LamiTurbo, result.LamiTurboColor);
-    for (QLabel* label : {ShLab_Veloc, ShLab_Kalfaktor, ShLab_Reynold, ShLab_Reynold2})
-        label->setVisible(result.ValuesVisible);
-    ShLab_Veloc->setText(result.Veloc);
-    ShLab_Kalfaktor->setText(result.Kalfaktor);
-    ShLab_Reynold->setText(result.Reynold);
-    ShLab_Reynold2->setText(result.Reynold2);
-}
-
-void TXmeCalcDlg::FlowProfileLimitsReset()
-{
-    if (TReynolDLG* dialog = ReynolDLG())
-        dialog->ACT_AssignFirmwareReynoldsExecute();
 }
 
 // ---------------------------------------------------------------- input
@@ -727,6 +729,7 @@ void TXmeCalcDlg::ExitHandler(TQuantity quantity)
 {
     QLineEdit* edit = EditOf(quantity);
     ApplyInputResult(quantity, Point.CommitEdit(quantity, edit->text()));
+    Render();
 }
 
 void TXmeCalcDlg::ApplyInputResult(TQuantity quantity, const TInputResult& result)
@@ -737,13 +740,9 @@ void TXmeCalcDlg::ApplyInputResult(TQuantity quantity, const TInputResult& resul
         edit->setText(QStringLiteral("0"));
         edit->setModified(true);
     }
-    QLabel* panel = PanelLabel(result.Panel);
-    if (!result.Accepted) {
-        // The typed text stays; the message says why it was not taken.
-        panel->setText(result.Message);
-        SetTextColor(panel, result.MessageColor);
-        panel->show();
-    }
+    // A rejected text stays (the panel says why); a taken one gives way to the stored value.
+    if (result.Accepted)
+        edit->setModified(false);
     if (result.FocusBack)
         ReturnFocusLater(edit, TFocusReturn::SelectAll);
 }
@@ -773,6 +772,9 @@ void TXmeCalcDlg::EnterHandler(QLineEdit* edit)
         Point.AnyEditGetFocus(TFocusTarget::Density);
     else if (edit == INP_MassFl)
         Point.AnyEditGetFocus(TFocusTarget::MassFlow);
+    else
+        return;
+    Render();
 }
 
 bool TXmeCalcDlg::AnyINP_ESC(QLineEdit* edit, int key)
@@ -785,7 +787,8 @@ bool TXmeCalcDlg::AnyINP_ESC(QLineEdit* edit, int key)
         return true;
     }
     if (key == Qt::Key_Escape) {
-        Point.RewriteEdit(static_cast<TQuantity>(index));
+        edit->setModified(false);
+        Render();
         return true;
     }
     return false;
@@ -819,6 +822,9 @@ void TXmeCalcDlg::UnitBoxChanged(TQuantity quantity)
         Point.SelectUnit(quantity, box->currentData().toInt());
     else
         Point.SelectUnit(quantity, box->currentIndex());
+    // The edit is rewritten in the new unit, whatever was typed in it.
+    EditOf(quantity)->setModified(false);
+    Render();
 }
 
 void TXmeCalcDlg::FIXCLICK(QCheckBox* sender, bool checked)
@@ -827,22 +833,38 @@ void TXmeCalcDlg::FIXCLICK(QCheckBox* sender, bool checked)
         return;
     const THold box = sender == FIX_VELOC ? THold::Velocity : sender == FIX_Quer ? THold::CrossSection : THold::Volume;
     Point.ClickHold(box, checked);
+    Render();
 }
 
 void TXmeCalcDlg::COM_MediumChange()
 {
     Point.SelectMedium(COM_Medium->currentData().toInt());
+    Render();
 }
 
 void TXmeCalcDlg::COM_MaterialChange()
 {
     Point.SelectMaterial(COM_Material->currentData().toInt());
+    Render();
 }
 
 void TXmeCalcDlg::COM_MaterialDropDown()
 {
     if (Point.Hold() == THold::CrossSection)
-        FIX_Quer->setChecked(false);
+        Point.ClickHold(THold::CrossSection, false);
+    Render();
+}
+
+void TXmeCalcDlg::MarkFocus(TFocusTarget target)
+{
+    Point.AnyEditGetFocus(target);
+    Render();
+}
+
+void TXmeCalcDlg::ACT_StandardwerteExecute()
+{
+    Point.SetStandardValues();
+    Render(true);
 }
 
 bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
@@ -855,7 +877,7 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
         if (!COM_Medium || !COM_Material || FocusReturnActive())
             break;
         if (watched == COM_Medium->view()->window())
-            Point.AnyEditGetFocus(TFocusTarget::Medium);
+            MarkFocus(TFocusTarget::Medium);
         else if (watched == COM_Material->view()->window())
             COM_MaterialDropDown();
         break;
@@ -872,7 +894,7 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
         if (index >= 0)
             EnterHandler(edit);
         else if (watched == COM_Medium)
-            Point.AnyEditGetFocus(TFocusTarget::Medium);
+            MarkFocus(TFocusTarget::Medium);
         break;
     case QEvent::KeyPress:
         if (index >= 0) {
@@ -884,14 +906,16 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         if (watched == GRP_VELOC) {
             Point.EnterControl(TFocusTarget::Velocity);
+            Render();
         } else if (watched == GRP_VOLUME) {
             Point.EnterControl(TFocusTarget::Volume);
+            Render();
         } else if (watched == GRP_DasRohr) {
             // Releases the pipe hold; the group itself shows no markers.
             Point.EnterControl(TFocusTarget::InnerDiameter);
-            Point.AnyEditGetFocus(TFocusTarget::Other);
+            MarkFocus(TFocusTarget::Other);
         } else if (watched == GRP_DasMedium || watched == GRP_MASSFL) {
-            Point.AnyEditGetFocus(TFocusTarget::Other);
+            MarkFocus(TFocusTarget::Other);
         } else if (watched == KalfaktorPane && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             HOTSPOT_KalfaktorClick();
             return true;
@@ -931,18 +955,21 @@ void TXmeCalcDlg::SendLineParams()
     const int lengthUnit = Point.UnitIndex(TQuantity::InnerDiameter);
     const int roughnessUnit = Point.UnitIndex(TQuantity::Roughness);
     const int viscosityUnit = Point.UnitIndex(TQuantity::KinViscosity);
+    // The limits are the measuring point's; the dialog shows and edits them.
+    dialog->SetReynoldsLam(Point.ReynoldsLam());
+    dialog->SetReynoldsTurb(Point.ReynoldsTurb());
     TLineParams params;
-    params.ViscosityUnitName = TMeasuringPoint::UnitName(TQuantity::KinViscosity, viscosityUnit);
-    params.LengthUnitName = TMeasuringPoint::UnitName(TQuantity::InnerDiameter, lengthUnit);
-    params.VelocityUnitName = TMeasuringPoint::UnitName(TQuantity::Velocity, velocityUnit);
-    params.VelocityDigits = TMeasuringPoint::UnitDecimals(TQuantity::Velocity, velocityUnit);
-    params.VelocityFactor = TMeasuringPoint::UnitFactor(TQuantity::Velocity, velocityUnit);
-    params.RoughnessUnitName = TMeasuringPoint::UnitName(TQuantity::Roughness, roughnessUnit);
-    params.RoughnessFactor = TMeasuringPoint::UnitFactor(TQuantity::Roughness, roughnessUnit);
+    params.ViscosityUnitName = UnitName(TQuantity::KinViscosity, viscosityUnit);
+    params.LengthUnitName = UnitName(TQuantity::InnerDiameter, lengthUnit);
+    params.VelocityUnitName = UnitName(TQuantity::Velocity, velocityUnit);
+    params.VelocityDigits = UnitDecimals(TQuantity::Velocity, velocityUnit);
+    params.VelocityFactor = UnitFactor(TQuantity::Velocity, velocityUnit);
+    params.RoughnessUnitName = UnitName(TQuantity::Roughness, roughnessUnit);
+    params.RoughnessFactor = UnitFactor(TQuantity::Roughness, roughnessUnit);
     params.Roughness = Point.Roughness();
-    params.LengthFactor = TMeasuringPoint::UnitFactor(TQuantity::InnerDiameter, lengthUnit);
+    params.LengthFactor = UnitFactor(TQuantity::InnerDiameter, lengthUnit);
     params.InnerDiameter = Point.InnerDiameter();
-    params.ViscosityFactor = TMeasuringPoint::UnitFactor(TQuantity::KinViscosity, viscosityUnit);
+    params.ViscosityFactor = UnitFactor(TQuantity::KinViscosity, viscosityUnit);
     params.KinViscosity = Point.KinViscosity();
     dialog->SetLineParams(params);
 }
@@ -954,6 +981,7 @@ void TXmeCalcDlg::HOTSPOT_KalfaktorClick()
     if (!dialog)
         return;
     const int result = dialog->ShowDialog();
+    Point.SetReynoldsLimits(dialog->ReynoldsLam(), dialog->ReynoldsTurb());
     if (result == TFlowProfileLimits::AdoptLaminarResult || result == TFlowProfileLimits::AdoptTurbulentResult) {
         const double velocity =
             result == TFlowProfileLimits::AdoptLaminarResult ? dialog->VelocityLam() : dialog->VelocityTurb();
@@ -987,18 +1015,14 @@ void TXmeCalcDlg::ACT_EditRohrGeometrieExecute()
 
 void TXmeCalcDlg::ACT_ViskDynamicExecute()
 {
-    PANGRP_VISKKIN->hide();
-    PANGRP_VISKDYN->show();
-    ACT_ViskDynamic->setChecked(true);
     Point.SetDynViscosityVisible(true);
+    Render();
 }
 
 void TXmeCalcDlg::ACT_ViskKinematicExecute()
 {
-    PANGRP_VISKDYN->hide();
-    PANGRP_VISKKIN->show();
-    ACT_ViskKinematic->setChecked(true);
     Point.SetDynViscosityVisible(false);
+    Render();
 }
 
 TXmeCalcDlg* XmeCalcDlg()

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: one measuring point of pipe, medium and flow as edits with unit boxes,
 // value panels, hold boxes, "=?" markers and the flow-profile result pane. The engineering
-// lives in TMeasuringPoint; the window forwards the user's input and shows what the
-// measuring point tells it.
+// lives in TMeasuringPoint. One way: a handler reads the user's input and calls the model;
+// Render then writes every control from the model's snapshot, each only where it differs.
 
 #include "calculator/MeasuringPoint.h"
 #include "formbase/FormKit.h"
@@ -24,7 +24,7 @@ class QMenuBar;
 class QPushButton;
 class QVBoxLayout;
 
-class TXmeCalcDlg : public TMultilingualForm, public IMeasuringPointView {
+class TXmeCalcDlg : public TMultilingualForm {
     Q_OBJECT
 
 public:
@@ -159,16 +159,12 @@ public:
     QComboBox* UnitBoxOf(TQuantity quantity) const { return unitBoxes_[static_cast<int>(quantity)]; }
     QLabel* PanelLabel(TPanel panel) const { return panels_[static_cast<int>(panel)]; }
 
-    // ---- IMeasuringPointView.
-    void EditWritten(TQuantity quantity, const QString& text) override;
-    void UnitSelected(TQuantity quantity, int unitIndex) override;
-    void MediumSelectionChanged(int id) override;
-    void MaterialSelectionChanged(int id) override;
-    void HoldChanged(THold hold) override;
-    void MarkersChanged(const TMarkerState& state) override;
-    void PressureGroupVisibilityChanged(bool visible) override;
-    void DisplaysRefreshed() override;
-    void FlowProfileLimitsReset() override;
+    // Writes every control from the measuring point's snapshot, each only where it differs
+    // (an edit's caret and selection stay). An edit the user has typed in and not yet
+    // committed keeps its text unless forgetTyping is set (standard values, a new language).
+    void Render(bool forgetTyping = false);
+    // ACT_Standardwerte.
+    void ACT_StandardwerteExecute();
 
 protected:
     void FormCreate(const QString& programPath);
@@ -214,7 +210,13 @@ private:
     void COM_MediumChange();
     void COM_MaterialChange();
     void COM_MaterialDropDown();
+    // AnyEditGetFocus for a control without an enter handler of its own.
+    void MarkFocus(TFocusTarget target);
     void SetEditColor(QWidget* control, TEditColor color);
+    void RenderEdits(const TPointSnapshot& snapshot, bool forgetTyping);
+    void RenderPanels(const TPointSnapshot& snapshot);
+    void RenderSelections(const TPointSnapshot& snapshot);
+    void RenderMarkers(const TMarkerState& state);
     int QuantityIndexOfEdit(const QObject* edit) const;
 
     std::array<QLineEdit*, QuantityCount> edits_{};

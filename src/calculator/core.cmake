@@ -4,6 +4,8 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/ProfileFactor.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FlowProfileLimits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QuantityUnits.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Hydraulics.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPoint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PipeDimensions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NameVariants.cpp

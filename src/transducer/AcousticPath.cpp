@@ -184,6 +184,9 @@ tPathStatus tAcousticPath::CheckLayerValues() const
 {
     if (!hasSensor_)
         return tPathStatus::MissingValue;
+    // A negative layer would give paths of negative length.
+    if (Input.WallThickness < 0.0 || Input.LiningThickness < 0.0)
+        return tPathStatus::InvalidPipe;
     for (int id = ALPHA; id < QuadrantCount; ++id) {
         const tQuadrant& q = quadrants_[static_cast<std::size_t>(id)];
         if (id != ALPHA && !(q.Dicke > 0.0))
@@ -212,6 +215,12 @@ void tAcousticPath::ClearPath()
 }
 
 tPathStatus tAcousticPath::ComputeSoundPath()
+{
+    pathStatus_ = ComputeSoundPathSteps();
+    return pathStatus_;
+}
+
+tPathStatus tAcousticPath::ComputeSoundPathSteps()
 {
     const tPathStatus values = CheckLayerValues();
     if (values != tPathStatus::Valid) {
@@ -265,6 +274,10 @@ tPathResult tAcousticPath::SpacingForValue(double c) const
 {
     if (!hasSensor_)
         return {tPathStatus::MissingValue, 0.0};
+    // Wall and lining results of a failed or blocked path are no geometry to build on; a
+    // medium that reflects leaves them usable for other sound speeds.
+    if (pathStatus_ != tPathStatus::Valid && !(pathStatus_ == tPathStatus::TotalReflection && !WallOrLiningBlocked()))
+        return {pathStatus_, 0.0};
     if (!IsUsableSpeed(snellInvariant_))
         return {tPathStatus::ArithmeticFault, 0.0};
     if (!IsUsableSpeed(c))
@@ -332,6 +345,8 @@ bool tAcousticPath::IsLambdaSmallPipe() const
 
 tPathResult tAcousticPath::TransitTimeDifference(double velocity) const
 {
+    if (pathStatus_ != tPathStatus::Valid)
+        return {pathStatus_, 0.0};
     if (!IsUsableSpeed(snellInvariant_))
         return {tPathStatus::ArithmeticFault, 0.0};
     const double dt =
@@ -343,14 +358,22 @@ tPathResult tAcousticPath::TransitTimeDifference(double velocity) const
 
 bool tAcousticPath::IsValidPipe() const
 {
-    return Input.InnerDiameter > 0.001;
+    return Input.InnerDiameter > 0.001 && !(Input.WallThickness < 0.0) && !(Input.LiningThickness < 0.0);
+}
+
+bool tAcousticPath::WallOrLiningBlocked() const
+{
+    return IsTotalReflection(BETA) || IsTotalReflection(BETA2);
 }
 
 tPathResult tAcousticPath::Recalculate()
 {
     LoadQuadrantProperties();
-    if (!IsValidPipe())
-        return {tPathStatus::InvalidPipe, 0.0};
+    if (!IsValidPipe()) {
+        ClearPath();
+        pathStatus_ = tPathStatus::InvalidPipe;
+        return {pathStatus_, 0.0};
+    }
     const tPathStatus path = ComputeSoundPath();
     if (path == tPathStatus::MissingValue || path == tPathStatus::ArithmeticFault)
         return {path, 0.0};

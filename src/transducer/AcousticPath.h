@@ -60,18 +60,21 @@ public:
     // faults leave the path lengths and times at 0. On TotalReflection the blocked layers
     // are marked and the rest is computed.
     tPathStatus ComputeSoundPath();
-    // The spacing for another medium sound speed c with the present wall and lining results.
+    // The spacing for another medium sound speed c with the wall and lining results of the
+    // last ComputeSoundPath; invalid (with that path's status) when that path failed or did
+    // not pass wall and lining.
     tPathResult SpacingForValue(double c) const;
     // Capture-window percentage and total transit time; nothing changes for N < 1.
     tPathStatus ComputeCaptureWindow();
     // Pipe small against the wavelength: D / lambda_medium < 40 and wall / lambda_wall < 4.
     // False without a selected entry or when a wavelength cannot be formed.
     bool IsLambdaSmallPipe() const;
-    // Transit-time difference [ns] for the uncorrected flow velocity v [mm/s].
+    // Transit-time difference [ns] for the uncorrected flow velocity v [mm/s]; invalid unless
+    // the last ComputeSoundPath was.
     tPathResult TransitTimeDifference(double velocity) const;
     // N x GAMMA.tlauf + 2 x (ALPHA.tlauf + BETA.tlauf + BETA2.tlauf) of the present path.
     double SumTransitTime() const;
-    // An inner diameter above 0.001 mm.
+    // An inner diameter above 0.001 mm, and no negative wall or lining.
     bool IsValidPipe() const;
 
     // The full recalculation; Value is the spacing for the medium sound speed.
@@ -97,6 +100,8 @@ public:
 
 private:
     tPathStatus CheckLayerValues() const;
+    tPathStatus ComputeSoundPathSteps();
+    bool WallOrLiningBlocked() const;
     void ClearPath();
 
     tSensorDatenTableItem sensor_;
@@ -117,6 +122,7 @@ private:
     double mediumViscosity_ = 0.0;
     double pressure_ = 1.0;
     bool totalReflection_ = false;
+    tPathStatus pathStatus_ = tPathStatus::MissingValue;  // of the last ComputeSoundPath
     double axialLength_ = 0.0;
     double spacing_ = 0.0;
     int captureWindow_ = 0;

@@ -25,7 +25,7 @@ struct tQuadrant {
 // How a path calculation ended. Only Valid carries usable results.
 enum class tPathStatus {
     Valid,
-    InvalidPipe,      // inner diameter of 0.001 mm or less
+    InvalidPipe,      // inner diameter of 0.001 mm or less, or a negative wall or lining
     TotalReflection,  // the beam does not pass a layer
     MissingValue,     // a layer of positive thickness has no usable sound speed
     ArithmeticFault   // a value that is not finite, or a zero divisor

@@ -94,12 +94,15 @@ TEST(ProfileFactor, FailuresLeaveFactorAndRawVelocityAlone)
     EXPECT_TRUE(rough.failed);
     EXPECT_EQ(rough.factor, -1.0);
     EXPECT_DOUBLE_EQ(rough.reynolds, 1e6);
+    // A roughness of 100 mm on a 10 mm bore drives it above 1 (2.014), no better.
+    EXPECT_TRUE(std::isnan(TurbulentProfileFactor(10130.0, 10.0)));
+    EXPECT_TRUE(Solve(1000.0, 100.0, Nu, 1000.0).failed);
     // Re of 0 above a negative laminar limit: the turbulent iteration cannot start.
     EXPECT_TRUE(std::isnan(TurbulentProfileFactor(0.0, 0.001)));
     EXPECT_TRUE(Solve(0.0, D, Nu, K, -1.0, -0.5).failed);
 }
 
-TEST(ProfileFactor, NeverHangsAndNeverReturnsANonPositiveFactor)
+TEST(ProfileFactor, NeverHangsAndNeverReturnsAFactorOutsideZeroToOne)
 {
     std::mt19937 random(20261206);
     std::uniform_real_distribution<double> exponent(-12.0, 40.0);
@@ -117,10 +120,10 @@ TEST(ProfileFactor, NeverHangsAndNeverReturnsANonPositiveFactor)
     };
     for (int i = 0; i < 20000; ++i) {
         const double t = TurbulentProfileFactor(value(), value());
-        EXPECT_TRUE(std::isnan(t) || t > 0.0);
+        EXPECT_TRUE(std::isnan(t) || (t > 0.0 && t <= 1.0));
         const Solved s = Solve(value(), value(), value(), value(), value(), value());
         if (!s.failed) {
-            EXPECT_TRUE(std::isfinite(s.factor) && s.factor > 0.0);
+            EXPECT_TRUE(std::isfinite(s.factor) && s.factor > 0.0 && s.factor <= 1.0);
             EXPECT_TRUE(std::isfinite(s.raw));
             EXPECT_TRUE(std::isfinite(s.reynolds));
         }
@@ -160,6 +163,21 @@ TEST(FlowProfileLimits, VelocityLabels)
     EXPECT_EQ(limits.LaminarLabel().Caption, QStringLiteral("UNDEF"));
     EXPECT_FALSE(limits.LaminarLabel().Visible);
     EXPECT_EQ(limits.VelocityLam(), 0.0);
+}
+
+// A limit is stored as its box shows it, so reopening the dialog changes nothing.
+TEST(FlowProfileLimits, LimitsAreStoredClamped)
+{
+    const std::pair<double, double> rows[] = {{0.0, 1.0},      {-500.0, 1.0},       {NAN, 1.0},
+                                              {1.0, 1.0},      {2320.0, 2320.0},    {1e8, 1e8},
+                                              {1e9, 1e8}};
+    for (const auto& [typed, stored] : rows) {
+        TFlowProfileLimits limits;
+        limits.SetReynoldsLam(typed);
+        limits.SetReynoldsTurb(typed);
+        EXPECT_EQ(limits.ReynoldsLam(), stored) << typed;
+        EXPECT_EQ(limits.ReynoldsTurb(), stored) << typed;
+    }
 }
 
 } // namespace

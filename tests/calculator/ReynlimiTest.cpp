@@ -51,6 +51,11 @@ private slots:
         dialog->SPE_ReynMax->setFocus(Qt::TabFocusReason);
         QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("1"));
         QCOMPARE(dialog->ReynoldsLam(), 1.0);
+        // A 0 is stored as the 1 the box shows, while typing already.
+        dialog->SPE_ReynMin->setFocus(Qt::TabFocusReason);
+        dialog->SPE_ReynMin->selectAll();
+        QTest::keyClicks(dialog->SPE_ReynMin, QStringLiteral("0"));
+        QCOMPARE(dialog->ReynoldsLam(), 1.0);
         dialog->hide();
     }
 

@@ -282,6 +282,26 @@ private slots:
         QCOMPARE(window_->COM_Medium->currentData().toInt(), 10000);
     }
 
+    // The window writes a control only where it differs from the measuring point: the
+    // caret and selection of the edit being typed in stay, and so does its uncommitted text.
+    void renderingLeavesTheEditBeingTypedAlone()
+    {
+        ShowWindow();
+        QLineEdit* edit = window_->INP_Dichte;
+        edit->setFocus(Qt::TabFocusReason);
+        edit->setSelection(1, 1);
+        QTest::mouseClick(window_->GRP_MASSFL, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(edit));
+        QCOMPARE(edit->selectionStart(), 1);
+        QCOMPARE(edit->selectedText(), QStringLiteral("9"));
+        QTest::keyClicks(edit, QStringLiteral("5"));
+        QTest::mouseClick(window_->GRP_MASSFL, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(edit->text(), QStringLiteral("959"));
+        QCOMPARE(edit->cursorPosition(), 2);
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QCOMPARE(edit->text(), QStringLiteral("999"));
+    }
+
     void rangeErrorShowsTheLimitInRedAndKeepsTheValue()
     {
         ShowWindow();
@@ -661,8 +681,9 @@ private slots:
         QCOMPARE(window_->Point.Roughness(), 5.0);
         QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.500"));
         // Picking a material does take its roughness.
-        window_->Point.SelectMaterial(1);
+        window_->COM_Material->activated(window_->COM_Material->findData(1));
         QCOMPARE(window_->Point.Roughness(), 1.0);
+        QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.100"));
     }
 
     // ---------------------------------------------------------------- flow-profile dialog
@@ -709,8 +730,6 @@ private slots:
         QCOMPARE(window_->ShLab_LamiTurbo->text(), QStringLiteral("---- LAMINARE STRÖMUNG ---"));
     }
 
-
-
     void closingTheFlowProfileDialogEntersTheVelocityField_data()
     {
         QTest::addColumn<bool>("escape");
@@ -746,22 +765,26 @@ private slots:
 
     void changedLimitsReachTheResultPane()
     {
+        ShowWindow();
+        TypeAndLeave(window_->INP_veloc, QStringLiteral("0.020"), window_->INP_Volume);
         TReynolDLG* dialog = ReynolDLG();
-        dialog->SetReynoldsLam(2320);
-        dialog->SetReynoldsTurb(2320);
-        QVERIFY(dialog->ACT_AssignFirmwareReynolds->isEnabled());
-        QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("2320"));
-        window_->Point.RefreshAllDisplays();
-        QCOMPARE(window_->ShLab_LamiTurbo->text(), QStringLiteral("--- TURBOLENTE STRÖMUNG --"));
-        // The standard values reset the limits to the firmware's.
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->SetReynoldsLam(2320);
+            dialog->SetReynoldsTurb(2320);
+            QVERIFY(dialog->ACT_AssignFirmwareReynolds->isEnabled());
+            dialog->done(1);
+        });
+        window_->HOTSPOT_Kalfaktor->click();
+        QCOMPARE(window_->Point.ReynoldsLam(), 2320.0);
+        QCOMPARE(window_->ShLab_Kalfaktor->text(), QStringLiteral("0.750 "));
+        // The standard values reset the limits to the firmware's; the dialog shows them.
         window_->ACT_Standardwerte->trigger();
-        QCOMPARE(dialog->ReynoldsLam(), 1000.0);
+        QTimer::singleShot(0, dialog, [dialog] { dialog->done(1); });
+        window_->HOTSPOT_Kalfaktor->click();
         QCOMPARE(dialog->SPE_ReynMax->text(), QStringLiteral("6000"));
         QVERIFY(!dialog->ACT_AssignFirmwareReynolds->isEnabled());
+        QCOMPARE(window_->Point.ReynoldsTurb(), 6000.0);
     }
-
-
-
 
     void libraryListsFollowTheDictionaryLanguage()
     {

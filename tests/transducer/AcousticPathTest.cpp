@@ -178,6 +178,8 @@ TEST(AcousticPath, TotalReflectionInWallOrMedium)
         EXPECT_EQ(q.Lachs + q.Lpfad + q.tlauf, 0.0) << id;
         EXPECT_TRUE(q.c > 0.0 && q.Dicke > 0.0 && q.Temper > 0.0) << id;  // all three kept
     }
+    EXPECT_EQ(path.SpacingForValue(1400.0).Status, tPathStatus::TotalReflection);
+    EXPECT_EQ(path.TransitTimeDifference(1500.0).Status, tPathStatus::TotalReflection);
 
     // A medium above the invariant leaves the wall refracted; the window is cut to 1 %.
     tAcousticPath fast = SteelWaterPipe();
@@ -187,6 +189,7 @@ TEST(AcousticPath, TotalReflectionInWallOrMedium)
     EXPECT_NEAR(fast.Quadrant(BETA).Lachs, Refracted(3.0, 3230.0, V20).Lachs, Tol);
     EXPECT_EQ(fast.Quadrant(GAMMA).Lachs, 0.0);
     EXPECT_EQ(fast.CaptureWindow(), 1);
+    EXPECT_TRUE(fast.SpacingForValue(1400.0).IsValid());
 
     // Exactly at the invariant reflects already; a layer without thickness never does.
     EXPECT_TRUE(IsTotalReflection({.c = 2000.0, .Dicke = 1.0}, 2000.0));
@@ -215,6 +218,8 @@ TEST(AcousticPath, MissingValuesInvalidPipesAndFaults)
         {"D Inf", [](In& i) { i.InnerDiameter = Inf; }, tPathStatus::ArithmeticFault},
         {"T NaN", [](In& i) { i.MediumTemperature = NaN; }, tPathStatus::ArithmeticFault},
         {"wall Inf", [](In& i) { i.WallThickness = Inf; }, tPathStatus::ArithmeticFault},
+        {"wall -1", [](In& i) { i.WallThickness = -1.0; }, tPathStatus::InvalidPipe},
+        {"lining -0.5", [](In& i) { i.LiningThickness = -0.5; i.LiningMaterial = 13; }, tPathStatus::InvalidPipe},
     };
     for (const auto& c : cases) {
         tAcousticPath path = SteelWaterPipe();
@@ -225,6 +230,9 @@ TEST(AcousticPath, MissingValuesInvalidPipesAndFaults)
             EXPECT_EQ(path.Spacing(), 0.0) << c.what;
             EXPECT_EQ(path.Quadrant(GAMMA).tlauf, 0.0) << c.what;
         }
+        // Nothing built on a failed path looks valid.
+        EXPECT_EQ(path.SpacingForValue(1400.0).IsValid(), c.status == tPathStatus::Valid) << c.what;
+        EXPECT_EQ(path.TransitTimeDifference(1500.0).IsValid(), c.status == tPathStatus::Valid) << c.what;
     }
     // Without a transducer nothing can be computed.
     tAcousticPath bare = SteelWaterPipe();
