@@ -5,6 +5,7 @@
 #include "calculator/Logos.h"
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
+#include "calculator/XmecalcCommands.h"
 #include "platform/Colors.h"
 #include "platform/FocusRules.h"
 #include "platform/NumberFormat.h"
@@ -540,6 +541,7 @@ void TXmeCalcDlg::FormCreate(const QString& programPath)
     Point.SetStandardValues();
     Render(true);
     Point.CreateFinished = 1;
+    Commands = new TXmeCalcCommands(*this);
 }
 
 // ---------------------------------------------------------------- library lists
@@ -656,6 +658,8 @@ void TXmeCalcDlg::RenderSelections(const TPointSnapshot& snapshot)
     PANGRP_VISKDYN->setVisible(snapshot.DynViscosityVisible);
     PANGRP_VISKKIN->setVisible(!snapshot.DynViscosityVisible);
     (snapshot.DynViscosityVisible ? ACT_ViskDynamic : ACT_ViskKinematic)->setChecked(true);
+    ACT_ViskDynamic->setEnabled(!snapshot.DynViscosityVisible);
+    ACT_ViskKinematic->setEnabled(snapshot.DynViscosityVisible);
     PAN_AllAREA->setVisible(snapshot.CrossSectionGroupVisible);
 }
 
@@ -860,7 +864,23 @@ void TXmeCalcDlg::MarkFocus(TFocusTarget target)
 void TXmeCalcDlg::ACT_StandardwerteExecute()
 {
     Point.SetStandardValues();
+    Commands->LoadDefaultValues();
     Render(true);
+}
+
+void TXmeCalcDlg::showEvent(QShowEvent* event)
+{
+    TMultilingualForm::showEvent(event);
+    Commands->FirstShow();
+}
+
+void TXmeCalcDlg::closeEvent(QCloseEvent* event)
+{
+    BUT_Application->setFocus(Qt::OtherFocusReason);
+    CommitActiveEdit();
+    // A settings file that cannot be written is reported; the program closes all the same.
+    Commands->SaveSettings();
+    TMultilingualForm::closeEvent(event);
 }
 
 bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)

@@ -8,4 +8,6 @@ qv_library(qv_calculator_forms
     ${QV_CALC_FORMS_DIR}/Rohgeometrie.cpp ${QV_CALC_FORMS_DIR}/Rohgeometrie.h
     ${QV_CALC_FORMS_DIR}/D_InputUserValue.cpp ${QV_CALC_FORMS_DIR}/D_InputUserValue.h
     ${QV_CALC_FORMS_DIR}/D_NormVolume.cpp ${QV_CALC_FORMS_DIR}/D_NormVolume.h
-  LIBS qv_formbase qv_calculator_core qv_components qv_reference qv_platform_gui Qt6::Widgets)
+    ${QV_CALC_FORMS_DIR}/D_DefaulFileOptions.cpp ${QV_CALC_FORMS_DIR}/D_DefaulFileOptions.h
+    ${QV_CALC_FORMS_DIR}/FileDialogs.cpp ${QV_CALC_FORMS_DIR}/FileDialogs.h
+  LIBS qv_formbase qv_calculator_core qv_components qv_transducer qv_reference qv_platform_gui Qt6::Widgets)

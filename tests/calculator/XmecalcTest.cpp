@@ -7,6 +7,7 @@
 #include "formbase/MultForm.h"
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
+#include "calculator/SettingsFile.h"
 #include "calculator/Xmecalc.h"
 #include "calculator/D_InputUserValue.h"
 #include "calculator/D_NormVolume.h"
@@ -16,6 +17,7 @@
 #include "calculator/StartupForms.h"
 #include "components/CESpin.h"
 #include "platform/FormatSettings.h"
+#include "platform/IniFile.h"
 #include "platform/MessageBeep.h"
 #include "transducer/OemVariant.h"
 #include "FakeDictionary.h"
@@ -24,11 +26,13 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -86,6 +90,13 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The window reads and writes its settings file: keep the user's out of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(IniFile::ResolvePath(SettingsFileName));
+    }
+
     void init()
     {
         formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings());
@@ -119,10 +130,11 @@ private slots:
         QVERIFY(dynamic_cast<TDLG_InputUserValue*>(forms[5]));
         QVERIFY(dynamic_cast<TDLG_NormVolume*>(forms[6]));
         QCOMPARE(ReynolDLG(), forms[1]);
-        // Every form carries its translator and the hidden button panel.
+        // Every form carries its translator and the button panel, hidden unless the form
+        // closes through it (the normalized-volume dialog).
         for (TMultilingualForm* form : forms) {
             QVERIFY(form->Translator);
-            QVERIFY(form->Panel_BUTTONS->isHidden());
+            QCOMPARE(form->Panel_BUTTONS->isHidden(), form != forms[6]);
             QCOMPARE(form->Panel_BUTTONS->objectName(), QStringLiteral("Panel_BUTTONS"));
         }
         forms_.reset();

@@ -5,3 +5,9 @@ qv_gtest(test_calculator
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointTest.cpp
   LIBS qv_calculator_core)
+qv_gtest(test_calculator_handover
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NormVolumeTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ApplicationTakeBackTest.cpp
+  LIBS qv_calculator_core)
+qv_gtest(test_calculator_files
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/SettingsFileTest.cpp ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointFileTest.cpp
+  LIBS qv_calculator_core)

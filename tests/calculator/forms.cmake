@@ -7,3 +7,15 @@ target_include_directories(test_calculator_mainwindow PRIVATE ${PROJECT_SOURCE_D
 qv_qtest(test_calculator_reynlimi
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReynlimiTest.cpp
   LIBS qv_calculator_forms)
+
+qv_qtest(test_calculator_normvolumedialog
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NormVolumeDialogTest.cpp
+  LIBS qv_calculator_forms)
+
+qv_qtest(test_calculator_defaultfileoptions
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DefaulFileOptionsTest.cpp
+  LIBS qv_calculator_forms)
+
+qv_qtest(test_calculator_commands
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/XmecalcCommandsTest.cpp
+  LIBS qv_mainwindow)
