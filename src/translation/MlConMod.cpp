@@ -42,9 +42,9 @@ void TranslateGrid(TMlTranslator& t, QTableWidget* grid)
             item->setText(result);
     };
     for (int row = 0; row < grid->rowCount(); ++row)
-        cell(grid->verticalHeaderItem(row), kCells + QStringLiteral("#0,%1").arg(row));
+        cell(grid->verticalHeaderItem(row), kCells + QStringLiteral("#row%1").arg(row));
     for (int col = 0; col < grid->columnCount(); ++col)
-        cell(grid->horizontalHeaderItem(col), kCells + QStringLiteral("#%1,0").arg(col));
+        cell(grid->horizontalHeaderItem(col), kCells + QStringLiteral("#col%1").arg(col));
 }
 
 // While the texts change, a sorted view must not re-sort; its sorting comes back after.
