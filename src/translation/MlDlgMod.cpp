@@ -142,7 +142,13 @@ void TMlDialogModule::TranslateDialog(QDialog* dialog)
 {
     auto* file = qobject_cast<QFileDialog*>(dialog);
     auto* font = qobject_cast<QFontDialog*>(dialog);
-    if ((!file && !font) || translating_)
+    // With no open dictionary the dialog keeps Qt's own texts.
+    const TMlDictionary* dictionary = nullptr;
+    try {
+        dictionary = DefaultDictionary();
+    } catch (const Exception&) {
+    }
+    if ((!file && !font) || translating_ || !dictionary || !dictionary->IsOpen())
         return;
     translating_ = true;
     TMlCommonDialog& state = *TMlCommonDialog::Of(dialog);

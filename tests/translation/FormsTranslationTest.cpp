@@ -11,6 +11,9 @@
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
 #include "translation/MlBinDic.h"
+#include "translation/MlLaSelD.h"
+
+#include <QListWidget>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -203,6 +206,38 @@ private slots:
         const auto after = CreateDialog<TDLG_NormVolume>();
         QCOMPARE(after->BUT_Cancel->text(), QStringLiteral("Cancel"));
         QCOMPARE(XmeCalcDlg()->GRP_VELOC->title(), QStringLiteral("Flow Velocity"));
+    }
+
+    void shortcutNamesInMenusFollowTheLanguage()
+    {
+        dictionary_->SetLanguage(1);
+        CreateStartupForms(*forms_);
+        auto menuText = [](const QAction* action) { return action->shortcut().toString(QKeySequence::NativeText); };
+        QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
+        QCOMPARE(menuText(XmeCalcDlg()->ACT_Beenden), QStringLiteral("Alt+F4"));
+        XmeCalcDlg()->SetLanguageById(9);
+        QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Ctrl+O"));
+        dictionary_->Close();
+        QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
+    }
+
+    void languageDialogIsTranslatedInBothLanguages_data() { everyFormIsTranslatedInBothLanguages_data(); }
+
+    void languageDialogIsTranslatedInBothLanguages()
+    {
+        QFETCH(int, language);
+        dictionary_->MissingTranslation = mlmtTagNative;
+        dictionary_->SetLanguage(language);
+        dictionary_->Open();
+        TMlLanguageSelectDialog dialog(nullptr, dictionary_.get(), QString(), 1, 0);
+        QStringList texts = VisibleTexts(&dialog);
+        for (int i = 0; i < dialog.ListBox->count(); ++i)
+            texts << QStringLiteral("ListBox\t") + dialog.ListBox->item(i)->text();
+        const QStringList missing = Missing(texts, Translations(language));
+        for (const QString& entry : missing)
+            std::fprintf(stderr, "missing: %s\n", qPrintable(entry));
+        QCOMPARE(missing.size(), 0);
+        QCOMPARE(dialog.ListBox->count(), 2);
     }
 
 private:
