@@ -5,6 +5,7 @@
 #include "calculator/XmecalcLanguage.h"
 #include "calculator/Xmecalc.h"
 #include "components/CEConst.h"
+#include "components/PictureFormats.h"
 #include "formbase/FormRegistry.h"
 #include "platform/Application.h"
 #include "platform/FormatSettings.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     SetSystemDefaultLCID(GetUserDefaultLCID());
     const auto dictionary = CreateProgramDictionary();
     RegisterComponentCursors();
+    RegisterPictureFormats();
 
     // The application's forms; freed before the application object goes.
     TFormRegistry forms;

@@ -1,60 +1,85 @@
 #include "platform/ByteReader.h"
 
-void TByteReader::Need(qsizetype count) const
+#include "platform/Exceptions.h"
+
+void RaiseReadError()
 {
-    if (count < 0 || count > Remaining())
-        throw EReadError(QStringLiteral("Data ends early: %1 bytes needed at offset %2, %3 left")
-                             .arg(count)
-                             .arg(pos_)
-                             .arg(Remaining()));
+    throw EReadError(SReadError());
 }
 
-void TByteReader::Seek(qsizetype offset)
+void ByteReader::Require(std::size_t count) const
 {
-    if (offset < 0 || offset > bytes_.size())
-        throw EReadError(QStringLiteral("Offset %1 lies outside the %2 bytes of data").arg(offset).arg(bytes_.size()));
-    pos_ = offset;
+    if (count > Left())
+        RaiseReadError();
 }
 
-void TByteReader::Skip(qsizetype count)
+std::uint8_t ByteReader::U8()
 {
-    Need(count);
+    Require(1);
+    return data_[pos_++];
+}
+
+std::uint16_t ByteReader::U16()
+{
+    const std::uint8_t* p = Take(2);
+    if (bigEndian_)
+        return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+std::uint32_t ByteReader::U32()
+{
+    const std::uint8_t* p = Take(4);
+    if (bigEndian_)
+        return (static_cast<std::uint32_t>(p[0]) << 24) | (static_cast<std::uint32_t>(p[1]) << 16)
+            | (static_cast<std::uint32_t>(p[2]) << 8) | static_cast<std::uint32_t>(p[3]);
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8)
+        | (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+const std::uint8_t* ByteReader::Take(std::size_t count)
+{
+    Require(count);
+    const std::uint8_t* p = data_ + pos_;
+    pos_ += count;
+    return p;
+}
+
+QByteArray ByteReader::Bytes(std::size_t count)
+{
+    const std::uint8_t* p = Take(count);
+    return QByteArray(reinterpret_cast<const char*>(p), static_cast<qsizetype>(count));
+}
+
+void ByteReader::Skip(std::size_t count)
+{
+    Require(count);
     pos_ += count;
 }
 
-std::uint8_t TByteReader::U8()
+std::size_t ByteReader::SkipUpTo(std::size_t count)
 {
-    Need(1);
-    return static_cast<std::uint8_t>(bytes_[pos_++]);
+    const std::size_t n = count < Left() ? count : Left();
+    pos_ += n;
+    return n;
 }
 
-std::uint16_t TByteReader::U16()
+ByteReader ByteReader::Sub(std::size_t count)
 {
-    Need(2);
-    const auto b0 = static_cast<std::uint8_t>(bytes_[pos_]);
-    const auto b1 = static_cast<std::uint8_t>(bytes_[pos_ + 1]);
-    pos_ += 2;
-    return bigEndian_ ? static_cast<std::uint16_t>(b0 << 8 | b1) : static_cast<std::uint16_t>(b1 << 8 | b0);
+    const std::uint8_t* p = Take(count);
+    ByteReader sub(p, count);
+    sub.bigEndian_ = bigEndian_;
+    return sub;
 }
 
-std::uint32_t TByteReader::U32()
+bool ByteReader::CanHold(std::uint64_t count, std::size_t minSize) const
 {
-    const std::uint32_t first = U16();
-    const std::uint32_t second = U16();
-    return bigEndian_ ? (first << 16 | second) : (second << 16 | first);
+    return minSize == 0 || count <= Left() / minSize;
 }
 
-QByteArrayView TByteReader::Bytes(qsizetype count)
+void ByteReader::Seek(std::size_t position)
 {
-    Need(count);
-    const QByteArrayView view = bytes_.sliced(pos_, count);
-    pos_ += count;
-    return view;
-}
-
-bool TByteReader::CanHold(std::uint64_t count, qsizetype minSize) const
-{
-    if (minSize <= 0)
-        return true;
-    return count <= static_cast<std::uint64_t>(Remaining() / minSize);
+    if (position > size_)
+        RaiseReadError();
+    pos_ = position;
 }

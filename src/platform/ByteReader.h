@@ -1,53 +1,51 @@
 #pragma once
-// The one way the program reads untrusted bytes: every read is checked against the bytes
-// left, and a short or malformed input raises EReadError instead of reading past the end.
-// Counts read from the data are never trusted for an allocation; callers check them with
-// CanHold first.
-
-#include "platform/Exceptions.h"
+// The one reader of untrusted bytes. Every read is checked against the bytes left and a
+// short read raises EReadError; a count read from the data is never used to allocate
+// before it has been checked against what is left.
 
 #include <QByteArray>
-#include <QByteArrayView>
 
+#include <cstddef>
 #include <cstdint>
 
-// Data that cannot be read: truncated, inconsistent or of an unknown format.
-class EReadError : public Exception {
+class ByteReader {
 public:
-    using Exception::Exception;
-};
-
-class TByteReader {
-public:
-    explicit TByteReader(QByteArrayView bytes, bool bigEndian = false)
-        : bytes_(bytes), bigEndian_(bigEndian)
+    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    explicit ByteReader(const QByteArray& bytes)
+        : ByteReader(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()))
     {
     }
 
-    qsizetype Position() const { return pos_; }
-    qsizetype Remaining() const { return bytes_.size() - pos_; }
-    qsizetype Size() const { return bytes_.size(); }
-    bool AtEnd() const { return pos_ >= bytes_.size(); }
-    void SetBigEndian(bool bigEndian) { bigEndian_ = bigEndian; }
-
-    // Moves to an absolute offset (at most the end).
-    void Seek(qsizetype offset);
-    void Skip(qsizetype count);
+    std::size_t Size() const { return size_; }
+    std::size_t Position() const { return pos_; }
+    std::size_t Left() const { return size_ - pos_; }
+    bool AtEnd() const { return pos_ >= size_; }
 
     std::uint8_t U8();
-    std::uint16_t U16();
-    std::uint32_t U32();
-    // The next count bytes as a view into the data.
-    QByteArrayView Bytes(qsizetype count);
-
-    // True when count records of at least minSize bytes each can still follow; lets a
-    // reader reject a count before it allocates or loops on it.
-    bool CanHold(std::uint64_t count, qsizetype minSize) const;
+    std::uint16_t U16();  // little-endian unless SetBigEndian
+    std::uint32_t U32();  // little-endian unless SetBigEndian
+    void SetBigEndian(bool bigEndian) { bigEndian_ = bigEndian; }
+    // True when `count` records of at least `minSize` bytes each can still follow: a reader
+    // rejects a count with it before looping or allocating on it.
+    bool CanHold(std::uint64_t count, std::size_t minSize) const;
+    // The next `count` bytes, advancing past them.
+    const std::uint8_t* Take(std::size_t count);
+    QByteArray Bytes(std::size_t count);
+    void Skip(std::size_t count);
+    // Skips at most `count` bytes; returns how many were skipped.
+    std::size_t SkipUpTo(std::size_t count);
+    // A reader over the next `count` bytes (same byte order), advancing past them.
+    ByteReader Sub(std::size_t count);
+    void Seek(std::size_t position);
+    // Raises EReadError unless `count` more bytes are left.
+    void Require(std::size_t count) const;
 
 private:
-    void Need(qsizetype count) const;
-
-    QByteArrayView bytes_;
-    qsizetype pos_ = 0;
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
     bool bigEndian_ = false;
 };
+
+// Raises EReadError with the stream-read message.
+[[noreturn]] void RaiseReadError();

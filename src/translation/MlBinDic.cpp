@@ -12,20 +12,20 @@ namespace {
 
 constexpr int kVersion = 1;
 
-QString ReadBlobString(TByteReader& in, int codePage)
+QString ReadBlobString(ByteReader& in, int codePage)
 {
     const std::uint16_t length = in.U16();
-    return AnsiToWide(in.Bytes(length).toByteArray(), codePage);
+    return AnsiToWide(in.Bytes(length), codePage);
 }
 
-void CheckVersion(TByteReader& in, const char* what)
+void CheckVersion(ByteReader& in, const char* what)
 {
     const int version = in.U16();
     if (version > kVersion || version < 1)
         throw EReadError(QStringLiteral("Unknown %1 data version: %2").arg(QLatin1String(what)).arg(version));
 }
 
-TMlLanguage ReadLanguageRecord(TByteReader& in)
+TMlLanguage ReadLanguageRecord(ByteReader& in)
 {
     TMlLanguage l;
     l.PrimaryId = in.U16();
@@ -62,9 +62,9 @@ QByteArray ReadResource(const QString& path)
 
 }  // namespace
 
-std::vector<TMlLanguage> ReadLanguageData(QByteArrayView data)
+std::vector<TMlLanguage> ReadLanguageData(const QByteArray& data)
 {
-    TByteReader in(data);
+    ByteReader in(data);
     CheckVersion(in, "language");
     const std::uint16_t count = in.U16();
     // A record takes at least 16 bytes (six numbers, four empty strings, the flags).
@@ -76,9 +76,9 @@ std::vector<TMlLanguage> ReadLanguageData(QByteArrayView data)
     return languages;
 }
 
-std::vector<TMlLocale> ReadLocaleData(QByteArrayView data)
+std::vector<TMlLocale> ReadLocaleData(const QByteArray& data)
 {
-    TByteReader in(data);
+    ByteReader in(data);
     CheckVersion(in, "locale");
     const std::uint16_t count = in.U16();
     if (!in.CanHold(count, 8))
@@ -89,13 +89,13 @@ std::vector<TMlLocale> ReadLocaleData(QByteArrayView data)
     return locales;
 }
 
-TMlTranslationData ReadTranslationData(QByteArrayView data, const std::vector<TMlLanguage>& languages, int current,
+TMlTranslationData ReadTranslationData(const QByteArray& data, const std::vector<TMlLanguage>& languages, int current,
                                        int fallback)
 {
     const int languageCount = static_cast<int>(languages.size());
     if (current < 0 || current >= languageCount || fallback < 0 || fallback >= languageCount)
         throw EReadError(QStringLiteral("The dictionary has no language %1").arg(std::max(current, fallback)));
-    TByteReader in(data);
+    ByteReader in(data);
     CheckVersion(in, "translation");
     TMlTranslationData result;
     result.Mode = in.U16() & 0xFF;
@@ -113,7 +113,7 @@ TMlTranslationData ReadTranslationData(QByteArrayView data, const std::vector<TM
     if (!in.AtEnd())
         throw EReadError(QStringLiteral("Translation data do not match the %1 languages: %2 bytes left over")
                              .arg(languageCount)
-                             .arg(in.Remaining()));
+                             .arg(static_cast<qulonglong>(in.Left())));
     return result;
 }
 

@@ -21,9 +21,9 @@
 class TMlMldStream;
 
 // The languages of LanguageData, completed.
-std::vector<TMlLanguage> ReadLanguageData(QByteArrayView data);
+std::vector<TMlLanguage> ReadLanguageData(const QByteArray& data);
 // The custom locales of LocaleData.
-std::vector<TMlLocale> ReadLocaleData(QByteArrayView data);
+std::vector<TMlLocale> ReadLocaleData(const QByteArray& data);
 
 struct TMlTranslationData {
     int Mode = 0;
@@ -33,7 +33,7 @@ struct TMlTranslationData {
 };
 // Reads every entry of TranslationData for the given languages and keeps the texts of the
 // current language, else of the fallback one (current 0, the native language, keeps none).
-TMlTranslationData ReadTranslationData(QByteArrayView data, const std::vector<TMlLanguage>& languages, int current,
+TMlTranslationData ReadTranslationData(const QByteArray& data, const std::vector<TMlLanguage>& languages, int current,
                                        int fallback);
 
 enum TMlStorage { mlsFile, mlsEmbedded, mlsResource };

@@ -3,7 +3,6 @@
 #include "platform/ByteReader.h"
 #include "translation/MlRecords.h"
 
-#include <climits>
 
 namespace {
 constexpr qsizetype kHeaderSize = 42;
@@ -15,7 +14,7 @@ TMlMldStream::TMlMldStream(QByteArray bytes) : bytes_(std::move(bytes))
         throw EReadError(QStringLiteral("The stream is not a valid MLD stream"));
     if (bytes_.size() < kHeaderSize)
         throw EReadError(QStringLiteral("The MLD header ends early"));
-    TByteReader in(bytes_);
+    ByteReader in(bytes_);
     in.Seek(3);
     version_ = in.U8();
     bigEndian_ = in.U8() == 0;
@@ -35,20 +34,21 @@ TMlMldStream::TMlMldStream(QByteArray bytes) : bytes_(std::move(bytes))
     }
 }
 
-TByteReader TMlMldStream::Seek(const TTable& table, const char* what) const
+ByteReader TMlMldStream::Seek(const TTable& table, const char* what) const
 {
     if (table.Offset == 0)
         throw EReadError(QStringLiteral("Invalid %1 offset").arg(QLatin1String(what)));
-    TByteReader in(bytes_, bigEndian_);
-    in.Seek(static_cast<qsizetype>(std::min<std::uint32_t>(table.Offset, INT32_MAX)));
+    ByteReader in(bytes_);
+    in.SetBigEndian(bigEndian_);
+    in.Seek(table.Offset);
     return in;
 }
 
-QString TMlMldStream::ReadString(TByteReader& in, int codePage) const
+QString TMlMldStream::ReadString(ByteReader& in, int codePage) const
 {
     const std::uint16_t count = in.U16();
     if (!wide_)
-        return AnsiToWide(in.Bytes(count).toByteArray(), codePage);
+        return AnsiToWide(in.Bytes(count), codePage);
     QString text;
     if (!in.CanHold(count, 2))
         throw EReadError(QStringLiteral("MLD string of %1 characters ends early").arg(count));
@@ -58,7 +58,7 @@ QString TMlMldStream::ReadString(TByteReader& in, int codePage) const
     return text;
 }
 
-QString TMlMldStream::ReadFixed(TByteReader& in, int count) const
+QString TMlMldStream::ReadFixed(ByteReader& in, int count) const
 {
     QString text;
     for (int i = 0; i < count; ++i)
@@ -74,17 +74,17 @@ qsizetype TMlMldStream::MinRecord(int strings, int fixedBytes) const
 }
 
 template <class Read>
-auto TMlMldStream::Record(TByteReader& in, Read read) const
+auto TMlMldStream::Record(ByteReader& in, Read read) const
 {
     if (version_ < 3)
         return read(in);
     const std::uint16_t size = in.U16();
-    TByteReader record(in.Bytes(size), bigEndian_);
+    ByteReader record = in.Sub(size);
     auto result = read(record);  // a record shorter than its fields raises here
     return result;
 }
 
-TMlLanguage TMlMldStream::ReadLanguage(TByteReader& in) const
+TMlLanguage TMlMldStream::ReadLanguage(ByteReader& in) const
 {
     TMlLanguage l;
     l.PrimaryId = in.U16();
@@ -121,12 +121,12 @@ TMlLanguage TMlMldStream::ReadLanguage(TByteReader& in) const
 
 std::vector<TMlLanguage> TMlMldStream::Languages() const
 {
-    TByteReader in = Seek(languages_, "language");
+    ByteReader in = Seek(languages_, "language");
     if (!in.CanHold(static_cast<std::uint64_t>(languages_.Count), MinRecord(5, 6)))
         throw EReadError(QStringLiteral("MLD stream promises %1 languages but ends early").arg(languages_.Count));
     std::vector<TMlLanguage> list;
     for (int i = 0; i < languages_.Count; ++i)
-        list.push_back(Record(in, [this](TByteReader& r) { return ReadLanguage(r); }));
+        list.push_back(Record(in, [this](ByteReader& r) { return ReadLanguage(r); }));
     return list;
 }
 
@@ -139,7 +139,7 @@ std::vector<TMlTranslation> TMlMldStream::Translations(const std::vector<TMlLang
     if (current < 0 || current >= languageCount || fallback < 0 || fallback >= languageCount)
         throw EReadError(QStringLiteral("The dictionary has no language %1").arg(std::max(current, fallback)));
     const TMlEntryLayout layout = EntryLayout(mode_, languageCount);
-    TByteReader in = Seek(translations_, "translation");
+    ByteReader in = Seek(translations_, "translation");
     const int strings = 1 + layout.ContextA + layout.ContextB + layout.Columns;
     if (!in.CanHold(static_cast<std::uint64_t>(translations_.Count), MinRecord(strings, 0)))
         throw EReadError(QStringLiteral("MLD stream promises %1 entries but ends early").arg(translations_.Count));
@@ -147,10 +147,10 @@ std::vector<TMlTranslation> TMlMldStream::Translations(const std::vector<TMlLang
     // language's code page reads them.
     const int codePage = languages[static_cast<std::size_t>(current)].CodePage;
     const std::vector<int> codePages(static_cast<std::size_t>(languageCount), codePage ? codePage : 1252);
-    const TMlStringReader strings8 = [this](TByteReader& r, int cp) { return ReadString(r, cp); };
+    const TMlStringReader strings8 = [this](ByteReader& r, int cp) { return ReadString(r, cp); };
     std::vector<TMlTranslation> list;
     for (int i = 0; i < translations_.Count; ++i) {
-        auto entry = Record(in, [&](TByteReader& r) { return ReadEntry(r, layout, strings8, codePages, current, fallback); });
+        auto entry = Record(in, [&](ByteReader& r) { return ReadEntry(r, layout, strings8, codePages, current, fallback); });
         if (entry)
             list.push_back(std::move(*entry));
     }
@@ -161,12 +161,12 @@ std::vector<TMlLocale> TMlMldStream::Locales() const
 {
     if (locales_.Count == 0)
         return {};
-    TByteReader in = Seek(locales_, "locale");
+    ByteReader in = Seek(locales_, "locale");
     if (!in.CanHold(static_cast<std::uint64_t>(locales_.Count), MinRecord(0, 8)))
         throw EReadError(QStringLiteral("MLD stream promises %1 locales but ends early").arg(locales_.Count));
-    const TMlStringReader strings = [this](TByteReader& r, int cp) { return ReadString(r, cp); };
+    const TMlStringReader strings = [this](ByteReader& r, int cp) { return ReadString(r, cp); };
     std::vector<TMlLocale> list;
     for (int i = 0; i < locales_.Count; ++i)
-        list.push_back(Record(in, [&](TByteReader& r) { return ReadLocaleRecord(r, strings); }));
+        list.push_back(Record(in, [&](ByteReader& r) { return ReadLocaleRecord(r, strings); }));
     return list;
 }

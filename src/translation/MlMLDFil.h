@@ -11,7 +11,7 @@
 
 #include <vector>
 
-class TByteReader;
+class ByteReader;
 
 class TMlMldStream {
 public:
@@ -38,14 +38,14 @@ private:
         int Count = 0;
         std::uint32_t Offset = 0;
     };
-    TByteReader Seek(const TTable& table, const char* what) const;
-    QString ReadString(TByteReader& in, int codePage) const;
-    QString ReadFixed(TByteReader& in, int count) const;
-    TMlLanguage ReadLanguage(TByteReader& in) const;
+    ByteReader Seek(const TTable& table, const char* what) const;
+    QString ReadString(ByteReader& in, int codePage) const;
+    QString ReadFixed(ByteReader& in, int count) const;
+    TMlLanguage ReadLanguage(ByteReader& in) const;
     // Runs one record; with version 3 the record's size prefix bounds it and what it holds
     // beyond the known fields is skipped.
     template <class Read>
-    auto Record(TByteReader& in, Read read) const;
+    auto Record(ByteReader& in, Read read) const;
     qsizetype MinRecord(int strings, int fixedBytes) const;
 
     QByteArray bytes_;

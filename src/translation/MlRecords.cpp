@@ -18,7 +18,7 @@ TMlEntryLayout EntryLayout(int mode, int languageCount)
     return layout;
 }
 
-std::optional<TMlTranslation> ReadEntry(TByteReader& in, const TMlEntryLayout& layout, const TMlStringReader& strings,
+std::optional<TMlTranslation> ReadEntry(ByteReader& in, const TMlEntryLayout& layout, const TMlStringReader& strings,
                                         const std::vector<int>& codePages, int current, int fallback)
 {
     const int nativeCodePage = codePages.empty() ? 1252 : codePages.front();
@@ -53,7 +53,7 @@ std::optional<TMlTranslation> ReadEntry(TByteReader& in, const TMlEntryLayout& l
     return entry;
 }
 
-TMlLocale ReadLocaleRecord(TByteReader& in, const TMlStringReader& strings)
+TMlLocale ReadLocaleRecord(ByteReader& in, const TMlStringReader& strings)
 {
     TMlLocale l;
     l.PrimaryId = in.U16();

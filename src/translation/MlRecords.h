@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-using TMlStringReader = std::function<QString(TByteReader&, int codePage)>;
+using TMlStringReader = std::function<QString(ByteReader&, int codePage)>;
 
 // Which contexts an entry of a translation mode carries; an unknown mode raises EReadError.
 struct TMlEntryLayout {
@@ -22,8 +22,8 @@ TMlEntryLayout EntryLayout(int mode, int languageCount);
 // Reads one entry and keeps the current language's text (status 0), else the fallback
 // language's (status 1); nullopt when both are empty or the native language is current.
 // Native and language texts are unescaped, contexts are not.
-std::optional<TMlTranslation> ReadEntry(TByteReader& in, const TMlEntryLayout& layout, const TMlStringReader& strings,
+std::optional<TMlTranslation> ReadEntry(ByteReader& in, const TMlEntryLayout& layout, const TMlStringReader& strings,
                                         const std::vector<int>& codePages, int current, int fallback);
 
 // The custom-locale record (the same fields in both formats).
-TMlLocale ReadLocaleRecord(TByteReader& in, const TMlStringReader& strings);
+TMlLocale ReadLocaleRecord(ByteReader& in, const TMlStringReader& strings);

@@ -94,18 +94,18 @@ TEST(DictionaryData, BadDataRaisesReadErrors)
     const std::pair<QByteArray, const char*> bad[] = {
         {TranslationBlob({}, 1, 2), "Unknown translation data version: 2"},
         {TranslationBlob({}, 7), "Unknown translation mode: 7"},
-        {good.left(good.size() - 1), "Data ends early"},
+        {good.left(good.size() - 1), "Stream read error"},
         {good.left(8) + QByteArray("\xFF\xFF", 2), "promise 1 entries"},  // a count past the end
         {QByteArray("\x01\x00\x01\x00\xFF\xFF\xFF\xFF", 8), "promise 4294967295 entries"},
         {TranslationBlob({{"x", "", "", {"a", "b", "c"}}}), "do not match the 3 languages"},
-        {QByteArray("\x01", 1), "Data ends early"},
+        {QByteArray("\x01", 1), "Stream read error"},
     };
     for (const auto& [bytes, message] : bad)
         EXPECT_TRUE(ErrorOf([&] { ReadTranslationData(bytes, Languages(), 2, 0); }).contains(QLatin1String(message)))
             << message << ": " << ErrorOf([&] { ReadTranslationData(bytes, Languages(), 2, 0); }).toStdString();
     EXPECT_TRUE(ErrorOf([&] { ReadTranslationData(good, Languages(), 3, 0); }).contains(QLatin1String("no language 3")));
     EXPECT_TRUE(ErrorOf([&] { ReadLanguageData(LanguageBlob({}, 2)); }).contains(QLatin1String("Unknown language data version: 2")));
-    EXPECT_TRUE(ErrorOf([&] { ReadLanguageData(ProgramLanguages().left(99)); }).contains(QLatin1String("ends early")));
+    EXPECT_TRUE(ErrorOf([&] { ReadLanguageData(ProgramLanguages().left(99)); }).contains(QLatin1String("Stream read error")));
     EXPECT_TRUE(ErrorOf([&] { ReadLanguageData(QByteArray("\x01\x00\xFF\xFF", 4)); }).contains(QLatin1String("65535")));
     EXPECT_TRUE(ErrorOf([&] { ReadLocaleData(QByteArray("\x02\x00\x00\x00", 4)); }).contains(QLatin1String("locale data version: 2")));
     EXPECT_TRUE(ReadLocaleData(NoLocales()).empty());
@@ -211,9 +211,9 @@ TEST(DictionaryData, MldHeadersAndRecords)
         {QByteArray("MLX") + good.mid(3), "not a valid MLD stream"},
         {good.left(30), "header ends early"},
         {badOffset, "Invalid language offset"},
-        {farOffset, "outside"},
+        {farOffset, "Stream read error"},
         {hugeCount, "promises 65535 entries"},
-        {good.left(good.size() - 3), "ends early"},
+        {good.left(good.size() - 3), "Stream read error"},
     };
     for (const auto& [bytes, message] : bad) {
         const QString error = ErrorOf([&] {
