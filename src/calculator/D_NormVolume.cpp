@@ -20,6 +20,7 @@
 
 namespace {
 constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clGray = 0x404040;
 const TRowColumns Columns{120, 0, 110, 90, 160};
 
 QVBoxLayout* GroupLayout(QGroupBox* group)
@@ -110,7 +111,7 @@ void TDLG_NormVolume::CreateCompressFactor()
     QVBoxLayout* layout = GroupLayout(GRP_CompressFactor);
     const TQuantityRow z = CreateQuantityRow(
         GRP_CompressFactor, Columns,
-        {QStringLiteral("Kompressibilitätsfaktor"), nullptr, "INP_CompressFactor", nullptr, "PAN_CompressFactor"});
+        {QStringLiteral("Faktor Z"), nullptr, "INP_CompressFactor", nullptr, "PAN_CompressFactor"});
     INP_CompressFactor = z.Edit;
     PAN_CompressFactor = z.Panel;
     layout->addWidget(z.Row);
@@ -268,6 +269,8 @@ void TDLG_NormVolume::CB_EditNormConditionsClick()
         control->setEnabled(edit);
         QPalette colours = control->palette();
         colours.setColor(QPalette::Base, edit ? palette().color(QPalette::Base) : ColorFromTColor(clSilver));
+        // Locked values stay readable on silver.
+        colours.setColor(QPalette::Disabled, QPalette::Text, ColorFromTColor(clGray));
         control->setPalette(colours);
     }
     BUT_DefaultNormValues->setEnabled(edit);

@@ -12,5 +12,4 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/SettingsFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ApplicationTakeBack.cpp
   LIBS qv_reference qv_platform Qt6::Core)

@@ -1,6 +1,5 @@
 #include "calculator/NormVolume.h"
 
-#include "calculator/MeasuringPoint.h"
 #include "platform/FormatSettings.h"
 
 #include <gtest/gtest.h>
@@ -121,39 +120,6 @@ TEST(NormVolume, UnchangedTextKeepsFullPrecision)
     EXPECT_TRUE(r.Check.Ok);
     EXPECT_FALSE(r.Stored);
     EXPECT_EQ(dlg.Value(TNormField::CompressFactor), 0.987654321);
-}
-
-TEST(NormVolume, HandOverAndTakeBack)
-{
-    TMeasuringPoint point;
-    point.SetStandardValues();
-    point.SelectUnit(TQuantity::VolumeFlow, 3);
-    point.NormPressure = 1.2;
-    tNormVolumeParams p = NormVolumeParamsOf(point);
-    EXPECT_EQ(p.VolumeFlow, point.VolumeFlow());
-    EXPECT_EQ(p.NormPressure, 1.2);
-    EXPECT_EQ(p.VolumeUnit, 3);
-
-    const double density20 = point.Density();
-    p.Temperature = 80.0;
-    p.Pressure = 3.0;
-    p.VolumeFlow = 2 * PerM3h;
-    p.NormTemperature = 0.0;
-    p.NormPressure = 1.01325;
-    p.Compressibility = 0.98;
-    p.TempUnit = 1;
-    p.VolumeUnit = 0;
-    TakeBackNormVolume(point, p);
-    EXPECT_EQ(point.Temperature(), 80.0);
-    EXPECT_EQ(point.Pressure(), 3.0);
-    EXPECT_DOUBLE_EQ(point.VolumeFlow(), 2 * PerM3h);
-    EXPECT_NE(point.Density(), density20);  // the medium was evaluated at 80 °C
-    EXPECT_EQ(point.NormTemperature, 0.0);
-    EXPECT_EQ(point.Compressibility, 0.98);
-    EXPECT_EQ(point.UnitIndex(TQuantity::Temperature), 1);
-    EXPECT_EQ(point.UnitIndex(TQuantity::VolumeFlow), 0);
-    // The hold (cross-section) made the velocity follow the volume flow.
-    EXPECT_NEAR(point.Velocity(), 2 * PerM3h / point.CrossSection(), 0.5);
 }
 
 }  // namespace

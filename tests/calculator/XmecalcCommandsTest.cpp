@@ -217,14 +217,18 @@ private slots:
     {
         TDLG_NormVolume* dialog = DLG_NormVolume();
         const double volume = window_->Point.VolumeFlow();
+        const double density = window_->Point.Density();
         QTimer::singleShot(0, dialog, [dialog] {
             dialog->CB_EditNormConditions->click();
             dialog->INP_FluidDruck->setText(QStringLiteral("4"));
+            dialog->INP_FluidTemp->setText(QStringLiteral("80"));
             dialog->INP_NormTemp->setText(QStringLiteral("0"));
             dialog->BUT_OK->click();
         });
         window_->Button2->click();
         QCOMPARE(window_->Point.Pressure(), 4.0);
+        QCOMPARE(window_->Point.Temperature(), 80.0);
+        QVERIFY(window_->Point.Density() < density);  // the medium at 80 °C
         QCOMPARE(window_->Point.NormTemperature, 0.0);
         QCOMPARE(window_->Point.VolumeFlow(), volume);
         QCOMPARE(window_->INP_FluidDruck->text(), QStringLiteral("4.0"));

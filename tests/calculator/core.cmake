@@ -5,8 +5,8 @@ qv_gtest(test_calculator
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointTest.cpp
   LIBS qv_calculator_core)
-qv_gtest(test_calculator_handover
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NormVolumeTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ApplicationTakeBackTest.cpp
+qv_gtest(test_calculator_normvolume
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NormVolumeTest.cpp
   LIBS qv_calculator_core)
 qv_gtest(test_calculator_files
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/SettingsFileTest.cpp ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointFileTest.cpp
