@@ -126,8 +126,6 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("present");
-        QTest::newRow("English") << 2 << "Font" << QStringList{"&Font:", "Font st&yle:", "&Size:", "Effects", "Sample",
-                                                              "Stri&keout", "&Underline", "Sc&ript:", "OK", "Cancel"};
         QTest::newRow("German") << 1 << "Schriftart"
                                 << QStringList{"&Schriftart:", "Schrifts&til:", "&Größe:", "Effekte", "Beispiel",
                                                "&Durchgestrichen", "&Unterstrichen", "Sk&ript:", "OK", "Abbrechen"};
@@ -145,12 +143,7 @@ private slots:
         const QStringList texts = FontDialogTexts(dialog);
         QCOMPARE(texts.first(), caption);
         for (const QString& text : present)
-            QVERIFY2(texts.contains(text), qPrintable(text + QStringLiteral(" in ") + texts.join(QLatin1Char('|'))));
-        // A second language while the dialog is open: the next activation follows.
-        dictionary_->SetLanguage(language == 1 ? 2 : 1);
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(&dialog, &activate);
-        QVERIFY(FontDialogTexts(dialog).first() != caption);
+            QVERIFY2(texts.contains(text), qPrintable(text));
     }
 
     void closedDictionaryLeavesTheTexts()

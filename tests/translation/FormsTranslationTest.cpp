@@ -10,6 +10,7 @@
 #include "formbase/FormRegistry.h"
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
+#include "platform/ResStrings.h"
 #include "translation/MlBinDic.h"
 #include "translation/MlLaSelD.h"
 
@@ -215,10 +216,14 @@ private slots:
         auto menuText = [](const QAction* action) { return action->shortcut().toString(QKeySequence::NativeText); };
         QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
         QCOMPARE(menuText(XmeCalcDlg()->ACT_Beenden), QStringLiteral("Alt+F4"));
+        QCOMPARE(LoadResString(SShortDayNameThu), QStringLiteral("Do"));
         XmeCalcDlg()->SetLanguageById(9);
         QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Ctrl+O"));
+        QCOMPARE(LoadResString(SShortDayNameThu), QStringLiteral("Thu"));
+        QCOMPARE(ShortCutToText(scShift | 46), QStringLiteral("Shift+Del"));
         dictionary_->Close();
         QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
+        QCOMPARE(ShortCutToText(scShift | 46), QStringLiteral("Umsch+Entf"));
     }
 
     void languageDialogIsTranslatedInBothLanguages_data() { everyFormIsTranslatedInBothLanguages_data(); }
