@@ -2,9 +2,7 @@
 // buttons, caption (a caller's title kept), file-list headers and tool tips, texts unchanged
 // with the dictionary closed, every dialog taken over afresh.
 
-#include "formbase/TranslatorHook.h"
-#include "calculator/XmecalcLanguage.h"
-#include "platform/FormatSettings.h"
+#include "ProgramDictionaryScope.h"
 #include "translation/MlDlgMod.h"
 
 #include <QAbstractItemView>
@@ -68,21 +66,8 @@ class CommonDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        formats_ = std::make_unique<FormatSettingsScope>();
-        SetUserDefaultLCID(0x0407);
-        SetSystemDefaultLCID(0x0407);
-        dictionary_ = CreateProgramDictionary();
-        dictionary_->Open();
-    }
-
-    void cleanup()
-    {
-        SetFormsDictionary(nullptr);
-        dictionary_.reset();
-        formats_.reset();
-    }
+    void init() { scope_ = std::make_unique<TProgramDictionaryScope>(); }
+    void cleanup() { scope_.reset(); }
 
     void fileDialogs_data()
     {
@@ -107,7 +92,7 @@ private slots:
         QFETCH(bool, save);
         QFETCH(QString, title);
         QFETCH(QStringList, texts);
-        dictionary_->SetLanguage(language);
+        scope_->Dictionary->SetLanguage(language);
         // Twice: each dialog is taken over afresh, and a save dialog keeps its button text.
         for (int round = 0; round < 2; ++round) {
             QFileDialog dialog(nullptr, title);
@@ -136,7 +121,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, caption);
         QFETCH(QStringList, present);
-        dictionary_->SetLanguage(language);
+        scope_->Dictionary->SetLanguage(language);
         QFontDialog dialog;
         dialog.setOption(QFontDialog::DontUseNativeDialog);
         dialog.show();
@@ -148,7 +133,7 @@ private slots:
 
     void closedDictionaryLeavesTheTexts()
     {
-        dictionary_->Close();
+        scope_->Dictionary->Close();
         QFileDialog dialog(nullptr, QString());
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         const QStringList qtTexts = FileDialogTexts(dialog);
@@ -158,8 +143,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<FormatSettingsScope> formats_;
-    std::unique_ptr<TMlBinaryDictionary> dictionary_;
+    std::unique_ptr<TProgramDictionaryScope> scope_;
 };
 
 QTEST_MAIN(CommonDialogsTest)

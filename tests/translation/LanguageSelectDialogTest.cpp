@@ -3,9 +3,7 @@
 // selected; the main window's "Sprache" action.
 
 #include "calculator/Xmecalc.h"
-#include "calculator/XmecalcLanguage.h"
-#include "formbase/TranslatorHook.h"
-#include "platform/FormatSettings.h"
+#include "ProgramDictionaryScope.h"
 #include "translation/MlLaSelD.h"
 
 #include <QAction>
@@ -45,22 +43,8 @@ class LanguageSelectDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        formats_ = std::make_unique<FormatSettingsScope>();
-        SetUserDefaultLCID(0x0407);
-        SetSystemDefaultLCID(0x0407);
-        dictionary_ = CreateProgramDictionary();
-        dictionary_->SetLanguage(1);
-        dictionary_->Open();
-    }
-
-    void cleanup()
-    {
-        SetFormsDictionary(nullptr);
-        dictionary_.reset();
-        formats_.reset();
-    }
+    void init() { scope_ = std::make_unique<TProgramDictionaryScope>(); }
+    void cleanup() { scope_.reset(); }
 
     void listPreselectionAndTexts_data()
     {
@@ -79,8 +63,8 @@ private slots:
         QFETCH(int, language);
         QFETCH(unsigned, options);
         QFETCH(QStringList, texts);
-        dictionary_->SetLanguage(language);
-        TMlLanguageSelectDialog dialog(nullptr, dictionary_.get(), QString(), 0, options);
+        scope_->Dictionary->SetLanguage(language);
+        TMlLanguageSelectDialog dialog(nullptr, scope_->Dictionary.get(), QString(), 0, options);
         QCOMPARE(QStringList({dialog.windowTitle()}) + Names(dialog) +
                      QStringList({dialog.OkButton->text(), dialog.CancelButton->text()}),
                  texts);
@@ -88,7 +72,7 @@ private slots:
         QCOMPARE(dialog.ListBox->currentRow(), language - 1);
         QVERIFY(dialog.HelpButton->isHidden());
         QVERIFY(dialog.OkButton->isEnabled());
-        TMlLanguageSelectDialog captioned(nullptr, dictionary_.get(), QStringLiteral("Sprachwahl"), 5, options);
+        TMlLanguageSelectDialog captioned(nullptr, scope_->Dictionary.get(), QStringLiteral("Sprachwahl"), 5, options);
         QCOMPARE(captioned.windowTitle(), QStringLiteral("Sprachwahl"));
         QVERIFY(!captioned.HelpButton->isHidden());
     }
@@ -123,7 +107,7 @@ private slots:
                 emit dialog.ListBox->itemDoubleClicked(dialog.ListBox->item(row));
         });
         int chosen = 7;
-        QCOMPARE(SelectLanguage(nullptr, dictionary_.get(), QString(), chosen, 0, 0), result);
+        QCOMPARE(SelectLanguage(nullptr, scope_->Dictionary.get(), QString(), chosen, 0, 0), result);
         QCOMPARE(chosen, language);
         QCOMPARE(okEnabled, row >= 0);
     }
@@ -139,13 +123,13 @@ private slots:
             dialog.OkButton->click();
         });
         window.ACT_ToggleSprache->trigger();
-        QCOMPARE(dictionary_->LanguageIndex(), 2);
+        QCOMPARE(scope_->Dictionary->LanguageIndex(), 2);
         QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("Language"));
         // A closed dictionary raises before any dialog is made.
-        dictionary_->Close();
+        scope_->Dictionary->Close();
         int language = 1;
         try {
-            SelectLanguage(nullptr, dictionary_.get(), QString(), language, 0, 0);
+            SelectLanguage(nullptr, scope_->Dictionary.get(), QString(), language, 0, 0);
             QFAIL("no error");
         } catch (const EMlMulti& e) {
             QCOMPARE(e.Message(), QStringLiteral("Dictionary is not open\n\rYou must open the dictionary before you "
@@ -155,8 +139,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<FormatSettingsScope> formats_;
-    std::unique_ptr<TMlBinaryDictionary> dictionary_;
+    std::unique_ptr<TProgramDictionaryScope> scope_;
 };
 
 QTEST_MAIN(LanguageSelectDialogTest)
