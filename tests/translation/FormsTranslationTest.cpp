@@ -2,6 +2,7 @@
 // numbers, unit names and brand names; a switch and back gives every text back exactly;
 // a dialog made after a switch comes up in the new language.
 
+#include "calculator/D_DefaulFileOptions.h"
 #include "calculator/D_NormVolume.h"
 #include "calculator/StartupForms.h"
 #include "calculator/Xmecalc.h"
@@ -165,8 +166,12 @@ private slots:
         dictionary_->MissingTranslation = mlmtTagNative;
         dictionary_->SetLanguage(language);
         CreateStartupForms(*forms_);
+        // The dialogs made on demand, too.
+        const auto options = CreateDialog<TDLG_DefaultFileOptions>();
+        std::vector<TMultilingualForm*> all = forms_->Forms();
+        all.push_back(options.get());
         QStringList missing;
-        for (TMultilingualForm* form : forms_->Forms())
+        for (TMultilingualForm* form : all)
             for (const QString& entry : Missing(VisibleTexts(form), Translations(language)))
                 missing << QLatin1String(form->metaObject()->className()) + QLatin1Char('\t') + entry;
         for (const QString& entry : missing)
