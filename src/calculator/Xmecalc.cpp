@@ -1,9 +1,11 @@
 #include "calculator/Xmecalc.h"
 
 #include "calculator/AboutQuelvar.h"
+#include "calculator/ApplicationCommand.h"
 #include "calculator/Logos.h"
 #include "calculator/NamensListe.h"
 #include "calculator/OemDetect.h"
+#include "calculator/ReportCommand.h"
 #include "calculator/Reynlimi.h"
 #include "calculator/Rohgeometrie.h"
 #include "calculator/XmecalcCommands.h"
@@ -487,6 +489,9 @@ void TXmeCalcDlg::ConnectHandlers()
     });
     connect(BUT_EditRohrgeometrie, &QPushButton::clicked, ACT_EditRohrGeometrie, &QAction::trigger);
     connect(ACT_EditRohrGeometrie, &QAction::triggered, this, [this] { ACT_EditRohrGeometrieExecute(); });
+    connect(ACT_SensorAbstand, &QAction::triggered, this, [this] { RunSpacingDialog(*this); });
+    connect(BUT_Application, &QPushButton::clicked, ACT_SensorAbstand, &QAction::trigger);
+    connect(ACT_Report, &QAction::triggered, this, [this] { RunReportCommand(*this); });
     connect(ACT_Info, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(ACT_Beenden, &QAction::triggered, this, &QWidget::close);
     connect(ACT_Standardwerte, &QAction::triggered, this, [this] { ACT_StandardwerteExecute(); });

@@ -7,6 +7,7 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/QuantityUnits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Hydraulics.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPoint.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ApplicationHandOver.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PipeDimensions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NameVariants.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CoeffLines.cpp
@@ -15,4 +16,4 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/SettingsFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointFile.cpp
-  LIBS qv_reference qv_platform Qt6::Core)
+  LIBS qv_transducer qv_reference qv_platform Qt6::Core)
