@@ -8,18 +8,6 @@ qv_qtest(test_calculator_reynlimi
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReynlimiTest.cpp
   LIBS qv_calculator_forms)
 
-qv_qtest(test_calculator_normvolumedialog
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NormVolumeDialogTest.cpp
-  LIBS qv_calculator_forms)
-
-qv_qtest(test_calculator_defaultfileoptions
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DefaulFileOptionsTest.cpp
-  LIBS qv_calculator_forms)
-
-qv_qtest(test_calculator_commands
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/XmecalcCommandsTest.cpp
-  LIBS qv_mainwindow)
-
 # The small dialogs; the names list and the pipe geometry are also opened from the main window.
 foreach(form DUShape InputUserValue MemoInfo AboutBox InpDruck InputGrenzen Koeffs)
   string(TOLOWER ${form} topic)
@@ -36,4 +24,16 @@ endforeach()
 
 qv_qtest(test_calculator_application
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ApplicationCommandTest.cpp
+  LIBS qv_mainwindow)
+
+qv_qtest(test_calculator_normvolumedialog
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NormVolumeDialogTest.cpp
+  LIBS qv_calculator_forms)
+
+qv_qtest(test_calculator_defaultfileoptions
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DefaulFileOptionsTest.cpp
+  LIBS qv_calculator_forms)
+
+qv_qtest(test_calculator_commands
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/XmecalcCommandsTest.cpp
   LIBS qv_mainwindow)
