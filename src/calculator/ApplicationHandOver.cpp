@@ -2,6 +2,8 @@
 
 #include "calculator/QuantityUnits.h"
 
+#include <algorithm>
+
 tApplicationInput MakeApplicationInput(const TMeasuringPoint& point, const tCodeItems& materials,
                                        const tCodeItems& media)
 {
@@ -51,7 +53,9 @@ void TakeBackApplication(TMeasuringPoint& point, const tApplicationResult& r)
     point.ApplyValue(TQuantity::InnerDiameter, r.InnerDiameter * 10.0);
     point.LiningThickness = r.LiningThickness;
     point.WallThickness = r.WallThickness;
-    point.ApplyValue(TQuantity::Temperature, r.Temperature);
+    // The dialog's temperature range is wider than the main window's: clamp rather than lose it.
+    const TInputLimits limits = InputLimits(TQuantity::Temperature);
+    point.ApplyValue(TQuantity::Temperature, std::clamp(r.Temperature, limits.Minimum, limits.Maximum));
     point.SensorType = r.TypeCode;
     point.SoundPaths = r.SoundPaths;
     // The point has no selection-only setter: a changed material comes with its roughness.
