@@ -48,6 +48,18 @@ tFlowHandOver MakeFlowHandOver(const TMeasuringPoint& point, double reynoldsLam,
     return flow;
 }
 
+tApplicationSetup MakeApplicationSetup(const TMeasuringPoint& point, const tCodeItems& materials,
+                                       const tCodeItems& media)
+{
+    tApplicationSetup setup;
+    setup.MegaUser = point.MegaUser != 0;
+    setup.ShowSmallPipe = point.ViewMode == 1;
+    setup.ErrorEstimation = point.ErrorEstimation != 0;
+    setup.Flow = MakeFlowHandOver(point, point.ReynoldsLam(), point.ReynoldsTurb());
+    setup.Input = MakeApplicationInput(point, materials, media);
+    return setup;
+}
+
 void TakeBackApplication(TMeasuringPoint& point, const tApplicationResult& r)
 {
     point.ApplyValue(TQuantity::InnerDiameter, r.InnerDiameter * 10.0);

@@ -57,11 +57,14 @@ TEST(ApplicationHandOver, OpeningAndOkHandBackWhatCameIn)
     EXPECT_EQ(point.SensorType, calc.RecommendedSensorType());
     EXPECT_NE(point.SensorType, 0);
 
-    const tFlowHandOver flow = MakeFlowHandOver(point, 1500.0, 5000.0);
-    EXPECT_EQ(flow.Velocity, point.Velocity());
-    EXPECT_EQ(flow.VelocityUnit, "m/s");
-    EXPECT_EQ(flow.ReynoldsTurb, 5000.0);
-    EXPECT_GT(flow.Density, 0.9);
+    // The flow data carries the measuring point's own limits, never a dialog's.
+    point.SetReynoldsLimits(1500.0, 5000.0);
+    const tApplicationSetup setup = MakeApplicationSetup(point, materials, media);
+    EXPECT_EQ(setup.Flow.Velocity, point.Velocity());
+    EXPECT_EQ(setup.Flow.VelocityUnit, "m/s");
+    EXPECT_EQ(setup.Flow.ReynoldsLam, 1500.0);
+    EXPECT_EQ(setup.Flow.ReynoldsTurb, 5000.0);
+    EXPECT_GT(setup.Flow.Density, 0.9);
 }
 
 // A temperature beyond the main window's range is clamped, not dropped; a new wall material
