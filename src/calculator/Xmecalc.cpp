@@ -170,6 +170,7 @@ void TXmeCalcDlg::CreateActions()
     action(ACT_DefaultFileOptions, "ACT_DefaultFileOptions", QStringLiteral("Options 'Default values'"));
     action(ACT_SpracheENGLISH, "ACT_SpracheENGLISH", QStringLiteral("English"));
     action(ACT_SpracheGerman, "ACT_SpracheGerman", QStringLiteral("Deutsch"));
+    action(ACT_ToggleSprache, "ACT_ToggleSprache", QStringLiteral("Sprache"));
     action(ACT_ViskDynamic, "ACT_ViskDynamic", QStringLiteral("dynamic viskosity"));
     action(ACT_ViskKinematic, "ACT_ViskKinematic", QStringLiteral("kinematic viscosity"));
     action(ACT_Info, "ACT_Info", QStringLiteral("Info"));
@@ -193,7 +194,7 @@ void TXmeCalcDlg::CreateMenus()
     edit->addSeparator();
     edit->addAction(ACT_Standardwerte);
     QMenu* options = MainMenu->addMenu(QStringLiteral("Optionen"));
-    options->addActions({ACT_SpracheENGLISH, ACT_SpracheGerman});
+    options->addActions({ACT_SpracheENGLISH, ACT_SpracheGerman, ACT_ToggleSprache});
     options->addSeparator();
     options->addActions({ACT_ViskKinematic, ACT_ViskDynamic});
     options->addSeparator();
@@ -499,6 +500,7 @@ void TXmeCalcDlg::ConnectHandlers()
     connect(ACT_ViskKinematic, &QAction::triggered, this, [this] { ACT_ViskKinematicExecute(); });
     connect(ACT_SpracheGerman, &QAction::triggered, this, [this] { SetLanguageById(7); });
     connect(ACT_SpracheENGLISH, &QAction::triggered, this, [this] { SetLanguageById(9); });
+    connect(ACT_ToggleSprache, &QAction::triggered, this, [this] { Sprache1Click(); });
     connect(Button2, &QPushButton::clicked, ACT_NormalizedVolumeflow, &QAction::trigger);
 }
 

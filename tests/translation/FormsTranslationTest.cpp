@@ -2,8 +2,13 @@
 // numbers, unit names and brand names; a switch and back gives every text back exactly;
 // a dialog made after a switch comes up in the new language.
 
+#include "calculator/AboutQuelvar.h"
 #include "calculator/D_DefaulFileOptions.h"
+#include "calculator/D_MemoInfo.h"
 #include "calculator/D_NormVolume.h"
+#include "calculator/InpDiagGrenzen.h"
+#include "calculator/InpDruck.h"
+#include "calculator/NamensListe.h"
 #include "calculator/StartupForms.h"
 #include "calculator/Xmecalc.h"
 #include "calculator/XmecalcLanguage.h"
@@ -11,7 +16,11 @@
 #include "formbase/FormRegistry.h"
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
+#include "platform/ResStrings.h"
 #include "translation/MlBinDic.h"
+#include "translation/MlLaSelD.h"
+
+#include <QListWidget>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,6 +32,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <cstdio>
@@ -164,8 +174,12 @@ private slots:
         CreateStartupForms(*forms_);
         // The dialogs made on demand, too.
         const auto options = CreateDialog<TDLG_DefaultFileOptions>();
+        const auto memo = CreateDialog<TDLG_MemoInfo>();
+        const auto about = CreateDialog<TAboutBox>();
+        const auto pressure = CreateDialog<TDLG_InpDruck>();
+        const auto range = CreateDialog<TDLG_InputGrenzen>();
         std::vector<TMultilingualForm*> all = forms_->Forms();
-        all.push_back(options.get());
+        all.insert(all.end(), {options.get(), memo.get(), about.get(), pressure.get(), range.get()});
         QStringList missing;
         for (TMultilingualForm* form : all)
             for (const QString& entry : Missing(VisibleTexts(form), Translations(language)))
@@ -173,6 +187,16 @@ private slots:
         for (const QString& entry : missing)
             std::fprintf(stderr, "missing: %s\n", qPrintable(entry));
         QCOMPARE(missing.size(), 0);
+    }
+
+    // The names list writes its language labels through the dictionary, padded as designed.
+    void namesListLabelsFollowTheLanguage()
+    {
+        dictionary_->SetLanguage(2);
+        CreateStartupForms(*forms_);
+        DLG_Namensliste()->SetMedium(10001);
+        QCOMPARE(DLG_Namensliste()->StringGrid1->item(0, 0)->text(), QStringLiteral("German      "));
+        QCOMPARE(DLG_Namensliste()->StringGrid1->item(7, 0)->text(), QStringLiteral("English     "));
     }
 
     void switchingBackGivesTheTextsBackExactly()
@@ -208,6 +232,42 @@ private slots:
         const auto after = CreateDialog<TDLG_NormVolume>();
         QCOMPARE(after->BUT_Cancel->text(), QStringLiteral("Cancel"));
         QCOMPARE(XmeCalcDlg()->GRP_VELOC->title(), QStringLiteral("Flow Velocity"));
+    }
+
+    void shortcutNamesInMenusFollowTheLanguage()
+    {
+        dictionary_->SetLanguage(1);
+        CreateStartupForms(*forms_);
+        auto menuText = [](const QAction* action) { return action->shortcut().toString(QKeySequence::NativeText); };
+        QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
+        QCOMPARE(menuText(XmeCalcDlg()->ACT_Beenden), QStringLiteral("Alt+F4"));
+        QCOMPARE(LoadResString(SShortDayNameThu), QStringLiteral("Do"));
+        XmeCalcDlg()->SetLanguageById(9);
+        QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Ctrl+O"));
+        QCOMPARE(LoadResString(SShortDayNameThu), QStringLiteral("Thu"));
+        QCOMPARE(ShortCutToText(scShift | 46), QStringLiteral("Shift+Del"));
+        dictionary_->Close();
+        QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
+        QCOMPARE(ShortCutToText(scShift | 46), QStringLiteral("Umsch+Entf"));
+    }
+
+    void languageDialogIsTranslatedInBothLanguages_data() { everyFormIsTranslatedInBothLanguages_data(); }
+
+    void languageDialogIsTranslatedInBothLanguages()
+    {
+        QFETCH(int, language);
+        dictionary_->MissingTranslation = mlmtTagNative;
+        dictionary_->SetLanguage(language);
+        dictionary_->Open();
+        TMlLanguageSelectDialog dialog(nullptr, dictionary_.get(), QString(), 1, 0);
+        QStringList texts = VisibleTexts(&dialog);
+        for (int i = 0; i < dialog.ListBox->count(); ++i)
+            texts << QStringLiteral("ListBox\t") + dialog.ListBox->item(i)->text();
+        const QStringList missing = Missing(texts, Translations(language));
+        for (const QString& entry : missing)
+            std::fprintf(stderr, "missing: %s\n", qPrintable(entry));
+        QCOMPARE(missing.size(), 0);
+        QCOMPARE(dialog.ListBox->count(), 2);
     }
 
 private:
