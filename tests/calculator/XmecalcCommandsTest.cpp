@@ -223,6 +223,17 @@ private slots:
         QCOMPARE(messages_.size(), 1);
     }
 
+    void restartKeepsTheFlowOverTheFocusedEdit()
+    {
+        window_->Point.ApplyValue(TQuantity::VolumeFlow, 2 * window_->Point.VolumeFlow());
+        const QString saved = PointText();
+        QVERIFY(window_->Commands->SaveSettings());
+        NewWindow();
+        window_->INP_Volume->setFocus(Qt::OtherFocusReason);
+        window_->show();
+        QCOMPARE(PointText(), saved);
+    }
+
     void startWithDefaultValuesTakesTheDefaultFile()
     {
         window_->Point.ApplyValue(TQuantity::Temperature, 66.0);
