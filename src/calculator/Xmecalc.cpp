@@ -833,6 +833,8 @@ void TXmeCalcDlg::UnitBoxChanged(TQuantity quantity)
         Point.SelectUnit(quantity, box->currentData().toInt());
     else
         Point.SelectUnit(quantity, box->currentIndex());
+    if (quantity == TQuantity::Velocity)
+        Point.RefreshAllDisplays();
     // The edit is rewritten in the new unit, whatever was typed in it.
     EditOf(quantity)->setModified(false);
     Render();

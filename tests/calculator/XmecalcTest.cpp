@@ -9,6 +9,7 @@
 #include "calculator/Reynlimi.h"
 #include "calculator/SettingsFile.h"
 #include "calculator/Xmecalc.h"
+#include "calculator/XmecalcLanguage.h"
 #include "calculator/D_InputUserValue.h"
 #include "calculator/D_NormVolume.h"
 #include "calculator/Medieninfo.h"
@@ -370,6 +371,42 @@ private slots:
         QCOMPARE(TextColor(window_->PAN_Veloc), kRed);
         QCOMPARE(MessageBeepCount(), 2);
         QCOMPARE(window_->Point.Velocity(), 1000.0);
+    }
+
+    // Rewriting the edits from the stored values (language switch, velocity unit) also
+    // ends the rejected input's message beside them.
+    void fullRefreshReplacesTheRejectionMessage_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("languageSwitch");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("language switch") << "INP_IDM" << "1234567" << true << "100.0" << "100.0 mm";
+        QTest::newRow("velocity unit") << "INP_veloc" << "abc" << false << "100.0" << "100.0 cm/s";
+    }
+
+    void fullRefreshReplacesTheRejectionMessage()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(bool, languageSwitch);
+        QFETCH(QString, shown);
+        QFETCH(QString, panel);
+        ShowWindow();
+        window_->FIX_Volume->setChecked(true);  // the diameter edit takes input
+        auto* field = window_->findChild<QLineEdit*>(edit);
+        QLabel* beside = edit == QLatin1String("INP_IDM") ? window_->PAN_IDM : window_->PAN_Veloc;
+        TypeAndLeave(field, typed, window_->INP_Rauh);
+        QCOMPARE(TextColor(beside), kRed);
+        QTRY_COMPARE(window_->focusWidget(), static_cast<QWidget*>(field));
+        if (languageSwitch)
+            DictionaryLanguageChange(*window_);
+        else
+            QTest::keyClick(field, Qt::Key_PageDown);
+        QCOMPARE(field->text(), shown);
+        QVERIFY(beside->text().startsWith(panel));
+        QVERIFY(TextColor(beside) != kRed);
     }
 
     // Leaving a rejected field by clicking another field: once the focus is back, the
