@@ -147,8 +147,10 @@ TEST(GifImage, WritesWhatItReadAndKeepsTheWritersRules)
     EXPECT_EQ(reread.Data().Comment.join(QString()), line);
     EXPECT_EQ(reread.Version, 2);
 
+    // An empty image cannot be written, and its size cannot be set.
     TGIFImage empty;
     EXPECT_THROW(empty.SaveToStream(), EInvalidGraphicOperation);
+    EXPECT_THROW(empty.SetWidth(3), EInvalidGraphicOperation);
 }
 
 TEST(GifImage, DamagedFramesAreEncodedAfreshWhenWritten)
@@ -266,18 +268,6 @@ TEST(GifImage, ClipboardBitmapReplacesFrameZeroOfASingleFrameImageOnly)
     fromOne.LoadFromClipboardFormat(single);
     EXPECT_EQ(fromOne.Frame(0).Bitmap().Image.pixel(1, 0), qRgb(0, 255, 0));
 }
-
-TEST(GifImage, SizeCannotBeSet)
-{
-    TGIFImage image;
-    EXPECT_EQ(image.Width(), 0);
-    EXPECT_TRUE(image.Empty());
-    EXPECT_THROW(image.SetWidth(3), EInvalidGraphicOperation);
-}
-
-}  // namespace
-
-namespace {
 
 TEST(GifImage, GifsWrittenByGiflibDecodeToTheSamePixels)
 {
