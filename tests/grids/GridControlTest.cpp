@@ -9,6 +9,12 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+// The update bracket is closed: input, the cursor and the window lock are back.
+static bool BracketClosed(const ProbeGrid& g)
+{
+    return !g.NowUpdating() && g.Enabled() && ScreenCursor() == crDefault && LockedWindow() == nullptr;
+}
+
 class GridControlTest : public QObject {
     Q_OBJECT
 
@@ -34,17 +40,12 @@ void GridControlTest::countRulesLowerTheFixedCounts()
 {
     ProbeGrid g;
     g.SetColCount(0);
-    QCOMPARE(g.ColCount(), 1);
-    QCOMPARE(g.FixedCols(), 0);
-
-    ProbeGrid h;
-    h.SetFixedRows(3);
-    h.SetRowCount(3);  // equal to the fixed count: fixed rows become 2 first
-    QCOMPARE(h.RowCount(), 3);
-    QCOMPARE(h.FixedRows(), 2);
-    h.SetRowCount(-5);
-    QCOMPARE(h.RowCount(), 1);
-    QCOMPARE(h.FixedRows(), 0);
+    QCOMPARE(QList<int>({g.ColCount(), g.FixedCols()}), QList<int>({1, 0}));
+    g.SetFixedRows(3);
+    g.SetRowCount(3);  // equal to the fixed count: fixed rows become 2 first
+    QCOMPARE(QList<int>({g.RowCount(), g.FixedRows()}), QList<int>({3, 2}));
+    g.SetRowCount(-5);
+    QCOMPARE(QList<int>({g.RowCount(), g.FixedRows()}), QList<int>({1, 0}));
 }
 
 void GridControlTest::refusedOperationsNameTheFaultAndChangeNothing()
@@ -301,12 +302,8 @@ void GridControlTest::bracketCursorAndNesting()
     QCOMPARE(LockedWindow(), static_cast<QWidget*>(&g));
     g.BeginUpdate();
     QCOMPARE(begun, 2);
-    g.EndUpdate();  // the inner end closes the bracket
-    QVERIFY(!g.NowUpdating());
-    QVERIFY(g.Enabled());
-    QCOMPARE(LockedWindow(), static_cast<QWidget*>(nullptr));
-    // The default cursor, not the one before the bracket.
-    QCOMPARE(ScreenCursor(), crDefault);
+    g.EndUpdate();  // the inner end closes the bracket, with the default cursor, not the one before
+    QVERIFY(BracketClosed(g));
     g.EndUpdate();
     QVERIFY(!g.NowUpdating());
 }
@@ -321,10 +318,7 @@ void GridControlTest::bracketGuardClosesOnException()
         QFAIL("no exception");
     } catch (const EInvalidGridOperation&) {
     }
-    QVERIFY(!g.NowUpdating());
-    QVERIFY(g.Enabled());
-    QCOMPARE(ScreenCursor(), crDefault);
-    QCOMPARE(LockedWindow(), static_cast<QWidget*>(nullptr));
+    QVERIFY(BracketClosed(g));
     QCOMPARE(g.sizeChanges.size(), size_t(1));
 
     // A failing EndUpdate (an extent array that cannot grow) still opens the control
@@ -335,8 +329,7 @@ void GridControlTest::bracketGuardClosesOnException()
     QCOMPARE(ErrorOf([&] { g.EndUpdate(); }), QStringLiteral("Gitter zu groß für Operation"));
     QCOMPARE(g.ColCount(), 5);
     QCOMPARE(g.ColWidths(1), 5);
-    QVERIFY(!g.NowUpdating());
-    QVERIFY(g.Enabled());
+    QVERIFY(BracketClosed(g));
 }
 
 void GridControlTest::movesInsideABracketGrowTheExtents()
