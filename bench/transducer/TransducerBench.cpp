@@ -1,4 +1,6 @@
 #include "transducer/AcousticPath.h"
+#include "transducer/ApplicationCalc.h"
+#include "transducer/ErrorModel.h"
 #include "transducer/SensorSelection.h"
 
 #include <benchmark/benchmark.h>
@@ -38,5 +40,48 @@ void BM_Recommendation(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Recommendation);
+
+// The application dialog loaded with a measuring point and recalculated once more, as the
+// main window and the report do for every use.
+void BM_ApplicationLoad(benchmark::State& state)
+{
+    tApplicationInput in;
+    in.InnerDiameter = 100.0;
+    in.WallThickness = 3.0;
+    in.MaterialItems = {{{QStringLiteral("Anderes"), 0}, {QStringLiteral("Stahl"), 1}}, 1};
+    in.MediumItems = {{{QStringLiteral("Anderes"), 10000}, {QStringLiteral("Wasser"), 10001}}, 1};
+    in.Temperature = 20.0;
+    in.LengthUnit = 2;
+    for (auto _ : state) {
+        tApplicationCalc calc(false);
+        calc.SetInputData(in);
+        calc.Recalculate();
+        benchmark::DoNotOptimize(calc.View().Spacing);
+    }
+}
+BENCHMARK(BM_ApplicationLoad);
+
+// One load of the error diagram's model: zero-point error and both bands.
+void BM_ErrorDiagramLoad(benchmark::State& state)
+{
+    tErrorData data;
+    data.VelocityFactor = 0.001;
+    data.VolumeFactor = 7853.98;
+    data.MassFactor = 7853.98;
+    data.Velocity = 1000.0;
+    data.InnerDiameter = 100.0;
+    data.VelocityLaminar = 10.0;
+    data.VelocityTurbulent = 60.0;
+    data.Medium = {.sin = 0.368, .cos = 0.93, .c = 1482.0};
+    data.SoundPaths = 2;
+    data.Sensor = SensorCatalogue[8];
+    tErrorModel model;
+    model.ShowOnePercentBand = 1;
+    for (auto _ : state) {
+        model.SetErrorData(data);
+        benchmark::DoNotOptimize(model.TypicalError());
+    }
+}
+BENCHMARK(BM_ErrorDiagramLoad);
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "calculator/Rohgeometrie.h"
 #include "calculator/Xmecalc.h"
 #include "formbase/FormRegistry.h"
+#include "transducer/D_ErrorDiagramm.h"
+#include "transducer/D_SensorAbstand.h"
 
 void CreateStartupForms(TFormRegistry& forms)
 {
@@ -18,7 +20,7 @@ void CreateStartupForms(TFormRegistry& forms)
     forms.CreateForm<TDLG_Rohrgeometrie>();
     forms.CreateForm<TDLG_InputUserValue>();
     // TDLG_reportform, the report.
-    // TDLG_ErrorDiagram, the error diagram.
+    forms.CreateForm<TDLG_ErrorDiagram>();
     forms.CreateForm<TDLG_NormVolume>();
-    // TDLG_SensorAbstand, the transducer application.
+    forms.CreateForm<TDLG_SensorAbstand>();
 }

@@ -1,10 +1,14 @@
 #include "calculator/Xmecalc.h"
 
-#include "formbase/FormKit.h"
-#include "formbase/FormRegistry.h"
+#include "calculator/AboutQuelvar.h"
+#include "calculator/ApplicationCommand.h"
 #include "calculator/Logos.h"
+#include "calculator/NamensListe.h"
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
+#include "calculator/Rohgeometrie.h"
+#include "formbase/FormKit.h"
+#include "formbase/FormRegistry.h"
 #include "platform/Colors.h"
 #include "platform/FocusRules.h"
 #include "platform/NumberFormat.h"
@@ -483,6 +487,8 @@ void TXmeCalcDlg::ConnectHandlers()
     });
     connect(BUT_EditRohrgeometrie, &QPushButton::clicked, ACT_EditRohrGeometrie, &QAction::trigger);
     connect(ACT_EditRohrGeometrie, &QAction::triggered, this, [this] { ACT_EditRohrGeometrieExecute(); });
+    connect(ACT_SensorAbstand, &QAction::triggered, this, [this] { RunSpacingDialog(*this); });
+    connect(ACT_Info, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(ACT_Beenden, &QAction::triggered, this, &QWidget::close);
     connect(ACT_Standardwerte, &QAction::triggered, this, [this] { ACT_StandardwerteExecute(); });
     connect(ACT_ViskDynamic, &QAction::triggered, this, [this] { ACT_ViskDynamicExecute(); });
@@ -993,18 +999,20 @@ void TXmeCalcDlg::HOTSPOT_KalfaktorClick()
 
 void TXmeCalcDlg::ShowMediumInfo()
 {
-    // The names list and the medium chart come with their own dialogs.
+    ShowMediumNames(Point.GetMediumId(), Point.ViewMode);
 }
 
 void TXmeCalcDlg::ShowMaterialInfo()
 {
-    // The names list comes with its own dialog.
+    ShowMaterialNames(Point.GetMaterialId());
 }
 
 void TXmeCalcDlg::ACT_EditRohrGeometrieExecute()
 {
-    // The pipe-geometry dialog comes with its own inputs; until then there is nothing to
-    // take back (TMeasuringPoint::ApplyPipeGeometry does that).
+    if (const auto result = EditPipeGeometry(Point, Point.UnitIndex(TQuantity::InnerDiameter))) {
+        ApplyInputResult(TQuantity::InnerDiameter, *result);
+        INP_Volume->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TXmeCalcDlg::ACT_ViskDynamicExecute()

@@ -7,4 +7,8 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/QuantityUnits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Hydraulics.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPoint.cpp
-  LIBS qv_reference qv_platform Qt6::Core)
+    ${CMAKE_CURRENT_LIST_DIR}/ApplicationHandOver.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PipeDimensions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NameVariants.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CoeffLines.cpp
+  LIBS qv_transducer qv_reference qv_platform Qt6::Core)

@@ -7,5 +7,11 @@ qv_library(qv_calculator_forms
     ${QV_CALC_FORMS_DIR}/NamensListe.cpp ${QV_CALC_FORMS_DIR}/NamensListe.h
     ${QV_CALC_FORMS_DIR}/Rohgeometrie.cpp ${QV_CALC_FORMS_DIR}/Rohgeometrie.h
     ${QV_CALC_FORMS_DIR}/D_InputUserValue.cpp ${QV_CALC_FORMS_DIR}/D_InputUserValue.h
+    ${QV_CALC_FORMS_DIR}/DUShape.cpp ${QV_CALC_FORMS_DIR}/DUShape.h
+    ${QV_CALC_FORMS_DIR}/D_MemoInfo.cpp ${QV_CALC_FORMS_DIR}/D_MemoInfo.h
+    ${QV_CALC_FORMS_DIR}/AboutQuelvar.cpp ${QV_CALC_FORMS_DIR}/AboutQuelvar.h
+    ${QV_CALC_FORMS_DIR}/InpDruck.cpp ${QV_CALC_FORMS_DIR}/InpDruck.h
+    ${QV_CALC_FORMS_DIR}/InpDiagGrenzen.cpp ${QV_CALC_FORMS_DIR}/InpDiagGrenzen.h
+    ${QV_CALC_FORMS_DIR}/KoeffInfo.cpp ${QV_CALC_FORMS_DIR}/KoeffInfo.h
     ${QV_CALC_FORMS_DIR}/D_NormVolume.cpp ${QV_CALC_FORMS_DIR}/D_NormVolume.h
-  LIBS qv_formbase qv_calculator_core qv_components qv_reference qv_platform_gui Qt6::Widgets)
+  LIBS qv_formbase qv_calculator_core qv_components qv_transducer qv_reference qv_platform_gui Qt6::Widgets)

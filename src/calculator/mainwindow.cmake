@@ -4,7 +4,8 @@ qv_library(qv_mainwindow
   SOURCES
     ${QV_MAINWINDOW_DIR}/Xmecalc.cpp ${QV_MAINWINDOW_DIR}/Xmecalc.h
     ${QV_MAINWINDOW_DIR}/StartupForms.cpp ${QV_MAINWINDOW_DIR}/StartupForms.h
+    ${QV_MAINWINDOW_DIR}/ApplicationCommand.cpp ${QV_MAINWINDOW_DIR}/ApplicationCommand.h
     ${QV_MAINWINDOW_DIR}/OemDetect.cpp ${QV_MAINWINDOW_DIR}/OemDetect.h
     ${QV_MAINWINDOW_DIR}/Logos.cpp ${QV_MAINWINDOW_DIR}/Logos.h
-  LIBS qv_calculator_forms qv_formbase qv_calculator_core qv_components qv_translation qv_transducer
+  LIBS qv_transducer_forms qv_calculator_forms qv_formbase qv_calculator_core qv_components qv_translation qv_transducer
        qv_reference qv_platform_gui Qt6::Widgets)

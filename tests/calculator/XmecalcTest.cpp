@@ -17,6 +17,8 @@
 #include "components/CESpin.h"
 #include "platform/FormatSettings.h"
 #include "platform/MessageBeep.h"
+#include "transducer/D_ErrorDiagramm.h"
+#include "transducer/D_SensorAbstand.h"
 #include "transducer/OemVariant.h"
 #include "FakeDictionary.h"
 #include "translation/MlTranslator.h"
@@ -110,19 +112,21 @@ private slots:
     void formsAreCreatedInTheirOrderAndReachedThroughTheRegistry()
     {
         const auto& forms = forms_->Forms();
-        QCOMPARE(int(forms.size()), 7);
+        QCOMPARE(int(forms.size()), 9);
         QVERIFY(dynamic_cast<TXmeCalcDlg*>(forms[0]));
         QVERIFY(dynamic_cast<TReynolDLG*>(forms[1]));
         QVERIFY(dynamic_cast<TDLG_MedienInfo*>(forms[2]));
         QVERIFY(dynamic_cast<TDLG_Namensliste*>(forms[3]));
         QVERIFY(dynamic_cast<TDLG_Rohrgeometrie*>(forms[4]));
         QVERIFY(dynamic_cast<TDLG_InputUserValue*>(forms[5]));
-        QVERIFY(dynamic_cast<TDLG_NormVolume*>(forms[6]));
+        QVERIFY(dynamic_cast<TDLG_ErrorDiagram*>(forms[6]));
+        QVERIFY(dynamic_cast<TDLG_NormVolume*>(forms[7]));
+        QVERIFY(dynamic_cast<TDLG_SensorAbstand*>(forms[8]));
         QCOMPARE(ReynolDLG(), forms[1]);
-        // Every form carries its translator and the hidden button panel.
+        // Every form carries its translator and the button panel, hidden unless it asks for OK.
+        QVERIFY(XmeCalcDlg()->Panel_BUTTONS->isHidden());
         for (TMultilingualForm* form : forms) {
             QVERIFY(form->Translator);
-            QVERIFY(form->Panel_BUTTONS->isHidden());
             QCOMPARE(form->Panel_BUTTONS->objectName(), QStringLiteral("Panel_BUTTONS"));
         }
         forms_.reset();

@@ -5,3 +5,11 @@ qv_gtest(test_calculator
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointTest.cpp
   LIBS qv_calculator_core)
+# The numbers and texts of the small dialogs (pipe geometry, names list, coefficient list).
+qv_gtest(test_calculator_dialogdata
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PipeDimensionsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InfoListsTest.cpp
+  LIBS qv_calculator_core)
+qv_gtest(test_calculator_handover SOURCES ${CMAKE_CURRENT_LIST_DIR}/ApplicationHandOverTest.cpp
+  LIBS qv_calculator_core)

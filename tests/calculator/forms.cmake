@@ -7,3 +7,17 @@ target_include_directories(test_calculator_mainwindow PRIVATE ${PROJECT_SOURCE_D
 qv_qtest(test_calculator_reynlimi
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ReynlimiTest.cpp
   LIBS qv_calculator_forms)
+
+# The small dialogs; the names list and the pipe geometry are also opened from the main window.
+foreach(form DUShape InputUserValue MemoInfo AboutBox InpDruck InputGrenzen Koeffs)
+  string(TOLOWER ${form} topic)
+  qv_qtest(test_calculator_${topic}
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/${form}Test.cpp ${CMAKE_CURRENT_LIST_DIR}/ModalDriver.h
+    LIBS qv_calculator_forms)
+endforeach()
+foreach(form Namensliste Rohrgeometrie)
+  string(TOLOWER ${form} topic)
+  qv_qtest(test_calculator_${topic}
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/${form}Test.cpp ${CMAKE_CURRENT_LIST_DIR}/ModalDriver.h
+    LIBS qv_mainwindow)
+endforeach()

@@ -1,0 +1,64 @@
+#include "calculator/ApplicationHandOver.h"
+
+tApplicationInput MakeApplicationInput(const TMeasuringPoint& point, const tCodeItems& materials,
+                                       const tCodeItems& media)
+{
+    tApplicationInput in{};
+    in.InnerDiameter = point.InnerDiameter() / 10.0;
+    in.LiningThickness = point.LiningThickness;
+    in.LiningMaterial = point.LiningId;
+    in.WallThickness = point.WallThickness;
+    in.MaterialItems = materials;
+    in.MediumItems = media;
+    in.KinViscosity = point.KinViscosity();
+    in.Temperature = point.Temperature();
+    in.Pressure = point.Pressure();
+    in.TempUnit = static_cast<std::uint8_t>(point.UnitIndex(TQuantity::Temperature));
+    in.LengthUnit = static_cast<std::uint8_t>(point.UnitIndex(TQuantity::InnerDiameter));
+    in.TypeCode = point.SensorType;
+    in.SoundPaths = point.SoundPaths;
+    in.MediumSpeed = point.MediumCUser;
+    in.WallSpeed = point.WallCUser;
+    in.LiningSpeed = point.LiningCUser;
+    in.SpacingFixed = point.SpacingFixed;
+    in.FixedSpacing = point.FixedSpacing;
+    return in;
+}
+
+tFlowHandOver MakeFlowHandOver(const TMeasuringPoint& point, double reynoldsLam, double reynoldsTurb)
+{
+    tFlowHandOver flow;
+    const int velocity = point.UnitIndex(TQuantity::Velocity);
+    const int volume = point.UnitIndex(TQuantity::VolumeFlow);
+    const int mass = point.UnitIndex(TQuantity::MassFlow);
+    flow.VelocityUnit = TMeasuringPoint::UnitName(TQuantity::Velocity, velocity);
+    flow.VolumeUnit = TMeasuringPoint::UnitName(TQuantity::VolumeFlow, volume);
+    flow.MassUnit = TMeasuringPoint::UnitName(TQuantity::MassFlow, mass);
+    flow.VelocityFactor = TMeasuringPoint::UnitFactor(TQuantity::Velocity, velocity);
+    flow.VolumeFactor = TMeasuringPoint::UnitFactor(TQuantity::VolumeFlow, volume);
+    flow.MassFactor = TMeasuringPoint::UnitFactor(TQuantity::MassFlow, mass);
+    flow.Density = point.Density();
+    flow.Velocity = point.Velocity();
+    flow.ReynoldsLam = reynoldsLam;
+    flow.ReynoldsTurb = reynoldsTurb;
+    return flow;
+}
+
+void TakeBackApplication(TMeasuringPoint& point, const tApplicationResult& r)
+{
+    point.ApplyValue(TQuantity::InnerDiameter, r.InnerDiameter * 10.0);
+    point.LiningThickness = r.LiningThickness;
+    point.WallThickness = r.WallThickness;
+    point.ApplyValue(TQuantity::Temperature, r.Temperature);
+    point.SensorType = r.TypeCode;
+    point.SoundPaths = r.SoundPaths;
+    point.SetMaterialSelection(r.WallMaterial);
+    point.SelectMedium(r.Medium);
+    point.MediumCUser = r.MediumSpeed;
+    point.WallCUser = r.WallSpeed;
+    point.LiningCUser = r.LiningSpeed;
+    point.LiningId = static_cast<std::uint16_t>(r.LiningMaterial);
+    point.SpacingFixed = r.SpacingFixed;
+    point.FixedSpacing = r.FixedSpacing;
+    point.ApplyValue(TQuantity::InnerDiameter, point.InnerDiameter());
+}

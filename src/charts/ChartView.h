@@ -1,0 +1,55 @@
+#pragma once
+// The chart layer: a QChartView whose owner paints under the series (a zone, a grid of its
+// own) and over the finished chart (markers), in the view's pixels, from values mapped
+// through the chart's axes. Charts keep their own look (white wall, no 3D); the chart's own
+// background is clear so that what is painted underneath shows through.
+
+#include <QChartView>
+#include <QColor>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include <functional>
+
+class QAbstractSeries;
+class QLineSeries;
+class QPainter;
+class QValueAxis;
+
+class TChartView : public QChartView {
+    Q_OBJECT
+
+public:
+    explicit TChartView(QWidget* parent = nullptr);
+
+    // Painted before the series (OnBeforeDrawSeries) and after everything (OnAfterDraw);
+    // the painter works in scene pixels, which are the view's pixels.
+    using TPaintHook = std::function<void(QPainter&)>;
+    TPaintHook OnBeforeDrawSeries;
+    TPaintHook OnAfterDraw;
+
+    // The plot rectangle in view pixels.
+    QRectF PlotArea() const;
+    // A value pair to view pixels along the axes of the series (the first series when none
+    // is given). Without a series the plot's top-left corner.
+    QPointF MapToPixel(QPointF value, QAbstractSeries* series = nullptr) const;
+    double XPixel(double x) const { return MapToPixel({x, 0.0}).x(); }
+    double YPixel(double y) const { return MapToPixel({0.0, y}).y(); }
+
+    // The two value axes (made on first use and attached to every series).
+    QValueAxis* BottomAxis();
+    QValueAxis* LeftAxis();
+    // A line series without point markers, attached to both axes; hidden from the legend
+    // when inLegend is false.
+    QLineSeries* AddLineSeries(const QString& title, const QColor& colour, bool inLegend = true);
+    void SetInLegend(QAbstractSeries* series, bool inLegend);
+
+protected:
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
+
+private:
+    QValueAxis* bottom_ = nullptr;
+    QValueAxis* left_ = nullptr;
+};

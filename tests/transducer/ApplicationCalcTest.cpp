@@ -1,0 +1,306 @@
+#include "transducer/ApplicationCalc.h"
+
+#include "ApplicationPoint.h"
+
+#include "calculator/ProfileFactor.h"
+#include "platform/FormatSettings.h"
+#include "platform/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct Calc : tApplicationCalc {
+    explicit Calc(const tApplicationInput& in = BasePoint(), bool oem = false)
+        : tApplicationCalc(oem)
+    {
+        ProfileSolver = &SolveProfileCorrection;
+        SetInputData(in);
+    }
+};
+
+class ApplicationCalc : public ::testing::Test {
+protected:
+    FormatSettingsScope format_;
+};
+
+TEST_F(ApplicationCalc, BasePointTextsAndExactHandBack)
+{
+    Calc calc;
+    tAcousticPath reference;
+    reference.SelectSensor(SensorCatalogue[8]);
+    reference.Input = {.InnerDiameter = 100.0, .WallThickness = 3.0, .Pressure = 1.0, .WallMaterial = 1,
+                       .Medium = 10001, .Viscosity = 1.0};
+    const double s = reference.Recalculate().Value;
+    EXPECT_TRUE(calc.ResultsValid());
+    EXPECT_EQ(calc.GetSoundPaths(), 2);
+    EXPECT_EQ(calc.View().Spacing, Format(QStringLiteral("T= %.1f mm"), {s}));
+    EXPECT_EQ(calc.View().FreeLength,
+              Format(QStringLiteral("Zur Montage benötigte freie Rohrlänge = %.0f mm"), {s + 120.0}));
+    EXPECT_EQ(calc.View().FreeNumber, Format(QStringLiteral("%.0f  "), {s + 120.0}));
+    EXPECT_FALSE(calc.View().SpacingRed);
+    EXPECT_EQ(calc.View().Recommendation.Caption, "This is the recommended transd.");
+
+    // Awkward values in inch and °F come back exactly as they went in.
+    tApplicationInput odd = BasePoint();
+    odd.InnerDiameter = 52.48;
+    odd.WallThickness = 3.91;
+    odd.LiningThickness = 1.3;
+    odd.LiningMaterial = 3;
+    odd.Temperature = 21.7;
+    odd.LengthUnit = 3;
+    odd.TempUnit = 1;
+    odd.MediumSpeed = 1234.0;
+    Calc back(odd);
+    EXPECT_EQ(back.GetInnerDiameter(), 52.48);
+    EXPECT_EQ(back.GetWallThickness(), 3.91);
+    EXPECT_EQ(back.GetLiningThickness(), 1.3);
+    EXPECT_EQ(back.GetMediumTemperature(), 21.7);
+    EXPECT_EQ(back.GetLiningMaterialCode(), 3);
+    EXPECT_EQ(back.UserMediumSpeed(), 1234.0);
+    EXPECT_DOUBLE_EQ(back.TemperatureDisplay(), 21.7 * 1.8 + 32.0);
+    EXPECT_EQ(back.View().Spacing.right(4), "inch");
+}
+
+TEST_F(ApplicationCalc, WarningsInsteadOfSpacing)
+{
+    struct Row {
+        const char* what;
+        void (*change)(tApplicationInput&);
+        QString spacing;
+        bool canAccept;
+    };
+    const Row rows[] = {
+        {"no inner diameter", [](tApplicationInput& in) { in.InnerDiameter = 0.001; }, "INVALID PIPE", false},
+        {"wall faster than the wedge allows",
+         [](tApplicationInput& in) { in.MaterialItems = Materials(0); in.WallSpeed = 5000.0; }, "TOTAL REFLEXION", true},
+        {"medium faster than the wedge allows",
+         [](tApplicationInput& in) { in.MediumItems = Media(10000); in.MediumSpeed = 4500.0; }, "TOTAL REFLEXION", true},
+        {"another medium without speed", [](tApplicationInput& in) { in.MediumItems = Media(10000); },
+         "NEED VALUES", true},
+        {"another wall material without speed", [](tApplicationInput& in) { in.MaterialItems = Materials(0); },
+         "NEED VALUES", true},
+        {"a negative wall speed",
+         [](tApplicationInput& in) { in.MaterialItems = Materials(0); in.WallSpeed = -3000.0; }, "NEED VALUES", true},
+        {"another lining without speed", [](tApplicationInput& in) { in.LiningThickness = 2.0; }, "NEED VALUES", true},
+    };
+    for (const Row& r : rows) {
+        tApplicationInput in = BasePoint();
+        r.change(in);
+        Calc calc(in);
+        EXPECT_EQ(calc.View().Spacing, r.spacing) << r.what;
+        EXPECT_FALSE(calc.ResultsValid()) << r.what;
+        EXPECT_EQ(calc.CanAccept(), r.canAccept) << r.what;
+        EXPECT_FALSE(calc.View().SmallPipe) << r.what;
+    }
+    // Another wall material without speed is no fault when the wall has no thickness.
+    tApplicationInput thin = BasePoint();
+    thin.MaterialItems = Materials(0);
+    thin.WallThickness = 0.0;
+    EXPECT_TRUE(Calc(thin).ResultsValid());
+    // The small-pipe mark belongs to a valid pipe only.
+    tApplicationInput tiny = BasePoint();
+    tiny.InnerDiameter = 2.0;
+    tiny.WallThickness = 0.5;
+    Calc small(tiny);
+    EXPECT_TRUE(small.View().SmallPipe);
+    small.UserOuterDiameter(1.0);
+    EXPECT_EQ(small.View().Spacing, "INVALID PIPE");
+    EXPECT_FALSE(small.View().SmallPipe);
+}
+
+TEST_F(ApplicationCalc, AutoRaisesThePathCountWhileTheSpacingIsNegative)
+{
+    // A slow medium: the reflex spacing of the default two paths is negative.
+    struct Row {
+        double mediumSpeed;
+        int paths;
+        bool red;
+    };
+    for (const Row& r : {Row{343.0, 4, false}, Row{90.0, 8, true}}) {
+        tApplicationInput in = BasePoint();
+        in.MediumItems = Media(10000);
+        in.MediumSpeed = r.mediumSpeed;
+        Calc calc(in);
+        EXPECT_EQ(calc.GetSoundPaths(), r.paths) << r.mediumSpeed;
+        EXPECT_EQ(calc.View().SpacingRed, r.red) << r.mediumSpeed;
+        // The path and capture window belong to the raised count, not the default one.
+        tAcousticPath fresh = calc.Path();
+        fresh.Input.SoundPaths = r.paths;
+        fresh.Recalculate();
+        EXPECT_EQ(calc.Path().Input.SoundPaths, r.paths);
+        EXPECT_DOUBLE_EQ(calc.Path().AxialLength(), fresh.AxialLength());
+        EXPECT_EQ(calc.Path().CaptureWindow(), fresh.CaptureWindow());
+    }
+}
+
+TEST_F(ApplicationCalc, PathCountOnReopening)
+{
+    // type, inner diameter, stored count -> mode, beam, count, follow-preferred
+    struct Row {
+        std::uint8_t type;
+        double diameter;
+        int stored;
+        tPathCountMode mode;
+        tBeamMode beam;
+        int paths;
+        bool follow;
+    };
+    using M = tPathCountMode;
+    using B = tBeamMode;
+    const Row rows[] = {
+        {11, 10.0, 2, M::User, B::Reflex, 2, true},    // 4 MHz on 10 mm: reflex default 8
+        {11, 10.0, 8, M::Auto, B::Reflex, 8, true},
+        {11, 10.0, 1, M::Auto, B::Direct, 1, false},   // direct is not the preferred mode there
+        {11, 10.0, 0, M::Auto, B::Reflex, 8, true},
+        {11, 30.0, 4, M::Auto, B::Reflex, 4, true},
+        {11, 30.0, 3, M::User, B::Direct, 3, true},
+        {11, 30.0, 9, M::User, B::Reflex, 8, true},    // clamped before the parity is taken
+        {11, 30.0, -1, M::User, B::Direct, 1, true},
+        {6, 50.0, 5, M::Auto, B::Direct, 5, true},     // 1 MHz: direct preferred
+        {6, 50.0, 4, M::Auto, B::Reflex, 4, false},
+    };
+    for (const Row& r : rows) {
+        tApplicationInput in = BasePoint();
+        in.TypeCode = r.type;
+        in.InnerDiameter = r.diameter;
+        in.SoundPaths = r.stored;
+        Calc calc(in);
+        const std::string id = std::to_string(r.type) + "/" + std::to_string(r.stored);
+        EXPECT_EQ(calc.PathCountMode(), r.mode) << id;
+        EXPECT_EQ(calc.BeamMode(), r.beam) << id;
+        EXPECT_EQ(calc.GetSoundPaths(), r.paths) << id;
+        EXPECT_EQ(calc.FollowPreferred(), r.follow) << id;
+    }
+}
+
+TEST_F(ApplicationCalc, UserChoicesSurviveProgramWrites)
+{
+    Calc calc;
+    calc.UserBeamMode(tBeamMode::Direct);
+    EXPECT_EQ(calc.GetSoundPaths(), 1);
+    calc.UserTemperature(60.0);
+    calc.SetLengthUnit(3);
+    EXPECT_EQ(calc.BeamMode(), tBeamMode::Direct);
+    EXPECT_FALSE(calc.FollowPreferred());
+    EXPECT_EQ(calc.GetSoundPaths(), 1);
+    // A pipe change hands the choice back to the automatic rule.
+    calc.UserWallThickness(4.0);
+    EXPECT_EQ(calc.GetSoundPaths(), 2);
+    EXPECT_EQ(calc.GetInnerDiameter(), 98.0);
+
+    // The lining switch keeps the typed thickness.
+    tApplicationInput lined = BasePoint();
+    lined.LiningThickness = 2.0;
+    lined.LiningMaterial = 3;
+    Calc lining(lined);
+    lining.UserLiningSwitch(false);
+    EXPECT_EQ(lining.GetLiningThickness(), 0.0);
+    EXPECT_EQ(lining.GetInnerDiameter(), 104.0);
+    lining.UserLiningSwitch(true);
+    EXPECT_EQ(lining.GetInnerDiameter(), 100.0);
+}
+
+TEST_F(ApplicationCalc, FixedSpacing)
+{
+    tApplicationInput in = BasePoint();
+    in.SpacingFixed = 1;
+    in.FixedSpacing = 123.4;
+    Calc calc(in);
+    EXPECT_TRUE(calc.SpacingFixed());
+    EXPECT_EQ(calc.View().FixedNumber, "123.4");
+    EXPECT_EQ(calc.View().FreeNumber, "243  ");  // fixed spacing + 2 x 60 mm mounting length
+    EXPECT_EQ(calc.FixedSpacingToEdit(), 123.4);  // a held value is not overwritten
+    calc.UserSpacingFixed(false);
+    EXPECT_EQ(calc.View().FixedNumber, "");
+}
+
+TEST_F(ApplicationCalc, RecommendationInBothBrands)
+{
+    struct Row {
+        bool oem;
+        double diameter;
+        std::uint8_t selected;
+        QString caption;
+        bool enabled;
+    };
+    const Row rows[] = {
+        {false, 100.0, 11, "This is the recommended transd.", false},
+        {false, 100.0, 6, "Assign recommended transducer", true},
+        {false, 8.0, 11, "Assign recommended transducer", true},  // the own 8 MHz head fits
+        {true, 8.0, 11, "SORRY, NO TRANSDUCER", false},           // the partner brand has none
+        {true, 100.0, 11, "This is the recommended transd.", false},
+        {false, 3.0, 11, "SORRY, NO TRANSDUCER", false},
+    };
+    for (const Row& r : rows) {
+        tApplicationInput in = BasePoint();
+        in.InnerDiameter = r.diameter;
+        in.TypeCode = r.selected;
+        Calc calc(in, r.oem);
+        EXPECT_EQ(calc.View().Recommendation.Caption, r.caption) << r.oem << r.diameter;
+        EXPECT_EQ(calc.View().Recommendation.Enabled, r.enabled) << r.oem << r.diameter;
+    }
+    tApplicationInput in = BasePoint();
+    in.TypeCode = 0;
+    in.InnerDiameter = 8.0;
+    EXPECT_EQ(Calc(in).GetSensorTypeCode(), 14);
+    EXPECT_EQ(Calc(in, true).GetSensorTypeCode(), 11);  // nothing to assign: the default stays
+}
+
+TEST_F(ApplicationCalc, ExpertTimeGroup)
+{
+    Calc calc;
+    calc.SetProfileCorrected(false);
+    calc.SetVelocity(1000.0);
+    const tPathResult dt = calc.Path().TransitTimeDifference(1000.0);
+    EXPECT_EQ(calc.View().Time.UncorrectedFlow, "100.00 cm/s");
+    EXPECT_DOUBLE_EQ(calc.View().Time.TimeOffset, dt.Value);
+    calc.SetVelocity(2000.0);
+    EXPECT_DOUBLE_EQ(calc.TimeDifference(), 2.0 * dt.Value);
+    calc.SetTimeUnit(0);
+    EXPECT_DOUBLE_EQ(calc.View().Time.TimeOffset, 2000.0 * dt.Value);
+    EXPECT_EQ(calc.View().Time.TimeDigits, 0);
+    EXPECT_FALSE(calc.View().Time.RoughnessEnabled);
+
+    // Corrected: the profile solution in the calculation's units (0.1 mm).
+    calc.UserRoughness(0.05);
+    calc.SetProfileCorrected(true);
+    double k = 0, re = 0, raw = 0;
+    ASSERT_FALSE(SolveProfileCorrection(k, re, raw, 2000.0, 1000.0, calc.Viscosity(), 0.5, 1000.0, 6000.0));
+    EXPECT_EQ(calc.View().Time.UncorrectedFlow, Format(QStringLiteral("%.2f cm/s"), {raw * 0.1}));
+    EXPECT_TRUE(calc.View().Time.TimeValid);
+    EXPECT_FALSE(calc.View().Time.ViscosityEnabled);
+
+    // Another medium without viscosity: no profile, no time difference.
+    tApplicationInput in = BasePoint();
+    in.MediumItems = Media(10000);
+    in.MediumSpeed = 1480.0;
+    in.KinViscosity = 0.0;
+    Calc other(in);
+    other.SetVelocity(1000.0);
+    EXPECT_EQ(other.View().Time.UncorrectedFlow, "---- ITERATION FAIL ---");
+    EXPECT_FALSE(other.View().Time.TimeValid);
+    EXPECT_TRUE(other.View().Time.ViscosityEnabled);
+}
+
+TEST_F(ApplicationCalc, TestPipes)
+{
+    Calc calc;
+    calc.SelectTestPipe(2);
+    EXPECT_EQ(calc.GetOuterDiameter(), 114.2);
+    EXPECT_EQ(calc.GetWallMaterialCode(), 2);
+    EXPECT_EQ(calc.GetMediumCode(), TestMediumCode);
+    EXPECT_EQ(calc.View().TestPipe, 2);
+    calc.UserWallThickness(2.6);
+    EXPECT_EQ(calc.View().TestPipe, -1);
+    // A value that went through the inch display still matches.
+    calc.UserWallThickness(2.5);
+    calc.UserOuterDiameter(114.2 * 0.3937007874015748 / 0.3937007874015748 + 1e-9);
+    EXPECT_EQ(calc.View().TestPipe, 2);
+    calc.UserOuterDiameter(114.2 + 1e-5);
+    EXPECT_EQ(calc.View().TestPipe, -1);
+}
+
+}  // namespace

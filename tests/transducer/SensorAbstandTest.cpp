@@ -1,0 +1,340 @@
+// The application dialog offscreen: what it shows for a measuring point, what it hands back,
+// and how its controls answer the user.
+
+#include "transducer/D_SensorAbstand.h"
+
+#include "ApplicationPoint.h"
+
+#include "components/CESpin.h"
+#include "formbase/DialogFactory.h"
+#include "platform/FormatSettings.h"
+#include "transducer/OemVariant.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+class SensorAbstandTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormatSettingsScope> formats_;
+
+    static std::unique_ptr<TDLG_SensorAbstand> Open(const tApplicationInput& in = BasePoint())
+    {
+        auto dialog = CreateDialog<TDLG_SensorAbstand>();
+        dialog->SetInputData(in);
+        return dialog;
+    }
+
+    // A user's choice in a drop-down list.
+    static void Choose(QComboBox* box, int index)
+    {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    static void Type(TCeSpinEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+
+    static void ExpectHandBack(const TDLG_SensorAbstand& dialog, const tApplicationInput& in)
+    {
+        QCOMPARE(dialog.GetInnerDiameter(), in.InnerDiameter);
+        QCOMPARE(dialog.GetWallThickness(), in.WallThickness);
+        QCOMPARE(dialog.GetLiningThickness(), in.LiningThickness);
+        QCOMPARE(dialog.GetMediumTemperature(), in.Temperature);
+    }
+
+private slots:
+    void init() { formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings()); }
+    void cleanup()
+    {
+        formats_.reset();
+        IsOemVariant = 0;
+    }
+
+    void basePointTextsAndHandBack()
+    {
+        auto dialog = Open();
+        QVERIFY(dialog->PAN_SensorAbstand->text().startsWith(QStringLiteral("T= ")));
+        QVERIFY(dialog->PAN_SensorAbstand->text().endsWith(QStringLiteral(" mm")));
+        QVERIFY(dialog->PAN_SensorEinbauRaum->text().startsWith(QStringLiteral("Zur Montage benötigte freie Rohrlänge = ")));
+        QCOMPARE(dialog->EDI_ADM->text(), QStringLiteral("106.0"));
+        QCOMPARE(dialog->EDI_WAND->text(), QStringLiteral("3.0"));
+        QCOMPARE(dialog->ED_GammaTemp->text(), QStringLiteral("20"));
+        QCOMPARE(dialog->CBX_SensorTyp->currentText(), QStringLiteral("QT-4 S 4 MHz"));
+        QCOMPARE(dialog->COM_Medium->currentData().toInt(), 10001);
+        QVERIFY(dialog->CB_AUSKLEID->isHidden() == false && !dialog->CB_AUSKLEID->isChecked());
+        QVERIFY(dialog->EDI_AUSKL->isHidden());
+        QVERIFY(dialog->BUT_OK->isEnabled());
+        QVERIFY(dialog->ResultsValid());
+        ExpectHandBack(*dialog, BasePoint());
+        QCOMPARE(dialog->GetSoundPaths(), 2);
+    }
+
+    void unitRoundTripsHandBackTheInputUnchanged()
+    {
+        tApplicationInput in = BasePoint();
+        in.InnerDiameter = 52.48;
+        in.WallThickness = 3.91;
+        in.Temperature = 21.7;
+        auto dialog = Open(in);
+        Choose(dialog->ME_IDM, 3);
+        QCOMPARE(dialog->EDI_ADM->text(), QStringLiteral("2.37"));
+        QCOMPARE(dialog->LAB_WandME->text(), QStringLiteral("inch"));
+        QVERIFY(dialog->PAN_SensorAbstand->text().endsWith(QStringLiteral(" inch")));
+        Choose(dialog->ME_IDM, 2);
+        QCOMPARE(dialog->EDI_ADM->text(), QStringLiteral("60.3"));
+        Choose(dialog->ME_TEMP, 1);
+        QCOMPARE(dialog->ED_GammaTemp->text(), QStringLiteral("71"));
+        ExpectHandBack(*dialog, in);
+
+        in.Temperature = 20.0;
+        in.TempUnit = 1;
+        auto fahrenheit = Open(in);
+        QCOMPARE(fahrenheit->ED_GammaTemp->text(), QStringLiteral("68"));
+        QCOMPARE(fahrenheit->GetMediumTemperature(), 20.0);
+    }
+
+    void warningsInsteadOfTheSpacing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("invalid pipe") << 0 << "INVALID PIPE";
+        QTest::newRow("total reflection in the wall") << 1 << "TOTAL REFLEXION";
+        QTest::newRow("total reflection in the medium") << 2 << "TOTAL REFLEXION";
+        QTest::newRow("need values") << 3 << "NEED VALUES";
+    }
+    void warningsInsteadOfTheSpacing()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        tApplicationInput in = BasePoint();
+        if (kind == 0)
+            in.InnerDiameter = 0.0;
+        if (kind == 1) {
+            in.MaterialItems = Materials(0);
+            in.WallSpeed = 5000.0;
+        }
+        if (kind >= 2)
+            in.MediumItems = Media(10000);
+        if (kind == 2)
+            in.MediumSpeed = 4500.0;
+        auto dialog = Open(in);
+        QCOMPARE(dialog->PAN_SensorAbstand->text(), text);
+        QCOMPARE(dialog->BUT_OK->isEnabled(), kind != 0);
+        QVERIFY(!dialog->ResultsValid());
+        // Another material's captions show the user's sound speed.
+        if (kind == 1)
+            QCOMPARE(dialog->COM_Material->currentText(), QStringLiteral("Anderes: (5000m/s)"));
+    }
+
+    void autoRaisesThePathCountWhileTheSpacingIsNegative()
+    {
+        tApplicationInput in = BasePoint();
+        in.MediumItems = Media(10000);
+        in.MediumSpeed = 90.0;
+        auto dialog = Open(in);
+        QCOMPARE(dialog->CBX_AutoUser->currentIndex(), 0);
+        QCOMPARE(dialog->ED_SFW->AsInteger(), 8);
+        QCOMPARE(dialog->PAN_SensorAbstand->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+    }
+
+    void fixedSpacingFromTheRecord()
+    {
+        tApplicationInput in = BasePoint();
+        in.SpacingFixed = 1;
+        in.FixedSpacing = 123.4;
+        auto dialog = Open(in);
+        QVERIFY(dialog->CB_SabstFixed->isChecked());
+        QCOMPARE(dialog->LAB_SensorAbstFixed->text(), QStringLiteral("123.4"));
+        QCOMPARE(dialog->LAB_FreiAbst->text(), QStringLiteral("243  "));
+        QCOMPARE(dialog->GetFixedSpacing(), 123.4);
+        dialog->CB_SabstFixed->click();
+        QVERIFY(!dialog->GetSpacingFixed());
+        QCOMPARE(dialog->LAB_SensorAbstFixed->text(), QString());
+    }
+
+    void liningSwitch()
+    {
+        tApplicationInput in = BasePoint();
+        in.LiningThickness = 2.0;
+        in.LiningMaterial = 3;
+        auto dialog = Open(in);
+        QVERIFY(dialog->CB_AUSKLEID->isChecked());
+        QVERIFY(!dialog->COM_Auskleidung->isHidden());
+        QCOMPARE(dialog->COM_Auskleidung->currentData().toInt(), 3);
+        dialog->CB_AUSKLEID->click();
+        QVERIFY(dialog->EDI_AUSKL->isHidden());
+        QVERIFY(dialog->COM_Auskleidung->isHidden());
+        QCOMPARE(dialog->GetLiningThickness(), 0.0);
+        QCOMPARE(dialog->GetInnerDiameter(), 104.0);
+        QCOMPARE(dialog->EDI_AUSKL->text(), QStringLiteral("2.0"));
+    }
+
+    void pathCountOnReopening_data()
+    {
+        QTest::addColumn<double>("diameter");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("autoUser");
+        QTest::addColumn<int>("reflDurch");
+        QTest::addColumn<bool>("countShown");
+        QTest::newRow("2 paths on 10 mm: user") << 10.0 << 2 << 1 << 0 << true;
+        QTest::newRow("8 paths on 10 mm: the reflex default") << 10.0 << 8 << 0 << 0 << false;
+        QTest::newRow("1 path on 10 mm: the direct default") << 10.0 << 1 << 0 << 1 << false;
+        QTest::newRow("4 paths on 30 mm: the reflex default") << 30.0 << 4 << 0 << 0 << false;
+        QTest::newRow("0 paths: automatic") << 30.0 << 0 << 0 << 0 << false;
+    }
+    void pathCountOnReopening()
+    {
+        QFETCH(double, diameter);
+        QFETCH(int, stored);
+        QFETCH(int, autoUser);
+        QFETCH(int, reflDurch);
+        QFETCH(bool, countShown);
+        tApplicationInput in = BasePoint();
+        in.InnerDiameter = diameter;
+        in.SoundPaths = stored;
+        auto dialog = Open(in);
+        QCOMPARE(dialog->CBX_AutoUser->currentIndex(), autoUser);
+        QCOMPARE(dialog->CBX_ReflDurch->currentIndex(), reflDurch);
+        QCOMPARE(!dialog->ED_SFW->isHidden(), countShown);
+        QCOMPARE(dialog->CBX_ReflDurch->isHidden(), countShown);
+        if (stored != 0)
+            QCOMPARE(dialog->GetSoundPaths(), stored);
+    }
+
+    void recommendationButtonInBothBrands_data()
+    {
+        QTest::addColumn<bool>("oem");
+        QTest::addColumn<double>("diameter");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("disabled");
+        QTest::newRow("own, recommended") << false << 100.0 << "This is the recommended transd." << true;
+        QTest::newRow("own, 8 mm: the 8 MHz head") << false << 8.0 << "Assign recommended transducer" << false;
+        QTest::newRow("partner, 8 mm: none") << true << 8.0 << "SORRY, NO TRANSDUCER" << true;
+    }
+    void recommendationButtonInBothBrands()
+    {
+        QFETCH(bool, oem);
+        QFETCH(double, diameter);
+        QFETCH(QString, caption);
+        QFETCH(bool, disabled);
+        IsOemVariant = oem ? 1 : 0;
+        tApplicationInput in = BasePoint();
+        in.InnerDiameter = diameter;
+        auto dialog = Open(in);
+        QCOMPARE(dialog->BUT_RecommTransducer->text(), caption);
+        QCOMPARE(dialog->BUT_RecommTransducer->isEnabled(), !disabled);
+        QCOMPARE(dialog->BUT_RecommTransducer->toolTip().isEmpty(), !disabled);
+    }
+
+    void ctrlAAssignsTheRecommendedTransducerFromAnEdit()
+    {
+        tApplicationInput in = BasePoint();
+        in.InnerDiameter = 8.0;
+        auto dialog = Open(in);
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        dialog->EDI_WAND->setFocus();
+        QTest::keyClick(dialog->EDI_WAND, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(dialog->GetSensorTypeCode(), 14);
+        QCOMPARE(dialog->BUT_RecommTransducer->text(), QStringLiteral("This is the recommended transd."));
+        dialog->hide();
+    }
+
+    void expertTimeGroup()
+    {
+        auto dialog = CreateDialog<TDLG_SensorAbstand>();
+        dialog->SetMegaUserMode(true);
+        dialog->SetInputData(BasePoint());
+        QVERIFY(!dialog->GRP_ZeitOffset->isHidden());
+        QVERIFY(!dialog->GRP_MegaUserRohre->isHidden());
+        dialog->CB_ProfilCorrected->click();
+        QVERIFY(!dialog->ED_Rauhigkeit->isEnabled());
+        Type(dialog->EDI_VELOC, QStringLiteral("100"));
+        QCOMPARE(dialog->PAN_UnKorrFlow->text(), QStringLiteral("100.00 cm/s"));
+        const double ns = dialog->Calc().TimeDifference();
+        QVERIFY(ns > 0.0);
+        Choose(dialog->CBX_MEZeitOffset, 0);
+        QCOMPARE(dialog->EDI_ZeitOffset->text(), FormatSpinValue(ns * 1000.0, TSpinFormat{vtFloat, 0, 0, 0}));
+        // A temperature the user types keeps the user's choice of transmission.
+        Choose(dialog->CBX_AutoUser, 0);
+        Choose(dialog->CBX_ReflDurch, 1);
+        QCOMPARE(dialog->GetSoundPaths(), 1);
+        Type(dialog->ED_GammaTemp, QStringLiteral("60"));
+        QCOMPARE(dialog->CBX_ReflDurch->currentIndex(), 1);
+        QCOMPARE(dialog->GetSoundPaths(), 1);
+        // Another medium without viscosity: no profile, no time difference.
+        tApplicationInput other = BasePoint();
+        other.MediumItems = Media(10000);
+        other.MediumSpeed = 1480.0;
+        other.KinViscosity = 0.0;
+        auto still = CreateDialog<TDLG_SensorAbstand>();
+        still->SetMegaUserMode(true);
+        still->SetInputData(other);
+        QVERIFY(still->EDI_Visk->isEnabled());
+        Type(still->EDI_VELOC, QStringLiteral("100"));
+        QCOMPARE(still->PAN_UnKorrFlow->text(), QStringLiteral("---- ITERATION FAIL ---"));
+        Type(still->EDI_Visk, QStringLiteral("1.5"));
+        QVERIFY(still->PAN_UnKorrFlow->text().endsWith(QStringLiteral(" cm/s")));
+    }
+
+    void errorEstimationNeedsAValidApplication()
+    {
+        tFlowHandOver flow;
+        flow.Velocity = 1000.0;
+        flow.Density = 1.0;
+        flow.VolumeUnit = QStringLiteral("m³/h");
+        for (double diameter : {100.0, 0.0}) {
+            tApplicationInput in = BasePoint();
+            in.InnerDiameter = diameter;
+            auto dialog = CreateDialog<TDLG_SensorAbstand>();
+            dialog->SetErrorEstimationEnabled(true);
+            dialog->SetFlowHandOver(flow);
+            dialog->SetInputData(in);
+            QVERIFY(!dialog->BUT_ErrorEstimation->isHidden());
+            QCOMPARE(dialog->ACT_ErrorEstimation->isEnabled(), diameter > 0.0);
+            dialog->PrepareErrorEstimation();
+            QString typical;
+            dialog->GetTypicalErrorText(typical);
+            QCOMPARE(typical == QStringLiteral("?"), diameter == 0.0);
+        }
+        auto off = Open();
+        QVERIFY(off->BUT_ErrorEstimation->isHidden());
+    }
+
+    void testPipes()
+    {
+        auto dialog = CreateDialog<TDLG_SensorAbstand>();
+        dialog->SetMegaUserMode(true);
+        dialog->SetInputData(BasePoint());
+        Choose(dialog->COM_MegaUserRohre, 2);
+        QCOMPARE(dialog->EDI_ADM->text(), QStringLiteral("114.2"));
+        QCOMPARE(dialog->EDI_WAND->text(), QStringLiteral("2.5"));
+        QCOMPARE(dialog->COM_Material->currentData().toInt(), 2);
+        QCOMPARE(dialog->COM_Medium->currentData().toInt(), 10001);
+        QCOMPARE(dialog->COM_MegaUserRohre->currentIndex(), 2);
+        Type(dialog->EDI_WAND, QStringLiteral("2.6"));
+        QCOMPARE(dialog->COM_MegaUserRohre->currentIndex(), -1);
+        // Through inch and back the pipe still matches.
+        Type(dialog->EDI_WAND, QStringLiteral("2.5"));
+        Choose(dialog->ME_IDM, 3);
+        Choose(dialog->ME_IDM, 2);
+        QCOMPARE(dialog->COM_MegaUserRohre->currentIndex(), 2);
+    }
+};
+
+QTEST_MAIN(SensorAbstandTest)
+#include "SensorAbstandTest.moc"
