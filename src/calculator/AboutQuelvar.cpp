@@ -56,11 +56,14 @@ void TAboutBox::CreateTexts()
     CreateControl(ProgramIcon, "ProgramIcon", ClientArea());
     ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     CreateControl(LAB_ProgName, "LAB_ProgName", ClientArea());
-    LAB_ProgName->SetCaption(QStringLiteral("Quelvar "));
     QFont large = LAB_ProgName->font();
     large.setPixelSize(24);
     large.setBold(true);
     LAB_ProgName->setFont(large);
+    LAB_ProgName->SetShadowSize(2);
+    LAB_ProgName->SetCaption(QStringLiteral("Quelvar "));
+    // The label sizes itself to its caption; the layout keeps that size.
+    LAB_ProgName->setMinimumSize(LAB_ProgName->size());
     CreateControl(Version, "Version", ClientArea(), QStringLiteral("Version"));
     CreateControl(Copyright, "Copyright", ClientArea(), QString());
     CreateControl(LAB_Disclaimer, "LAB_Disclaimer", ClientArea(), QStringLiteral("Disclaimer:"));

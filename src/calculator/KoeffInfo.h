@@ -1,6 +1,7 @@
 #pragma once
-// The coefficient list: one coefficient set as text. A plain dialog without translator:
-// its lines are formula keys and numbers.
+// The coefficient list: one coefficient set as text. A plain dialog without translator (its
+// lines are formula keys and numbers), so callers create it directly, not through the
+// dialog factory.
 
 #include "reference/CoeffSet.h"
 

@@ -33,7 +33,12 @@ void TDLG_Namensliste::CreateGrid()
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setColumnWidth(0, 110);
     StringGrid1->horizontalHeader()->setStretchLastSection(true);
-    StringGrid1->setMinimumSize(320, 8 * 24 + 4);
+    // All eight languages in view at once.
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(20);
+    StringGrid1->setMinimumWidth(320);
+    StringGrid1->setFixedHeight(8 * 20 + 2 * StringGrid1->frameWidth());
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(ClientArea());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(StringGrid1);

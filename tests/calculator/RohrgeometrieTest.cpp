@@ -134,12 +134,14 @@ private slots:
         TDLG_Rohrgeometrie* dialog = DLG_Rohrgeometrie();
         QVERIFY(window && dialog);
         window->Point.WallThickness = 5.0;
-        QTimer::singleShot(0, dialog, [dialog] {
-            QCOMPARE(dialog->EDI_ADM->text(), QStringLiteral("110.0"));  // 100 + 2 * 5
-            dialog->SetLiningThickness(1.5);                              // inner 97 mm
+        QString loadedOuter;
+        QTimer::singleShot(0, dialog, [dialog, &loadedOuter] {
+            loadedOuter = dialog->EDI_ADM->text();
+            dialog->SetLiningThickness(1.5);  // inner 97 mm
             QTest::mouseClick(dialog->BUT_OK, Qt::LeftButton);
         });
         window->ACT_EditRohrGeometrie->trigger();
+        QCOMPARE(loadedOuter, QStringLiteral("110.0"));  // 100 + 2 * 5
         QCOMPARE(window->Point.GetInnerDiameterMm(), 97.0);
         QCOMPARE(window->Point.GetLiningThickness(), 1.5);
         QCOMPARE(window->Point.WallThickness, 5.0);
