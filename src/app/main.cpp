@@ -4,6 +4,7 @@
 #include "calculator/StartupForms.h"
 #include "calculator/Xmecalc.h"
 #include "components/CEConst.h"
+#include "components/PictureFormats.h"
 #include "formbase/FormRegistry.h"
 #include "platform/Application.h"
 #include "platform/FormatSettings.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quelvar"));
     SetFormatSettingsFromLocale(QLocale());
     RegisterComponentCursors();
+    RegisterPictureFormats();
 
     // The application's forms; freed before the application object goes.
     TFormRegistry forms;

@@ -1,5 +1,7 @@
 #include "platform/Exceptions.h"
 
+#include <QCoreApplication>
+
 Exception::Exception(const QString& message) : std::runtime_error(message.toStdString()), message_(message)
 {
 }
@@ -11,4 +13,9 @@ EAbort::EAbort() : Exception(QStringLiteral("Operation aborted"))
 void Abort()
 {
     throw EAbort();
+}
+
+QString SReadError()
+{
+    return QCoreApplication::translate("Classes", "Stream read error");
 }

@@ -41,3 +41,12 @@ public:
 
 // Raises the silent abort.
 [[noreturn]] void Abort();
+
+// A stream that ends early or holds data that cannot be what it claims to be.
+class EReadError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The stream-read message ("Stream read error"), translated.
+QString SReadError();

@@ -1,0 +1,159 @@
+// Colour reduction and packed bitmaps: the methods' palettes and indices, and the headers
+// of the BMP files they give.
+
+#include "components/imaging/CeGraph.h"
+#include "components/imaging/GraphicErrors.h"
+#include "platform/ByteReader.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+namespace {
+
+TBitmap Rgb(int width, int height, const std::function<QRgb(int, int)>& color)
+{
+    TBitmap bitmap;
+    bitmap.PixelFormat = pf24bit;
+    bitmap.Image = QImage(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            bitmap.Image.setPixel(x, y, color(x, y));
+    return bitmap;
+}
+
+struct BmpHeader {
+    std::uint32_t fileSize, offset, width, height;
+    int bits;
+    std::uint32_t imageSize, used;
+};
+
+BmpHeader ReadHeader(const QByteArray& bmp)
+{
+    ByteReader r(bmp);
+    EXPECT_EQ(r.U16(), 0x4D42);
+    BmpHeader h{};
+    h.fileSize = r.U32();
+    r.U32();
+    h.offset = r.U32();
+    EXPECT_EQ(r.U32(), 40u);
+    h.width = r.U32();
+    h.height = r.U32();
+    r.U16();
+    h.bits = r.U16();
+    r.U32();
+    h.imageSize = r.U32();
+    r.Skip(8);
+    h.used = r.U32();
+    return h;
+}
+
+TEST(ColourReduction, NearestLevelsTieToTheLowerIndex)
+{
+    struct Case {
+        int levels, value, index;
+    };
+    const Case cases[] = {{4, 42, 0}, {4, 43, 1}, {4, 255, 3}, {6, 25, 0}, {6, 26, 1},
+                          {7, 21, 0}, {7, 22, 1}, {8, 18, 0}, {8, 19, 1}, {8, 237, 6}, {8, 238, 7}};
+    for (const Case& c : cases)
+        EXPECT_EQ(NearestLevel(c.levels, c.value), c.index) << c.levels << " levels, value " << c.value;
+}
+
+TEST(ColourReduction, EachMethodGivesItsPaletteAndIndices)
+{
+    const TBitmap white = Rgb(3, 2, [](int, int) { return qRgb(255, 255, 255); });
+    const TBitmap orange = Rgb(1, 1, [](int, int) { return qRgb(200, 100, 30); });
+    struct Case {
+        TColorReduction method;
+        const TBitmap& source;
+        int index;
+        QRgb entry;
+        std::uint32_t used;
+    };
+    const Case cases[] = {
+        {rmHistogram, orange, 0, qRgb(200, 100, 30), 256},
+        {rmMedianCut, white, 0, qRgb(255, 255, 255), 1},
+        {rmPalette784, orange, 5 * 32 + 3 * 4 + 0, qRgb(213, 109, 0), 224},
+        {rmPalette666, orange, 4 * 36 + 2 * 6 + 1, qRgb(204, 102, 51), 216},
+        {rmRamps, orange, 200 / 4, qRgb(200, 0, 0), 192},
+        {rmGrayscale, white, 255, qRgb(255, 255, 255), 256},
+    };
+    for (const Case& c : cases) {
+        const TBitmap reduced = ReduceColors(c.source, pf8bit, c.method);
+        EXPECT_EQ(reduced.PixelFormat, pf8bit);
+        EXPECT_EQ(reduced.Image.colorCount(), 256);
+        EXPECT_EQ(reduced.Image.pixelIndex(0, 0), c.index) << int(c.method);
+        EXPECT_EQ(reduced.Image.color(c.index), c.entry) << int(c.method);
+        EXPECT_EQ(ReadHeader(BitmapToMemoryStream(c.source, pf8bit, c.method)).used, c.used) << int(c.method);
+    }
+}
+
+TEST(ColourReduction, HistogramKeepsFewColoursExactlyAndDropsBlueFirst)
+{
+    // 200 colours: all kept.
+    const TBitmap few = Rgb(20, 10, [](int x, int y) { return qRgb(x * 10, y * 20, 99); });
+    const TBitmap reduced = ReduceColors(few, pf8bit, rmHistogram);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(reduced.Image.pixel(x, y), few.Image.pixel(x, y));
+
+    // 4096 colours: one blue bit less leaves 2048, which fit; red and green keep their bits.
+    const TBitmap many = Rgb(64, 64, [](int x, int y) { return qRgb(x, y % 2, y / 2); });
+    const TBitmap dropped = ReduceColors(many, pf8bit, rmHistogram);
+    bool oddGreen = false;
+    for (QRgb c : dropped.Image.colorTable()) {
+        EXPECT_EQ(qBlue(c) & 1, 0);
+        oddGreen = oddGreen || (qGreen(c) == 1);
+    }
+    EXPECT_TRUE(oddGreen);
+}
+
+TEST(ColourReduction, RampsFollowTheStoredRowsDiagonally)
+{
+    // Rows are processed bottom-up: the bottom row is row 0 of the pattern.
+    const TBitmap grey = Rgb(3, 2, [](int, int) { return qRgb(40, 80, 120); });
+    const TBitmap ramps = ReduceColors(grey, pf8bit, rmRamps);
+    EXPECT_EQ(ramps.Image.pixelIndex(0, 1), 10);
+    EXPECT_EQ(ramps.Image.pixelIndex(1, 1), 64 + 20);
+    EXPECT_EQ(ramps.Image.pixelIndex(2, 1), 128 + 30);
+    EXPECT_EQ(ramps.Image.pixelIndex(0, 0), 64 + 20);
+}
+
+TEST(ColourReduction, PackedBitmapsHaveFreshCorrectHeaders)
+{
+    const TBitmap picture = Rgb(5, 3, [](int x, int y) { return qRgb(x * 60, y * 100, 0); });
+    struct Case {
+        TPixelFormat format;
+        int bits;
+        std::uint32_t stride;
+    };
+    const Case cases[] = {{pf1bit, 1, 4}, {pf4bit, 4, 4}, {pf8bit, 8, 8}, {pf24bit, 24, 16}};
+    for (const Case& c : cases) {
+        const QByteArray bmp = BitmapToMemoryStream(picture, c.format);
+        const BmpHeader h = ReadHeader(bmp);
+        EXPECT_EQ(h.bits, c.bits);
+        EXPECT_EQ(h.width, 5u);
+        EXPECT_EQ(h.height, 3u);
+        EXPECT_EQ(h.imageSize, c.stride * 3);
+        EXPECT_EQ(h.offset, 54u + (c.bits <= 8 ? 4u << c.bits : 0u));
+        EXPECT_EQ(h.fileSize, std::uint32_t(bmp.size()));
+        EXPECT_EQ(h.offset + h.imageSize, std::uint32_t(bmp.size()));
+    }
+    // 24 bits from an 8-bit bitmap is a plain conversion.
+    const TBitmap indexed = ReduceColors(picture, pf8bit, rmHistogram);
+    const TBitmap back = ReduceColors(indexed, pf24bit, rmHistogram);
+    EXPECT_EQ(back.Image.pixel(4, 2), picture.Image.pixel(4, 2));
+    // A bitmap already in the format is its own stream, unless greyscale is asked.
+    EXPECT_EQ(BitmapToMemoryStream(indexed, pf8bit, rmMedianCut), BitmapToBmp(indexed));
+    EXPECT_NE(BitmapToMemoryStream(indexed, pf8bit, rmGrayscale), BitmapToBmp(indexed));
+    EXPECT_EQ(ReadHeader(BitmapToMemoryStreamByColors(picture, 300)).bits, 24);
+}
+
+TEST(ColourReduction, InvalidSourcesAndTargetsAreRefused)
+{
+    EXPECT_THROW(ReduceColors(TBitmap{}, pf8bit, rmHistogram), EInvalidGraphic);
+    const TBitmap one = Rgb(1, 1, [](int, int) { return qRgb(1, 2, 3); });
+    EXPECT_THROW(ReduceColors(one, pf16bit, rmHistogram), EAbort);
+}
+
+}  // namespace

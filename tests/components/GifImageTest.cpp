@@ -1,0 +1,278 @@
+// The GIF image's own rules: reading and writing the stream's parts, and the faults of the
+// old reader and writer that must stay mended.
+
+#include "GiflibReference.h"
+#include "components/imaging/CeGIF.h"
+#include "components/imaging/GifLzw.h"
+#include "components/imaging/GraphicErrors.h"
+#include "platform/ByteReader.h"
+
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <QPainter>
+
+namespace {
+
+QByteArray U16(int v)
+{
+    return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char(v >> 8));
+}
+
+// A frame's image descriptor and data: 2x2 pixels 0, 1, 1, 0 unless given.
+QByteArray ImageBlock(int width = 2, int height = 2, QByteArray flagsAndTable = QByteArray(1, '\0'),
+                      std::vector<std::uint8_t> pixels = {0, 1, 1, 0})
+{
+    std::vector<std::uint8_t> data;
+    if (pixels.size() == std::size_t(width) * std::size_t(height))
+        GifLzwEncode(data, pixels.data(), width, width, height, 1, false);
+    return "," + U16(0) + U16(0) + U16(width) + U16(height) + flagsAndTable
+        + QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
+}
+
+// "GIF89a", a 2x2 screen with the two-colour table black, white, then `body` and ";".
+QByteArray Gif(const QByteArray& body, const QByteArray& signature = "GIF89a")
+{
+    return signature + U16(2) + U16(2) + QByteArray("\x80\0\0", 3) + QByteArray("\0\0\0\xFF\xFF\xFF", 6) + body + ";";
+}
+
+QByteArray Gce(int flags, int delay, int index)
+{
+    return QByteArray("!\xF9\x04", 3) + char(flags) + U16(delay) + char(index) + '\0';
+}
+
+QByteArray Comment(const QByteArray& text)
+{
+    return QByteArray("!\xFE", 2) + char(text.size()) + text + '\0';
+}
+
+QByteArray Loop(int count)
+{
+    return QByteArray("!\xFF\x0BNETSCAPE2.0\x03\x01", 16) + U16(count) + '\0';
+}
+
+TEST(GifImage, ReadsTheStreamsParts)
+{
+    struct Case {
+        const char* name;
+        QByteArray gif;
+        int frames, width;
+        bool looping;
+        int repeat;
+        QStringList comment;
+        std::uint32_t delay;
+    };
+    const Case cases[] = {
+        {"nothing at all", QByteArray(), 0, 0, false, 1, {}, 0},
+        {"mixed case signature", Gif(ImageBlock(), "gif89A"), 1, 2, false, 1, {}, 0},
+        {"comments after the image", Gif(ImageBlock() + Comment("one") + Comment("two")), 1, 2, false, 1,
+         {"one", "", "two"}, 0},
+        {"loop count 0", Gif(Loop(0) + ImageBlock()), 1, 2, true, 0, {}, 0},
+        {"loop count held at 30000", Gif(Loop(65535) + ImageBlock()), 1, 2, true, 30000, {}, 0},
+        {"width 0 is the screen's", Gif(ImageBlock(0, 2, QByteArray(1, '\0'), {})), 1, 2, false, 1, {}, 0},
+        {"delay in hundredths", Gif(Gce(0, 5, 0) + ImageBlock()), 1, 2, false, 1, {}, 50},
+        {"unknown extension skipped", Gif(QByteArray("!\x99\x02xy\x01z\0", 8) + ImageBlock()), 1, 2, false, 1, {}, 0},
+        {"block size read from the block", Gif(QByteArray("!\xF9\x05\0\x07\0\0\x09\0", 9) + ImageBlock()), 1, 2,
+         false, 1, {}, 70},
+    };
+    for (const Case& c : cases) {
+        TGIFImage image;
+        image.LoadFromStream(c.gif);
+        EXPECT_EQ(image.FrameCount(), c.frames) << c.name;
+        EXPECT_EQ(image.Width(), c.width) << c.name;
+        EXPECT_EQ(image.Looping, c.looping) << c.name;
+        EXPECT_EQ(image.RepeatCount, c.repeat) << c.name;
+        EXPECT_EQ(image.Data().Comment, c.comment) << c.name;
+        if (c.frames > 0) {
+            EXPECT_EQ(image.Frame(0).Delay, c.delay) << c.name;
+        }
+    }
+}
+
+TEST(GifImage, BadStreamsRaiseClearErrorsAndKeepEarlierFrames)
+{
+    struct Case {
+        const char* name;
+        QByteArray gif;
+        int framesKept;
+    };
+    const QByteArray full = Gif(ImageBlock());
+    const Case cases[] = {
+        {"unknown version", "GIF90a" + full.mid(6), 0},
+        {"not a GIF", QByteArray("PNG89a0000000"), 0},
+        {"screen descriptor cut", full.left(9), 0},
+        {"local table cut", Gif(ImageBlock() + ImageBlock(2, 2, QByteArray(1, '\x87'))).left(60), 1},
+        {"frame above 2^28 pixels", Gif(ImageBlock() + ImageBlock(65535, 65535, QByteArray(1, '\0'), {})), 1},
+        {"stray byte after an extension", Gif(ImageBlock() + Loop(1) + "x"), 1},
+    };
+    for (const Case& c : cases) {
+        TGIFImage image;
+        EXPECT_THROW(image.LoadFromStream(c.gif), Exception) << c.name;
+        EXPECT_EQ(image.FrameCount(), c.framesKept) << c.name;
+    }
+    // A form resource's count larger than the data.
+    TGIFImage image;
+    QByteArray resource = QByteArray("\xFF\0\0\0", 4) + full;
+    ByteReader reader(resource);
+    EXPECT_THROW(image.ReadData(reader), EReadError);
+}
+
+TEST(GifImage, WritesWhatItReadAndKeepsTheWritersRules)
+{
+    // A frame read from a file keeps its data bytes; delays write back in hundredths.
+    const QByteArray gif = Gif(Gce(0, 5, 0) + ImageBlock());
+    TGIFImage image;
+    image.LoadFromStream(gif);
+    image.Looping = true;  // one frame: no loop extension is written
+    const QByteArray written = image.SaveToStream();
+    EXPECT_EQ(written, gif);
+
+    // Delays are held in 32 bits and clamped when written.
+    image.Frame(0).Delay = 700000;
+    TGIFImage reread;
+    reread.LoadFromStream(image.SaveToStream());
+    EXPECT_EQ(reread.Frame(0).Delay, 655350u);
+
+    // A colour table of three entries is padded to the four its flags announce.
+    image.MutableData().ColorMap.Count = 3;
+    const QByteArray padded = image.SaveToStream();
+    EXPECT_EQ(static_cast<std::uint8_t>(padded[10]) & 7, 1);
+    reread.LoadFromStream(padded);
+    EXPECT_EQ(reread.Data().ColorMap.Count, 4u);
+
+    // Long comment lines are split over sub-blocks, not cut.
+    const QString line(600, QLatin1Char('c'));
+    image.MutableData().Comment = QStringList{line};
+    reread.LoadFromStream(image.SaveToStream());
+    EXPECT_EQ(reread.Data().Comment.join(QString()), line);
+    EXPECT_EQ(reread.Version, 2);
+
+    TGIFImage empty;
+    EXPECT_THROW(empty.SaveToStream(), EInvalidGraphicOperation);
+}
+
+TEST(GifImage, DamagedFramesAreEncodedAfreshWhenWritten)
+{
+    // Data cut inside its sub-block: the frame is corrupted and keeps the first pixels.
+    QByteArray gif = Gif(ImageBlock(4, 1, QByteArray(1, '\0'), {1, 1, 0, 1}));
+    const qsizetype dataStart = gif.indexOf(',') + 10;
+    gif = gif.left(dataStart + 3);
+    TGIFImage image;
+    image.LoadFromStream(gif);
+    ASSERT_EQ(image.FrameCount(), 1);
+    EXPECT_TRUE(image.Frame(0).Corrupted);
+    const auto reference = GiflibDecode(image.SaveToStream());
+    ASSERT_TRUE(reference.has_value());
+    EXPECT_EQ((*reference)[0].pixels, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+    EXPECT_FALSE(image.Frame(0).Corrupted);
+}
+
+TEST(GifImage, TransparencyIsAnIndexAndOnlyThatIndexIsMasked)
+{
+    // Indices 0 and 1 are both red; only index 1 is transparent.
+    const QByteArray gif = QByteArray("GIF89a") + U16(2) + U16(1) + QByteArray("\x80\0\0", 3)
+        + QByteArray("\xFF\0\0\xFF\0\0", 6) + Gce(1, 0, 1) + ImageBlock(2, 1, QByteArray(1, '\0'), {0, 1}) + ";";
+    TGIFImage image;
+    image.LoadFromStream(gif);
+    image.SetTransparent(true);
+    EXPECT_EQ(image.Frame(0).TransparentIndex, 1);
+    EXPECT_EQ(image.Frame(0).TransparentColor, clRed);
+    QImage canvas(2, 1, QImage::Format_RGB32);
+    canvas.fill(Qt::blue);
+    QPainter painter(&canvas);
+    image.Draw(painter, QRect(0, 0, 2, 1));
+    painter.end();
+    EXPECT_EQ(canvas.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(1, 0), qRgb(0, 0, 255));
+    // Written back, the index stays the transparent one.
+    TGIFImage reread;
+    reread.LoadFromStream(image.SaveToStream());
+    EXPECT_EQ(reread.Frame(0).TransparentIndex, 1);
+}
+
+TEST(GifImage, WithoutAnyColourTableTheFrameIsGrey)
+{
+    const QByteArray gif = QByteArray("GIF89a") + U16(2) + U16(2) + QByteArray("\0\0\0", 3) + ImageBlock() + ";";
+    TGIFImage image;
+    image.LoadFromStream(gif);
+    const TBitmap& bitmap = image.Frame(0).Bitmap();
+    EXPECT_EQ(bitmap.Image.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(bitmap.Image.pixel(1, 0), qRgb(255, 255, 255));
+}
+
+TEST(GifImage, AssignSharesAndCopiesBeforeAChange)
+{
+    TGIFImage source;
+    source.LoadFromStream(Gif(ImageBlock() + Comment("kept")));
+    TGIFImage copy;
+    copy.Assign(source);
+    EXPECT_TRUE(copy.Equals(source));
+    copy.MutableData().Comment = QStringList{QStringLiteral("changed")};
+    EXPECT_FALSE(copy.Equals(source));
+    EXPECT_EQ(source.Data().Comment, QStringList{QStringLiteral("kept")});
+
+    // A frame assigned into another image keeps its colours as a local table.
+    TGIFImage single;
+    single.Assign(source.Frame(0));
+    EXPECT_TRUE(single.Frame(0).LocalColorTable);
+    EXPECT_EQ(single.Frame(0).Bitmap().Image.pixel(1, 0), qRgb(255, 255, 255));
+}
+
+TEST(GifImage, FramesFromBitmapsWriteWhatGiflibReads)
+{
+    QImage picture(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            picture.setPixel(x, y, qRgb(x * 50, y * 100, 7));
+    TGIFImage image;
+    image.AddFrame(BitmapFromImage(picture));
+    image.AddFrame(BitmapFromImage(picture.mirrored(true, false)));
+    image.Looping = true;
+    const QByteArray gif = image.SaveToStream();
+    EXPECT_TRUE(gif.startsWith("GIF89a"));
+    EXPECT_TRUE(gif.contains("NETSCAPE2.0"));
+    const auto frames = GiflibDecode(gif);
+    ASSERT_TRUE(frames.has_value());
+    ASSERT_EQ(frames->size(), 2u);
+    TGIFImage reread;
+    reread.LoadFromStream(gif);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(reread.Frame(0).Bitmap().Image.pixel(x, y), picture.pixel(x, y));
+    EXPECT_EQ(reread.Frame(1).Bitmap().Image.pixel(0, 0), picture.pixel(4, 0));
+}
+
+TEST(GifImage, ClipboardBitmapReplacesFrameZeroOfASingleFrameImageOnly)
+{
+    TGIFImage two;
+    two.LoadFromStream(Gif(ImageBlock() + ImageBlock()));
+    QMimeData data;
+    two.SaveToClipboardFormat(data);
+    ASSERT_TRUE(data.hasFormat(GIFClipboardFormat()));
+    QImage green(2, 2, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    data.setImageData(green);
+    TGIFImage fromTwo;
+    fromTwo.LoadFromClipboardFormat(data);
+    EXPECT_EQ(fromTwo.FrameCount(), 2);
+    EXPECT_EQ(fromTwo.Frame(0).Bitmap().Image.pixel(1, 0), qRgb(255, 255, 255));
+
+    TGIFImage one;
+    one.LoadFromStream(Gif(ImageBlock()));
+    QMimeData single;
+    one.SaveToClipboardFormat(single);
+    single.setImageData(green);
+    TGIFImage fromOne;
+    fromOne.LoadFromClipboardFormat(single);
+    EXPECT_EQ(fromOne.Frame(0).Bitmap().Image.pixel(1, 0), qRgb(0, 255, 0));
+}
+
+TEST(GifImage, SizeCannotBeSet)
+{
+    TGIFImage image;
+    EXPECT_EQ(image.Width(), 0);
+    EXPECT_TRUE(image.Empty());
+    EXPECT_THROW(image.SetWidth(3), EInvalidGraphicOperation);
+}
+
+}  // namespace

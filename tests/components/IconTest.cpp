@@ -1,0 +1,198 @@
+// Icons, the icon-list stream and animated cursors: our own small files built here, the seed
+// files of the fuzz corpus, and the real animated cursor of gdk-pixbuf's tests.
+
+#include "components/imaging/AniFile.h"
+#include "components/imaging/CeGIF.h"
+#include "components/imaging/IcoList.h"
+#include "platform/ByteReader.h"
+#include "platform/Exceptions.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+QByteArray U32(std::uint32_t v)
+{
+    return QByteArray(reinterpret_cast<const char*>(&v), 4);
+}
+
+QByteArray U16(int v)
+{
+    return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char(v >> 8));
+}
+
+// A 2x2 icon (type 1) or cursor (type 2, hot spot in the planes and bit-count fields) of
+// `bits` per pixel whose top-left pixel is masked out.
+QByteArray Icon(int type = 1, int bits = 32, int hotX = 0, int hotY = 0)
+{
+    QByteArray image = U32(40) + U32(2) + U32(4) + U16(1) + U16(bits) + QByteArray(24, '\0');
+    if (bits <= 8)
+        for (int i = 0; i < (1 << bits); ++i)
+            image += QByteArray("\x10\x20\x30\0", 4);
+    image += QByteArray(((2 * bits + 31) / 32) * 4 * 2, '\x11');
+    image += QByteArray("\0\0\0\0\x80\0\0\0", 8);  // bottom row, then top row with x = 0 masked
+    return U16(0) + U16(type) + U16(1) + QByteArray("\x02\x02\0\0", 4) + U16(type == 2 ? hotX : 1)
+        + U16(type == 2 ? hotY : bits) + U32(std::uint32_t(image.size())) + U32(22) + image;
+}
+
+QByteArray Chunk(const QByteArray& id, const QByteArray& data)
+{
+    return id + U32(std::uint32_t(data.size())) + data + (data.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+}
+
+QByteArray Anih(int frames, int steps, int rate = 6, int flags = 1)
+{
+    return Chunk("anih", U32(36) + U32(frames) + U32(steps) + QByteArray(12, '\0') + U32(1) + U32(rate) + U32(flags));
+}
+
+QByteArray Riff(const QByteArray& chunks, const QByteArray& form = "ACON")
+{
+    return "RIFF" + U32(std::uint32_t(chunks.size() + 4)) + form + chunks;
+}
+
+QByteArray Fram(const QList<QByteArray>& icons)
+{
+    QByteArray data = "fram";
+    for (const QByteArray& icon : icons)
+        data += Chunk("icon", icon);
+    return Chunk("LIST", data);
+}
+
+TEST(Icon, ReadsIconsAndCursorsWithTheirMasks)
+{
+    TIcon icon;
+    icon.LoadFromBytes(Icon(1, 4));
+    EXPECT_EQ(icon.Width(), 2);
+    EXPECT_EQ(qAlpha(icon.Image().pixel(0, 0)), 0);
+    EXPECT_EQ(icon.Image().pixel(1, 0), qRgb(0x30, 0x20, 0x10));
+    EXPECT_EQ(icon.Entries()[0].ImageBits, 4);
+    EXPECT_THROW(icon.LoadFromBytes(Icon(2)), EReadError);  // a cursor is not an icon
+    EXPECT_THROW(icon.LoadFromBytes(Icon().left(40)), EReadError);
+    EXPECT_EQ(icon.Entries()[0].ImageBits, 4);  // unchanged by a failed load
+}
+
+TEST(IconList, StreamsEntriesAndEmptySlots)
+{
+    TIconList list;
+    int changes = 0;
+    list.OnChange = [&changes] { ++changes; };
+    QByteArray twoEmpty = U32(2) + U32(0) + U32(0);
+    ByteReader reader(twoEmpty);
+    list.LoadFromStream(reader);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Get(0), nullptr);
+    EXPECT_EQ(list.Get(1), nullptr);
+
+    TIcon icon;
+    icon.LoadFromBytes(Icon());
+    list.BeginUpdate();
+    list.Put(0, icon);
+    list.Put(2, icon);
+    list.Add(icon);
+    list.EndUpdate();
+    EXPECT_EQ(changes, 2);  // the load, then the update once
+    EXPECT_EQ(list.Count(), 4);
+
+    const QByteArray stream = list.SaveToStream();
+    TIconList back;
+    ByteReader again(stream);
+    back.LoadFromStream(again);
+    EXPECT_EQ(back.Count(), 4);
+    EXPECT_EQ(back.Get(1), nullptr);
+    EXPECT_EQ(back.Get(3)->Image(), icon.Image());
+    EXPECT_EQ(back.SaveToStream(), stream);
+
+    // Cut streams and counts larger than the data are read errors, not allocations.
+    for (const QByteArray& bad : {stream.left(stream.size() - 1), U32(0x40000000) + U32(0), U32(1) + U32(500)}) {
+        ByteReader r(bad);
+        EXPECT_THROW(back.LoadFromStream(r), EReadError);
+    }
+    back.Move(3, 0);
+    EXPECT_EQ(back.Get(1), back.Get(1));
+    EXPECT_NE(back.Get(0), nullptr);
+    EXPECT_THROW(back.Get(4), ERangeError);
+}
+
+TEST(AnimatedCursor, EachRateAndSequenceEntryIsItsOwnSteps)
+{
+    const QByteArray ani = Riff(Chunk("LIST", "INFO" + Chunk("INAM", QByteArray(300, 'n')) + Chunk("IART", "me"))
+                                + Anih(2, 3) + Chunk("rate", U32(5) + U32(10) + U32(15))
+                                + Chunk("seq ", U32(1) + U32(0) + U32(1)) + Fram({Icon(2, 4, 1, 0), Icon(1, 8)}));
+    TAnimatedCursorImage cursor;
+    cursor.LoadFromStream(ani);
+    ASSERT_EQ(cursor.FrameCount(), 3);
+    EXPECT_EQ(cursor.Header.Steps, 3u);
+    const int sequence[] = {1, 0, 1};
+    const std::uint32_t rates[] = {5, 10, 15};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(cursor.Frame(i).SequenceIndex, sequence[i]);
+        EXPECT_EQ(cursor.Frame(i).Rate, rates[i]);
+    }
+    EXPECT_FALSE(cursor.Frame(1).IsIcon);
+    EXPECT_EQ(cursor.Frame(1).HotSpot, QPoint(1, 0));
+    EXPECT_TRUE(cursor.Frame(0).IsIcon);
+    EXPECT_EQ(cursor.Frame(0).HotSpot, QPoint(1, 1));
+    EXPECT_EQ(cursor.MaxColors, 256);  // from the images' own headers
+    EXPECT_EQ(cursor.Title.size(), 255);
+    EXPECT_EQ(cursor.Creator, QStringLiteral("me"));
+
+    // Handed on: a GIF frame per step, with the rates as delays.
+    TGIFImage gif;
+    gif.Assign(cursor);
+    ASSERT_EQ(gif.FrameCount(), 3);
+    EXPECT_EQ(gif.Frame(2).Delay, 15u * 100 / 6);
+    EXPECT_TRUE(gif.SaveToStream().startsWith("GIF89a"));
+    EXPECT_EQ(cursor.AssignToBitmap(clWhite).Width(), 6);
+}
+
+TEST(AnimatedCursor, IconsNoStepNamesAreAppendedAndBadFilesRefused)
+{
+    TAnimatedCursorImage cursor;
+    cursor.LoadFromStream(Riff(Anih(3, 3) + Fram({Icon(), Icon(), Icon(), Icon()})));
+    ASSERT_EQ(cursor.FrameCount(), 4);
+    EXPECT_EQ(cursor.Frame(3).SequenceIndex, -1);
+    EXPECT_EQ(cursor.Frame(3).Rate, 6u);
+
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"not ACON", Riff(Anih(1, 1) + Fram({Icon()}), "AVI ")},
+        {"frames are not icons", Riff(Anih(1, 1, 6, 0) + Fram({Icon()}))},
+        {"no steps", Riff(Anih(1, 0) + Fram({Icon()}))},
+        {"more steps than the file could hold", Riff(Anih(1, 100000) + Fram({Icon()}))},
+        {"short header", Riff(Chunk("anih", U32(36) + U32(1)) + Fram({Icon()}))},
+        {"no icons", Riff(Anih(1, 1))},
+        {"broken icon", Riff(Anih(1, 1) + Fram({Icon().left(30)}))},
+        {"icon chunk larger than the file", Riff(Anih(1, 1) + "LIST" + U32(400) + "framicon" + U32(999) + Icon())},
+    };
+    for (const Case& c : cases)
+        EXPECT_THROW(cursor.LoadFromStream(c.bytes), EReadError) << c.name;
+}
+
+TEST(AnimatedCursor, TheRealCursorHasTheReferenceStepsAndTimings)
+{
+    QFile file(QStringLiteral(QV_PIXBUF_TESTS_DIR "/test-animation.ani"));
+    if (!file.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "gdk-pixbuf-tests is not installed: test-animation.ani is missing";
+    TAnimatedCursorImage cursor;
+    cursor.LoadFromStream(file.readAll());
+    // 18 steps at the header's 2 jiffies, cursors of 48 and 32 pixels whose larger image,
+    // the one shown, has its hot spot at (1, 12).
+    ASSERT_EQ(cursor.FrameCount(), 18);
+    for (int i = 0; i < 18; ++i) {
+        EXPECT_EQ(cursor.Frame(i).Rate, 2u);
+        EXPECT_EQ(cursor.Frame(i).SequenceIndex, i);
+        EXPECT_EQ(cursor.Frame(i).Icon.Width(), 48);
+        EXPECT_EQ(cursor.Frame(i).HotSpot, QPoint(1, 12));
+        EXPECT_FALSE(cursor.Frame(i).IsIcon);
+    }
+    TIconList list;
+    cursor.AssignTo(list);
+    EXPECT_EQ(list.Count(), 18);
+}
+
+}  // namespace

@@ -1,0 +1,95 @@
+// The formats registered at start, and the three mounting pictures read through the
+// program's own GIF reader.
+
+#include "components/CEConst.h"
+#include "components/PictureFormats.h"
+#include "components/imaging/CeGIF.h"
+#include "components/imaging/CeGraph.h"
+#include "components/imaging/GraphicFormats.h"
+#include "platform/Exceptions.h"
+#include "platform/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QApplication>
+#include <QPainter>
+
+namespace {
+
+QByteArray Resource(const QString& name)
+{
+    InitComponentResources();
+    QFile file(QStringLiteral(":/components/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(PictureFormats, MountingPicturesLoadAndDrawStretched)
+{
+    struct Case {
+        const char* name;
+        int width;
+    };
+    const Case cases[] = {{"MountingReflex", 240}, {"MountingFaceToFace", 240}, {"MountingFaceToFaceNegative", 241}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TGIFImage image;
+        image.LoadFromStream(Resource(QLatin1String(c.name)));
+        ASSERT_EQ(image.FrameCount(), 1);
+        EXPECT_EQ(image.Version, 2);
+        EXPECT_EQ(image.FrameIndex, 0);
+        EXPECT_TRUE(image.Frame(0).HasBitmap());
+        EXPECT_EQ(image.Width(), c.width);
+        EXPECT_EQ(image.Height(), 156);
+        EXPECT_EQ(image.Data().ColorMap.Count, 256u);
+        EXPECT_EQ(image.Frame(0).Item().Data[0], 8);
+        EXPECT_TRUE(image.Frame(0).Extensions.empty());
+        EXPECT_FALSE(image.Frame(0).Interlaced);
+        EXPECT_FALSE(image.Transparent());
+
+        QImage canvas(c.width * 2, 312, QImage::Format_RGB32);
+        canvas.fill(Qt::black);
+        QPainter painter(&canvas);
+        image.Draw(painter, canvas.rect());
+        painter.end();
+        const QImage& bitmap = image.Frame(0).Bitmap().Image;
+        EXPECT_EQ(canvas.pixel(2 * 30 + 1, 2 * 78 + 1), bitmap.pixel(30, 78));
+        EXPECT_EQ(canvas.pixel(0, 0), bitmap.pixel(0, 0));
+    }
+}
+
+TEST(PictureFormats, RegisteredAtStart)
+{
+    RegisterPictureFormats();
+    const TGraphicFormat* gif = FindFileFormat(QStringLiteral("GIF"));
+    ASSERT_NE(gif, nullptr);
+    EXPECT_EQ(gif->Description, QStringLiteral("CompuServe GIF Image"));
+    TGIFImage image;
+    image.LoadFromStream(Resource(QStringLiteral("MountingReflex")));
+    const TGraphicFormat* clipboard = FindClipboardFormat(GIFClipboardFormat());
+    ASSERT_NE(clipboard, nullptr);
+    EXPECT_EQ(clipboard->Read(image.WriteData()).size(), QSize(240, 156));
+    EXPECT_NE(FindClipboardFormat(IconClipboardFormat()), nullptr);
+
+    // The picture code's not-implemented stop shows its message first.
+    int messages = 0;
+    SetMessageHook([&messages](const MessageRequest&) {
+        ++messages;
+        return true;
+    });
+    TBitmap one;
+    one.Image = QImage(1, 1, QImage::Format_RGB32);
+    one.PixelFormat = pf24bit;
+    EXPECT_THROW(ReduceColors(one, pf16bit, rmHistogram), EAbort);
+    SetMessageHook(nullptr);
+    EXPECT_EQ(messages, 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

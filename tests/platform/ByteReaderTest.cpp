@@ -1,0 +1,47 @@
+// The bounded byte reader: values little-endian, and no read past the end, however large
+// the count asked for.
+
+#include "platform/ByteReader.h"
+#include "platform/Exceptions.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+namespace {
+
+TEST(ByteReader, ReadsLittleEndianAndRefusesEveryReadPastTheEnd)
+{
+    const QByteArray bytes("\x01\x02\x03\x04\x05\x06\x07", 7);
+    ByteReader r(bytes);
+    EXPECT_EQ(r.U8(), 0x01);
+    EXPECT_EQ(r.U16(), 0x0302);
+    EXPECT_EQ(r.U32(), 0x07060504u);
+    EXPECT_TRUE(r.AtEnd());
+    EXPECT_THROW(r.U8(), EReadError);
+
+    const std::size_t huge = std::numeric_limits<std::size_t>::max();
+    struct Case {
+        const char* name;
+        std::function<void(ByteReader&)> read;
+    };
+    const Case cases[] = {
+        {"U32 over the end", [](ByteReader& b) { b.Skip(4); b.U32(); }},
+        {"huge take", [huge](ByteReader& b) { b.Take(huge); }},
+        {"huge sub-reader", [huge](ByteReader& b) { b.Sub(huge); }},
+        {"seek past the end", [](ByteReader& b) { b.Seek(8); }},
+        {"bytes past the end", [](ByteReader& b) { b.Bytes(8); }},
+    };
+    for (const Case& c : cases) {
+        ByteReader fresh(bytes);
+        EXPECT_THROW(c.read(fresh), EReadError) << c.name;
+    }
+    ByteReader partial(bytes);
+    EXPECT_EQ(partial.SkipUpTo(huge), 7u);
+    ByteReader sub = ByteReader(bytes).Sub(3);
+    EXPECT_EQ(sub.Left(), 3u);
+    EXPECT_THROW(sub.U32(), EReadError);
+}
+
+}  // namespace
