@@ -31,12 +31,12 @@ tFlowHandOver MakeFlowHandOver(const TMeasuringPoint& point, double reynoldsLam,
     const int velocity = point.UnitIndex(TQuantity::Velocity);
     const int volume = point.UnitIndex(TQuantity::VolumeFlow);
     const int mass = point.UnitIndex(TQuantity::MassFlow);
-    flow.VelocityUnit = TMeasuringPoint::UnitName(TQuantity::Velocity, velocity);
-    flow.VolumeUnit = TMeasuringPoint::UnitName(TQuantity::VolumeFlow, volume);
-    flow.MassUnit = TMeasuringPoint::UnitName(TQuantity::MassFlow, mass);
-    flow.VelocityFactor = TMeasuringPoint::UnitFactor(TQuantity::Velocity, velocity);
-    flow.VolumeFactor = TMeasuringPoint::UnitFactor(TQuantity::VolumeFlow, volume);
-    flow.MassFactor = TMeasuringPoint::UnitFactor(TQuantity::MassFlow, mass);
+    flow.VelocityUnit = UnitName(TQuantity::Velocity, velocity);
+    flow.VolumeUnit = UnitName(TQuantity::VolumeFlow, volume);
+    flow.MassUnit = UnitName(TQuantity::MassFlow, mass);
+    flow.VelocityFactor = UnitFactor(TQuantity::Velocity, velocity);
+    flow.VolumeFactor = UnitFactor(TQuantity::VolumeFlow, volume);
+    flow.MassFactor = UnitFactor(TQuantity::MassFlow, mass);
     flow.Density = point.Density();
     flow.Velocity = point.Velocity();
     flow.ReynoldsLam = reynoldsLam;
@@ -52,7 +52,8 @@ void TakeBackApplication(TMeasuringPoint& point, const tApplicationResult& r)
     point.ApplyValue(TQuantity::Temperature, r.Temperature);
     point.SensorType = r.TypeCode;
     point.SoundPaths = r.SoundPaths;
-    point.SetMaterialSelection(r.WallMaterial);
+    if (r.WallMaterial != point.GetMaterialId())
+        point.SelectMaterial(r.WallMaterial);
     point.SelectMedium(r.Medium);
     point.MediumCUser = r.MediumSpeed;
     point.WallCUser = r.WallSpeed;
