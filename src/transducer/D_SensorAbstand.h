@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class TCeSpinEdit;
 class TDLG_ErrorDiagram;
+class TApplicationSketch;
 
 class TDLG_SensorAbstand : public TMultilingualForm {
     Q_OBJECT
@@ -81,6 +82,7 @@ public:
     QLabel* LAB_FreiAbst = nullptr;
     QLabel* LAB_LambdaSmallPipe = nullptr;
     QPushButton* BTN_MountingInfo = nullptr;
+    TApplicationSketch* Panel1 = nullptr;  // the sketch and the transit-time table
     QGroupBox* GRP_Rohr = nullptr;
     TCeSpinEdit* EDI_ADM = nullptr;
     QComboBox* ME_IDM = nullptr;
@@ -153,6 +155,7 @@ private:
     void SpacingPanelClicked();
     void RunErrorEstimation();
     void WriteOutSensTabsClicked();
+    void UpdateSketch();
 
     tApplicationCalc calc_;
     tFlowHandOver flow_;
