@@ -11,4 +11,5 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/PipeDimensions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NameVariants.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CoeffLines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PropertyChart.cpp
   LIBS qv_transducer qv_reference qv_platform Qt6::Core)

@@ -5,10 +5,10 @@
 #include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"
 #include "transducer/ApplicationCalc.h"
+#include "platform/WaitCursor.h"
 #include "transducer/ApplicationDetail.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -39,14 +39,6 @@ void ApplyShape(TDUShape* shape, const tSketchShape& s, bool geometry)
         shape->setToolTip(s.Hint);
     shape->setVisible(s.Visible);
 }
-
-// The wait cursor for as long as the scope runs, however it is left.
-struct tWaitCursor {
-    tWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~tWaitCursor() { QApplication::restoreOverrideCursor(); }
-    tWaitCursor(const tWaitCursor&) = delete;
-    tWaitCursor& operator=(const tWaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -177,7 +169,7 @@ void ShowApplicationDetail(QWidget* parent, const tAcousticPath& path)
 {
     std::unique_ptr<TDLG_MemoInfo> dialog;
     {
-        const tWaitCursor wait;
+        const TWaitCursor wait;
         dialog = CreateDialog<TDLG_MemoInfo>(parent);
         dialog->DasMemo->setPlainText(ApplicationDetailText(path).join(QLatin1Char('\n')));
     }
