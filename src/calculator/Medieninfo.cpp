@@ -249,14 +249,15 @@ void TDLG_MedienInfo::ChartMouseMove(QPoint at)
     Chart1->viewport()->update();
 }
 
-// The crosshair is inverted onto what lies under it, as the readout always was.
+// Yellow taken as a difference from what lies under it, as an inverting pen would draw it:
+// blue on the white wall, yellow on black.
 void TDLG_MedienInfo::DrawCrosshair(QPainter& painter) const
 {
     if (marked_ < 0 || marked_ >= static_cast<int>(points_.size()))
         return;
     const QRectF plot = Chart1->PlotArea();
     const QPointF at = Chart1->MapToPixel(points_[marked_], Series1);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
     painter.setPen(QPen(QColor(255, 255, 0), 1));
     painter.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
     painter.drawLine(QPointF(plot.left(), at.y()), QPointF(plot.right(), at.y()));
