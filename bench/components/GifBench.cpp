@@ -7,10 +7,8 @@
 #include "components/imaging/GifLzw.h"
 
 #include <benchmark/benchmark.h>
-#include <gif_lib.h>
 
 #include <cmath>
-#include <cstring>
 #include <random>
 
 namespace {
@@ -47,20 +45,6 @@ std::vector<std::uint8_t> FrameData(const QByteArray& gif)
     return std::vector<std::uint8_t>(gif.begin() + start, gif.end() - 1);
 }
 
-struct Source {
-    const QByteArray* bytes;
-    qsizetype at;
-};
-
-int Read(GifFileType* gif, GifByteType* buffer, int size)
-{
-    auto* s = static_cast<Source*>(gif->UserData);
-    const qsizetype n = std::min<qsizetype>(size, s->bytes->size() - s->at);
-    std::memcpy(buffer, s->bytes->constData() + s->at, std::size_t(n));
-    s->at += n;
-    return int(n);
-}
-
 void Decode(benchmark::State& state, bool noise, bool giflib)
 {
     const std::vector<std::uint8_t> pixels = Pixels(noise);
@@ -69,12 +53,7 @@ void Decode(benchmark::State& state, bool noise, bool giflib)
     std::vector<std::uint8_t> out(pixels.size());
     for (auto _ : state) {
         if (giflib) {
-            Source source{&gif, 0};
-            int error = 0;
-            GifFileType* file = DGifOpen(&source, Read, &error);
-            DGifSlurp(file);
-            benchmark::DoNotOptimize(file->SavedImages[0].RasterBits[0]);
-            DGifCloseFile(file, &error);
+            benchmark::DoNotOptimize(GiflibSlurp(gif));
         } else {
             GifLzwDecode(data.data(), data.size(), kSide, kSide, false, 8, out.data(), kSide, true);
             benchmark::DoNotOptimize(out.data());

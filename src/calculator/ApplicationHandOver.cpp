@@ -1,5 +1,7 @@
 #include "calculator/ApplicationHandOver.h"
 
+#include "calculator/QuantityUnits.h"
+
 tApplicationInput MakeApplicationInput(const TMeasuringPoint& point, const tCodeItems& materials,
                                        const tCodeItems& media)
 {
@@ -52,6 +54,7 @@ void TakeBackApplication(TMeasuringPoint& point, const tApplicationResult& r)
     point.ApplyValue(TQuantity::Temperature, r.Temperature);
     point.SensorType = r.TypeCode;
     point.SoundPaths = r.SoundPaths;
+    // The point has no selection-only setter: a changed material comes with its roughness.
     if (r.WallMaterial != point.GetMaterialId())
         point.SelectMaterial(r.WallMaterial);
     point.SelectMedium(r.Medium);

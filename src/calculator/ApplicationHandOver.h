@@ -17,7 +17,7 @@ tApplicationInput MakeApplicationInput(const TMeasuringPoint& point, const tCode
 tFlowHandOver MakeFlowHandOver(const TMeasuringPoint& point, double reynoldsLam, double reynoldsTurb);
 
 // Takes the results back, in this order: inner diameter, lining, wall, temperature, type,
-// sound paths, wall material (selection only), medium (with its properties), the user sound
+// sound paths, wall material (a changed one with its roughness), medium (with its properties), the user sound
 // speeds, the lining material and the fixed spacing; then recomputes from the inner
 // diameter. A rejected value (out of the input limits) leaves that quantity as it was.
 void TakeBackApplication(TMeasuringPoint& point, const tApplicationResult& result);

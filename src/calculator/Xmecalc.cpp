@@ -8,6 +8,7 @@
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
 #include "calculator/Rohgeometrie.h"
+#include "calculator/XmecalcCommands.h"
 #include "formbase/FormKit.h"
 #include "formbase/FormRegistry.h"
 #include "platform/Colors.h"
@@ -491,6 +492,7 @@ void TXmeCalcDlg::ConnectHandlers()
     connect(BUT_EditRohrgeometrie, &QPushButton::clicked, ACT_EditRohrGeometrie, &QAction::trigger);
     connect(ACT_EditRohrGeometrie, &QAction::triggered, this, [this] { ACT_EditRohrGeometrieExecute(); });
     connect(ACT_SensorAbstand, &QAction::triggered, this, [this] { RunSpacingDialog(*this); });
+    connect(BUT_Application, &QPushButton::clicked, ACT_SensorAbstand, &QAction::trigger);
     connect(ACT_Info, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(ACT_Beenden, &QAction::triggered, this, &QWidget::close);
     connect(ACT_Standardwerte, &QAction::triggered, this, [this] { ACT_StandardwerteExecute(); });
@@ -549,6 +551,7 @@ void TXmeCalcDlg::FormCreate(const QString& programPath)
     Point.SetStandardValues();
     Render(true);
     Point.CreateFinished = 1;
+    Commands = new TXmeCalcCommands(*this);
 }
 
 // ---------------------------------------------------------------- library lists
@@ -665,6 +668,8 @@ void TXmeCalcDlg::RenderSelections(const TPointSnapshot& snapshot)
     PANGRP_VISKDYN->setVisible(snapshot.DynViscosityVisible);
     PANGRP_VISKKIN->setVisible(!snapshot.DynViscosityVisible);
     (snapshot.DynViscosityVisible ? ACT_ViskDynamic : ACT_ViskKinematic)->setChecked(true);
+    ACT_ViskDynamic->setEnabled(!snapshot.DynViscosityVisible);
+    ACT_ViskKinematic->setEnabled(snapshot.DynViscosityVisible);
     PAN_AllAREA->setVisible(snapshot.CrossSectionGroupVisible);
 }
 
@@ -869,7 +874,23 @@ void TXmeCalcDlg::MarkFocus(TFocusTarget target)
 void TXmeCalcDlg::ACT_StandardwerteExecute()
 {
     Point.SetStandardValues();
+    Commands->LoadDefaultValues();
     Render(true);
+}
+
+void TXmeCalcDlg::showEvent(QShowEvent* event)
+{
+    TMultilingualForm::showEvent(event);
+    Commands->FirstShow();
+}
+
+void TXmeCalcDlg::closeEvent(QCloseEvent* event)
+{
+    BUT_Application->setFocus(Qt::OtherFocusReason);
+    CommitActiveEdit();
+    // A settings file that cannot be written is reported; the program closes all the same.
+    Commands->SaveSettings();
+    TMultilingualForm::closeEvent(event);
 }
 
 bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)

@@ -23,6 +23,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QVBoxLayout;
+class TXmeCalcCommands;
 
 class TXmeCalcDlg : public TMultilingualForm {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     ~TXmeCalcDlg() override;
 
     TMeasuringPoint Point;
+    // The file, settings and start-up commands (created with the window).
+    TXmeCalcCommands* Commands = nullptr;
 
     // ---- Controls, named as designed.
     QMenuBar* MainMenu = nullptr;
@@ -170,6 +173,10 @@ protected:
     void FormCreate(const QString& programPath);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // FormShow: the command line and the settings, once.
+    void showEvent(QShowEvent* event) override;
+    // FormClose: the typed value is taken over, then the settings are written.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Construction steps, in the constructor's order.

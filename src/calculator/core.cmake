@@ -12,4 +12,9 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/NameVariants.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CoeffLines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PropertyChart.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NormVolume.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DefaValueFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointFile.cpp
   LIBS qv_transducer qv_reference qv_platform Qt6::Core)

@@ -15,4 +15,6 @@ qv_library(qv_calculator_forms
     ${QV_CALC_FORMS_DIR}/InpDiagGrenzen.cpp ${QV_CALC_FORMS_DIR}/InpDiagGrenzen.h
     ${QV_CALC_FORMS_DIR}/KoeffInfo.cpp ${QV_CALC_FORMS_DIR}/KoeffInfo.h
     ${QV_CALC_FORMS_DIR}/D_NormVolume.cpp ${QV_CALC_FORMS_DIR}/D_NormVolume.h
+    ${QV_CALC_FORMS_DIR}/D_DefaulFileOptions.cpp ${QV_CALC_FORMS_DIR}/D_DefaulFileOptions.h
+    ${QV_CALC_FORMS_DIR}/FileDialogs.cpp ${QV_CALC_FORMS_DIR}/FileDialogs.h
   LIBS qv_formbase qv_charts qv_calculator_core qv_components qv_transducer qv_reference qv_platform_gui Qt6::Widgets)

@@ -3,6 +3,7 @@ set(QV_MAINWINDOW_DIR ${CMAKE_CURRENT_LIST_DIR})
 qv_library(qv_mainwindow
   SOURCES
     ${QV_MAINWINDOW_DIR}/Xmecalc.cpp ${QV_MAINWINDOW_DIR}/Xmecalc.h
+    ${QV_MAINWINDOW_DIR}/XmecalcCommands.cpp ${QV_MAINWINDOW_DIR}/XmecalcCommands.h
     ${QV_MAINWINDOW_DIR}/StartupForms.cpp ${QV_MAINWINDOW_DIR}/StartupForms.h
     ${QV_MAINWINDOW_DIR}/ApplicationCommand.cpp ${QV_MAINWINDOW_DIR}/ApplicationCommand.h
     ${QV_MAINWINDOW_DIR}/OemDetect.cpp ${QV_MAINWINDOW_DIR}/OemDetect.h

@@ -2,6 +2,7 @@
 
 #include "components/VCLUtils.h"
 #include "components/imaging/GraphicErrors.h"
+#include "components/imaging/ClipIcon.h"
 #include "components/imaging/GraphicFormats.h"
 
 void RegisterPictureFormats()

@@ -203,6 +203,8 @@ protected:
     void SetCanEditModify(bool value) { canEditModify_ = value; }
     int ScrollTimerInterval() const;
     bool ScrollTimerActive() const;
+    // Where an index lands when the line at `from` moves to `to`.
+    static int Shifted(int index, int from, int to);
 
     // Qt plumbing.
     bool event(QEvent* e) override;
@@ -249,7 +251,6 @@ private:
     // that is wider than the client area.
     int ColOverflow() const;
     void SetColOffset(int value);
-    static int Shifted(int index, int from, int to);
 
     // Counts and extents.
     int colCount_ = 5;

@@ -65,6 +65,10 @@ protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
 
+    // The rows' cell lists themselves: the sort grid rearranges whole rows and keeps
+    // filtered-out rows apart. A caller that changes them repaints the grid.
+    TSparseList<TStringSparseList*>& RowStore() { return data_; }
+
 private:
     void SetUpdateState(bool updating);
     void Update(int ACol, int ARow);

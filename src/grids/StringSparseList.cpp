@@ -29,6 +29,12 @@ QString TStringSparseList::Get(int index) const
     return item != nullptr ? item->text : QString();
 }
 
+QStringView TStringSparseList::TextView(int index) const
+{
+    const Item* item = list_.Get(index);
+    return item != nullptr ? QStringView(item->text) : QStringView();
+}
+
 TGridObject TStringSparseList::GetObject(int index) const
 {
     const Item* item = list_.Get(index);

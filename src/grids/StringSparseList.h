@@ -15,6 +15,8 @@ public:
 
     int Count() const override { return list_.Count(); }
     QString Get(int index) const override;
+    // The stored text without a copy; valid until the cell changes.
+    QStringView TextView(int index) const;
     void Put(int index, const QString& text) override;
     TGridObject GetObject(int index) const override;
     void PutObject(int index, TGridObject object) override;

@@ -7,11 +7,14 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 bool TryStrToFloat(const QString& text, long double& value, QChar decimalSeparator);
 bool TryStrToFloat(const QString& text, long double& value);
 bool TryStrToFloat(const QString& text, double& value, QChar decimalSeparator);
 bool TryStrToFloat(const QString& text, double& value);
+// The same on a view, without copying the text (sorting parses many cells).
+bool TryStrToFloat(QStringView text, double& value);
 
 // Raises EConvertError ("'<text>' is not a valid floating point value") on failure.
 double StrToFloat(const QString& text);

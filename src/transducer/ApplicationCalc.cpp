@@ -19,11 +19,6 @@ namespace {
 constexpr int MaxSoundPaths = 8;
 constexpr double TestPipeTolerance = 1e-6;  // [mm]
 
-int OtherCode(tQuadrantId layer)
-{
-    return layer == GAMMA ? OtherMediumCode : OtherMaterialCode;
-}
-
 int IndexOfCode(const tCodeItems& items, int code)
 {
     for (std::size_t i = 0; i < items.Items.size(); ++i) {
@@ -76,7 +71,7 @@ void tApplicationCalc::SetInputData(const tApplicationInput& in)
         if (source->Items.empty())
             continue;
         items_[layer] = *source;
-        const int other = IndexOfCode(items_[layer], OtherCode(layer));
+        const int other = IndexOfCode(items_[layer], OtherCodeOf(layer));
         initialCaption_[layer] =
             other >= 0 ? items_[layer].Items[static_cast<std::size_t>(other)].Caption : QString();
     }
@@ -280,7 +275,7 @@ void tApplicationCalc::SetUserSpeed(tQuadrantId layer, int code, double c)
     handBack_[layer] = c;
     current_[layer] = c;
     tCodeItems& items = items_[layer];
-    const int other = IndexOfCode(items, OtherCode(layer));
+    const int other = IndexOfCode(items, OtherCodeOf(layer));
     if (other >= 0) {
         items.Items[static_cast<std::size_t>(other)].Caption =
             c == 0.0 ? initialCaption_[layer]
@@ -289,24 +284,35 @@ void tApplicationCalc::SetUserSpeed(tQuadrantId layer, int code, double c)
     SelectCode(layer, code);
 }
 
-void tApplicationCalc::UserSelectWallItem(int item)
+int tApplicationCalc::LayerCode(tQuadrantId layer) const
 {
-    followPreferred_ = true;
-    items_[BETA].ItemIndex = item;
-    Recalculate();
+    return CodeOf(items_[layer], OtherCodeOf(layer));
 }
 
-void tApplicationCalc::UserSelectLiningItem(int item)
+double tApplicationCalc::UserSpeedToEdit(tQuadrantId layer)
 {
-    followPreferred_ = true;
-    items_[BETA2].ItemIndex = item;
-    Recalculate();
+    if (LayerCode(layer) != OtherCodeOf(layer))
+        current_[layer] = path_.Quadrant(layer).c;
+    return current_[layer];
 }
 
-void tApplicationCalc::UserSelectMediumItem(int item)
+bool tApplicationCalc::NeedsUserSpeed(tQuadrantId layer) const
+{
+    return LayerCode(layer) == OtherCodeOf(layer) && current_[layer] == 0.0;
+}
+
+bool tApplicationCalc::StartUserSpeed(tQuadrantId layer, double fallback)
+{
+    if (!NeedsUserSpeed(layer) || (layer == BETA2 && !(GetLiningThickness() > 0.0)))
+        return false;
+    current_[layer] = handBack_[layer] > 0.0 ? handBack_[layer] : fallback;
+    return true;
+}
+
+void tApplicationCalc::UserSelectItem(tQuadrantId layer, int item)
 {
     followPreferred_ = true;
-    items_[GAMMA].ItemIndex = item;
+    items_[layer].ItemIndex = item;
     Recalculate();
 }
 

@@ -144,9 +144,8 @@ public:
     void UserLiningSwitch(bool on);
     void UserViscosity(double mm2s);
     void UserRoughness(double mm);
-    void UserSelectWallItem(int item);
-    void UserSelectLiningItem(int item);
-    void UserSelectMediumItem(int item);
+    // A choice in the wall (BETA), lining (BETA2) or medium (GAMMA) box.
+    void UserSelectItem(tQuadrantId layer, int item);
     void UserTemperature(double celsius) { SetMediumTemperature(celsius); }
     void UserSoundPaths(int n);
     void UserSensorItem(int item);
@@ -194,6 +193,16 @@ public:
     const tCodeItems& MediumItems() const { return items_[GAMMA]; }
     // The current user speed of a layer (BETA, BETA2, GAMMA).
     double CurrentUserSpeed(tQuadrantId layer) const { return current_[layer]; }
+    // The other-material input: the speed it starts with (a library material's present
+    // speed becomes the current user speed), and a cancelled input's start value.
+    double UserSpeedToEdit(tQuadrantId layer);
+    // After the dialog is shown: another material or medium without a current user speed
+    // takes the hand-back speed, else the fallback, and true says the input is to be asked
+    // (the lining only while it has a thickness).
+    bool StartUserSpeed(tQuadrantId layer, double fallback);
+    // Selecting the other-material item without a current user speed asks for one.
+    bool NeedsUserSpeed(tQuadrantId layer) const;
+    static int OtherCodeOf(tQuadrantId layer) { return layer == GAMMA ? OtherMediumCode : OtherMaterialCode; }
     // The layer's sound speed as the path sees it (for the input dialog's start value).
     double LayerSoundSpeed(tQuadrantId layer) const { return path_.Quadrant(layer).c; }
     tSoundPathDefaults Defaults() const;
@@ -201,6 +210,7 @@ public:
 
 private:
     void SetUserSpeed(tQuadrantId layer, int code, double c);
+    int LayerCode(tQuadrantId layer) const;
     void SelectCode(tQuadrantId layer, int code);
     void UpdateInnerDiameter();
     tPathInput PathInput() const;

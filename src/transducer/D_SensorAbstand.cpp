@@ -1,8 +1,10 @@
 #include "transducer/D_SensorAbstand.h"
 
+#include "calculator/D_InputUserValue.h"
 #include "calculator/FlowProfileLimits.h"
 #include "calculator/ProfileFactor.h"
 #include "components/CESpin.h"
+#include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"
 #include "formbase/FormRegistry.h"
 #include "platform/Colors.h"
@@ -29,6 +31,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <tuple>
 #include <numbers>
 
 namespace {
@@ -392,15 +395,19 @@ void TDLG_SensorAbstand::ConnectPipeHandlers()
         calc_.UserTemperature(calc_.TemperatureUnit() == 1 ? FahrenheitToCelsius(shown) : shown);
         ShowResults();
     });
-    auto onItem = [this](QComboBox* box, void (tApplicationCalc::*user)(int)) {
-        connect(box, &QComboBox::activated, this, [this, user](int item) {
-            (calc_.*user)(item);
+    const std::tuple<QComboBox*, QPushButton*, QAction*, tQuadrantId> others[] = {
+        {COM_Material, BitBtn2, ACT_WandMaterialOTHER, BETA},
+        {COM_Auskleidung, BUT_OtherAuskleidung, ACT_AuskleidungOTHER, BETA2},
+        {COM_Medium, BitBtn4, ACT_MediumOTHER, GAMMA}};
+    for (auto [box, button, action, layer] : others) {
+        connect(action, &QAction::triggered, this, [this, l = layer] { AskUserSpeed(l); });
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(box, &QComboBox::activated, this, [this, l = layer](int item) {
+            calc_.UserSelectItem(l, item);
             ShowResults();
+            OtherItemChosen(l);
         });
-    };
-    onItem(COM_Material, &tApplicationCalc::UserSelectWallItem);
-    onItem(COM_Auskleidung, &tApplicationCalc::UserSelectLiningItem);
-    onItem(COM_Medium, &tApplicationCalc::UserSelectMediumItem);
+    }
     connect(CB_AUSKLEID, &QCheckBox::toggled, this, [this](bool on) {
         calc_.UserLiningSwitch(on);
         ShowInputs();
@@ -470,9 +477,7 @@ void TDLG_SensorAbstand::PathModeChanged(int index)
 void TDLG_SensorAbstand::SpacingFixedClicked(bool checked)
 {
     calc_.UserSpacingFixed(checked);
-    SetBold(CB_SabstFixed, checked);
-    SetBold(PAN_SensorAbstand, !checked);
-    ShowResults();
+    ShowInputs();
 }
 
 void TDLG_SensorAbstand::SpacingPanelClicked()
@@ -500,9 +505,52 @@ void TDLG_SensorAbstand::WriteOutSensTabsClicked()
         ShowMessage({this, windowTitle(), error, MessageKind::Error});
 }
 
+void TDLG_SensorAbstand::AskUserSpeed(tQuadrantId layer)
+{
+    const QString label = layer == BETA ? QStringLiteral("Schallgeschwindigkeit Wandmaterial")
+        : layer == BETA2                ? QStringLiteral("Schallgeschwindigkeit Auskleidung")
+                                        : QStringLiteral("Schallgeschwindigkeit Medium");
+    std::unique_ptr<TDLG_InputUserValue> own;
+    TDLG_InputUserValue* input = DLG_InputUserValue();
+    if (!input) {
+        own = CreateDialog<TDLG_InputUserValue>(this);
+        input = own.get();
+    }
+    input->LAB_Property->setText(TranslateString(label));
+    input->LAB_Unit->setText(QStringLiteral("m/s"));
+    input->SetValue(calc_.UserSpeedToEdit(layer));
+    if (input->ShowDialog() != 1)
+        return;
+    const int other = tApplicationCalc::OtherCodeOf(layer);
+    if (layer == BETA)
+        calc_.SetUserWallSoundSpeed(other, input->GetValue());
+    else if (layer == BETA2)
+        calc_.SetUserLiningSoundSpeed(other, input->GetValue());
+    else
+        calc_.SetUserMediumSoundSpeed(other, input->GetValue());
+    ShowInputs();
+}
+
+void TDLG_SensorAbstand::OtherItemChosen(tQuadrantId layer)
+{
+    if (calc_.NeedsUserSpeed(layer))
+        AskUserSpeed(layer);
+}
+
+// Another medium or material without a sound speed asks for one once the dialog is up.
+void TDLG_SensorAbstand::AskMissingSpeeds()
+{
+    const std::pair<tQuadrantId, double> starts[] = {{GAMMA, 1500.0}, {BETA, 3200.0}, {BETA2, 2500.0}};
+    for (auto [layer, fallback] : starts) {
+        if (calc_.StartUserSpeed(layer, fallback))
+            AskUserSpeed(layer);
+    }
+}
+
 void TDLG_SensorAbstand::showEvent(QShowEvent* event)
 {
     TMultilingualForm::showEvent(event);
+    QTimer::singleShot(0, this, &TDLG_SensorAbstand::AskMissingSpeeds);
     if (calc_.Expert()) {
         WriteIndex(CBX_AutoUser, static_cast<int>(tPathCountMode::User));
         PathModeChanged(static_cast<int>(tPathCountMode::User));
@@ -598,6 +646,8 @@ void TDLG_SensorAbstand::ShowInputs()
         lining->setVisible(calc_.LiningPresent());
     const QSignalBlocker block(CB_SabstFixed);
     CB_SabstFixed->setChecked(calc_.SpacingFixed());
+    SetBold(CB_SabstFixed, calc_.SpacingFixed());
+    SetBold(PAN_SensorAbstand, !calc_.SpacingFixed());
     WriteIndex(CBX_MEVELOC, calc_.VelocityUnit());
     const tQlvMeTabsItem& velocity = VelocityUnits[static_cast<std::size_t>(calc_.VelocityUnit())];
     WriteSpin(EDI_VELOC, calc_.GetVelocity() * velocity.Factor, UnitDigits(velocity));

@@ -154,6 +154,10 @@ private:
     void SpacingFixedClicked(bool checked);
     void SpacingPanelClicked();
     void RunErrorEstimation();
+    // The other-material actions: ask the layer's sound speed.
+    void AskUserSpeed(tQuadrantId layer);
+    void AskMissingSpeeds();
+    void OtherItemChosen(tQuadrantId layer);
     void WriteOutSensTabsClicked();
     void UpdateSketch();
 

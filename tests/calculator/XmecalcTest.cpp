@@ -7,6 +7,7 @@
 #include "formbase/MultForm.h"
 #include "calculator/OemDetect.h"
 #include "calculator/Reynlimi.h"
+#include "calculator/SettingsFile.h"
 #include "calculator/Xmecalc.h"
 #include "calculator/D_InputUserValue.h"
 #include "calculator/D_NormVolume.h"
@@ -16,6 +17,7 @@
 #include "calculator/StartupForms.h"
 #include "components/CESpin.h"
 #include "platform/FormatSettings.h"
+#include "platform/IniFile.h"
 #include "platform/MessageBeep.h"
 #include "transducer/D_ErrorDiagramm.h"
 #include "transducer/D_SensorAbstand.h"
@@ -26,11 +28,13 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -88,6 +92,13 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The window reads and writes its settings file: keep the user's out of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(IniFile::ResolvePath(SettingsFileName));
+    }
+
     void init()
     {
         formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings());

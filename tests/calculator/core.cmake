@@ -12,5 +12,11 @@ qv_gtest(test_calculator_dialogdata
     ${CMAKE_CURRENT_LIST_DIR}/PipeDimensionsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/InfoListsTest.cpp
   LIBS qv_calculator_core)
+qv_gtest(test_calculator_normvolume
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NormVolumeTest.cpp
+  LIBS qv_calculator_core)
+qv_gtest(test_calculator_files
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/SettingsFileTest.cpp ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointFileTest.cpp
+  LIBS qv_calculator_core)
 qv_gtest(test_calculator_handover SOURCES ${CMAKE_CURRENT_LIST_DIR}/ApplicationHandOverTest.cpp
   LIBS qv_calculator_core)

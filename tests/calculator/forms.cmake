@@ -21,3 +21,19 @@ foreach(form Namensliste Rohrgeometrie)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/${form}Test.cpp ${CMAKE_CURRENT_LIST_DIR}/ModalDriver.h
     LIBS qv_mainwindow)
 endforeach()
+
+qv_qtest(test_calculator_application
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ApplicationCommandTest.cpp
+  LIBS qv_mainwindow)
+
+qv_qtest(test_calculator_normvolumedialog
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/NormVolumeDialogTest.cpp
+  LIBS qv_calculator_forms)
+
+qv_qtest(test_calculator_defaultfileoptions
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DefaulFileOptionsTest.cpp
+  LIBS qv_calculator_forms)
+
+qv_qtest(test_calculator_commands
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/XmecalcCommandsTest.cpp
+  LIBS qv_mainwindow)

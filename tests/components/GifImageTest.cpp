@@ -276,3 +276,36 @@ TEST(GifImage, SizeCannotBeSet)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GifImage, GifsWrittenByGiflibDecodeToTheSamePixels)
+{
+    struct Case {
+        int width, height, colours;
+    };
+    const Case cases[] = {{1, 1, 2}, {37, 19, 16}, {300, 200, 256}, {1500, 3, 256}};
+    std::uint32_t seed = 1;
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> pixels(std::size_t(c.width) * std::size_t(c.height));
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            seed = seed * 1103515245u + 12345u;
+            // Runs and noise, so both long strings and fresh codes occur.
+            pixels[i] = static_cast<std::uint8_t>((i % 97 < 40 ? i / 97 : seed >> 16) % std::uint32_t(c.colours));
+        }
+        QList<QRgb> palette;
+        for (int i = 0; i < c.colours; ++i)
+            palette.append(qRgb(i, 255 - i, i / 2));
+        TGIFImage image;
+        image.LoadFromStream(GiflibEncode(c.width, c.height, palette, pixels.data()));
+        const QImage& decoded = image.Frame(0).Bitmap().Image;
+        bool same = true;
+        for (int y = 0; y < c.height; ++y)
+            same = same && std::equal(decoded.constScanLine(y), decoded.constScanLine(y) + c.width,
+                                      pixels.begin() + std::ptrdiff_t(y) * c.width);
+        EXPECT_TRUE(same) << c.width << "x" << c.height;
+        EXPECT_FALSE(image.Frame(0).Corrupted);
+    }
+}
+
+}  // namespace

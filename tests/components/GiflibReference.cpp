@@ -51,6 +51,18 @@ std::optional<std::vector<GiflibFrame>> GiflibDecode(const QByteArray& gif)
     return frames;
 }
 
+int GiflibSlurp(const QByteArray& gif)
+{
+    Source source{&gif, 0};
+    int error = 0;
+    GifFileType* file = DGifOpen(&source, ReadFromMemory, &error);
+    if (file == nullptr)
+        return -1;
+    const int count = DGifSlurp(file) == GIF_OK ? file->ImageCount : -1;
+    DGifCloseFile(file, &error);
+    return count;
+}
+
 QByteArray GiflibEncode(int width, int height, const QList<QRgb>& palette, const std::uint8_t* pixels)
 {
     QByteArray out;

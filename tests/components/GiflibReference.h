@@ -18,5 +18,9 @@ struct GiflibFrame {
 // Every frame of a GIF held in memory; nothing when giflib refuses it.
 std::optional<std::vector<GiflibFrame>> GiflibDecode(const QByteArray& gif);
 
+// Decodes a GIF held in memory and only counts its frames (-1 when refused): giflib's own
+// decoding work, for timing.
+int GiflibSlurp(const QByteArray& gif);
+
 // A single-frame GIF of the given indices (one byte per pixel) and palette (2^n entries).
 QByteArray GiflibEncode(int width, int height, const QList<QRgb>& palette, const std::uint8_t* pixels);

@@ -5,6 +5,7 @@
 #include "components/PictureFormats.h"
 #include "components/imaging/CeGIF.h"
 #include "components/imaging/CeGraph.h"
+#include "components/imaging/ClipIcon.h"
 #include "components/imaging/GraphicFormats.h"
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"

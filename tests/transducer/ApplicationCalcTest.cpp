@@ -186,6 +186,12 @@ TEST_F(ApplicationCalc, UserChoicesSurviveProgramWrites)
     EXPECT_EQ(calc.BeamMode(), tBeamMode::Direct);
     EXPECT_FALSE(calc.FollowPreferred());
     EXPECT_EQ(calc.GetSoundPaths(), 1);
+    // The temperature shows red above the head's range and blue below it.
+    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::Normal);
+    calc.UserTemperature(131.0);
+    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::TooHot);
+    calc.UserTemperature(-31.0);
+    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::TooCold);
     // A pipe change hands the choice back to the automatic rule.
     calc.UserWallThickness(4.0);
     EXPECT_EQ(calc.GetSoundPaths(), 2);
@@ -283,6 +289,43 @@ TEST_F(ApplicationCalc, ExpertTimeGroup)
     EXPECT_EQ(other.View().Time.UncorrectedFlow, "---- ITERATION FAIL ---");
     EXPECT_FALSE(other.View().Time.TimeValid);
     EXPECT_TRUE(other.View().Time.ViscosityEnabled);
+}
+
+TEST_F(ApplicationCalc, UserSoundSpeedsAskedFor)
+{
+    // medium items, medium speed, lining thickness -> medium asked (start), lining asked (start)
+    struct Row {
+        int medium;
+        double mediumSpeed, lining;
+        bool askMedium;
+        double mediumStart;
+        bool askLining;
+    };
+    const Row rows[] = {
+        {10000, 0.0, 0.0, true, 1500.0, false},
+        {10000, 1234.0, 2.0, false, 1234.0, true},  // a given speed is not asked again
+        {10001, 0.0, 2.0, false, 0.0, true},
+    };
+    for (const Row& r : rows) {
+        tApplicationInput in = BasePoint();
+        in.MediumItems = Media(r.medium);
+        in.MediumSpeed = r.mediumSpeed;
+        in.LiningThickness = r.lining;
+        Calc calc(in);
+        EXPECT_EQ(calc.StartUserSpeed(GAMMA, 1500.0), r.askMedium) << r.medium;
+        EXPECT_EQ(calc.CurrentUserSpeed(GAMMA), r.mediumStart) << r.medium;
+        EXPECT_EQ(calc.UserMediumSpeed(), r.mediumSpeed) << r.medium;
+        EXPECT_EQ(calc.StartUserSpeed(BETA2, 2500.0), r.askLining) << r.medium;
+        EXPECT_EQ(calc.StartUserSpeed(BETA, 3200.0), false) << r.medium;
+    }
+    // A library material offers its own sound speed to start from.
+    Calc steel;
+    EXPECT_DOUBLE_EQ(steel.UserSpeedToEdit(BETA), steel.Path().Quadrant(BETA).c);
+    steel.SetUserWallSoundSpeed(OtherMaterialCode, 2750.0);
+    EXPECT_EQ(steel.GetWallMaterialCode(), OtherMaterialCode);
+    EXPECT_EQ(steel.WallItems().Items[0].Caption, "Anderes: (2750m/s)");
+    EXPECT_EQ(steel.UserWallSpeed(), 2750.0);
+    EXPECT_TRUE(steel.ResultsValid());
 }
 
 TEST_F(ApplicationCalc, TestPipes)

@@ -5,8 +5,10 @@
 
 #include "ApplicationPoint.h"
 
+#include "calculator/D_InputUserValue.h"
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
+#include "transducer/D_ErrorDiagramm.h"
 #include "platform/FormatSettings.h"
 #include "transducer/OemVariant.h"
 
@@ -16,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -99,6 +102,14 @@ private slots:
         QCOMPARE(dialog->ED_GammaTemp->text(), QStringLiteral("71"));
         ExpectHandBack(*dialog, in);
 
+        // Values beyond the edits' limits are shown and handed back as they came.
+        in.WallThickness = 9500.0;
+        auto thick = Open(in);
+        QCOMPARE(thick->EDI_WAND->text(), QStringLiteral("9500.0"));
+        QCOMPARE(thick->EDI_ADM->text(), QStringLiteral("19052.5"));
+        ExpectHandBack(*thick, in);
+
+        in.WallThickness = 3.91;
         in.Temperature = 20.0;
         in.TempUnit = 1;
         auto fahrenheit = Open(in);
@@ -157,6 +168,7 @@ private slots:
         in.FixedSpacing = 123.4;
         auto dialog = Open(in);
         QVERIFY(dialog->CB_SabstFixed->isChecked());
+        QVERIFY(dialog->CB_SabstFixed->font().bold() && !dialog->PAN_SensorAbstand->font().bold());
         QCOMPARE(dialog->LAB_SensorAbstFixed->text(), QStringLiteral("123.4"));
         QCOMPARE(dialog->LAB_FreiAbst->text(), QStringLiteral("243  "));
         QCOMPARE(dialog->GetFixedSpacing(), 123.4);
@@ -313,6 +325,42 @@ private slots:
         }
         auto off = Open();
         QVERIFY(off->BUT_ErrorEstimation->isHidden());
+
+        // The expert's 1 % band is chosen before the diagram is loaded, so the first showing
+        // already has it.
+        auto expert = CreateDialog<TDLG_SensorAbstand>();
+        expert->SetMegaUserMode(true);
+        expert->SetErrorEstimationEnabled(true);
+        expert->SetFlowHandOver(flow);
+        expert->SetInputData(BasePoint());
+        int onePercent = -1;
+        QTimer::singleShot(0, [&onePercent] {
+            if (auto* diagram = qobject_cast<TDLG_ErrorDiagram*>(QApplication::activeModalWidget())) {
+                onePercent = int(diagram->Model().Band1Upper.size());
+                diagram->BUT_OK->click();
+            }
+        });
+        expert->ACT_ErrorEstimation->trigger();
+        QCOMPARE(onePercent, 100);
+    }
+
+    void anotherMediumAsksForItsSoundSpeed()
+    {
+        auto dialog = Open();
+        QString label;
+        QTimer::singleShot(0, [&label] {
+            if (auto* input = qobject_cast<TDLG_InputUserValue*>(QApplication::activeModalWidget())) {
+                label = input->LAB_Property->text();
+                input->SetValue(1234.0);
+                input->BUT_OK->click();
+            }
+        });
+        Choose(dialog->COM_Medium, 0);
+        QCOMPARE(label, QStringLiteral("Schallgeschwindigkeit Medium"));
+        QCOMPARE(dialog->COM_Medium->currentText(), QStringLiteral("Anderes: (1234m/s)"));
+        QCOMPARE(dialog->GetMediumCode(), 10000);
+        QCOMPARE(dialog->GetUserMediumSpeed(), 1234.0);
+        QVERIFY(dialog->ResultsValid());
     }
 
     void testPipes()

@@ -620,9 +620,8 @@ QByteArray TGIFImage::SaveToStream()
     if (frames_.empty())
         RaiseGIFError(SGIFNoData());
     for (auto& frame : frames_) {
-        // Decoding first finds damage the reader could not see; a damaged frame is
-        // encoded afresh from what could be decoded.
-        if (frame->HasData() && !frame->HasBitmap())
+        // A frame known to be damaged is encoded afresh from what could be decoded.
+        if (frame->HasData() && frame->Corrupted)
             frame->Bitmap();
         if (!frame->HasData() || frame->Corrupted)
             frame->Encode();

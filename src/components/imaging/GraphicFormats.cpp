@@ -2,7 +2,6 @@
 
 #include "components/imaging/CeGIF.h"
 #include "components/imaging/GraphicErrors.h"
-#include "components/imaging/Icon.h"
 #include "platform/ByteReader.h"
 
 #include <QFile>
@@ -32,14 +31,6 @@ void RegisterGraphicFormat(const TGraphicFormat& format)
                                  }),
                   formats.end());
     formats.push_back(format);
-}
-
-void UnregisterGraphicFormat(const QString& extension)
-{
-    auto& formats = Formats();
-    formats.erase(std::remove_if(formats.begin(), formats.end(),
-                                 [&](const TGraphicFormat& f) { return f.Extension == extension.toLower(); }),
-                  formats.end());
 }
 
 const TGraphicFormat* FindFileFormat(const QString& extension)
@@ -95,22 +86,4 @@ void RegisterGIFFormat()
         return image.AssignToBitmap().Image;
     };
     RegisterGraphicFormat(clipboard);
-}
-
-QString IconClipboardFormat()
-{
-    return QStringLiteral("application/x-qt-windows-mime;value=\"Quelvar Icon\"");
-}
-
-void RegisterIconClipboardFormat()
-{
-    TGraphicFormat format;
-    format.Description = QStringLiteral("Icon");
-    format.ClipboardFormat = IconClipboardFormat();
-    format.Read = [](const QByteArray& bytes) {
-        TIcon icon;
-        icon.LoadFromBytes(bytes);
-        return icon.Image();
-    };
-    RegisterGraphicFormat(format);
 }

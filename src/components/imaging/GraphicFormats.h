@@ -20,7 +20,6 @@ struct TGraphicFormat {
 // Adds a format; a second registration of the same extension or clipboard format replaces
 // the first.
 void RegisterGraphicFormat(const TGraphicFormat& format);
-void UnregisterGraphicFormat(const QString& extension);
 // The format of a file extension (any case) or of a clipboard format; nullptr when none.
 const TGraphicFormat* FindFileFormat(const QString& extension);
 const TGraphicFormat* FindClipboardFormat(const QString& clipboardFormat);
@@ -31,6 +30,3 @@ QImage LoadPictureFile(const QString& fileName);
 
 // The GIF image under "gif" ("CompuServe GIF Image") and the clipboard format "GIF Image".
 void RegisterGIFFormat();
-// The icon clipboard format, bound to icons.
-void RegisterIconClipboardFormat();
-QString IconClipboardFormat();

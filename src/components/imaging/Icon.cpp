@@ -18,9 +18,15 @@ struct DibHeader {
     int colorsUsed = 0;
 };
 
-bool IsPng(const QByteArray& bytes)
+bool IsPng(const ByteReader& image)
 {
-    return bytes.startsWith("\x89PNG");
+    ByteReader peek = image;
+    return peek.Left() >= 24 && QByteArray(reinterpret_cast<const char*>(peek.Take(4)), 4) == "\x89PNG";
+}
+
+std::uint32_t BigEndian32(const std::uint8_t* p)
+{
+    return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
 }
 
 // The header of an entry's bitmap: the pixel size and depth the image itself gives.
@@ -52,6 +58,24 @@ int PixelAt(const std::uint8_t* row, int x, int bits)
     case 4: return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 15;
     default: return row[x];
     }
+}
+
+// Size and depth from the image's own header (a PNG's from its first chunk, depth 0).
+void ReadImageHeader(ByteReader image, TIcon::Entry& entry)
+{
+    if (IsPng(image)) {
+        const std::uint8_t* p = image.Take(24);
+        entry.Width = static_cast<int>(std::min<std::uint32_t>(BigEndian32(p + 16), kMaxIconSide + 1));
+        entry.Height = static_cast<int>(std::min<std::uint32_t>(BigEndian32(p + 20), kMaxIconSide + 1));
+        entry.ImageBits = 0;
+        if (entry.Width > kMaxIconSide || entry.Height > kMaxIconSide || entry.Width == 0 || entry.Height == 0)
+            RaiseReadError();
+        return;
+    }
+    const DibHeader h = ReadDibHeader(image);
+    entry.Width = h.width;
+    entry.Height = h.height;
+    entry.ImageBits = h.bits;
 }
 
 QImage DecodeDib(ByteReader& reader)
@@ -134,27 +158,14 @@ void TIcon::LoadFromBytes(const QByteArray& bytes)
         places.emplace_back(offset, size);
         entries.push_back(e);
     }
-    // Each image's own header gives its size and depth; the directory may be wrong.
-    std::vector<QImage> images;
+    // Each image's own header gives its size and depth; the directory may be wrong. Only
+    // the image shown is decoded.
+    std::vector<ByteReader> images;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         ByteReader whole(bytes);
         whole.Seek(places[i].first);
-        ByteReader image = whole.Sub(places[i].second);
-        const QByteArray raw = QByteArray::fromRawData(reinterpret_cast<const char*>(image.Take(0)),
-                                                       static_cast<qsizetype>(image.Left()));
-        QImage decoded;
-        if (IsPng(raw)) {
-            decoded = QImage::fromData(raw, "PNG").convertToFormat(QImage::Format_ARGB32);
-            if (decoded.isNull() || decoded.width() > kMaxIconSide || decoded.height() > kMaxIconSide)
-                RaiseReadError();
-        } else {
-            ByteReader header = image;
-            entries[i].ImageBits = ReadDibHeader(header).bits;
-            decoded = DecodeDib(image);
-        }
-        entries[i].Width = decoded.width();
-        entries[i].Height = decoded.height();
-        images.push_back(decoded);
+        images.push_back(whole.Sub(places[i].second));
+        ReadImageHeader(images.back(), entries[i]);
     }
     int best = 0;
     for (int i = 1; i < count; ++i) {
@@ -164,9 +175,19 @@ void TIcon::LoadFromBytes(const QByteArray& bytes)
         if (areaA > areaB || (areaA == areaB && a.ImageBits > b.ImageBits))
             best = i;
     }
+    ByteReader shown = images[static_cast<std::size_t>(best)];
+    const Entry& shownEntry = entries[static_cast<std::size_t>(best)];
+    QImage image;
+    if (IsPng(shown)) {
+        image = QImage::fromData(shown.Bytes(shown.Left()), "PNG").convertToFormat(QImage::Format_ARGB32);
+        if (image.size() != QSize(shownEntry.Width, shownEntry.Height))
+            RaiseReadError();
+    } else {
+        image = DecodeDib(shown);
+    }
     data_ = bytes;
     entries_ = std::move(entries);
-    image_ = images[static_cast<std::size_t>(best)];
+    image_ = image;
     displayed_ = best;
     if (OnChange)
         OnChange();

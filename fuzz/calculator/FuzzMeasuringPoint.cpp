@@ -1,0 +1,30 @@
+// Measuring-point files of any content: reading and loading must never crash or hang, and a
+// value the reader takes must lie in its input's range.
+#include "calculator/MeasuringPointFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size > static_cast<std::size_t>(MaxMeasuringPointFileSize))
+        return 0;
+    const IniFile ini = IniFile::FromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    if (!HoldsMeasuringPoint(ini))
+        return 0;
+    for (const bool fromFile : {true, false}) {
+        TMeasuringPointRecord point;
+        tReportFileFields report;
+        ReadMeasuringPoint(ini, point, report, fromFile, size % 2 == 1);
+        if (point.SensorType < 0 || point.SensorType > 14 || point.SoundPaths < 0 || point.SoundPaths > 8
+            || !(point.ReynoldsLam < point.ReynoldsTurb) || !(point.InnerDiameterMm > 0.0))
+            std::abort();
+    }
+    // The measuring point takes what the reader let through, or refuses it as a whole.
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    tReportFileFields report;
+    LoadMeasuringPoint(point, report, ini, true, false, nullptr);
+    return 0;
+}

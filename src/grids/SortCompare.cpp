@@ -1,0 +1,311 @@
+#include "grids/SortCompare.h"
+
+#include "platform/FormatSettings.h"
+#include "platform/NumberParse.h"
+
+#include <QDate>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+bool IsUpperAscii(QChar c)
+{
+    return c.unicode() >= 'A' && c.unicode() <= 'Z';
+}
+
+}  // namespace
+
+QString SortLowerCase(QStringView text)
+{
+    QString lower = text.toString();
+    for (QChar& c : lower)
+        if (IsUpperAscii(c))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    return lower;
+}
+
+int CompareSortText(QStringView a, QStringView b)
+{
+    const int r = a.compare(b, Qt::CaseSensitive);
+    return (r > 0) - (r < 0);
+}
+
+namespace {
+
+bool IsDigit(QChar c)
+{
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+// Drops what both texts share outside the digits at the front; the remainders from the
+// last common position on are kept whole.
+void KeepDiffering(QStringView s1, QStringView s2, QString& k1, QString& k2)
+{
+    const qsizetype n = std::min(s1.size(), s2.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i == n - 1) {
+            k1 += s1.mid(i);
+            k2 += s2.mid(i);
+        } else if (s1[i] != s2[i] || IsDigit(s1[i])) {
+            k1 += s1[i];
+            k2 += s2[i];
+        }
+    }
+}
+
+// Leading blanks, an optional sign and up to 18 decimal digits, nothing else.
+bool TryDecimalInteger(QStringView s, long long& value)
+{
+    qsizetype pos = 0;
+    while (pos < s.size() && s[pos] == QLatin1Char(' '))
+        ++pos;
+    const bool negative = pos < s.size() && s[pos] == QLatin1Char('-');
+    if (pos < s.size() && (s[pos] == QLatin1Char('-') || s[pos] == QLatin1Char('+')))
+        ++pos;
+    const qsizetype start = pos;
+    value = 0;
+    for (; pos < s.size() && IsDigit(s[pos]) && pos - start < 18; ++pos)
+        value = value * 10 + (s[pos].unicode() - '0');
+    if (pos == start || pos != s.size())
+        return false;
+    if (negative)
+        value = -value;
+    return true;
+}
+
+// Chops one character off both ends for every shared non-digit at the same distance from
+// the ends.
+void DropCommonSuffix(QString& k1, QString& k2)
+{
+    const QString t1 = k1;
+    const QString t2 = k2;
+    const qsizetype n = std::min(t1.size(), t2.size());
+    for (qsizetype d = 0; d < n; ++d) {
+        const QChar c1 = t1[t1.size() - 1 - d];
+        if (c1 == t2[t2.size() - 1 - d] && !IsDigit(c1)) {
+            k1.chop(1);
+            k2.chop(1);
+        }
+    }
+}
+
+}  // namespace
+
+int CompareNumericExtended(QStringView s1, QStringView s2)
+{
+    if (s1.isEmpty() || s2.isEmpty())
+        return static_cast<int>(!s1.isEmpty()) - static_cast<int>(!s2.isEmpty());
+    QString k1;
+    QString k2;
+    KeepDiffering(s1, s2, k1, k2);
+    DropCommonSuffix(k1, k2);
+    if (k1 == k2)
+        return 0;
+    long long v1 = 0;
+    long long v2 = 0;
+    if (!TryDecimalInteger(k1, v1) || !TryDecimalInteger(k2, v2))
+        return CompareSortText(s1, s2);
+    return v1 < v2 ? -1 : 1;
+}
+
+namespace {
+
+// Reads an unsigned decimal number of at most `maxDigits` digits at `pos`.
+bool ReadNumber(QStringView s, qsizetype& pos, int maxDigits, int& value)
+{
+    const qsizetype start = pos;
+    value = 0;
+    while (pos < s.size() && IsDigit(s[pos]) && pos - start < maxDigits)
+        value = value * 10 + (s[pos++].unicode() - '0');
+    return pos > start && (pos >= s.size() || !IsDigit(s[pos]));
+}
+
+void SkipBlanks(QStringView s, qsizetype& pos)
+{
+    while (pos < s.size() && s[pos] == QLatin1Char(' '))
+        ++pos;
+}
+
+// The order of day, month and year in the short date format: 0 = day first (d/m/y),
+// 1 = month first (m/d/y), 2 = year first (y/m/d).
+int DateOrder()
+{
+    for (QChar c : FormatSettings().ShortDateFormat) {
+        switch (c.toLower().unicode()) {
+        case 'd': return 0;
+        case 'm': return 1;
+        case 'y': return 2;
+        default: break;
+        }
+    }
+    return 1;
+}
+
+bool ScanDate(QStringView s, qsizetype& pos, double& value)
+{
+    std::array<int, 3> n{};
+    std::array<qsizetype, 3> digits{};
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) {
+            if (pos >= s.size() || s[pos] != FormatSettings().DateSeparator)
+                return false;
+            ++pos;
+        }
+        const qsizetype start = pos;
+        if (!ReadNumber(s, pos, 4, n[static_cast<std::size_t>(i)]))
+            return false;
+        digits[static_cast<std::size_t>(i)] = pos - start;
+    }
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    qsizetype yearDigits = 0;
+    switch (DateOrder()) {
+    case 0: day = n[0], month = n[1], year = n[2], yearDigits = digits[2]; break;
+    case 2: year = n[0], month = n[1], day = n[2], yearDigits = digits[0]; break;
+    default: month = n[0], day = n[1], year = n[2], yearDigits = digits[2]; break;
+    }
+    if (yearDigits <= 2)
+        year += year < 50 ? 2000 : 1900;  // a fixed window: never the clock's
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return false;
+    value = static_cast<double>(date.toJulianDay() - QDate(1899, 12, 30).toJulianDay());
+    return true;
+}
+
+bool ScanTime(QStringView s, qsizetype& pos, double& value)
+{
+    std::array<int, 3> hms{};
+    int parts = 0;
+    int millis = 0;
+    while (parts < 3) {
+        if (parts > 0) {
+            if (pos >= s.size() || s[pos] != FormatSettings().TimeSeparator)
+                break;
+            ++pos;
+        }
+        if (!ReadNumber(s, pos, 2, hms[static_cast<std::size_t>(parts)]))
+            return false;
+        ++parts;
+    }
+    if (parts == 3 && pos < s.size() && s[pos] == FormatSettings().DecimalSeparator) {
+        ++pos;
+        if (!ReadNumber(s, pos, 3, millis))
+            return false;
+    }
+    qsizetype marker = pos;
+    SkipBlanks(s, marker);
+    int hour = hms[0];
+    const QString half = s.mid(marker, std::min<qsizetype>(2, s.size() - marker)).toString().toUpper();
+    if (half == QLatin1String("AM") || half == QLatin1String("PM")) {
+        if (hour > 12)
+            return false;
+        hour = hour % 12 + (half == QLatin1String("PM") ? 12 : 0);
+        pos = marker + 2;
+    }
+    if (hour > 23 || hms[1] > 59 || hms[2] > 59)
+        return false;
+    value = (hour * 3600.0 + hms[1] * 60.0 + hms[2] + millis / 1000.0) / 86400.0;
+    return true;
+}
+
+bool AtEnd(QStringView s, qsizetype pos)
+{
+    SkipBlanks(s, pos);
+    return pos == s.size();
+}
+
+}  // namespace
+
+bool TryStrToTime(QStringView text, double& value)
+{
+    qsizetype pos = 0;
+    SkipBlanks(text, pos);
+    return ScanTime(text, pos, value) && AtEnd(text, pos);
+}
+
+bool TryStrToDateTime(QStringView text, double& value)
+{
+    qsizetype pos = 0;
+    SkipBlanks(text, pos);
+    double date = 0;
+    if (!ScanDate(text, pos, date))
+        return TryStrToTime(text, value);
+    if (AtEnd(text, pos)) {
+        value = date;
+        return true;
+    }
+    if (pos >= text.size() || text[pos] != QLatin1Char(' '))
+        return false;
+    SkipBlanks(text, pos);
+    double time = 0;
+    if (!ScanTime(text, pos, time) || !AtEnd(text, pos))
+        return false;
+    value = date + time;
+    return true;
+}
+
+TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitive, QString& lowered)
+{
+    TSortKeyValue key;
+    key.Text = text;
+    if (!caseSensitive && std::any_of(text.begin(), text.end(), IsUpperAscii)) {
+        lowered = SortLowerCase(text);
+        key.Text = lowered;
+    }
+    switch (style) {
+    case ssNumeric: key.Valid = TryStrToFloat(key.Text, key.Value); break;
+    case ssDateTime: key.Valid = TryStrToDateTime(key.Text, key.Value); break;
+    case ssTime: key.Valid = TryStrToTime(key.Text, key.Value); break;
+    default: break;
+    }
+    return key;
+}
+
+int CompareSortKeys(const TSortKeyValue& a, const TSortKeyValue& b, TSortStyle style, const TSortCompareFunc& custom)
+{
+    switch (style) {
+    case ssNumeric:
+    case ssDateTime:
+    case ssTime: return CompareConvertedKeys(a, b);
+    case ssNumericExtended: return CompareNumericExtended(a.Text, b.Text);
+    case ssCustom:
+        if (custom) {
+            const int r = custom(a.Text.toString(), b.Text.toString());
+            return (r > 0) - (r < 0);
+        }
+        return CompareSortText(a.Text, b.Text);
+    default: return CompareSortText(a.Text, b.Text);
+    }
+}
+
+int CompareSortTexts(const QString& a, const QString& b, TSortStyle style, bool caseSensitive,
+                     const TSortCompareFunc& custom)
+{
+    QString loweredA;
+    QString loweredB;
+    return CompareSortKeys(ParseSortKey(a, style, caseSensitive, loweredA), ParseSortKey(b, style, caseSensitive, loweredB),
+                           style, custom);
+}
+
+TSortStyle DetectSortStyle(int count, const std::function<QString(int index)>& text)
+{
+    bool numeric = true;
+    bool dateTime = true;
+    bool time = true;
+    for (int i = 0; i < count && (numeric || dateTime || time); ++i) {
+        const QString cell = text(i);
+        double value = 0;
+        numeric = numeric && TryStrToFloat(cell, value);
+        time = time && TryStrToTime(cell, value);
+        dateTime = dateTime && TryStrToDateTime(cell, value);
+    }
+    if (numeric)
+        return ssNumeric;
+    if (dateTime)
+        return ssDateTime;
+    return time ? ssTime : ssNormal;
+}

@@ -1,0 +1,246 @@
+#include "grids/SortEngine.h"
+#include "grids/StringSparseList.h"
+
+#include "platform/FormatSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+namespace {
+
+TFormatSettings DayFirst()
+{
+    TFormatSettings s;
+    s.ShortDateFormat = QStringLiteral("d/M/yyyy");
+    return s;
+}
+
+class SortTest : public ::testing::Test {
+protected:
+    FormatSettingsScope settings_{DayFirst()};
+};
+
+struct PairCase {
+    const char* a;
+    const char* b;
+    TSortStyle style;
+    bool caseSensitive;
+    int expected;
+};
+
+TEST_F(SortTest, PairwiseComparisons)
+{
+    const PairCase cases[] = {
+        {"5 mm", "12 mm", ssNumericExtended, false, -1},
+        {"Pos 9", "Pos 10", ssNumericExtended, false, -1},
+        {"Pos 10", "Pos 9", ssNumericExtended, false, 1},
+        {"x7y", "x7y", ssNumericExtended, false, 0},
+        {"", "5", ssNumericExtended, false, -1},  // empty first, consistently
+        {"5", "", ssNumericExtended, false, 1},
+        {"", "", ssNumericExtended, false, 0},
+        {"abc", "abd", ssNumericExtended, false, -1},  // no integer left: text order
+        {"9", "10", ssNumeric, false, -1},
+        {"1.5", "1.50", ssNumeric, false, 0},
+        {"abc", "10", ssNumeric, false, 1},  // letters: text order for this pair
+        {"-3", "2", ssNumeric, false, -1},
+        {"9", "10", ssNormal, false, 1},
+        {"B", "a", ssNormal, false, 1},
+        {"B", "a", ssNormal, true, -1},
+        {"\xc3\x84", "\xc3\xa4", ssNormal, false, -1},  // only A to Z are folded
+        {"B", "a", ssAutomatic, false, 1},
+        {"B", "a", ssCustom, false, 1},  // no function: text order
+        {"31/12/2020", "1/1/2021", ssDateTime, false, -1},
+        {"1/1/2021 10:00", "1/1/2021 9:30", ssDateTime, false, 1},
+        {"2/1/2021", "1/2/2021", ssDateTime, false, -1},  // day first
+        {"9:05", "10:00", ssTime, false, -1},
+        {"9:05 PM", "10:00", ssTime, false, 1},
+        {"9:05:30", "9:05:30.000", ssTime, false, 0},
+        {"25:00", "10:00", ssTime, false, 1},  // no time: text order
+    };
+    for (const PairCase& c : cases)
+        EXPECT_EQ(CompareSortTexts(QString::fromUtf8(c.a), QString::fromUtf8(c.b), c.style, c.caseSensitive),
+                  c.expected)
+            << c.a << " vs " << c.b << " style " << c.style;
+}
+
+TEST_F(SortTest, CustomCompareIsUsedAndItsSignNormalised)
+{
+    const TSortCompareFunc byLength = [](const QString& a, const QString& b) {
+        return static_cast<int>(a.size() - b.size()) * 10;
+    };
+    EXPECT_EQ(CompareSortTexts("zz", "aaa", ssCustom, false, byLength), -1);
+    EXPECT_EQ(CompareSortTexts("aaa", "zz", ssCustom, false, byLength), 1);
+    QString seen;
+    const TSortCompareFunc record = [&seen](const QString& a, const QString&) {
+        seen = a;
+        return 0;
+    };
+    CompareSortTexts("MiXed", "x", ssCustom, false, record);
+    EXPECT_EQ(seen, QStringLiteral("mixed"));  // lower-cased before the function sees it
+}
+
+TEST_F(SortTest, DetectSortStyleTakesTheStyleEveryCellFits)
+{
+    const struct {
+        QStringList cells;
+        TSortStyle expected;
+    } cases[] = {
+        {{"1", "2.5", "-3e2"}, ssNumeric},
+        {{"1/2/2020", "3/4/2021 10:00"}, ssDateTime},
+        {{"10:00", "9:30:15"}, ssDateTime},  // a time alone is also a date-time
+        {{"1", "x"}, ssNormal},
+        {{"1", ""}, ssNormal},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DetectSortStyle(static_cast<int>(c.cells.size()), [&](int i) { return c.cells[i]; }), c.expected)
+            << c.cells.join(QLatin1Char('|')).toStdString();
+}
+
+// Random tables sorted by the engine and by std::stable_sort on the same prepared keys,
+// comparing all keys at once (primary first).
+TEST_F(SortTest, MultiKeySortMatchesTheReference)
+{
+    std::mt19937 rng(12345);
+    const QStringList words{"alpha", "Beta", "beta", "gamma", "Alpha", "", "delta", "b"};
+    for (int round = 0; round < 200; ++round) {
+        const int rows = std::uniform_int_distribution<int>(0, 120)(rng);
+        const int cols = 4;
+        // Column 0 words, 1 integers, 2 dates, 3 times: each style sees only texts it converts.
+        std::vector<QStringList> table(static_cast<std::size_t>(rows));
+        for (auto& row : table) {
+            row << words[std::uniform_int_distribution<int>(0, 7)(rng)];
+            row << QString::number(std::uniform_int_distribution<int>(-5, 5)(rng));
+            row << QStringLiteral("%1/%2/2020").arg(std::uniform_int_distribution<int>(1, 3)(rng)).arg(1 + round % 12);
+            row << QStringLiteral("%1:%2").arg(std::uniform_int_distribution<int>(0, 2)(rng)).arg(round % 60);
+        }
+        const TSortStyle styleOf[cols] = {ssNormal, ssNumeric, ssDateTime, ssTime};
+        std::vector<TSortPass> keys;
+        const int keyCount = std::uniform_int_distribution<int>(1, 3)(rng);
+        for (int k = 0; k < keyCount; ++k) {
+            const int col = std::uniform_int_distribution<int>(0, cols - 1)(rng);
+            keys.push_back({col, styleOf[col]});
+        }
+        TSortSettings settings;
+        settings.CaseSensitive = round % 3 == 0;
+        settings.Direction = round % 2 == 0 ? sdAscending : sdDescending;
+        const auto cell = [&](int col, int row) { return table[static_cast<std::size_t>(row)][col]; };
+
+        std::vector<int> expected(static_cast<std::size_t>(rows));
+        std::iota(expected.begin(), expected.end(), 0);
+        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+            for (const TSortPass& key : keys) {
+                int r = CompareSortTexts(cell(key.Col, a), cell(key.Col, b), key.Style, settings.CaseSensitive);
+                if (settings.Direction == sdDescending)
+                    r = -r;
+                if (r != 0)
+                    return r < 0;
+            }
+            return false;
+        });
+        ASSERT_EQ(SortOrder(rows, keys, settings, cell), expected) << "round " << round;
+    }
+}
+
+TEST_F(SortTest, EqualKeysKeepTheirOrderInBothDirections)
+{
+    const QStringList texts{"b", "a", "b", "a", "B"};
+    const auto cell = [&](int, int row) { return texts[row]; };
+    TSortSettings settings;
+    EXPECT_EQ(SortOrder(5, {{0, ssNormal}}, settings, cell), (std::vector<int>{1, 3, 0, 2, 4}));
+    settings.Direction = sdDescending;
+    EXPECT_EQ(SortOrder(5, {{0, ssNormal}}, settings, cell), (std::vector<int>{0, 2, 4, 1, 3}));
+}
+
+// Comparisons that are no order at all: the sort still ends, within its bound, with a
+// permutation, and the same answers give the same result.
+TEST_F(SortTest, MergeSortSurvivesAnyComparison)
+{
+    for (int n : {0, 1, 15, 17, 100, 1000}) {
+        for (int mode = 0; mode < 3; ++mode) {
+            auto run = [&] {
+                std::vector<int> items(static_cast<std::size_t>(n));
+                std::iota(items.begin(), items.end(), 0);
+                std::mt19937 rng(static_cast<unsigned>(n * 7 + mode));
+                long calls = 0;
+                StableMergeSort(items, [&](int a, int b) {
+                    ++calls;
+                    EXPECT_TRUE(a >= 0 && a < n && b >= 0 && b < n);
+                    switch (mode) {
+                    case 0: return (rng() & 1u) != 0;          // random answers
+                    case 1: return true;                        // everything is smaller
+                    default: return (a + 1) % 3 == b % 3;       // cyclic
+                    }
+                });
+                EXPECT_LE(calls, 16L * n + 2L * n * 12);
+                return items;
+            };
+            const std::vector<int> first = run();
+            std::vector<int> sorted = first;
+            std::sort(sorted.begin(), sorted.end());
+            std::vector<int> all(static_cast<std::size_t>(n));
+            std::iota(all.begin(), all.end(), 0);
+            EXPECT_EQ(sorted, all) << "n " << n << " mode " << mode;
+            EXPECT_EQ(run(), first);
+        }
+    }
+    // A numeric column with texts among the numbers is no strict weak order either.
+    const QStringList mixed{"10", "b", "9", "a", "100", "", "x1", "2"};
+    const auto cell = [&](int, int row) { return mixed[row % mixed.size()]; };
+    const std::vector<int> order = SortOrder(400, {{0, ssNumeric}, {0, ssNumericExtended}}, {}, cell);
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < 400; ++i)
+        ASSERT_EQ(sorted[static_cast<std::size_t>(i)], i);
+}
+
+TEST(SparseStorage, FarIndicesCostOnlyTheirSections)
+{
+    TSparseList<TStringSparseList*> rows(SPASmall);
+    TStringSparseList row(SPASmall);
+    rows.Put(2000000000, &row);
+    EXPECT_EQ(rows.Array().SectionCount(), 1u);
+    EXPECT_EQ(rows.Count(), 2000000001);
+    rows.Insert(0, nullptr);  // shifts the one row up: walks one section, not 10^8
+    EXPECT_EQ(rows.Get(2000000001), &row);
+    EXPECT_EQ(rows.Get(2000000000), nullptr);
+    rows.Move(2000000001, 5);
+    EXPECT_EQ(rows.Get(5), &row);
+    EXPECT_EQ(rows.Array().SectionCount(), 1u);  // emptied sections are given back
+    rows.Delete(0);
+    EXPECT_EQ(rows.Get(4), &row);
+
+    TStringSparseList cells(SPASmall);
+    cells.Put(2100000000, QStringLiteral("far"));
+    cells.Put(3, QStringLiteral("near"));
+    cells.Move(2100000000, 0);
+    EXPECT_EQ(cells.Get(0), QStringLiteral("far"));
+    EXPECT_EQ(cells.Get(4), QStringLiteral("near"));
+    EXPECT_EQ(cells.Count(), 5);
+    // The largest int cannot hold an item: the count would not fit.
+    TSparseList<int*> edge(SPALarge);
+    int x = 0;
+    EXPECT_THROW(edge.Put(std::numeric_limits<int>::max(), &x), EListError);
+    edge.Put(std::numeric_limits<int>::max() - 1, &x);
+    EXPECT_THROW(edge.Insert(0, &x), EListError);
+    EXPECT_EQ(edge.Get(std::numeric_limits<int>::max() - 1), &x);
+    EXPECT_EQ(edge.Get(0), nullptr);
+}
+
+TEST(SparseStorage, PermuteRowsMovesWholeRows)
+{
+    TSparseList<TStringSparseList*> rows(SPASmall);
+    TStringSparseList a(SPASmall);
+    TStringSparseList b(SPASmall);
+    rows.Put(1, &a);
+    rows.Put(3, &b);  // row 2 never written
+    PermuteRows(rows, 1, {2, 1, 0});
+    EXPECT_EQ(rows.Get(1), &b);
+    EXPECT_EQ(rows.Get(2), nullptr);
+    EXPECT_EQ(rows.Get(3), &a);
+    EXPECT_EQ(rows.Count(), 4);
+}
+
+}  // namespace
