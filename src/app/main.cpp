@@ -2,6 +2,7 @@
 // their fixed order, and the event loop until the main window closes.
 
 #include "calculator/StartupForms.h"
+#include "calculator/XmecalcLanguage.h"
 #include "calculator/Xmecalc.h"
 #include "components/CEConst.h"
 #include "components/PictureFormats.h"
@@ -20,6 +21,10 @@ int main(int argc, char* argv[])
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelvar"));
     SetFormatSettingsFromLocale(QLocale());
+    // The dictionary picks German or English from the user's locale; it outlives the forms.
+    SetUserDefaultLCID(LcidFromLocaleName(QLocale::system().name()));
+    SetSystemDefaultLCID(GetUserDefaultLCID());
+    const auto dictionary = CreateProgramDictionary();
     RegisterComponentCursors();
     RegisterPictureFormats();
 

@@ -115,7 +115,7 @@ void TMultilingualForm::SetLanguageById(int primaryId)
 int TMultilingualForm::CurrentLanguageId() const
 {
     const TMlDictionary* dictionary = Translator ? Translator->Dictionary() : nullptr;
-    return dictionary ? dictionary->PrimaryLanguageId(dictionary->Language()) : 0;
+    return dictionary ? dictionary->CurrentLanguage().PrimaryId : 0;
 }
 
 bool TMultilingualForm::EncodeLineBreaks(QString& text)
@@ -137,16 +137,37 @@ QString TMultilingualForm::TranslateMultiLine(const QString& text) const
     QString encoded = text;
     if (!EncodeLineBreaks(encoded))
         return text;
+    // The dictionary reads its "#C#L" escapes as line breaks, so its entries hold the text
+    // itself; older data kept the escapes literally.
+    QString translation;
+    if (Translator && Translator->Find(text, translation))
+        return translation;
     return DecodeLineBreaks(TranslateString(encoded));
 }
 
-void TMultilingualForm::TranslatorTranslate(TMlTranslator*, const QString&, QObject* component)
+void TMultilingualForm::TranslatorTranslate(TMlTranslator* translator, const QString&, QObject* component)
 {
+    // The translator's walk has translated captions and memo texts from their natives; this
+    // event serves only texts whose entry holds the line breaks as literal "#C#L". A text
+    // is written back only when its translation differs (a memo would lose its cursor).
+    if (!translator)
+        return;
+    auto translated = [translator](const QString& text, QString& result) {
+        QString encoded = ToCrLf(text);
+        if (!EncodeLineBreaks(encoded) || !translator->Find(encoded, result))
+            return false;
+        result = ToLf(DecodeLineBreaks(result));
+        return result != text;
+    };
+    QString result;
     if (auto* label = qobject_cast<QLabel*>(component)) {
-        label->setText(ToLf(TranslateMultiLine(ToCrLf(label->text()))));
+        if (translated(label->text(), result))
+            label->setText(result);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(component)) {
-        memo->setPlainText(ToLf(TranslateMultiLine(ToCrLf(memo->toPlainText()))));
+        if (translated(memo->toPlainText(), result))
+            memo->setPlainText(result);
     } else if (auto* memo2 = qobject_cast<QTextEdit*>(component)) {
-        memo2->setPlainText(ToLf(TranslateMultiLine(ToCrLf(memo2->toPlainText()))));
+        if (translated(memo2->toPlainText(), result))
+            memo2->setPlainText(result);
     }
 }

@@ -24,5 +24,7 @@ void TranslateForm(TMultilingualForm& form)
     form.Translator->SetDictionary(g_dictionary);
     // Each translator translates its own form, not the one that shared the dictionary.
     form.Translator->SetTargetRoot(&form);
-    form.Translator->Attach();
+    // Without the forms' dictionary the translator would pick any dictionary alive.
+    if (g_dictionary)
+        form.Translator->Attach();
 }

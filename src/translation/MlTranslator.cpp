@@ -1,29 +1,430 @@
 #include "translation/MlTranslator.h"
 
-#include "translation/MlDictionary.h"
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
 
-TMlTranslator::TMlTranslator(QObject* owner)
-    : QObject(owner)
+namespace {
+
+const QString kCaption = QStringLiteral("Caption");
+const QString kHint = QStringLiteral("Hint");
+const QString kItems = QStringLiteral("Items");
+const QString kText = QStringLiteral("Text");
+
+// Qt controls hold LF; the dictionary's texts hold CR LF.
+QString ToCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+QString ToLf(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+// The text without its hotkey marker ("&&" stays one "&").
+QString WithoutHotkey(const QString& text)
+{
+    QString result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        result.append(text[i]);
+    }
+    return result;
+}
+
+struct TClassTargets {
+    const char* FormClass;
+    std::vector<TMlTargetProperty> Own;
+};
+
+// The targets of the program's forms, as designed; a form's list is its base classes'
+// lists plus its own.
+const std::vector<TClassTargets>& ClassTargets()
+{
+    static const std::vector<TClassTargets> table = {
+        {"TMultilingualForm", {{{}, kHint, 0}, {{}, kCaption, 0}}},
+        {"TXmeCalcDlg", {{{}, kItems, 0}, {{}, QStringLiteral("Filter"), 0}, {{}, QStringLiteral("Title"), 0}}},
+        {"TDLG_DefaultFileOptions", {{{}, QStringLiteral("Filter"), 0}, {{}, QStringLiteral("Title"), 0}}},
+        {"TDLG_ErrorDiagram",
+         {{{}, QStringLiteral("Title"), 0}, {QStringLiteral("TMemo"), kText, 0}, {{}, kText, 0}, {{}, QStringLiteral("Lines"), 0}}},
+        {"TDLG_MemoInfo", {{QStringLiteral("TMemo"), kText, 0}}},
+        {"TDLG_reportform", {{QStringLiteral("TMemo"), kText, 0}, {{}, QStringLiteral("Cells"), 0}}},
+        {"TDLG_SensorAbstand", {{QStringLiteral("TComboBox"), kItems, 0}, {{}, kItems, 0}, {QStringLiteral("TBitBtn"), kHint, 0}}},
+        {"TDLG_SensorAuswahl", {{{}, QStringLiteral("Title"), 0}, {{}, kText, 0}}},
+        {"TMlLanguageSelectDialog", {{{}, kHint, 0}, {{}, kItems, 0}, {{}, kCaption, 0}}},
+    };
+    return table;
+}
+
+bool IsLibraryClass(const char* name)
+{
+    const QByteArray n(name);
+    return n == "QDialog" || n == "QWidget" || n == "QObject" || n == "QMainWindow";
+}
+
+}  // namespace
+
+// ---- targets ----
+
+void TMlTargetProperties::Add(const TMlTargetProperty& target)
+{
+    if (std::find(targets_.begin(), targets_.end(), target) != targets_.end())
+        return;
+    targets_.push_back(target);
+    if (target.Flag == 1)
+        ++exclusions_;
+}
+
+void TMlTargetProperties::Add(const TMlTargetProperties& targets)
+{
+    for (const TMlTargetProperty& t : targets.targets_)
+        Add(t);
+}
+
+bool TMlTargetProperties::Matches(const QString& className, const QString& propertyName) const
+{
+    auto same = [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; };
+    auto hits = [&](const TMlTargetProperty& t) {
+        return ((t.ClassName.isEmpty() || same(t.ClassName, className)) && same(t.PropertyName, propertyName)) ||
+               (same(t.ClassName, className) && t.PropertyName.isEmpty());
+    };
+    bool included = false;
+    for (const TMlTargetProperty& t : targets_) {
+        if (!hits(t))
+            continue;
+        if (t.Flag == 1)
+            return false;
+        included = true;
+    }
+    return included;
+}
+
+TMlTargetProperties DesignTargets(const QMetaObject* formClass)
+{
+    // Base classes first, as the form resources are read.
+    std::vector<const QMetaObject*> chain;
+    for (const QMetaObject* m = formClass; m; m = m->superClass())
+        chain.insert(chain.begin(), m);
+    TMlTargetProperties targets;
+    for (const QMetaObject* m : chain)
+        for (const TClassTargets& entry : ClassTargets())
+            if (qstrcmp(entry.FormClass, m->className()) == 0)
+                for (const TMlTargetProperty& t : entry.Own)
+                    targets.Add(t);
+    return targets;
+}
+
+QString DesignClassName(const QObject* object)
+{
+    struct Row {
+        const char* qtClass;
+        const char* design;
+    };
+    static const Row rows[] = {
+        {"QPlainTextEdit", "TMemo"}, {"QTextEdit", "TMemo"},     {"QComboBox", "TComboBox"},
+        {"QLabel", "TLabel"},        {"QCheckBox", "TCheckBox"}, {"QRadioButton", "TRadioButton"},
+        {"QPushButton", "TBitBtn"},  {"QGroupBox", "TGroupBox"}, {"QLineEdit", "TEdit"},
+        {"QAction", "TAction"},      {"QMenu", "TMenuItem"},     {"QListWidget", "TListBox"},
+    };
+    // The program's own classes keep their names; library widgets take the design name of
+    // the nearest library class.
+    for (const QMetaObject* m = object->metaObject(); m; m = m->superClass())
+        for (const Row& r : rows)
+            if (qstrcmp(m->className(), r.qtClass) == 0)
+                return QLatin1String(r.design);
+    return QLatin1String(object->metaObject()->className());
+}
+
+// ---- translator ----
+
+TMlTranslator::TMlTranslator(QObject* owner) : QObject(owner)
 {
     setObjectName(QStringLiteral("Translator"));
 }
 
+TMlTranslator::~TMlTranslator()
+{
+    if (attached_ && dictionary_)
+        dictionary_->RemoveTranslator(this);
+}
+
+void TMlTranslator::SetDictionary(TMlDictionary* dictionary)
+{
+    if (dictionary == dictionary_)
+        return;
+    if (attached_)
+        Detach();
+    dictionary_ = dictionary;
+}
+
+TMlDictionary* TMlTranslator::FindDictionary() const
+{
+    const auto& list = DictionaryList();
+    if (list.empty())
+        return nullptr;
+    for (TMlDictionary* d : list)
+        if (d->DictionaryName == DictionaryName)
+            return d;
+    return list.front();
+}
+
 void TMlTranslator::Attach()
 {
-    if (!dictionary_ || !OnTranslate)
+    if (attached_) {
+        TranslateForm();
         return;
+    }
+    TMlDictionary* d = dictionary_ ? dictionary_.data() : FindDictionary();
+    // Without any dictionary the form keeps its design texts.
+    if (!d || !d->Enabled || !TargetRoot())
+        return;
+    targets_ = Targets;
+    targets_.Add(DesignTargets(TargetRoot()->metaObject()));
+    if (targets_.IsEmpty())
+        return;
+    dictionary_ = d;
+    if (!d->IsOpen()) {
+        if (!AutoOpen)
+            return;
+        d->Open();
+        if (!d->IsOpen())
+            return;  // the dictionary refused to open
+    }
+    TranslateForm();
+    LanguageChanged(true, true);
+    d->AddTranslator(this);
+    attached_ = true;
+}
+
+void TMlTranslator::DictionaryDetached()
+{
+    attached_ = false;
+    dictionary_ = nullptr;
+    table_.clear();
+    targetRoot_ = nullptr;
+}
+
+void TMlTranslator::Detach()
+{
+    if (dictionary_)
+        dictionary_->RemoveTranslator(this);
+    DictionaryDetached();
+}
+
+void TMlTranslator::Release()
+{
+    if (!attached_)
+        return;
+    if (dictionary_)
+        dictionary_->RemoveTranslator(this);
+    dictionary_ = nullptr;
+    TranslateForm();  // without a dictionary the natives come back
+    DictionaryDetached();
+}
+
+void TMlTranslator::LanguageChanged(bool languageChanged, bool localeChanged)
+{
+    if (attached_ && AutoTranslate)
+        Attach();
+    if (languageChanged && OnLanguageChange)
+        OnLanguageChange();
+    if (localeChanged && OnLocaleChange)
+        OnLocaleChange();
+}
+
+void TMlTranslator::TranslateForm()
+{
     QObject* root = TargetRoot();
     if (!root)
         return;
-    // The form decides per control how a text is translated (multi-line labels, memos).
-    const auto children = root->findChildren<QObject*>();
-    for (QObject* child : children)
-        OnTranslate(this, QStringLiteral("Caption"), child);
+    if (targets_.IsEmpty()) {
+        targets_ = Targets;
+        targets_.Add(DesignTargets(root->metaObject()));
+    }
+    contextChain_.clear();
+    for (const QMetaObject* m = root->metaObject(); m && !IsLibraryClass(m->className()); m = m->superClass())
+        contextChain_ << QLatin1String(m->className());
+    visited_.clear();
+    if (OnBeforeTranslate)
+        OnBeforeTranslate();
+    TranslateTree(root);
+    visited_.clear();
+    if (OnAfterTranslate)
+        OnAfterTranslate();
+}
+
+void TMlTranslator::TranslateTree(QObject* object)
+{
+    if (visited_.contains(object) || qobject_cast<TMlTranslator*>(object) || qobject_cast<TMlDictionary*>(object))
+        return;
+    visited_.insert(object);
+    for (QObject* child : object->children()) {
+        // Other windows parented to the form (dialogs, message boxes) translate themselves;
+        // the form's own menus are popups but belong to it.
+        const auto* widget = qobject_cast<QWidget*>(child);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
+            continue;
+        TranslateTree(child);
+    }
+    TranslateComponent(object);
+    if (OnTranslate)
+        OnTranslate(this, QString(), object);
+}
+
+void TMlTranslator::Watch(const QObject* object)
+{
+    if (watched_.contains(object))
+        return;
+    watched_.insert(object);
+    // A destroyed control's originals must not serve a new object at the same address.
+    connect(object, &QObject::destroyed, this, [this, object] {
+        watched_.remove(object);
+        for (auto it = table_.begin(); it != table_.end();)
+            it = it->first.first == object ? table_.erase(it) : std::next(it);
+    });
+}
+
+QString TMlTranslator::TranslateProperty(QObject* object, const QString& contextB, const QString& value,
+                                         const QString& property)
+{
+    Watch(object);
+    TItem& item = table_[{object, property}];
+    // The value written last is ours: translate from its native text. Anything else was set
+    // since (by the user or the code) and is the new native text.
+    if (item.Last.isNull() || item.Last != value)
+        item.Native = value;
+    const bool menuItem = qobject_cast<QAction*>(object) || qobject_cast<QMenu*>(object);
+    item.Last = dictionary_ ? LookUp(item.Native, contextB, menuItem) : item.Native;
+    return item.Last;
+}
+
+QString TMlTranslator::LookUp(const QString& text, const QString& contextB, bool menuItem) const
+{
+    const TMlDictionary* d = dictionary_;
+    const QString bare = menuItem && text.contains(QLatin1Char('&')) ? WithoutHotkey(text) : QString();
+    QString translation;
+    bool found = false;
+    if (d->Keyed()) {
+        for (const QString& contextA : contextChain_) {
+            found = d->LookupWithContext(text, contextA, translation, contextB) ||
+                    (!bare.isEmpty() && d->LookupWithContext(bare, contextA, translation, contextB));
+            if (found)
+                break;
+        }
+    }
+    if (!found && (!d->Keyed() || (d->Options & mldoUseFlatTranslation)))
+        found = d->Lookup(text, translation) || (!bare.isEmpty() && d->Lookup(bare, translation));
+    return d->ResolveTranslation(found, text, translation);
 }
 
 QString TMlTranslator::Translate(const QString& text) const
 {
-    if (!dictionary_ || text.isEmpty())
+    if (!dictionary_ || !dictionary_->IsOpen() || text.isEmpty())
         return text;
     return dictionary_->Translate(text);
+}
+
+bool TMlTranslator::Find(const QString& text, QString& translation) const
+{
+    if (!dictionary_ || !dictionary_->IsOpen() || text.isEmpty())
+        return false;
+    return dictionary_->Lookup(text, translation) && !translation.isEmpty();
+}
+
+void TMlTranslator::TranslateComponent(QObject* object)
+{
+    const bool isRoot = object == TargetRoot();
+    const QString className = DesignClassName(object);
+    const QString contextB = isRoot ? QString() : object->objectName();
+    // One text property: translated when the target list names it and it is not empty.
+    auto text = [&](const QString& property, const QString& value, const std::function<void(const QString&)>& write) {
+        if (value.isEmpty() || !Targeted(className, property))
+            return;
+        const QString result = TranslateProperty(object, contextB, value, property);
+        if (result != value)
+            write(result);
+    };
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        // A menu's own action carries the menu's title, which the menu translates.
+        auto* menu = qobject_cast<QMenu*>(action->parent());
+        if (menu && menu->menuAction() == action)
+            return;
+        const QString plainTip = WithoutHotkey(action->text());
+        text(kCaption, action->text(), [action](const QString& t) { action->setText(t); });
+        if (action->toolTip() != plainTip && action->toolTip() != WithoutHotkey(action->text()))
+            text(kHint, action->toolTip(), [action](const QString& t) { action->setToolTip(t); });
+        return;
+    }
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return;
+    if (isRoot)
+        text(kCaption, widget->windowTitle(), [widget](const QString& t) { widget->setWindowTitle(t); });
+    text(kHint, widget->toolTip(), [widget](const QString& t) { widget->setToolTip(t); });
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        text(kCaption, ToCrLf(label->text()), [label](const QString& t) { label->setText(ToLf(t)); });
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        text(kCaption, button->text(), [button](const QString& t) { button->setText(t); });
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        text(kCaption, group->title(), [group](const QString& t) { group->setTitle(t); });
+    else if (auto* menu = qobject_cast<QMenu*>(widget))
+        text(kCaption, menu->title(), [menu](const QString& t) { menu->setTitle(t); });
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        // The text is looked up without its trailing line breaks, which stay as they are.
+        QString value = ToCrLf(memo->toPlainText());
+        qsizetype end = value.size();
+        while (end > 0 && (value[end - 1] == QLatin1Char('\n') || value[end - 1] == QLatin1Char('\r')))
+            --end;
+        const QString tail = value.mid(end);
+        value.truncate(end);
+        text(kText, value, [memo, tail](const QString& t) { memo->setPlainText(ToLf(t + tail)); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        text(kText, edit->text(), [edit](const QString& t) { edit->setText(t); });
+    TranslateItems(object, className);
+}
+
+void TMlTranslator::TranslateItems(QObject* object, const QString& className)
+{
+    const QString contextB = object->objectName();
+    // Each line is its own entry of the table, so a line keeps its native text however
+    // the others change.
+    auto line = [&](int i, const QString& value, const std::function<void(const QString&)>& write) {
+        if (value.isEmpty())
+            return;
+        const QString result = TranslateProperty(object, contextB, value, kItems + QStringLiteral("#%1").arg(i));
+        if (result != value)
+            write(result);
+    };
+    if (auto* combo = qobject_cast<QComboBox*>(object)) {
+        if (!Targeted(className, kItems))
+            return;
+        for (int i = 0; i < combo->count(); ++i)
+            line(i, combo->itemText(i), [combo, i](const QString& t) { combo->setItemText(i, t); });
+    } else if (auto* list = qobject_cast<QListWidget*>(object)) {
+        if (!Targeted(className, kItems))
+            return;
+        for (int i = 0; i < list->count(); ++i)
+            line(i, list->item(i)->text(), [list, i](const QString& t) { list->item(i)->setText(t); });
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
+        // A page's caption is the page's own property in the design.
+        for (int i = 0; i < tabs->count(); ++i) {
+            QWidget* page = tabs->widget(i);
+            const QString value = tabs->tabText(i);
+            if (value.isEmpty() || !Targeted(QStringLiteral("TTabSheet"), kCaption))
+                continue;
+            const QString result = TranslateProperty(page, page->objectName(), value, kCaption);
+            if (result != value)
+                tabs->setTabText(i, result);
+        }
+    }
 }

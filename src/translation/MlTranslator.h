@@ -1,42 +1,131 @@
 #pragma once
-// The translator every program form carries. It binds the form to a dictionary and
-// translates texts through it; without a dictionary every text stays as designed.
+// The translator every form carries. Bound to the dictionary, it translates the texts of
+// its form's controls (captions, hints, list items, memo texts, as the form's target list
+// names them), remembers each native text in its table of originals, and on every language
+// switch translates again from those natives, so German -> English -> German gives back the
+// German texts exactly. The walk covers the form's own controls, menus and actions, never
+// other windows parented to the form.
+
+#include "translation/MlDictio.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QSet>
 #include <QString>
 
 #include <functional>
+#include <map>
+#include <utility>
+#include <vector>
 
-class TMlDictionary;
+// One target of the target list: class name (empty: any class), property name (empty:
+// every text property of that class), flag 0 translate, 1 exclude.
+struct TMlTargetProperty {
+    QString ClassName;
+    QString PropertyName;
+    int Flag = 0;
+    friend bool operator==(const TMlTargetProperty&, const TMlTargetProperty&) = default;
+};
 
-class TMlTranslator : public QObject {
+class TMlTargetProperties {
+public:
+    // Adds a target; one equal to a target in the list is dropped.
+    void Add(const TMlTargetProperty& target);
+    void Add(const TMlTargetProperties& targets);
+    // A pair is translated when no excluding target matches and some including one does.
+    bool Matches(const QString& className, const QString& propertyName) const;
+    bool IsEmpty() const { return targets_.empty(); }
+    int Count() const { return static_cast<int>(targets_.size()); }
+    int Exclusions() const { return exclusions_; }
+
+private:
+    std::vector<TMlTargetProperty> targets_;
+    int exclusions_ = 0;
+};
+
+// The design targets of a form class: the entries of the class and of each base class
+// (the base form: any Hint, any Caption; the main window adds any Items, Filter, Title...).
+TMlTargetProperties DesignTargets(const QMetaObject* formClass);
+
+// The class name a control has in the design (TLabel, TMemo, TComboBox ...), which the
+// target list names.
+QString DesignClassName(const QObject* object);
+
+class TMlTranslator : public QObject, public TMlDictionaryClient {
     Q_OBJECT
 
 public:
-    // The translate event: the translator asks its form to handle a property itself
+    // The translate event: the form handles a component itself after the walk
     // (translator, property name, component).
     using TranslateEvent = std::function<void(TMlTranslator*, const QString&, QObject*)>;
 
     explicit TMlTranslator(QObject* owner);
+    ~TMlTranslator() override;
+
+    QString DictionaryName = QStringLiteral("Dictionary");
+    // The form's own targets; the design targets of the root's classes are added.
+    TMlTargetProperties Targets;
+    bool AutoTranslate = true;
+    bool AutoOpen = true;
 
     TMlDictionary* Dictionary() const { return dictionary_; }
-    void SetDictionary(TMlDictionary* dictionary) { dictionary_ = dictionary; }
+    // Binds a dictionary; an attached translator leaves its previous one first.
+    void SetDictionary(TMlDictionary* dictionary);
 
     // The object whose tree is translated; nullptr means the owner (the form).
-    QObject* TargetRoot() const { return targetRoot_ ? targetRoot_ : parent(); }
+    QObject* TargetRoot() const { return targetRoot_ ? targetRoot_.data() : parent(); }
     void SetTargetRoot(QObject* root) { targetRoot_ = root; }
 
-    // Translates the target tree: every text property runs through the translate event.
-    // Without a dictionary nothing changes.
+    // Finds the dictionary (the bound one, the one named DictionaryName, else the first),
+    // opens it, translates the form and registers with the dictionary. An attached
+    // translator only translates again. Without any dictionary nothing happens.
     void Attach();
+    // Leaves the dictionary and forgets the table of originals.
+    void Detach();
+    // Gives the form its native texts back, then detaches.
+    void Release();
+    bool Attached() const { return attached_; }
 
-    // The dictionary's text for a native text; the text unchanged without a dictionary or
-    // for an empty text.
+    // Translates the target tree from the table of originals.
+    void TranslateForm();
+
+    // The dictionary's text for a native text; unchanged without an open dictionary or for
+    // an empty text. Missing translations follow the dictionary's MissingTranslation.
     QString Translate(const QString& text) const;
+    // True (and the text) only when the open dictionary holds a translation.
+    bool Find(const QString& text, QString& translation) const;
+
+    int TableSize() const { return static_cast<int>(table_.size()); }
+
+    void LanguageChanged(bool languageChanged, bool localeChanged) override;
+    void DictionaryDetached() override;
 
     TranslateEvent OnTranslate;
+    std::function<void()> OnBeforeTranslate, OnAfterTranslate, OnLanguageChange, OnLocaleChange;
 
 private:
-    TMlDictionary* dictionary_ = nullptr;
-    QObject* targetRoot_ = nullptr;
+    struct TItem {
+        QString Native;
+        QString Last;
+    };
+    using TKey = std::pair<const QObject*, QString>;
+
+    TMlDictionary* FindDictionary() const;
+    void TranslateTree(QObject* object);
+    void TranslateComponent(QObject* object);
+    void TranslateItems(QObject* object, const QString& className);
+    // Translates one property value and returns the text to write.
+    QString TranslateProperty(QObject* object, const QString& contextB, const QString& value, const QString& property);
+    QString LookUp(const QString& text, const QString& contextB, bool menuItem) const;
+    bool Targeted(const QString& className, const QString& property) const { return targets_.Matches(className, property); }
+    void Watch(const QObject* object);
+
+    QPointer<TMlDictionary> dictionary_;
+    QPointer<QObject> targetRoot_;
+    bool attached_ = false;
+    TMlTargetProperties targets_;        // in force for the pass
+    QStringList contextChain_;           // the root's class and its base classes
+    std::map<TKey, TItem> table_;
+    QSet<const QObject*> watched_;
+    QSet<const QObject*> visited_;
 };

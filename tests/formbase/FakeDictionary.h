@@ -1,5 +1,6 @@
 #pragma once
-// A dictionary with fixed entries for form tests; counts its lookups.
+// A dictionary with fixed entries for form tests, open on German (index 1); counts its
+// lookups. It leaves the number formats alone.
 
 #include "translation/MlDictionary.h"
 
@@ -8,20 +9,37 @@
 
 class FakeDictionary : public TMlDictionary {
 public:
-    QString Translate(const QString& text) const override
+    FakeDictionary()
+    {
+        CheckLevel = mlclNone;
+        Options &= ~mldoUpdateLocaleVariables;
+        SetLanguage(1);
+        Open();
+    }
+    int LanguageCount() const override { return int(ids.size()); }
+    bool Lookup(const QString& text, QString& translation) const override
     {
         ++lookups;
         lastKey = text;
-        return entries.value(text, text);
+        translation = entries.value(text);
+        return entries.contains(text);
     }
-    int LanguageCount() const override { return int(ids.size()); }
-    int PrimaryLanguageId(int index) const override { return ids.value(index); }
-    int Language() const override { return language; }
-    void SetLanguage(int index) override { language = index; }
+    bool LookupWithContext(const QString& text, const QString&, QString& translation, const QString&) const override
+    {
+        return Lookup(text, translation);
+    }
 
     QMap<QString, QString> entries;
-    QList<int> ids{7, 7, 9};  // native German, German, English
-    int language = 0;
+    QList<int> ids{0, 7, 9};  // native, German, English
     mutable int lookups = 0;
     mutable QString lastKey;
+
+protected:
+    TMlLanguage GetLanguage(int index) const override
+    {
+        TMlLanguage language;
+        language.PrimaryId = ids.value(index);
+        language.Complete();
+        return language;
+    }
 };

@@ -75,15 +75,15 @@ private slots:
         form.Translator->SetDictionary(&dictionary);
         QCOMPARE(form.CurrentLanguageId(), 7);
         form.SetLanguageById(9);
-        QCOMPARE(dictionary.language, 2);
+        QCOMPARE(dictionary.LanguageIndex(), 2);
         QCOMPARE(form.CurrentLanguageId(), 9);
         // The native language (index 0) is not searched: German is index 1.
         form.SetLanguageById(7);
-        QCOMPARE(dictionary.language, 1);
+        QCOMPARE(dictionary.LanguageIndex(), 1);
         form.SetLanguageById(12);
-        QCOMPARE(dictionary.language, 1);
+        QCOMPARE(dictionary.LanguageIndex(), 1);
         form.SetLanguage(0);
-        QCOMPARE(dictionary.language, 0);
+        QCOMPARE(dictionary.LanguageIndex(), 0);
     }
 
     // The registry and the factory translate a form after its constructor has set its texts;

@@ -1,0 +1,1 @@
+// The library holds only the program's dictionary data, as resources (":/dictionary/").

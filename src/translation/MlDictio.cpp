@@ -1,0 +1,730 @@
+#include "translation/MlDictio.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+std::function<void(bool)>& ReadingOrderHandler()
+{
+    static std::function<void(bool)> handler;
+    return handler;
+}
+
+// Names of the table's locales in Qt's data (month and day names).
+QLocale QtLocaleOf(const TSystemLocaleInfo& info)
+{
+    return QLocale(QStringLiteral("%1_%2").arg(QLatin1String(info.Iso639), QLatin1String(info.Iso3166)));
+}
+
+void FillNames(const TSystemLocaleInfo& info, TMlLocale& locale)
+{
+    const QLocale qt = QtLocaleOf(info);
+    for (int m = 1; m <= 12; ++m) {
+        locale.ShortMonths << qt.monthName(m, QLocale::ShortFormat);
+        locale.LongMonths << qt.monthName(m, QLocale::LongFormat);
+    }
+    for (int d = 1; d <= 7; ++d) {  // Qt counts Monday as 1, as the locale data do
+        locale.ShortDays << qt.dayName(d, QLocale::ShortFormat);
+        locale.LongDays << qt.dayName(d, QLocale::LongFormat);
+    }
+}
+
+QString TimeFormat(const TMlLocale& locale, bool withSeconds)
+{
+    QString format = locale.LeadingZero ? QStringLiteral("hh") : QStringLiteral("h");
+    format += withSeconds ? QStringLiteral(":mm:ss") : QStringLiteral(":mm");
+    if (locale.Clock24)
+        return format;
+    // Qt's marker for AM/PM.
+    return locale.AmPmPosition == 1 ? QStringLiteral("AP ") + format : format + QStringLiteral(" AP");
+}
+
+}  // namespace
+
+// ---- TMlLanguage ----
+
+void TMlLanguage::SetCodePage(int codePage)
+{
+    CodePage = codePage;
+    Charset = CharsetFromCodePage(codePage);
+}
+
+bool TMlLanguage::ListsSubLanguage(int sub) const
+{
+    if (SubLanguages.isEmpty())
+        return sub == 0;
+    for (const QString& s : SubLanguages)
+        if (s.trimmed().toInt() == sub)
+            return true;
+    return false;
+}
+
+LCID TMlLanguage::LanguageLCID() const
+{
+    int sub = SubLanguages.isEmpty() ? DefaultSubId : SubLanguages.first().trimmed().toInt();
+    if (SubLanguages.isEmpty()) {
+        if (PrimaryId == 4 && sub == 0)
+            sub = CodePage == 936 ? 2 : CodePage == 950 ? 1 : sub;
+        if (PrimaryId == 26)
+            sub = CodePage == 1250 ? 1 : CodePage == 1251 ? 3 : sub;
+    }
+    return MakeLcid(MakeLangId(PrimaryId, sub), 0);
+}
+
+LCID TMlLanguage::CurrentLCID() const { return MakeLcid(MakeLangId(PrimaryId, SubId), 0); }
+
+void TMlLanguage::Complete()
+{
+    if (PrimaryId < 0)
+        PrimaryId = 0;
+    if (PrimaryId == 0) {
+        DefaultSubId = 0;
+        SubLanguages.clear();
+        Flags = 2;
+        EnglishName = NativeName = QStringLiteral("Native");
+    } else if (DefaultSubId < 1) {
+        DefaultSubId = SubLanguages.isEmpty() ? 1 : SubLanguages.first().trimmed().toInt();
+    }
+    const TSystemLocaleInfo* info = SystemLocaleInfo(LanguageLCID());
+    if (info) {
+        if (Iso639.isEmpty())
+            Iso639 = QLatin1String(info->Iso639);
+        if (Iso3166.isEmpty())
+            Iso3166 = QLatin1String(info->Iso3166);
+        if (EnglishName.isEmpty())
+            EnglishName = QLatin1String(info->EnglishLanguage);
+        if (NativeName.isEmpty())
+            NativeName = SubLanguages.isEmpty()
+                             ? QString::fromUtf8(info->NativeLanguage)
+                             : QStringLiteral("%1 (%2)").arg(QString::fromUtf8(info->NativeLanguage),
+                                                             QString::fromUtf8(info->NativeCountry));
+    }
+    if (CodePage == 0)
+        SetCodePage(PrimaryId == 0 ? 0 : CodePageFromLCID(LanguageLCID()));
+    if (CodePage == 0)
+        SetCodePage(1252);
+    if (SubId == 0)
+        SubId = DefaultSubId;
+}
+
+bool operator==(const TMlLanguage& a, const TMlLanguage& b)
+{
+    if (a.PrimaryId != b.PrimaryId)
+        return false;
+    return (a.IsNative() && b.IsNative()) || a.CodePage == b.CodePage;
+}
+
+// ---- TMlLocale ----
+
+void TMlLocale::Complete()
+{
+    const TSystemLocaleInfo* info = SystemLocaleInfo(Lcid());
+    if (info) {
+        if (EnglishLanguage.isEmpty())
+            EnglishLanguage = QLatin1String(info->EnglishLanguage);
+        if (EnglishCountry.isEmpty())
+            EnglishCountry = QLatin1String(info->EnglishCountry);
+        if (NativeLanguage.isEmpty())
+            NativeLanguage = QString::fromUtf8(info->NativeLanguage);
+        if (NativeCountry.isEmpty())
+            NativeCountry = QString::fromUtf8(info->NativeCountry);
+    }
+    if (CodePage == 0)
+        CodePage = CodePageFromLCID(Lcid());
+    if (CodePage == 0)
+        CodePage = 1252;
+    Charset = CharsetFromCodePage(CodePage);
+}
+
+bool FillSystemLocale(LCID lcid, TMlLocale& locale)
+{
+    const TSystemLocaleInfo* info = SystemLocaleInfo(lcid);
+    if (!info || info->AnsiCodePage == 0)
+        return false;
+    TMlLocale l;
+    l.PrimaryId = PrimaryLangId(info->Lcid);
+    l.SubId = SubLangId(info->Lcid);
+    l.SortId = static_cast<int>(info->Lcid >> 16);
+    l.CodePage = info->AnsiCodePage;
+    l.Abbreviation = QLatin1String(info->Abbreviation);
+    l.LocalizedCountry = QString::fromUtf8(info->NativeCountry);
+    l.Currency = QString::fromUtf8(info->Currency);
+    l.CurrencyFormat = info->CurrencyFormat;
+    l.NegCurrencyFormat = info->NegCurrencyFormat;
+    l.CurrencyDigits = info->CurrencyDigits;
+    l.ThousandSeparator = QChar(info->ThousandSeparator);
+    l.DecimalSeparator = QChar(info->DecimalSeparator);
+    l.DateSeparator = QChar(info->DateSeparator);
+    l.ListSeparator = QChar(info->ListSeparator);
+    l.TimeSeparator = QChar(info->TimeSeparator);
+    l.ShortDate = QString::fromUtf8(info->ShortDate);
+    l.LongDate = QString::fromUtf8(info->LongDate);
+    l.AmText = QString::fromUtf8(info->AmText);
+    l.PmText = QString::fromUtf8(info->PmText);
+    l.LeadingZero = info->HourLeadingZero;
+    l.Clock24 = info->Clock24;
+    l.AmPmPosition = info->AmPmPosition;
+    l.Digits = info->Digits;
+    l.Calendar = 1;
+    l.FirstDayOfWeek = info->FirstDayOfWeek;
+    l.FirstWeekOfYear = info->FirstWeekOfYear;
+    FillNames(*info, l);
+    l.Complete();
+    l.Filled = true;
+    locale = l;
+    return true;
+}
+
+QString Year2000Format(const QString& format)
+{
+    const qsizetype at = format.indexOf(QLatin1String("yy"));
+    if (at < 0 || format.contains(QLatin1String("yyyy")))
+        return format;
+    QString result = format;
+    return result.insert(at, QLatin1String("yy"));
+}
+
+void ApplyLocaleFormats(const TMlLocale& locale, bool year2000, TFormatSettings& s)
+{
+    // A locale that could not be filled, or a field it leaves empty, keeps what is in force:
+    // number texts without a decimal separator would be unreadable.
+    if (!locale.Filled)
+        return;
+    if (!locale.DecimalSeparator.isNull() && locale.DecimalSeparator != locale.ThousandSeparator)
+        s.DecimalSeparator = locale.DecimalSeparator;
+    if (!locale.ThousandSeparator.isNull() && locale.ThousandSeparator != s.DecimalSeparator)
+        s.ThousandSeparator = locale.ThousandSeparator;
+    if (!locale.DateSeparator.isNull())
+        s.DateSeparator = locale.DateSeparator;
+    s.TimeSeparator = locale.TimeSeparator.isNull() ? QLatin1Char(':') : locale.TimeSeparator;
+    if (!locale.ShortDate.isEmpty())
+        s.ShortDateFormat = year2000 ? Year2000Format(locale.ShortDate) : locale.ShortDate;
+    if (!locale.LongDate.isEmpty())
+        s.LongDateFormat = year2000 ? Year2000Format(locale.LongDate) : locale.LongDate;
+    s.ShortTimeFormat = TimeFormat(locale, false);
+    s.LongTimeFormat = TimeFormat(locale, true);
+}
+
+// ---- process-wide list ----
+
+std::vector<TMlDictionary*>& DictionaryList()
+{
+    static std::vector<TMlDictionary*> list;
+    return list;
+}
+
+int& DefaultDictionaryIndex()
+{
+    static int index = 0;
+    return index;
+}
+
+TMlDictionary* DefaultDictionary()
+{
+    const auto& list = DictionaryList();
+    if (list.empty())
+        return nullptr;
+    const int index = DefaultDictionaryIndex();
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        throw ERangeError(QStringLiteral("DefaultDictionaryIndex is out or range: %1").arg(index));
+    return list[static_cast<std::size_t>(index)];
+}
+
+bool DefaultDictionaryOpen()
+{
+    const TMlDictionary* dictionary = DefaultDictionary();
+    return dictionary && dictionary->IsOpen();
+}
+
+void SetReadingOrderHandler(std::function<void(bool)> handler) { ReadingOrderHandler() = std::move(handler); }
+
+QString TranslatedExceptionText(const QString& message)
+{
+    QString text = message;
+    TMlDictionary* dictionary = nullptr;
+    try {
+        dictionary = DefaultDictionary();
+    } catch (const Exception&) {
+        dictionary = nullptr;  // the message itself still has to be shown
+    }
+    if (dictionary && dictionary->IsOpen())
+        text = dictionary->Translate(text);
+    // An empty message stays empty: a lone "." would say nothing.
+    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
+        text += QLatin1Char('.');
+    return text;
+}
+
+// ---- TMlDictionary ----
+
+TMlDictionary::TMlDictionary(QObject* owner) : QObject(owner)
+{
+    auto& list = DictionaryList();
+    for (int n = static_cast<int>(list.size()) + 1;; ++n) {
+        const QString name = QStringLiteral("Dictionary%1").arg(n);
+        if (std::none_of(list.begin(), list.end(), [&](TMlDictionary* d) { return d->DictionaryName == name; })) {
+            DictionaryName = name;
+            break;
+        }
+    }
+    list.push_back(this);
+}
+
+TMlDictionary::~TMlDictionary()
+{
+    DetachTranslators();
+    auto& list = DictionaryList();
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+TMlLocale TMlDictionary::GetLocale(int index) const
+{
+    throw ERangeError(QStringLiteral("Locale index %1 is out of range").arg(index));
+}
+
+TMlLanguage TMlDictionary::LanguageItem(int index) const
+{
+    if (index < 0 || index >= LanguageCount())
+        throw ERangeError(QStringLiteral("Out of language range"));
+    if (open_ && index == state_.Index)
+        return state_.Current;
+    return GetLanguage(index);
+}
+
+void TMlDictionary::Open()
+{
+    if (OnBeforeOpen)
+        OnBeforeOpen();
+    DoOpen();
+    if (OnAfterOpen)
+        OnAfterOpen();
+}
+
+void TMlDictionary::Close()
+{
+    if (OnBeforeClose)
+        OnBeforeClose();
+    DoClose();
+    if (OnAfterClose)
+        OnAfterClose();
+}
+
+template <class Step>
+void TMlDictionary::Transact(bool languageChanged, Step step)
+{
+    const TState saved = state_;
+    const TFormatSettings savedFormats = FormatSettings();
+    const int savedLanguage = language_;
+    const bool savedOpen = open_;
+    const LCID before = state_.LocaleLcid;
+    bool localeChanged = false;
+    try {
+        step();
+        localeChanged = state_.LocaleLcid != before || !savedOpen;
+        ApplyChange(languageChanged, localeChanged);
+    } catch (...) {
+        // Nothing of a failed switch stays: the previous language, locale, translations
+        // and formats are in force again.
+        state_ = saved;
+        FormatSettings() = savedFormats;
+        language_ = savedLanguage;
+        open_ = savedOpen;
+        throw;
+    }
+    NotifyChange(languageChanged, localeChanged);
+}
+
+void TMlDictionary::DoOpen()
+{
+    if (!Enabled && open_)
+        return;
+    if (!CanOpen())
+        return;
+    requested_ = language_;
+    Transact(true, [this] {
+        switch (Binding) {
+        case mlbiNone:
+            ApplyLanguage(language_);
+            ApplyLocale(requestedLocale_);
+            break;
+        case mlbiLocaleToLanguage:
+            ApplyLanguage(language_);
+            ApplyLocale(state_.SelectionLcid);
+            break;
+        case mlbiLanguageToLocale:
+            ApplyLocale(requestedLocale_);
+            ApplyLanguageForLocale();
+            break;
+        }
+        open_ = true;
+    });
+}
+
+void TMlDictionary::DoClose()
+{
+    DetachTranslators();
+    open_ = false;
+}
+
+void TMlDictionary::SetLanguage(int value)
+{
+    if (!open_) {
+        language_ = value;
+        return;
+    }
+    if (value < -2 || value >= LanguageCount())
+        throw ERangeError(QStringLiteral("Language index %1 is out of range").arg(value));
+    if (value == language_)
+        return;
+    Transact(true, [this, value] {
+        language_ = value;
+        requested_ = value;
+        ApplyLanguage(value);
+        if (Binding == mlbiLocaleToLanguage)
+            ApplyLocale(state_.SelectionLcid);
+    });
+}
+
+void TMlDictionary::SetLocale(LCID lcid)
+{
+    if (!open_) {
+        requestedLocale_ = lcid;
+        return;
+    }
+    if (lcid == state_.LocaleLcid)
+        return;
+    requestedLocale_ = lcid;
+    Transact(Binding == mlbiLanguageToLocale, [this, lcid] {
+        ApplyLocale(lcid);
+        if (Binding == mlbiLanguageToLocale)
+            ApplyLanguageForLocale();
+    });
+}
+
+void TMlDictionary::RefreshLocale()
+{
+    if (!open_)
+        return;
+    TMlLanguage language = state_.Current;
+    language.SubId = language.DefaultSubId;
+    const LCID lcid = language.CurrentLCID();
+    if (NormalizeLcid(lcid) == state_.LocaleLcid)
+        return;
+    Transact(false, [this, lcid] { ApplyLocale(lcid); });
+}
+
+void TMlDictionary::RefreshLanguage()
+{
+    if (!open_)
+        return;
+    const int index = FindLanguageByLCID(state_.LocaleLcid);
+    if (index < 0 || index == state_.Index)
+        return;
+    Transact(true, [this, index] { ApplyLanguage(index); });
+}
+
+void TMlDictionary::ApplyLanguageForLocale()
+{
+    const int index = FindLanguageByLCID(state_.LocaleLcid);
+    ApplyLanguage(index >= 0 ? index : DefaultLanguage());
+}
+
+void TMlDictionary::ApplyLanguage(int index)
+{
+    TState& s = state_;
+    s.Fallback = 0;
+    if (index == -2)
+        index = FindLanguageByLCID(GetSystemDefaultLCID());
+    else if (index == -1)
+        index = FindLanguageByLCID(GetUserDefaultLCID());
+    if (index < 0)
+        index = DefaultLanguage();
+    if (index < 0)
+        throw EMlMulti(QStringLiteral("System does not support any language of the dicitonary!"));
+    if (index >= LanguageCount())
+        throw ERangeError(QStringLiteral("Language index %1 is out of range").arg(index));
+    s.Index = index;
+    s.Current = TMlLanguage();
+    if (LanguageCount() > 0) {
+        const TMlLanguage native = GetLanguage(0);
+        switch (native.CodePage) {
+        case 950: s.NativeLcid = MakeLangId(4, 1); break;
+        case 1361: s.NativeLcid = MakeLangId(18, 2); break;
+        case 949: s.NativeLcid = MakeLangId(18, 1); break;
+        case 932: s.NativeLcid = MakeLangId(17, 0); break;
+        case 936: s.NativeLcid = MakeLangId(4, 2); break;
+        default: s.NativeLcid = MakeLangId(9, 0);
+        }
+        s.NativeCodePage = native.CodePage;
+        s.Current = GetLanguage(index);
+    }
+    TMlLanguage& lang = s.Current;
+    if (Binding == mlbiLocaleToLanguage && !lang.IsNative()) {
+        const LCID def = requested_ == -2 ? GetSystemDefaultLCID() : GetUserDefaultLCID();
+        const int sub = PrimaryLangId(def) == lang.PrimaryId ? SubLangId(def) : SubLangId(lang.LanguageLCID());
+        const bool listed = lang.SubLanguages.isEmpty() || lang.ListsSubLanguage(sub);
+        lang.SubId = listed ? sub : lang.DefaultSubId;
+    }
+    if (!lang.SubLanguages.isEmpty())
+        s.Fallback = std::max(0, FindLanguageByLCID(MakeLangId(lang.PrimaryId, 0)));
+    if (MasterLanguage > 0 && s.Fallback == 0)
+        s.Fallback = MasterLanguage;
+    if (s.Fallback >= LanguageCount())
+        s.Fallback = 0;
+    s.SelectionLcid = lang.CurrentLCID();
+    CheckLanguage(lang);
+}
+
+void TMlDictionary::CheckLanguage(const TMlLanguage& language) const
+{
+    if (CheckLevel == mlclSystem && !IsLanguageSupportedBySystem(language))
+        throw EMlMulti(language.EnglishName + QStringLiteral(" is not supported by the system"));
+    if (CheckLevel == mlclCodePage && !IsLanguageSupportedByCodePage(language))
+        throw EMlMulti(language.EnglishName + QStringLiteral(" is not supported by the code page"));
+}
+
+void TMlDictionary::ApplyLocale(LCID lcid)
+{
+    // LCID 0 is the neutral language, which the system serves with the user's locale.
+    lcid = lcid == 0 ? GetUserDefaultLCID() : NormalizeLcid(lcid);
+    state_.LocaleLcid = lcid;
+    TMlLocale locale;
+    bool custom = false;
+    for (int i = 0; i < LocaleCount() && !custom; ++i) {
+        TMlLocale candidate = GetLocale(i);
+        if (candidate.Lcid() == lcid) {
+            locale = candidate;
+            locale.Filled = true;
+            custom = true;
+        }
+    }
+    if (!custom)
+        FillSystemLocale(lcid, locale);
+    state_.Locale = locale;
+    if (!locale.Filled)
+        return;
+    const int primary = locale.PrimaryId;
+    const bool exempt = primary == 0 || primary == 9 || primary == 33;
+    if (CheckLevel == mlclSystem && !exempt && !IsCodePageSupported(locale.CodePage))
+        throw EMlMulti(QStringLiteral("The locale (%1, %2) is not supported by the system").arg(primary).arg(locale.SubId));
+    if (CheckLevel == mlclCodePage && !exempt && locale.CodePage != GetACP())
+        throw EMlMulti(
+            QStringLiteral("The locale (%1, %2) is not supported by the current code page").arg(primary).arg(locale.SubId));
+}
+
+void TMlDictionary::ApplyChange(bool languageChanged, bool localeChanged)
+{
+    if (languageChanged)
+        ReloadTranslations();
+    if (localeChanged && (Options & mldoUpdateLocaleVariables))
+        ApplyLocaleFormats(state_.Locale, Options & mldoYear2000, FormatSettings());
+}
+
+void TMlDictionary::NotifyChange(bool languageChanged, bool localeChanged)
+{
+    if (ReadingOrderHandler())
+        ReadingOrderHandler()(IsRightToLeftLCID(state_.SelectionLcid));
+    if (Options & mldoAutoTranslate) {
+        // A translator may leave while it re-translates: walk a copy, skip the ones gone.
+        const auto translators = translators_;
+        for (TMlDictionaryClient* t : translators)
+            if (std::find(translators_.begin(), translators_.end(), t) != translators_.end())
+                t->LanguageChanged(languageChanged, localeChanged);
+    }
+    if (languageChanged && OnLanguageChange)
+        OnLanguageChange();
+    if (localeChanged && OnLocaleChange)
+        OnLocaleChange();
+}
+
+int TMlDictionary::FindLanguageByLCID(LCID lcid) const
+{
+    if (lcid == 0)
+        return 0;
+    lcid = NormalizeLcid(lcid);
+    const int primary = PrimaryLangId(lcid);
+    const int sub = SubLangId(lcid);
+    const int count = LanguageCount();
+    std::vector<TMlLanguage> languages;
+    for (int i = 0; i < count; ++i)
+        languages.push_back(GetLanguage(i));
+    for (int i = 0; i < count; ++i)
+        if (languages[i].PrimaryId == primary && languages[i].ListsSubLanguage(sub))
+            return i;
+    for (int i = 0; i < count; ++i) {
+        const TMlLanguage& l = languages[i];
+        if (l.PrimaryId == primary && (l.SubLanguages.isEmpty() || l.SubLanguages.first().trimmed().toInt() == 0))
+            return i;
+    }
+    for (int i = 0; i < count; ++i)
+        if (languages[i].PrimaryId == primary)
+            return i;
+    return -1;
+}
+
+bool TMlDictionary::Passes(const TMlLanguage& language) const
+{
+    switch (CheckLevel) {
+    case mlclSystem: return IsLanguageSupportedBySystem(language);
+    case mlclCodePage: return IsLanguageSupportedByCodePage(language);
+    default: return true;
+    }
+}
+
+int TMlDictionary::DefaultLanguage() const
+{
+    const int count = LanguageCount();
+    const int start = (MasterLanguage < 0 || MasterLanguage >= count) ? 0 : MasterLanguage;
+    for (int i = start; i < count; ++i)
+        if (Passes(GetLanguage(i)))
+            return i;
+    return -1;
+}
+
+bool TMlDictionary::IsLocaleAvailable(LCID lcid) const
+{
+    if (SystemLocaleInfo(lcid))
+        return true;
+    for (int i = 0; i < LocaleCount(); ++i)
+        if (GetLocale(i).Lcid() == NormalizeLcid(lcid))
+            return true;
+    return false;
+}
+
+bool TMlDictionary::IsLanguageSupportedBySystem(const TMlLanguage& l)
+{
+    if (l.IsNative() || l.PrimaryId == 9 || l.PrimaryId == 33 || (l.Flags & 2))
+        return true;
+    return IsCodePageSupported(l.CodePage);
+}
+
+bool TMlDictionary::IsLanguageSupportedByCodePage(const TMlLanguage& l)
+{
+    if (l.IsNative() || l.PrimaryId == 9 || l.PrimaryId == 33 || (l.Flags & 2))
+        return true;
+    return l.CodePage == 0 || l.CodePage == GetACP();
+}
+
+QString TMlDictionary::Translate(const QString& text) const
+{
+    if (text.isEmpty())
+        return text;
+    QString translation;
+    const bool found = Lookup(text, translation);
+    return ResolveTranslation(found, text, translation);
+}
+
+QString TMlDictionary::TranslateWithContext(const QString& text, const QString& contextA, const QString& contextB) const
+{
+    if (text.isEmpty())
+        return text;
+    QString translation;
+    bool found = state_.Keyed && LookupWithContext(text, contextA, translation, contextB);
+    if (!found)
+        found = Lookup(text, translation);
+    return ResolveTranslation(found, text, translation);
+}
+
+QString TMlDictionary::ResolveTranslation(bool found, const QString& text, const QString& translation) const
+{
+    if (found && !translation.isEmpty())
+        return translation;
+    switch (MissingTranslation) {
+    case mlmtUseNull: return {};
+    case mlmtTagNative: return QLatin1Char('@') + text + QLatin1Char('@');
+    case mlmtRaiseException:
+        if (found)
+            throw EMlMulti(QStringLiteral("Translation for the word \"%1\" is missing").arg(text));
+        throw EMlMulti(QStringLiteral("Dictionary does not contain a translation for the word \"%1\"").arg(text));
+    default: return text;
+    }
+}
+
+void TMlDictionary::AddTranslator(TMlDictionaryClient* translator)
+{
+    if (std::find(translators_.begin(), translators_.end(), translator) == translators_.end())
+        translators_.push_back(translator);
+}
+
+void TMlDictionary::RemoveTranslator(TMlDictionaryClient* translator)
+{
+    translators_.erase(std::remove(translators_.begin(), translators_.end(), translator), translators_.end());
+}
+
+void TMlDictionary::DetachTranslators()
+{
+    // Empty the list first: a translator told to leave must not change the list walked.
+    std::vector<TMlDictionaryClient*> leaving;
+    leaving.swap(translators_);
+    for (TMlDictionaryClient* t : leaving)
+        t->DictionaryDetached();
+}
+
+// ---- TMlCustomDictionary ----
+
+QString TMlCustomDictionary::KeyOf(const TMlTranslation& t, bool keyed)
+{
+    if (!keyed)
+        return t.Native;
+    return t.Native + QChar(127) + t.ContextA + t.ContextB;
+}
+
+void TMlCustomDictionary::ReloadTranslations()
+{
+    bool keyed = false;
+    std::vector<TMlTranslation> list;
+    if (state_.Index != 0)
+        list = ReadTranslations(state_.Index, state_.Fallback, keyed);
+    else
+        ReadTranslations(0, 0, keyed);  // the native language keeps no entry, but the mode counts
+    // Ordinal comparison: case matters, a prefix sorts first.
+    std::sort(list.begin(), list.end(), [keyed](const TMlTranslation& a, const TMlTranslation& b) {
+        return QString::compare(KeyOf(a, keyed), KeyOf(b, keyed), Qt::CaseSensitive) < 0;
+    });
+    state_.Translations = std::move(list);
+    state_.Keyed = keyed;
+}
+
+std::vector<TMlTranslation>::const_iterator TMlCustomDictionary::LowerBound(const QString& key) const
+{
+    const auto& list = state_.Translations;
+    return std::lower_bound(list.begin(), list.end(), key, [this](const TMlTranslation& t, const QString& k) {
+        return QString::compare(KeyOf(t, state_.Keyed), k, Qt::CaseSensitive) < 0;
+    });
+}
+
+bool TMlCustomDictionary::Lookup(const QString& text, QString& translation) const
+{
+    const auto& list = state_.Translations;
+    if (!state_.Keyed) {
+        const auto it = LowerBound(text);
+        if (it == list.end() || it->Native != text)
+            return false;
+        translation = it->Text;
+        return true;
+    }
+    // Any entry with this native text serves, whatever its contexts.
+    const auto it = LowerBound(text + QChar(127));
+    if (it == list.end() || it->Native != text)
+        return false;
+    translation = it->Text;
+    return true;
+}
+
+bool TMlCustomDictionary::LookupWithContext(const QString& text, const QString& contextA, QString& translation,
+                                            const QString& contextB) const
+{
+    if (!state_.Keyed)
+        return Lookup(text, translation);
+    const auto& list = state_.Translations;
+    // The key alone is ambiguous ("ab"+"c" and "a"+"bc"), so the hit compares each field.
+    for (auto it = LowerBound(text + QChar(127)); it != list.end() && it->Native == text; ++it) {
+        if (it->ContextA == contextA && it->ContextB == contextB) {
+            translation = it->Text;
+            return true;
+        }
+    }
+    return false;
+}

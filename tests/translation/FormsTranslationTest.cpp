@@ -1,0 +1,220 @@
+// Every start-up form in English and in German: no text is left untranslated except
+// numbers, unit names and brand names; a switch and back gives every text back exactly;
+// a dialog made after a switch comes up in the new language.
+
+#include "calculator/D_DefaulFileOptions.h"
+#include "calculator/D_NormVolume.h"
+#include "calculator/StartupForms.h"
+#include "calculator/Xmecalc.h"
+#include "calculator/XmecalcLanguage.h"
+#include "formbase/DialogFactory.h"
+#include "formbase/FormRegistry.h"
+#include "formbase/TranslatorHook.h"
+#include "platform/FormatSettings.h"
+#include "translation/MlBinDic.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+QString ToLf(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+// Every text a user can see on a form, with the control it belongs to. The material and
+// medium lists hold the library's names in the name language, not dictionary texts; only
+// their first entry is translated.
+QStringList VisibleTexts(QWidget* form)
+{
+    QStringList texts;
+    auto add = [&](const QObject* o, const QString& text) {
+        if (!text.isEmpty())
+            texts << o->objectName() + QLatin1Char('\t') + text;
+    };
+    add(form, form->windowTitle());
+    const auto objects = form->findChildren<QObject*>();
+    for (const QObject* o : objects) {
+        if (const auto* w = qobject_cast<const QWidget*>(o)) {
+            if (w->window() != form && !qobject_cast<const QMenu*>(w))
+                continue;
+            add(o, w->toolTip());
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(o))
+            add(o, label->text());
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(o))
+            add(o, button->text());
+        else if (const auto* group = qobject_cast<const QGroupBox*>(o))
+            add(o, group->title());
+        else if (const auto* menu = qobject_cast<const QMenu*>(o))
+            add(o, menu->title());
+        else if (const auto* action = qobject_cast<const QAction*>(o))
+            add(o, action->text());
+        else if (const auto* combo = qobject_cast<const QComboBox*>(o)) {
+            const bool library = o->objectName() == QLatin1String("COM_Material") || o->objectName() == QLatin1String("COM_Medium");
+            for (int i = 0; i < (library ? std::min(1, combo->count()) : combo->count()); ++i)
+                add(o, combo->itemText(i));
+        }
+    }
+    return texts;
+}
+
+// A unit name: no blank, and a symbol of a unit or a short lower-case abbreviation.
+bool IsUnit(const QString& text)
+{
+    static const QRegularExpression unit(QStringLiteral("^(\\S*[/³²°*]\\S*|[a-z]{1,5}|US-\\S+)$"));
+    return unit.match(text).hasMatch();
+}
+
+// Texts that are the same in every language (numbers, units, symbols, brand names), and
+// texts that are themselves translations which the code wrote, alone or followed by a
+// number and a unit.
+bool Allowed(QString text, const QSet<QString>& translations)
+{
+    static const QRegularExpression valued(QStringLiteral("^(.*?)\\s*[-+]?[0-9][0-9.,']*\\s*(\\S*)$"));
+    static const QSet<QString> fixed = {QStringLiteral("Quelvar"), QStringLiteral("VK_RT"), QStringLiteral("=?"),
+                                        QStringLiteral("R*<"),     QStringLiteral("R*>"),   QStringLiteral("K"),
+                                        QStringLiteral("Re"),      QStringLiteral("Q"),     QStringLiteral("v")};
+    text = text.trimmed();
+    if (text.startsWith(QLatin1Char('_')))
+        text.remove(0, 1);
+    if (text.isEmpty() || fixed.contains(text) || IsUnit(text) || translations.contains(text))
+        return true;
+    const QRegularExpressionMatch m = valued.match(text);
+    if (!m.hasMatch() || (!m.captured(2).isEmpty() && !IsUnit(m.captured(2))))
+        return false;
+    const QString prefix = m.captured(1).trimmed();
+    return prefix.isEmpty() || translations.contains(prefix);
+}
+
+// The texts the dictionary tagged as missing ("@...@"). The walk tags every text it finds
+// no entry for, values the code wrote among them; a tag inside means the code asked for a
+// text the dictionary lacks.
+QStringList Missing(const QStringList& entries, const QSet<QString>& translations)
+{
+    QStringList missing;
+    for (const QString& entry : entries) {
+        QString text = entry.section(QLatin1Char('\t'), 1);
+        const bool tagged = text.size() >= 2 && text.startsWith(QLatin1Char('@')) && text.endsWith(QLatin1Char('@'));
+        if (tagged)
+            text = text.mid(1, text.size() - 2);
+        if (text.contains(QLatin1Char('@')) || (tagged && !Allowed(text, translations)))
+            missing << entry;
+    }
+    return missing;
+}
+
+// Every text of the dictionary in a language, trimmed: what the code may have written.
+QSet<QString> Translations(int language)
+{
+    QFile languages(QStringLiteral(":/dictionary/LanguageData.bin"));
+    QFile entries(QStringLiteral(":/dictionary/TranslationData.bin"));
+    languages.open(QIODevice::ReadOnly);
+    entries.open(QIODevice::ReadOnly);
+    QSet<QString> texts;
+    for (const TMlTranslation& t : ReadTranslationData(entries.readAll(), ReadLanguageData(languages.readAll()), language, 0).Kept)
+        texts << t.Text.trimmed() << ToLf(t.Text).trimmed();
+    return texts;
+}
+
+}  // namespace
+
+class FormsTranslationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        formats_ = std::make_unique<FormatSettingsScope>();
+        SetUserDefaultLCID(0x0407);
+        SetSystemDefaultLCID(0x0407);
+        dictionary_ = CreateProgramDictionary();
+        forms_ = std::make_unique<TFormRegistry>();
+    }
+
+    void cleanup()
+    {
+        forms_.reset();
+        SetFormsDictionary(nullptr);
+        dictionary_.reset();
+        formats_.reset();
+    }
+
+    void everyFormIsTranslatedInBothLanguages_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 2;
+        QTest::newRow("German") << 1;
+    }
+
+    void everyFormIsTranslatedInBothLanguages()
+    {
+        QFETCH(int, language);
+        dictionary_->MissingTranslation = mlmtTagNative;
+        dictionary_->SetLanguage(language);
+        CreateStartupForms(*forms_);
+        // The dialogs made on demand, too.
+        const auto options = CreateDialog<TDLG_DefaultFileOptions>();
+        std::vector<TMultilingualForm*> all = forms_->Forms();
+        all.push_back(options.get());
+        QStringList missing;
+        for (TMultilingualForm* form : all)
+            for (const QString& entry : Missing(VisibleTexts(form), Translations(language)))
+                missing << QLatin1String(form->metaObject()->className()) + QLatin1Char('\t') + entry;
+        for (const QString& entry : missing)
+            std::fprintf(stderr, "missing: %s\n", qPrintable(entry));
+        QCOMPARE(missing.size(), 0);
+    }
+
+    void switchingBackGivesTheTextsBackExactly()
+    {
+        dictionary_->SetLanguage(1);
+        CreateStartupForms(*forms_);
+        std::vector<QStringList> german;
+        for (TMultilingualForm* form : forms_->Forms())
+            german.push_back(VisibleTexts(form));
+        XmeCalcDlg()->SetLanguageById(9);
+        QCOMPARE(XmeCalcDlg()->CurrentLanguageId(), 9);
+        QVERIFY(!XmeCalcDlg()->ACT_SpracheENGLISH->isEnabled());
+        QVERIFY(XmeCalcDlg()->ACT_SpracheGerman->isEnabled());
+        QCOMPARE(FormatSettings().DecimalSeparator, QLatin1Char('.'));
+        QVERIFY(VisibleTexts(XmeCalcDlg()) != german.front());
+        // The edits follow the new number format.
+        QCOMPARE(XmeCalcDlg()->INP_IDM->text(), QStringLiteral("100.0"));
+        XmeCalcDlg()->SetLanguageById(7);
+        QCOMPARE(FormatSettings().DecimalSeparator, QLatin1Char(','));
+        QCOMPARE(XmeCalcDlg()->INP_IDM->text(), QStringLiteral("100,0"));
+        for (std::size_t i = 0; i < german.size(); ++i)
+            QCOMPARE(VisibleTexts(forms_->Forms()[i]), german[i]);
+    }
+
+    void dialogsMadeAfterASwitchComeUpInTheNewLanguage()
+    {
+        dictionary_->SetLanguage(1);
+        CreateStartupForms(*forms_);
+        const auto before = CreateDialog<TDLG_NormVolume>();
+        QCOMPARE(before->BUT_Cancel->text(), QStringLiteral("Abbrechen"));
+        XmeCalcDlg()->SetLanguageById(9);
+        QCOMPARE(before->BUT_Cancel->text(), QStringLiteral("Cancel"));  // attached: it followed
+        const auto after = CreateDialog<TDLG_NormVolume>();
+        QCOMPARE(after->BUT_Cancel->text(), QStringLiteral("Cancel"));
+        QCOMPARE(XmeCalcDlg()->GRP_VELOC->title(), QStringLiteral("Flow Velocity"));
+    }
+
+private:
+    std::unique_ptr<FormatSettingsScope> formats_;
+    std::unique_ptr<TMlBinaryDictionary> dictionary_;
+    std::unique_ptr<TFormRegistry> forms_;
+};
+
+QTEST_MAIN(FormsTranslationTest)
+#include "FormsTranslationTest.moc"
