@@ -665,7 +665,7 @@ void TDLG_SensorAbstand::ShowPathControls()
         if (ED_SFW->AsInteger() != calc_.GetSoundPaths())
             ED_SFW->SetAsInteger(calc_.GetSoundPaths());
     }
-    WriteLabel(LAB_SWF, user ? QStringLiteral("Eingabe:") : QStringLiteral("Auswahl:"));
+    WriteLabel(LAB_SWF, TranslateString(user ? QStringLiteral("Eingabe:") : QStringLiteral("Auswahl:")));
     LAB_SWF->setVisible(calc_.CountLabelVisible());
     LAB_SWFNumMe->setVisible(user);
     ED_SFW->setVisible(user);
