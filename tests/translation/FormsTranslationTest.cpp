@@ -2,8 +2,13 @@
 // numbers, unit names and brand names; a switch and back gives every text back exactly;
 // a dialog made after a switch comes up in the new language.
 
+#include "calculator/AboutQuelvar.h"
 #include "calculator/D_DefaulFileOptions.h"
+#include "calculator/D_MemoInfo.h"
 #include "calculator/D_NormVolume.h"
+#include "calculator/InpDiagGrenzen.h"
+#include "calculator/InpDruck.h"
+#include "calculator/NamensListe.h"
 #include "calculator/StartupForms.h"
 #include "calculator/Xmecalc.h"
 #include "calculator/XmecalcLanguage.h"
@@ -23,6 +28,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <cstdio>
@@ -164,8 +170,12 @@ private slots:
         CreateStartupForms(*forms_);
         // The dialogs made on demand, too.
         const auto options = CreateDialog<TDLG_DefaultFileOptions>();
+        const auto memo = CreateDialog<TDLG_MemoInfo>();
+        const auto about = CreateDialog<TAboutBox>();
+        const auto pressure = CreateDialog<TDLG_InpDruck>();
+        const auto range = CreateDialog<TDLG_InputGrenzen>();
         std::vector<TMultilingualForm*> all = forms_->Forms();
-        all.push_back(options.get());
+        all.insert(all.end(), {options.get(), memo.get(), about.get(), pressure.get(), range.get()});
         QStringList missing;
         for (TMultilingualForm* form : all)
             for (const QString& entry : Missing(VisibleTexts(form), Translations(language)))
@@ -173,6 +183,16 @@ private slots:
         for (const QString& entry : missing)
             std::fprintf(stderr, "missing: %s\n", qPrintable(entry));
         QCOMPARE(missing.size(), 0);
+    }
+
+    // The names list writes its language labels through the dictionary, padded as designed.
+    void namesListLabelsFollowTheLanguage()
+    {
+        dictionary_->SetLanguage(2);
+        CreateStartupForms(*forms_);
+        DLG_Namensliste()->SetMedium(10001);
+        QCOMPARE(DLG_Namensliste()->StringGrid1->item(0, 0)->text(), QStringLiteral("German      "));
+        QCOMPARE(DLG_Namensliste()->StringGrid1->item(7, 0)->text(), QStringLiteral("English     "));
     }
 
     void switchingBackGivesTheTextsBackExactly()
