@@ -21,6 +21,9 @@ TDLG_Kalfaktordiagramm::TDLG_Kalfaktordiagramm(QWidget* parent)
 void TDLG_Kalfaktordiagramm::PlotCalibrationFactor(double innerDiameter, double kinViscosity, double roughness,
                                                    double reynoldsLam, double reynoldsTurb)
 {
+    // The chart's own texts are not the translator's: they follow the form's language here.
+    Chart1->chart()->setTitle(TranslateString(QStringLiteral("Der Kalfaktor")));
+    Chart1->BottomAxis()->setTitleText(TranslateString(QStringLiteral("Strömungsgeschwindigkeit [m/s]")));
     ShowPoints(CalibrationFactorSeries(innerDiameter, kinViscosity, roughness, reynoldsLam, reynoldsTurb));
 }
 

@@ -93,12 +93,16 @@ void TApplicationSketch::CreateTable(QGroupBox* table)
         QLabel** sum;
         const char* sumName;
     } rows[] = {
-        {"α:", "", &LAB_LZAlpha, "LAB_LZAlpha", &LZ_SumAlpha, "LZ_SumAlpha"},
-        {"β:", "+", &LAB_LZBETA, "LAB_LZBETA", &LZ_SumAlphaBeta, "LZ_SumAlphaBeta"},
-        {"γ:", "+", &LAB_LZGamma, "LAB_LZGamma", &LAB_SumAlphaBetaGamma, "LAB_SumAlphaBetaGamma"},
+        {"&alpha;:", "", &LAB_LZAlpha, "LAB_LZAlpha", &LZ_SumAlpha, "LZ_SumAlpha"},
+        {"&beta;:", "+", &LAB_LZBETA, "LAB_LZBETA", &LZ_SumAlphaBeta, "LZ_SumAlphaBeta"},
+        {"&gamma;:", "+", &LAB_LZGamma, "LAB_LZGamma", &LAB_SumAlphaBetaGamma, "LAB_SumAlphaBetaGamma"},
     };
     for (int r = 0; r < 3; ++r) {
-        grid->addWidget(new QLabel(QString::fromUtf8(rows[r].greek), table), r, 0);
+        // The Greek letters as entities: an ordinary font shows them, and the text stays
+        // within the dictionary's code page.
+        auto* greek = new QLabel(QString::fromLatin1(rows[r].greek), table);
+        greek->setTextFormat(Qt::RichText);
+        grid->addWidget(greek, r, 0);
         grid->addWidget(new QLabel(QString::fromLatin1(rows[r].sign), table), r, 1);
         grid->addWidget(CreateControl(*rows[r].value, rows[r].valueName, table, QString()), r, 2);
         grid->addWidget(new QLabel(QStringLiteral("="), table), r, 3);

@@ -219,6 +219,7 @@ void TDLG_SensorAuswahl::FillRangeChart(bool expert)
     DUChart1->setMinimumHeight(rows_ * RangeRowHeight);
     DUChart1->resize(DUChart1->width(), rows_ * RangeRowHeight);
     ApplyBottomRange(largestEnd_);
+    CB_InchClick();  // the axis title in the form's language
 }
 
 QAbstractAxis* TDLG_SensorAuswahl::BottomAxis() const
