@@ -12,16 +12,6 @@
 
 #include <cmath>
 
-namespace {
-QFont ArialBold13()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    return font;
-}
-}  // namespace
-
 TDLG_InputSensorAbstand::TDLG_InputSensorAbstand(QWidget* parent)
     : TMultilingualForm(parent)
 {
@@ -40,8 +30,10 @@ void TDLG_InputSensorAbstand::CreateEntry()
     CreateControl(Label2, "Label2", bevel, QStringLiteral("Sensor-Abstand ist fixiert bei:"));
     CreateControl(EDI_SAbstand, "EDI_SAbstand", bevel);
     CreateControl(LAB_ME, "LAB_ME", bevel, QString());
+    QFont bold = font();  // the form's Arial 13 px, bold
+    bold.setBold(true);
     for (QWidget* w : std::initializer_list<QWidget*>{Label2, EDI_SAbstand})
-        w->setFont(ArialBold13());
+        w->setFont(bold);
     EDI_SAbstand->SetValueType(vtFloat);
     EDI_SAbstand->SetIncrement(10);
     EDI_SAbstand->SetMinValue(0);

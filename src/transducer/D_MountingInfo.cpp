@@ -11,18 +11,11 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-QFont ArialBold13()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    return font;
-}
 
 // A picture stored with the program, read through its own GIF reader; a damaged picture
 // leaves the page empty rather than stop the dialog.
@@ -81,11 +74,15 @@ QWidget* TDLG_MountingInfo::CreatePage(QWidget*& page, const char* name, const Q
 void TDLG_MountingInfo::CreatePages()
 {
     CreateControl(PageControl, "PageControl", ClientArea());
-    PageControl->setFont(ArialBold13());
+    QFont bold = font();  // the form's Arial 13 px, bold
+    bold.setBold(true);
+    PageControl->setFont(bold);
     CreatePage(Tab_reflex, "Tab_reflex", QStringLiteral("Reflex"), Image4, "Image4", "MountingReflex");
     CreatePage(Tab_F2F, "Tab_F2F", QStringLiteral("Face to Face"), Image1, "Image1", "MountingFaceToFace");
     CreatePage(Tab_F2Fsmaller0, "Tab_F2Fsmaller0", QStringLiteral("Face to Face (T<0)"), Image5, "Image5",
                "MountingFaceToFaceNegative");
+    // All three tabs in view at once.
+    PageControl->setMinimumWidth(PageControl->tabBar()->sizeHint().width() + 8);
 }
 
 void TDLG_MountingInfo::CreateLegend()
@@ -94,7 +91,7 @@ void TDLG_MountingInfo::CreateLegend()
     auto* frame = new QVBoxLayout(Panel2);
     for (const char* text : {"T = Transducer distance", "M = Free pipe length for mounting "}) {
         auto* label = new QLabel(QString::fromLatin1(text), Panel2);
-        label->setFont(ArialBold13());
+        label->setFont(PageControl->font());
         frame->addWidget(label);
     }
     auto* layout = new QVBoxLayout(ClientArea());

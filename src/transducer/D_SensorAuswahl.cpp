@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLogValueAxis>
 #include <QPainter>
 #include <QPushButton>
@@ -90,6 +91,8 @@ TDLG_SensorAuswahl::TDLG_SensorAuswahl(QWidget* parent)
 {
     setObjectName(QStringLiteral("DLG_SensorAuswahl"));
     setWindowTitle(QStringLiteral("Transducer specification"));
+    // Sizeable, unlike the other dialogs: the chart scrolls when the dialog is lower.
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     setSizeGripEnabled(true);
     setMinimumWidth(500);
     resize(700, 503);
