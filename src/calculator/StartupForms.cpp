@@ -19,7 +19,7 @@ void CreateStartupForms(TFormRegistry& forms)
     forms.CreateForm<TDLG_Namensliste>();
     forms.CreateForm<TDLG_Rohrgeometrie>();
     forms.CreateForm<TDLG_InputUserValue>();
-    // TDLG_reportform, the report.
+    // TDLG_reportform, the report, is made on demand by its command.
     forms.CreateForm<TDLG_ErrorDiagram>();
     forms.CreateForm<TDLG_NormVolume>();
     forms.CreateForm<TDLG_SensorAbstand>();

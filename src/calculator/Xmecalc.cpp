@@ -6,6 +6,7 @@
 #include "calculator/Logos.h"
 #include "calculator/NamensListe.h"
 #include "calculator/OemDetect.h"
+#include "calculator/ReportCommand.h"
 #include "calculator/Reynlimi.h"
 #include "calculator/Rohgeometrie.h"
 #include "calculator/XmecalcCommands.h"
@@ -170,6 +171,7 @@ void TXmeCalcDlg::CreateActions()
     action(ACT_DefaultFileOptions, "ACT_DefaultFileOptions", QStringLiteral("Options 'Default values'"));
     action(ACT_SpracheENGLISH, "ACT_SpracheENGLISH", QStringLiteral("English"));
     action(ACT_SpracheGerman, "ACT_SpracheGerman", QStringLiteral("Deutsch"));
+    action(ACT_ToggleSprache, "ACT_ToggleSprache", QStringLiteral("Sprache"));
     action(ACT_ViskDynamic, "ACT_ViskDynamic", QStringLiteral("dynamic viskosity"));
     action(ACT_ViskKinematic, "ACT_ViskKinematic", QStringLiteral("kinematic viscosity"));
     action(ACT_Info, "ACT_Info", QStringLiteral("Info"));
@@ -193,7 +195,7 @@ void TXmeCalcDlg::CreateMenus()
     edit->addSeparator();
     edit->addAction(ACT_Standardwerte);
     QMenu* options = MainMenu->addMenu(QStringLiteral("Optionen"));
-    options->addActions({ACT_SpracheENGLISH, ACT_SpracheGerman});
+    options->addActions({ACT_SpracheENGLISH, ACT_SpracheGerman, ACT_ToggleSprache});
     options->addSeparator();
     options->addActions({ACT_ViskKinematic, ACT_ViskDynamic});
     options->addSeparator();
@@ -493,6 +495,7 @@ void TXmeCalcDlg::ConnectHandlers()
     connect(ACT_EditRohrGeometrie, &QAction::triggered, this, [this] { ACT_EditRohrGeometrieExecute(); });
     connect(ACT_SensorAbstand, &QAction::triggered, this, [this] { RunSpacingDialog(*this); });
     connect(BUT_Application, &QPushButton::clicked, ACT_SensorAbstand, &QAction::trigger);
+    connect(ACT_Report, &QAction::triggered, this, [this] { RunReportCommand(*this); });
     connect(ACT_Info, &QAction::triggered, this, [this] { ShowAboutBox(this); });
     connect(ACT_Beenden, &QAction::triggered, this, &QWidget::close);
     connect(ACT_Standardwerte, &QAction::triggered, this, [this] { ACT_StandardwerteExecute(); });
@@ -500,6 +503,7 @@ void TXmeCalcDlg::ConnectHandlers()
     connect(ACT_ViskKinematic, &QAction::triggered, this, [this] { ACT_ViskKinematicExecute(); });
     connect(ACT_SpracheGerman, &QAction::triggered, this, [this] { SetLanguageById(7); });
     connect(ACT_SpracheENGLISH, &QAction::triggered, this, [this] { SetLanguageById(9); });
+    connect(ACT_ToggleSprache, &QAction::triggered, this, [this] { Sprache1Click(); });
     connect(Button2, &QPushButton::clicked, ACT_NormalizedVolumeflow, &QAction::trigger);
 }
 

@@ -134,6 +134,7 @@ public:
     QAction* ACT_DefaultFileOptions = nullptr;
     QAction* ACT_SpracheENGLISH = nullptr;
     QAction* ACT_SpracheGerman = nullptr;
+    QAction* ACT_ToggleSprache = nullptr;
     QAction* ACT_ViskDynamic = nullptr;
     QAction* ACT_ViskKinematic = nullptr;
     QAction* ACT_Info = nullptr;
@@ -168,6 +169,8 @@ public:
     void Render(bool forgetTyping = false);
     // ACT_Standardwerte.
     void ACT_StandardwerteExecute();
+    // The language selection dialog; on OK the dictionary switches to the chosen language.
+    void Sprache1Click();
 
 protected:
     void FormCreate(const QString& programPath);

@@ -2,7 +2,10 @@
 
 #include "calculator/Xmecalc.h"
 #include "formbase/TranslatorHook.h"
+#include "translation/MlConMod.h"
+#include "translation/MlDlgMod.h"
 #include "translation/MlExceptionBox.h"
+#include "translation/MlLaSelD.h"
 #include "translation/MlResourceHook.h"
 
 #include <QAction>
@@ -22,6 +25,11 @@ std::unique_ptr<TMlBinaryDictionary> CreateProgramDictionary()
     SetFormsDictionary(dictionary.get());
     InstallTranslatedExceptionBox();
     InstallResourceStringHook();
+    RegisterControlModule();
+    // The common dialogs' translation lives as long as the dictionary.
+    auto* dialogs = new TMlDialogModule(dictionary.get());
+    if (!ModuleList().Add(dialogs))
+        delete dialogs;
     return dictionary;
 }
 
@@ -33,4 +41,12 @@ void DictionaryLanguageChange(TXmeCalcDlg& window)
     // The dictionary has taken the locale's separators into the format record already.
     window.FillLibraryLists();
     window.Render(true);
+}
+
+void TXmeCalcDlg::Sprache1Click()
+{
+    TMlDictionary* dictionary = Translator ? Translator->Dictionary() : nullptr;
+    int language = dictionary ? dictionary->LanguageIndex() : 0;
+    if (SelectLanguage(this, dictionary, QString(), language, 0, 0))
+        dictionary->SetLanguage(language);
 }

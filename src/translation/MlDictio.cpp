@@ -1,10 +1,26 @@
 #include "translation/MlDictio.h"
 
+#include "platform/ResStrings.h"
+
 #include <QLocale>
 
 #include <algorithm>
 
 namespace {
+
+// The string table's texts through the default dictionary: a resource string by its
+// identifier as context B, a key name once more by its text alone.
+QString TranslateResString(const QString& text, int id)
+{
+    const TMlDictionary* dictionary = DefaultDictionary();
+    if (!dictionary || !dictionary->IsOpen())
+        return text;
+    if (id)
+        return dictionary->TranslateWithContext(text, QString(), QString::number(id));
+    // The second pass over a name that is translated already: only a real entry counts.
+    QString translation;
+    return dictionary->Lookup(text, translation) && !translation.isEmpty() ? translation : text;
+}
 
 std::function<void(bool)>& ReadingOrderHandler()
 {
@@ -360,10 +376,14 @@ void TMlDictionary::DoOpen()
         }
         open_ = true;
     });
+    if ((Options & mldoTranslateResourceStrings) && !ResStringTranslator())
+        SetResStringTranslator(&TranslateResString);
 }
 
 void TMlDictionary::DoClose()
 {
+    if (ResStringTranslator() == &TranslateResString)
+        SetResStringTranslator(nullptr);
     DetachTranslators();
     open_ = false;
 }

@@ -1,5 +1,6 @@
 #include "translation/MlResourceHook.h"
 
+#include "platform/ResStrings.h"
 #include "translation/MlDictio.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,10 @@ public:
 
     QString translate(const char* context, const char* sourceText, const char*, int) const override
     {
+        // Shortcut names in menus come from the string table, in the current language.
+        QString keyName;
+        if (sourceText && qstrcmp(context, "QShortcut") == 0 && QtKeyNameText(QString::fromUtf8(sourceText), keyName))
+            return keyName;
         TMlDictionary* dictionary = nullptr;
         try {
             dictionary = DefaultDictionary();

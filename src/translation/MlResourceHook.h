@@ -1,4 +1,5 @@
 #pragma once
+// Shortcut names that Qt asks for come from the string table (ResStrings.h).
 // Texts the libraries translate through Qt (QCoreApplication::translate: the components'
 // messages, Qt's own widget texts) are looked up in the default dictionary while it is
 // open, by the text alone, or with the library's context as context A. A text the

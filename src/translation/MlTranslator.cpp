@@ -61,7 +61,7 @@ const std::vector<TClassTargets>& ClassTargets()
         {"TDLG_reportform", {{QStringLiteral("TMemo"), kText, 0}, {{}, QStringLiteral("Cells"), 0}}},
         {"TDLG_SensorAbstand", {{QStringLiteral("TComboBox"), kItems, 0}, {{}, kItems, 0}, {QStringLiteral("TBitBtn"), kHint, 0}}},
         {"TDLG_SensorAuswahl", {{{}, QStringLiteral("Title"), 0}, {{}, kText, 0}}},
-        {"TMlLanguageSelectDialog", {{{}, kHint, 0}, {{}, kItems, 0}, {{}, kCaption, 0}}},
+        {"TMlLanguageSelectDialog", {{{}, kHint, 0}, {{}, kCaption, 0}}},
     };
     return table;
 }
@@ -73,6 +73,47 @@ bool IsLibraryClass(const char* name)
 }
 
 }  // namespace
+
+// ---- modules ----
+
+TMlModule::~TMlModule() { ModuleList().Remove(this); }
+
+bool TMlModules::Add(TMlModule* module)
+{
+    for (const TMlModule* m : modules_)
+        if (m == module || m->metaObject() == module->metaObject())
+            return false;
+    modules_.push_back(module);
+    return true;
+}
+
+void TMlModules::Remove(TMlModule* module) { std::erase(modules_, module); }
+
+bool TMlModules::TranslateComponent(TMlTranslator& translator, QObject* component) const
+{
+    return std::any_of(modules_.begin(), modules_.end(), [&](TMlModule* m) { return m->TranslateComponent(translator, component); });
+}
+
+bool TMlModules::MirrorPosition(TMlTranslator& translator, QWidget* control, TMlBidirectionalState& state) const
+{
+    return std::any_of(modules_.begin(), modules_.end(), [&](TMlModule* m) { return m->MirrorPosition(translator, control, state); });
+}
+
+bool TMlModules::UnmirrorPosition(TMlTranslator& translator, QWidget* control, TMlBidirectionalState& state) const
+{
+    return std::any_of(modules_.begin(), modules_.end(), [&](TMlModule* m) { return m->UnmirrorPosition(translator, control, state); });
+}
+
+bool TMlModules::MirrorContents(TMlTranslator& translator, QWidget* control) const
+{
+    return std::any_of(modules_.begin(), modules_.end(), [&](TMlModule* m) { return m->MirrorContents(translator, control); });
+}
+
+TMlModules& ModuleList()
+{
+    static TMlModules list;
+    return list;
+}
 
 // ---- targets ----
 
@@ -391,6 +432,7 @@ void TMlTranslator::TranslateComponent(QObject* object)
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget))
         text(kText, edit->text(), [edit](const QString& t) { edit->setText(t); });
     TranslateItems(object, className);
+    ModuleList().TranslateComponent(*this, object);
 }
 
 void TMlTranslator::TranslateItems(QObject* object, const QString& className)

@@ -51,6 +51,49 @@ TMlTargetProperties DesignTargets(const QMetaObject* formClass);
 // target list names.
 QString DesignClassName(const QObject* object);
 
+class TMlTranslator;
+class QWidget;
+
+// A control's mirroring state while the form reads right to left.
+struct TMlBidirectionalState {
+    QWidget* Control = nullptr;
+    bool Mirrored = false;
+    int Left = 0;  // the left position before mirroring
+};
+
+// A plug-in of the translator: translates or mirrors what the translator cannot reach by
+// itself. Each operation returns true when the module handled the control.
+class TMlModule : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    ~TMlModule() override;  // leaves the module list
+    virtual bool TranslateComponent(TMlTranslator&, QObject*) { return false; }
+    virtual bool MirrorPosition(TMlTranslator&, QWidget*, TMlBidirectionalState&) { return false; }
+    virtual bool UnmirrorPosition(TMlTranslator&, QWidget*, TMlBidirectionalState&) { return false; }
+    virtual bool MirrorContents(TMlTranslator&, QWidget*) { return false; }
+};
+
+// The registered modules, asked in registration order until one handles the control. One
+// module per class: a second module of a class already present is not added.
+class TMlModules {
+public:
+    bool Add(TMlModule* module);
+    void Remove(TMlModule* module);
+    int Count() const { return static_cast<int>(modules_.size()); }
+    TMlModule* At(int index) const { return modules_.at(static_cast<std::size_t>(index)); }
+    bool TranslateComponent(TMlTranslator& translator, QObject* component) const;
+    bool MirrorPosition(TMlTranslator& translator, QWidget* control, TMlBidirectionalState& state) const;
+    bool UnmirrorPosition(TMlTranslator& translator, QWidget* control, TMlBidirectionalState& state) const;
+    bool MirrorContents(TMlTranslator& translator, QWidget* control) const;
+
+private:
+    std::vector<TMlModule*> modules_;
+};
+
+TMlModules& ModuleList();
+
 class TMlTranslator : public QObject, public TMlDictionaryClient {
     Q_OBJECT
 
@@ -97,6 +140,12 @@ public:
 
     int TableSize() const { return static_cast<int>(table_.size()); }
 
+    // For the modules: whether the target list names a (design class, property) pair, and
+    // one value translated through the table of originals; key tells apart the values of
+    // one control (a cell, an item).
+    bool Targeted(const QString& className, const QString& property) const { return targets_.Matches(className, property); }
+    QString TranslateProperty(QObject* object, const QString& contextB, const QString& value, const QString& key);
+
     void LanguageChanged(bool languageChanged, bool localeChanged) override;
     void DictionaryDetached() override;
 
@@ -114,10 +163,7 @@ private:
     void TranslateTree(QObject* object);
     void TranslateComponent(QObject* object);
     void TranslateItems(QObject* object, const QString& className);
-    // Translates one property value and returns the text to write.
-    QString TranslateProperty(QObject* object, const QString& contextB, const QString& value, const QString& property);
     QString LookUp(const QString& text, const QString& contextB, bool menuItem) const;
-    bool Targeted(const QString& className, const QString& property) const { return targets_.Matches(className, property); }
     void Watch(const QObject* object);
 
     QPointer<TMlDictionary> dictionary_;

@@ -15,6 +15,8 @@
 #include "calculator/NamensListe.h"
 #include "calculator/Rohgeometrie.h"
 #include "calculator/StartupForms.h"
+#include "report/d_reportform.h"
+#include "grids/SortGrid.h"
 #include "components/CESpin.h"
 #include "platform/FormatSettings.h"
 #include "platform/IniFile.h"
@@ -26,6 +28,7 @@
 #include "translation/MlTranslator.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -136,6 +139,8 @@ private slots:
         QCOMPARE(ReynolDLG(), forms[1]);
         // Every form carries its translator and the button panel, hidden unless it asks for OK.
         QVERIFY(XmeCalcDlg()->Panel_BUTTONS->isHidden());
+        // The normalized-volume dialog closes through it.
+        QVERIFY(!forms[7]->Panel_BUTTONS->isHidden());
         for (TMultilingualForm* form : forms) {
             QVERIFY(form->Translator);
             QCOMPARE(form->Panel_BUTTONS->objectName(), QStringLiteral("Panel_BUTTONS"));
@@ -813,6 +818,36 @@ private slots:
         window_->FillLibraryLists();
         QCOMPARE(window_->COM_Material->itemText(1), QStringLiteral("Stahl (Normal)"));
         window_->ShareDictionary(nullptr);
+    }
+
+    // ---------------------------------------------------------------- report
+
+    void reportShowsTheTypedPointAndKeepsTheUsersFields()
+    {
+        ShowWindow();
+        window_->INP_IDM->setFocus(Qt::TabFocusReason);
+        window_->INP_IDM->selectAll();
+        QTest::keyClicks(window_->INP_IDM, QStringLiteral("200"));
+        QStringList values;
+        QString customer;
+        auto report = [&](const QString& typeCustomer) {
+            QTimer::singleShot(0, this, [&, typeCustomer] {
+                auto* form = qobject_cast<TDLG_reportform*>(QApplication::activeModalWidget());
+                QVERIFY(form);
+                for (int row = 1; row < form->StringGrid->RowCount(); ++row)
+                    values << form->StringGrid->Cells(1, row) + QLatin1Char('=') + form->StringGrid->Cells(2, row);
+                customer = form->EDI_Kunde->text();
+                if (!typeCustomer.isEmpty())
+                    form->EDI_Kunde->setText(typeCustomer);
+                form->done(1);
+            });
+            window_->ACT_Report->trigger();
+        };
+        report(QStringLiteral("Werk Nord"));
+        // The uncommitted diameter was taken over first.
+        QVERIFY(values.contains(QStringLiteral("DN=200.0")));
+        report(QString());
+        QCOMPARE(customer, QStringLiteral("Werk Nord"));
     }
 
     // ---------------------------------------------------------------- picture

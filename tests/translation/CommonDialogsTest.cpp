@@ -1,0 +1,150 @@
+// Qt's file and font dialogs in English and German through the dialog module: labels,
+// buttons, caption (a caller's title kept), file-list headers and tool tips, texts unchanged
+// with the dictionary closed, every dialog taken over afresh.
+
+#include "ProgramDictionaryScope.h"
+#include "translation/MlDlgMod.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeView>
+#include <QtTest>
+
+namespace {
+
+QString Label(const QWidget* dialog, const char* name)
+{
+    const auto* label = dialog->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<none>");
+}
+
+QString Tip(const QWidget* dialog, const char* name)
+{
+    const auto* button = dialog->findChild<QToolButton*>(QLatin1String(name));
+    return button ? button->toolTip() : QStringLiteral("<none>");
+}
+
+// What a user reads on a file dialog: caption, the three labels, the two buttons, the
+// first four column headers and two tool tips.
+QStringList FileDialogTexts(QFileDialog& dialog)
+{
+    const auto* box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QStringList texts = {dialog.windowTitle(), Label(&dialog, "lookInLabel"), Label(&dialog, "fileNameLabel"),
+                         Label(&dialog, "fileTypeLabel")};
+    for (QAbstractButton* button : box->buttons())
+        texts << button->text();
+    const auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    for (int i = 0; i < 4; ++i)
+        texts << tree->model()->headerData(i, Qt::Horizontal).toString();
+    return texts << Tip(&dialog, "toParentButton") << Tip(&dialog, "newFolderButton");
+}
+
+QStringList FontDialogTexts(QFontDialog& dialog)
+{
+    QStringList texts = {dialog.windowTitle()};
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy())
+            texts << label->text();
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
+        texts << group->title();
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        texts << button->text();
+    return texts;
+}
+
+}  // namespace
+
+class CommonDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { scope_ = std::make_unique<TProgramDictionaryScope>(); }
+    void cleanup() { scope_.reset(); }
+
+    void fileDialogs_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("open, English") << 2 << false << QString()
+            << QStringList{"Open", "Look &in:", "File &name:", "Files of &type:", "&Open", "Cancel",
+                           "Name", "Size", "Type", "Modified", "Up One Level", "Create New Folder"};
+        QTest::newRow("open, German, own title") << 1 << false << QStringLiteral("Messstelle laden")
+            << QStringList{"Messstelle laden", "Suchen &in:", "Datei&name:", "Datei&typ:", "&Öffnen", "Abbrechen",
+                           "Name", "Größe", "Typ", "Geändert am", "Eine Ebene nach oben", "Neuen Ordner erstellen"};
+        QTest::newRow("save, German") << 1 << true << QString()
+            << QStringList{"Speichern unter", "Speichern &in:", "Datei&name:", "Datei&typ:", "&Speichern", "Abbrechen",
+                           "Name", "Größe", "Typ", "Geändert am", "Eine Ebene nach oben", "Neuen Ordner erstellen"};
+    }
+
+    void fileDialogs()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, save);
+        QFETCH(QString, title);
+        QFETCH(QStringList, texts);
+        scope_->Dictionary->SetLanguage(language);
+        // Twice: each dialog is taken over afresh, and a save dialog keeps its button text.
+        for (int round = 0; round < 2; ++round) {
+            QFileDialog dialog(nullptr, title);
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            dialog.show();
+            QCOMPARE(FileDialogTexts(dialog), texts);
+            dialog.selectFile(QStringLiteral("Messstelle.qvr"));
+            QApplication::processEvents();
+            QCOMPARE(dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->buttons().first()->text(), texts[4]);
+        }
+    }
+
+    void fontDialog_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("present");
+        QTest::newRow("German") << 1 << "Schriftart"
+                                << QStringList{"&Schriftart:", "Schrifts&til:", "&Größe:", "Effekte", "Beispiel",
+                                               "&Durchgestrichen", "&Unterstrichen", "Sk&ript:", "OK", "Abbrechen"};
+    }
+
+    void fontDialog()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, present);
+        scope_->Dictionary->SetLanguage(language);
+        QFontDialog dialog;
+        dialog.setOption(QFontDialog::DontUseNativeDialog);
+        dialog.show();
+        const QStringList texts = FontDialogTexts(dialog);
+        QCOMPARE(texts.first(), caption);
+        for (const QString& text : present)
+            QVERIFY2(texts.contains(text), qPrintable(text));
+    }
+
+    void closedDictionaryLeavesTheTexts()
+    {
+        scope_->Dictionary->Close();
+        QFileDialog dialog(nullptr, QString());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        const QStringList qtTexts = FileDialogTexts(dialog);
+        dialog.show();
+        QCOMPARE(FileDialogTexts(dialog), qtTexts);
+        QVERIFY(!dialog.findChild<TMlCommonDialog*>());
+    }
+
+private:
+    std::unique_ptr<TProgramDictionaryScope> scope_;
+};
+
+QTEST_MAIN(CommonDialogsTest)
+#include "CommonDialogsTest.moc"
