@@ -4,14 +4,13 @@
 #include "calculator/D_MemoInfo.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"
-#include "transducer/ApplicationCalc.h"
 #include "platform/WaitCursor.h"
+#include "transducer/ApplicationCalc.h"
 #include "transducer/ApplicationDetail.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
