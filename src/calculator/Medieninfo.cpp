@@ -136,7 +136,7 @@ void TDLG_MedienInfo::ConnectHandlers()
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     connect(PAN_aktFluidDruck, &QPushButton::clicked, this, [this] { PressureClick(); });
-    connect(BUT_AndreSprachen, &QPushButton::clicked, this, [this] {
+    connect(BUT_AndreSprachen, &QPushButton::clicked, this, [] {
         if (TDLG_Namensliste* names = DLG_Namensliste())
             names->ShowDialog();
     });
