@@ -133,7 +133,7 @@ void TDLG_SensorAuswahl::CreateChart()
     linear_->setTitleText(QStringLiteral("Innendurchmesser [mm]"));
     linear_->setTickType(QValueAxis::TicksDynamic);
     linear_->setTickAnchor(0.0);
-    linear_->setMinorTickCount(4);
+    linear_->setMinorTickCount(5);
     log_ = new QLogValueAxis(this);
     log_->setBase(10.0);
     log_->setMinorTickCount(8);
