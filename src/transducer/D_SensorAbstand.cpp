@@ -583,6 +583,15 @@ void TDLG_SensorAbstand::SetErrorEstimationEnabled(bool flag)
     ShowResults();
 }
 
+void TDLG_SensorAbstand::LoadSetup(const tApplicationSetup& setup)
+{
+    SetMegaUserMode(setup.MegaUser);
+    SetShowSmallPipe(setup.ShowSmallPipe);
+    SetErrorEstimationEnabled(setup.ErrorEstimation);
+    SetFlowHandOver(setup.Flow);
+    SetInputData(setup.Input);
+}
+
 void TDLG_SensorAbstand::SetInputData(const tApplicationInput& input)
 {
     calc_.SetVelocity(flow_.Velocity);
