@@ -113,11 +113,11 @@ void TDLG_MedienInfo::CreateButtons()
                                                       PAN_AktXVAlue, Lab_YME, PAN_AktYValue, Lab_YME2})
         side->addWidget(w);
     side->addStretch();
+    // The chart closes with its own OK beside the readout; the button panel stays hidden.
+    side->addWidget(BUT_OK);
     auto* layout = new QHBoxLayout(ClientArea());
     layout->addWidget(Chart1, 1);
     layout->addLayout(side);
-    Panel_BUTTONS->show();
-    BUT_Cancel->hide();
 }
 
 void TDLG_MedienInfo::ConnectHandlers()
