@@ -8,6 +8,7 @@
 #include "calculator/D_NormVolume.h"
 #include "calculator/InpDiagGrenzen.h"
 #include "calculator/InpDruck.h"
+#include "calculator/KalfaktorDiagr.h"
 #include "calculator/NamensListe.h"
 #include "calculator/StartupForms.h"
 #include "calculator/Xmecalc.h"
@@ -17,6 +18,9 @@
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
 #include "platform/ResStrings.h"
+#include "transducer/D_InputSensorAbstand.h"
+#include "transducer/D_MountingInfo.h"
+#include "transducer/D_SensorAuswahl.h"
 #include "translation/MlBinDic.h"
 #include "translation/MlLaSelD.h"
 
@@ -178,8 +182,13 @@ private slots:
         const auto about = CreateDialog<TAboutBox>();
         const auto pressure = CreateDialog<TDLG_InpDruck>();
         const auto range = CreateDialog<TDLG_InputGrenzen>();
+        const auto rangeChart = CreateDialog<TDLG_SensorAuswahl>();
+        const auto mounting = CreateDialog<TDLG_MountingInfo>();
+        const auto spacing = CreateDialog<TDLG_InputSensorAbstand>();
+        const auto factor = CreateDialog<TDLG_Kalfaktordiagramm>();
         std::vector<TMultilingualForm*> all = forms_->Forms();
-        all.insert(all.end(), {options.get(), memo.get(), about.get(), pressure.get(), range.get()});
+        all.insert(all.end(), {options.get(), memo.get(), about.get(), pressure.get(), range.get(), rangeChart.get(),
+                               mounting.get(), spacing.get(), factor.get()});
         QStringList missing;
         for (TMultilingualForm* form : all)
             for (const QString& entry : Missing(VisibleTexts(form), Translations(language)))
