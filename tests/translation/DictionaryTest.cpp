@@ -110,6 +110,7 @@ TEST_F(DictionaryTest, SwitchTranslatesAndTakesTheLocale)
     EXPECT_THROW(d->Translate("Ohne"), EMlMulti);
     try {
         d->Translate("Nie");
+        ADD_FAILURE() << "no error";
     } catch (const EMlMulti& e) {
         EXPECT_EQ(e.Message(), QStringLiteral("Dictionary does not contain a translation for the word \"Nie\""));
     }
