@@ -1,7 +1,6 @@
 #include "calculator/ApplicationCommand.h"
 
 #include "calculator/ApplicationHandOver.h"
-#include "calculator/Reynlimi.h"
 #include "calculator/Xmecalc.h"
 #include "formbase/DialogFactory.h"
 #include "transducer/D_SensorAbstand.h"
@@ -19,15 +18,8 @@ tCodeItems CodeItemsOf(const QComboBox& box)
 
 void PrepareSpacingDialog(TXmeCalcDlg& window, TDLG_SensorAbstand& dialog)
 {
-    const TMeasuringPoint& point = window.Point;
-    dialog.SetMegaUserMode(point.MegaUser != 0);
-    dialog.SetShowSmallPipe(point.ViewMode == 1);
-    dialog.SetErrorEstimationEnabled(point.ErrorEstimation != 0);
-    const TReynolDLG* limits = ReynolDLG();
-    dialog.SetFlowHandOver(MakeFlowHandOver(point, limits ? limits->ReynoldsLam() : FirmwareReynoldsLam,
-                                            limits ? limits->ReynoldsTurb() : FirmwareReynoldsTurb));
-    dialog.SetInputData(MakeApplicationInput(point, CodeItemsOf(*window.COM_Material),
-                                             CodeItemsOf(*window.COM_Medium)));
+    dialog.LoadSetup(MakeApplicationSetup(window.Point, CodeItemsOf(*window.COM_Material),
+                                          CodeItemsOf(*window.COM_Medium)));
 }
 
 void RunSpacingDialog(TXmeCalcDlg& window)

@@ -2,6 +2,8 @@
 
 #include "calculator/QuantityUnits.h"
 
+#include <algorithm>
+
 tApplicationInput MakeApplicationInput(const TMeasuringPoint& point, const tCodeItems& materials,
                                        const tCodeItems& media)
 {
@@ -46,12 +48,26 @@ tFlowHandOver MakeFlowHandOver(const TMeasuringPoint& point, double reynoldsLam,
     return flow;
 }
 
+tApplicationSetup MakeApplicationSetup(const TMeasuringPoint& point, const tCodeItems& materials,
+                                       const tCodeItems& media)
+{
+    tApplicationSetup setup;
+    setup.MegaUser = point.MegaUser != 0;
+    setup.ShowSmallPipe = point.ViewMode == 1;
+    setup.ErrorEstimation = point.ErrorEstimation != 0;
+    setup.Flow = MakeFlowHandOver(point, point.ReynoldsLam(), point.ReynoldsTurb());
+    setup.Input = MakeApplicationInput(point, materials, media);
+    return setup;
+}
+
 void TakeBackApplication(TMeasuringPoint& point, const tApplicationResult& r)
 {
     point.ApplyValue(TQuantity::InnerDiameter, r.InnerDiameter * 10.0);
     point.LiningThickness = r.LiningThickness;
     point.WallThickness = r.WallThickness;
-    point.ApplyValue(TQuantity::Temperature, r.Temperature);
+    // The dialog's temperature range is wider than the main window's: clamp rather than lose it.
+    const TInputLimits limits = InputLimits(TQuantity::Temperature);
+    point.ApplyValue(TQuantity::Temperature, std::clamp(r.Temperature, limits.Minimum, limits.Maximum));
     point.SensorType = r.TypeCode;
     point.SoundPaths = r.SoundPaths;
     // The point has no selection-only setter: a changed material comes with its roughness.

@@ -16,6 +16,11 @@ tApplicationInput MakeApplicationInput(const TMeasuringPoint& point, const tCode
 // Reynolds numbers are the flow-profile limits.
 tFlowHandOver MakeFlowHandOver(const TMeasuringPoint& point, double reynoldsLam, double reynoldsTurb);
 
+// The dialog's whole load: modes, flow data with the measuring point's own Reynolds limits,
+// and the input. The main window and the report load the dialog through this alone.
+tApplicationSetup MakeApplicationSetup(const TMeasuringPoint& point, const tCodeItems& materials,
+                                       const tCodeItems& media);
+
 // Takes the results back, in this order: inner diameter, lining, wall, temperature, type,
 // sound paths, wall material (a changed one with its roughness), medium (with its properties), the user sound
 // speeds, the lining material and the fixed spacing; then recomputes from the inner

@@ -49,21 +49,32 @@ void TPipeDimensions::SetGeometry(double innerDiameter, double lining, double wa
     SetOuterDiameter(innerDiameter + 2.0 * lining + 2.0 * wall);
     SetWallThickness(wall);
     SetLiningThickness(lining);
+    // Outer - 2 * lining - 2 * wall need not give the loaded value back to the last bit:
+    // keep it while nothing is changed, so opening and confirming changes nothing.
+    if (innerDiameter + 2.0 * lining + 2.0 * wall == outer_ && wall == wall_ && lining == lining_)
+        loadedInner_ = innerDiameter;
+}
+
+void TPipeDimensions::Store(double& field, double value)
+{
+    if (field != value)
+        loadedInner_.reset();
+    field = value;
 }
 
 void TPipeDimensions::SetOuterDiameter(double mm)
 {
-    outer_ = Clamped(mm, MmLimits(TPipeField::Outer));
+    Store(outer_, Clamped(mm, MmLimits(TPipeField::Outer)));
 }
 
 void TPipeDimensions::SetWallThickness(double mm)
 {
-    wall_ = Clamped(mm, MmLimits(TPipeField::Wall));
+    Store(wall_, Clamped(mm, MmLimits(TPipeField::Wall)));
 }
 
 void TPipeDimensions::SetLiningThickness(double mm)
 {
-    lining_ = Clamped(mm, MmLimits(TPipeField::Lining));
+    Store(lining_, Clamped(mm, MmLimits(TPipeField::Lining)));
     hasLining_ = lining_ > 0.0;
 }
 
@@ -71,11 +82,13 @@ void TPipeDimensions::SetHasLining(bool hasLining)
 {
     hasLining_ = hasLining;
     if (!hasLining)
-        lining_ = 0.0;
+        Store(lining_, 0.0);
 }
 
 double TPipeDimensions::InnerDiameter() const
 {
+    if (loadedInner_)
+        return *loadedInner_;
     return outer_ - 2.0 * LiningThickness() - 2.0 * wall_;
 }
 
@@ -131,7 +144,7 @@ void TPipeDimensions::SetDisplayValue(TPipeField field, double value)
         return;
     case TPipeField::Lining:
         // Typing into the lining edit keeps the check box as the user set it.
-        lining_ = Clamped(mm, MmLimits(TPipeField::Lining));
+        Store(lining_, Clamped(mm, MmLimits(TPipeField::Lining)));
         return;
     }
 }

@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // The three edits of the dialog.
 enum class TPipeField : std::uint8_t { Outer, Wall, Lining };
@@ -69,6 +70,9 @@ public:
     QString InnerDiameterText() const;
 
 private:
+    void Store(double& field, double value);
+
+    std::optional<double> loadedInner_;  // the loaded inner diameter, until a value changes
     double outer_ = 106.0;
     double wall_ = 3.0;
     double lining_ = 0.0;

@@ -202,21 +202,11 @@ void TDLG_reportform::FormCreate()
 
 // ---------------------------------------------------------------- building the table
 
-void TDLG_reportform::LoadApplication(TDLG_SensorAbstand& dialog) const
-{
-    const TMeasuringPoint& point = source_.Point;
-    dialog.SetMegaUserMode(point.MegaUser != 0);
-    dialog.SetShowSmallPipe(point.ViewMode == 1);
-    dialog.SetErrorEstimationEnabled(point.ErrorEstimation != 0);
-    dialog.SetFlowHandOver(MakeFlowHandOver(point, point.ReynoldsLam(), point.ReynoldsTurb()));
-    dialog.SetInputData(MakeApplicationInput(point, source_.Materials, source_.Media));
-}
-
 TReportApplication TDLG_reportform::RunApplication() const
 {
     // A fresh dialog used as a calculator, never shown; freed however the build ends.
     const auto dialog = CreateDialog<TDLG_SensorAbstand>(nullptr);
-    LoadApplication(*dialog);
+    dialog->LoadSetup(MakeApplicationSetup(source_.Point, source_.Materials, source_.Media));
     TReportApplication application = ReportApplicationSteps(
         source_.Point, dialog->Calc(), [&dialog](std::uint8_t code) { dialog->SelectSensorType(code); },
         [this](const QString& text) { return TranslateString(text); });

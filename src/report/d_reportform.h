@@ -104,7 +104,6 @@ private:
     void SetTabOrder();
 
     TReportApplication RunApplication() const;
-    void LoadApplication(TDLG_SensorAbstand& dialog) const;
     void FillGrid();
     void StringGridGetCellFormat(int Col, int Row, TFormatOptions& FormatOptions);
     void RefreshTable();

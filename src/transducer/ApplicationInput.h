@@ -75,6 +75,15 @@ struct tFlowHandOver {
     double ReynoldsTurb = 6000.0;
 };
 
+// Everything the dialog is loaded with before it computes: the modes and the two records.
+struct tApplicationSetup {
+    bool MegaUser = false;
+    bool ShowSmallPipe = false;
+    bool ErrorEstimation = false;
+    tFlowHandOver Flow;
+    tApplicationInput Input;
+};
+
 // The codes of the "another material / medium" items.
 constexpr int OtherMaterialCode = 0;
 constexpr int OtherMediumCode = 10000;

@@ -145,6 +145,9 @@ void TDLG_ErrorDiagram::SetErrorData(const tErrorData& data)
 {
     model_.SetErrorData(data, [this](const QString& text) { return TranslateString(text); });
     Lab_YME2->setToolTip(model_.ZeroPointHint());
+    // The chart is no widget the translator walks: its legend is translated here.
+    SER_1PO->setName(TranslateString(QStringLiteral("1% accuracy    ")));
+    SER_3PO->setName(TranslateString(QStringLiteral("3% accuracy    ")));
     ErrChart->chart()->setTitle(model_.Title([this](const QString& text) { return TranslateString(text); }));
     ShowPlot();
 }

@@ -561,6 +561,15 @@ void TDLG_SensorAbstand::SetErrorEstimationEnabled(bool flag)
     ShowResults();
 }
 
+void TDLG_SensorAbstand::LoadSetup(const tApplicationSetup& setup)
+{
+    SetMegaUserMode(setup.MegaUser);
+    SetShowSmallPipe(setup.ShowSmallPipe);
+    SetErrorEstimationEnabled(setup.ErrorEstimation);
+    SetFlowHandOver(setup.Flow);
+    SetInputData(setup.Input);
+}
+
 void TDLG_SensorAbstand::SetInputData(const tApplicationInput& input)
 {
     calc_.SetVelocity(flow_.Velocity);
@@ -643,7 +652,7 @@ void TDLG_SensorAbstand::ShowPathControls()
         if (ED_SFW->AsInteger() != calc_.GetSoundPaths())
             ED_SFW->SetAsInteger(calc_.GetSoundPaths());
     }
-    WriteLabel(LAB_SWF, user ? QStringLiteral("Eingabe:") : QStringLiteral("Auswahl:"));
+    WriteLabel(LAB_SWF, TranslateString(user ? QStringLiteral("Eingabe:") : QStringLiteral("Auswahl:")));
     LAB_SWF->setVisible(calc_.CountLabelVisible());
     LAB_SWFNumMe->setVisible(user);
     ED_SFW->setVisible(user);

@@ -32,6 +32,8 @@ public:
     void SetErrorEstimationEnabled(bool flag);
     void SetFlowHandOver(const tFlowHandOver& flow) { flow_ = flow; }
     void SetInputData(const tApplicationInput& input);
+    // Sets the modes and the flow data, then loads the input.
+    void LoadSetup(const tApplicationSetup& setup);
 
     double GetOuterDiameter() const { return calc_.GetOuterDiameter(); }
     double GetInnerDiameter() const { return calc_.GetInnerDiameter(); }

@@ -57,11 +57,45 @@ TEST(ApplicationHandOver, OpeningAndOkHandBackWhatCameIn)
     EXPECT_EQ(point.SensorType, calc.RecommendedSensorType());
     EXPECT_NE(point.SensorType, 0);
 
-    const tFlowHandOver flow = MakeFlowHandOver(point, 1500.0, 5000.0);
-    EXPECT_EQ(flow.Velocity, point.Velocity());
-    EXPECT_EQ(flow.VelocityUnit, "m/s");
-    EXPECT_EQ(flow.ReynoldsTurb, 5000.0);
-    EXPECT_GT(flow.Density, 0.9);
+    // The flow data carries the measuring point's own limits, never a dialog's.
+    point.SetReynoldsLimits(1500.0, 5000.0);
+    const tApplicationSetup setup = MakeApplicationSetup(point, materials, media);
+    EXPECT_EQ(setup.Flow.Velocity, point.Velocity());
+    EXPECT_EQ(setup.Flow.VelocityUnit, "m/s");
+    EXPECT_EQ(setup.Flow.ReynoldsLam, 1500.0);
+    EXPECT_EQ(setup.Flow.ReynoldsTurb, 5000.0);
+    EXPECT_GT(setup.Flow.Density, 0.9);
+}
+
+// A temperature beyond the main window's range is clamped, not dropped; a new wall material
+// brings its own roughness.
+TEST(ApplicationHandOver, TakeBackClampsTemperatureAndTakesTheMaterialsRoughness)
+{
+    FormatSettingsScope scope{TFormatSettings()};
+    SetMessageBeepHandler(nullptr);
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    const tCodeItems materials = Items(TMeasuringPoint::ListedMaterialIds(), point.GetMaterialId());
+    const tCodeItems media = Items(TMeasuringPoint::ListedMediumIds(false), point.GetMediumId());
+    tApplicationCalc calc(false);
+    calc.SetInputData(MakeApplicationInput(point, materials, media));
+    tApplicationResult r = calc.Result();
+    const TInputLimits limits = InputLimits(TQuantity::Temperature);
+    const int other = materials.Items.at(materials.ItemIndex == 0 ? 1 : 0).Code;
+
+    r.Temperature = limits.Maximum + 100.0;
+    r.WallMaterial = other;
+    TakeBackApplication(point, r);
+    EXPECT_EQ(point.Temperature(), limits.Maximum);
+    EXPECT_EQ(point.GetMaterialId(), other);
+    TMeasuringPoint reference;
+    reference.SetStandardValues();
+    reference.SelectMaterial(other);
+    EXPECT_EQ(point.Roughness(), reference.Roughness());
+
+    r.Temperature = limits.Minimum - 100.0;
+    TakeBackApplication(point, r);
+    EXPECT_EQ(point.Temperature(), limits.Minimum);
 }
 
 }  // namespace

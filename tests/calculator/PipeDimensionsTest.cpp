@@ -69,6 +69,21 @@ TEST(PipeDimensions, UnitSwitchesLeaveTheGeometryToTheLastDigit)
     EXPECT_EQ(pipe.LengthUnit(), Mm);
 }
 
+// outer - 2 * lining - 2 * wall does not always give the loaded inner diameter back to the
+// last bit: opening the dialog and confirming must leave the measuring point alone.
+TEST(PipeDimensions, LoadedInnerDiameterComesBackUntilAValueChanges)
+{
+    TPipeDimensions pipe;
+    const double inner = 50.1, lining = 1.3, wall = 5.6;
+    ASSERT_NE(inner + 2.0 * lining + 2.0 * wall - 2.0 * lining - 2.0 * wall, inner);
+    pipe.SetGeometry(inner, lining, wall);
+    pipe.SetLengthUnit(Inch);
+    pipe.SetHasLining(true);
+    EXPECT_EQ(pipe.InnerDiameter(), inner);
+    pipe.SetDisplayValue(TPipeField::Wall, pipe.DisplayValue(TPipeField::Wall) * 2.0);
+    EXPECT_DOUBLE_EQ(pipe.InnerDiameter(), inner - 2.0 * wall);
+}
+
 TEST(PipeDimensions, DisplayInTheChosenUnit)
 {
     const FormatSettingsScope format{TFormatSettings{}};
