@@ -36,14 +36,16 @@ private slots:
         QVERIFY(!label.isHidden());
         QCOMPARE(MessageBeepCount(), 1);
 
-        // An empty edit is written as "0"; the label clears and turns black again.
-        edit.clear();
+        edit.setText(QStringLiteral("42.5"));
         QVERIFY(CheckEditValue(&edit, &label, value, 0, 100, QString()));
-        QCOMPARE(edit.text(), QStringLiteral("0"));
+        QCOMPARE(value, 42.5);
         QCOMPARE(label.text(), QString());
         QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0, 0, 0));
 
-        // Without a label only a syntax error beeps.
+        // An empty edit is written as "0"; without a label only a syntax error beeps.
+        edit.clear();
+        QVERIFY(CheckEditValue(&edit, nullptr, value, 0, 10, QString()));
+        QCOMPARE(edit.text(), QStringLiteral("0"));
         edit.setText(QStringLiteral("20"));
         QVERIFY(!CheckEditValue(&edit, nullptr, value, 0, 10, QString()));
         QCOMPARE(MessageBeepCount(), 1);
