@@ -83,6 +83,7 @@ private slots:
         for (bool details : {true, false}) {
             form_->BuildReport(details);
             QCOMPARE(grid->RowCount(), 1 + static_cast<int>(form_->Rows().size()));
+            QCOMPARE(grid->Cells(2, 0), QStringLiteral("Wert"));
             QCOMPARE(GridRowOf(18) > 0, details);
             // Row 20 moves up without details; its cells keep the formats of report row 20.
             const int reynolds = GridRowOf(20);
