@@ -2,6 +2,7 @@
 
 #include "calculator/AboutQuelvar.h"
 #include "calculator/ApplicationCommand.h"
+#include "calculator/KalfaktorDiagr.h"
 #include "calculator/Logos.h"
 #include "calculator/NamensListe.h"
 #include "calculator/OemDetect.h"
@@ -477,8 +478,10 @@ void TXmeCalcDlg::ConnectHandlers()
     connect(KalfaktorPane, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(KalfaktorPane->mapToGlobal(at)); });
     connect(DerKalfaktor1, &QAction::triggered, this, [this] {
-        // Leaving the edit takes a typed value over; the chart comes with its own dialog.
+        // Leaving the edit takes a typed value over.
         BUT_Application->setFocus(Qt::OtherFocusReason);
+        ShowCalibrationFactorChart(this, Point.InnerDiameter(), Point.KinViscosity(), Point.Roughness(),
+                                   Point.ReynoldsLam(), Point.ReynoldsTurb());
     });
     connect(MediInfoButton, &QPushButton::clicked, this, [this] {
         BUT_Application->setFocus(Qt::OtherFocusReason);
@@ -1027,6 +1030,8 @@ void TXmeCalcDlg::HOTSPOT_KalfaktorClick()
 void TXmeCalcDlg::ShowMediumInfo()
 {
     ShowMediumNames(Point.GetMediumId(), Point.ViewMode);
+    if (Point.GetMediumId() != OtherMediumId && Point.ViewMode != 0)
+        ShowMediumChart(std::uint16_t(Point.GetMediumId()), Point.Pressure(), Point.PressureGroupVisible());
 }
 
 void TXmeCalcDlg::ShowMaterialInfo()

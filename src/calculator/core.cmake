@@ -11,6 +11,7 @@ qv_library(qv_calculator_core
     ${CMAKE_CURRENT_LIST_DIR}/PipeDimensions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NameVariants.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CoeffLines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PropertyChart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NormVolume.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DefaValueFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsFile.cpp

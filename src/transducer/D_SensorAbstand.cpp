@@ -10,7 +10,11 @@
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
 #include "reference/Units.h"
+#include "transducer/ApplicationSketch.h"
 #include "transducer/D_ErrorDiagramm.h"
+#include "transducer/D_InputSensorAbstand.h"
+#include "transducer/D_MountingInfo.h"
+#include "transducer/D_SensorAuswahl.h"
 #include "transducer/OemVariant.h"
 #include "transducer/SensorTableDump.h"
 
@@ -197,6 +201,10 @@ void TDLG_SensorAbstand::CreateSpacingGroup()
     grid->addWidget(BTN_MountingInfo, 0, 2);
     grid->addWidget(PAN_SensorEinbauRaum, 1, 0, 1, 2);
     grid->addWidget(LAB_LambdaSmallPipe, 1, 2);
+    Panel1 = new TApplicationSketch(GRP_Sensorabstand, GroupBox1);
+    grid->addWidget(Panel1, 2, 0, 1, 3);
+    for (QWidget* hinted : std::initializer_list<QWidget*>{PAN_SensorAbstand, CB_SabstFixed})
+        Panel1->TrackHint(hinted);
 }
 
 void TDLG_SensorAbstand::CreatePipeGroup()
@@ -355,9 +363,12 @@ void TDLG_SensorAbstand::ConnectHandlers()
     });
     connect(CB_SabstFixed, &QCheckBox::toggled, this, &TDLG_SensorAbstand::SpacingFixedClicked);
     connect(PAN_SensorAbstand, &QPushButton::clicked, this, &TDLG_SensorAbstand::SpacingPanelClicked);
-    // Launchers of dialogs that come with their own work.
-    for (QPushButton* launcher : {BitBtn1, BTN_MountingInfo, BUT_MehrInfos})
-        connect(launcher, &QPushButton::clicked, this, [] {});
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { ShowRangeChart(this, calc_.Expert()); });
+    connect(BTN_MountingInfo, &QPushButton::clicked, this, [this] {
+        const tPathResult s = calc_.Path().SpacingForValue(calc_.Path().MediumSoundSpeed());
+        ShowMountingInformation(this, calc_.GetSoundPaths(), s.Value);
+    });
+    connect(BUT_MehrInfos, &QPushButton::clicked, this, [this] { ShowApplicationDetail(this, calc_.Path()); });
     ConnectPipeHandlers();
     ConnectExpertHandlers();
     // Ctrl+A is this dialog's command even in an edit, which would take it as "select all".
@@ -469,11 +480,22 @@ void TDLG_SensorAbstand::SpacingFixedClicked(bool checked)
     ShowInputs();
 }
 
-// The fixed-spacing entry comes with the mounting information; until then the click only
-// takes the current spacing as the value to start from.
 void TDLG_SensorAbstand::SpacingPanelClicked()
 {
-    calc_.FixedSpacingToEdit();
+    const double start = calc_.FixedSpacingToEdit();
+    if (const auto mm = EnterFixedSpacing(this, calc_.LengthUnitName(), calc_.LengthDigits(), start,
+                                          calc_.LengthFactor())) {
+        calc_.UserFixedSpacing(*mm);
+        ShowInputs();
+        SetBold(CB_SabstFixed, true);
+        SetBold(PAN_SensorAbstand, false);
+    }
+}
+
+void TDLG_SensorAbstand::UpdateSketch()
+{
+    Panel1->Apply(::UpdateSketch(SketchInput(calc_), calc_.Translate), CB_SabstFixed);
+    BUT_MehrInfos->setEnabled(DetailTextAvailable(calc_));
 }
 
 void TDLG_SensorAbstand::WriteOutSensTabsClicked()
@@ -707,6 +729,7 @@ void TDLG_SensorAbstand::ShowResults()
     ACT_OK->setEnabled(calc_.CanAccept());
     BUT_OK->setEnabled(calc_.CanAccept());
     ACT_ErrorEstimation->setEnabled(errorEstimation_ && calc_.ResultsValid() && calc_.GetSensorTypeCode() != 0);
+    UpdateSketch();
 }
 
 // ---- Error estimation

@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class TCeSpinEdit;
 class TDLG_ErrorDiagram;
+class TApplicationSketch;
 
 class TDLG_SensorAbstand : public TMultilingualForm {
     Q_OBJECT
@@ -83,6 +84,7 @@ public:
     QLabel* LAB_FreiAbst = nullptr;
     QLabel* LAB_LambdaSmallPipe = nullptr;
     QPushButton* BTN_MountingInfo = nullptr;
+    TApplicationSketch* Panel1 = nullptr;  // the sketch and the transit-time table
     QGroupBox* GRP_Rohr = nullptr;
     TCeSpinEdit* EDI_ADM = nullptr;
     QComboBox* ME_IDM = nullptr;
@@ -159,6 +161,7 @@ private:
     void AskMissingSpeeds();
     void OtherItemChosen(tQuadrantId layer);
     void WriteOutSensTabsClicked();
+    void UpdateSketch();
 
     tApplicationCalc calc_;
     tFlowHandOver flow_;

@@ -5,6 +5,7 @@ qv_gtest(test_calculator
     ${CMAKE_CURRENT_LIST_DIR}/HoldMarkersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MeasuringPointTest.cpp
   LIBS qv_calculator_core)
+qv_gtest(test_calculator_charts SOURCES ${CMAKE_CURRENT_LIST_DIR}/PropertyChartTest.cpp LIBS qv_calculator_core)
 # The numbers and texts of the small dialogs (pipe geometry, names list, coefficient list).
 qv_gtest(test_calculator_dialogdata
   SOURCES

@@ -9,7 +9,7 @@ qv_qtest(test_calculator_reynlimi
   LIBS qv_calculator_forms)
 
 # The small dialogs; the names list and the pipe geometry are also opened from the main window.
-foreach(form DUShape InputUserValue MemoInfo AboutBox InpDruck InputGrenzen Koeffs)
+foreach(form DUShape InputUserValue MemoInfo AboutBox InpDruck InputGrenzen Koeffs MedienInfo Kalfaktordiagramm)
   string(TOLOWER ${form} topic)
   qv_qtest(test_calculator_${topic}
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/${form}Test.cpp ${CMAKE_CURRENT_LIST_DIR}/ModalDriver.h
