@@ -1,6 +1,7 @@
 #include "calculator/MeasuringPointFile.h"
 
 #include "platform/FormatSettings.h"
+#include "platform/NumberFormat.h"
 #include "platform/NumberParse.h"
 #include "reference/QlvTabels.h"
 
@@ -279,11 +280,11 @@ bool LoadMeasuringPoint(TMeasuringPoint& point, tReportFileFields& report, const
 }
 
 bool LoadDefaultValueFile(TMeasuringPoint& point, tReportFileFields& report, const TDefaValueFile& options,
-                          bool oemVariant, QString* error)
+                          bool oemVariant, QString* error, const tTranslate& translate)
 {
     if (!ShouldLoadDefaultFile(options, [](const QString& name) { return QFileInfo(name).isFile(); }))
         return false;
-    const auto ini = OpenMeasuringPointFile(options.FileName, error);
+    const auto ini = OpenMeasuringPointFile(options.FileName, error, translate);
     if (!ini || !LoadMeasuringPoint(point, report, *ini, true, oemVariant, error))
         return false;
     if (options.FR_TRANSD)
@@ -305,7 +306,8 @@ bool HoldsMeasuringPoint(const IniFile& ini)
                        [&](const QString& section) { return ini.SectionExists(section); });
 }
 
-std::optional<QByteArray> ReadBoundedFile(const QString& fileName, qint64 maxBytes, QString* error)
+std::optional<QByteArray> ReadBoundedFile(const QString& fileName, qint64 maxBytes, QString* error,
+                                          const tTranslate& translate)
 {
     auto fail = [&](const QString& reason) -> std::optional<QByteArray> {
         if (error)
@@ -316,32 +318,34 @@ std::optional<QByteArray> ReadBoundedFile(const QString& fileName, qint64 maxByt
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
     if (file.size() > maxBytes)
-        return fail(NotAMeasuringPointFile);
+        return fail(Translated(translate, NotAMeasuringPointFile));
     // Devices and growing files report no reliable size: read one byte past the limit.
     const QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     if (bytes.size() > maxBytes)
-        return fail(NotAMeasuringPointFile);
+        return fail(Translated(translate, NotAMeasuringPointFile));
     return bytes;
 }
 
-std::optional<IniFile> OpenMeasuringPointFile(const QString& fileName, QString* error)
+std::optional<IniFile> OpenMeasuringPointFile(const QString& fileName, QString* error, const tTranslate& translate)
 {
-    const auto bytes = ReadBoundedFile(fileName, MaxMeasuringPointFileSize, error);
+    const auto bytes = ReadBoundedFile(fileName, MaxMeasuringPointFileSize, error, translate);
     if (!bytes)
         return std::nullopt;
     IniFile ini = IniFile::FromBytes(*bytes);
     if (!HoldsMeasuringPoint(ini)) {
         if (error)
-            *error = QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(fileName), NotAMeasuringPointFile);
+            *error = QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(fileName),
+                                                          Translated(translate, NotAMeasuringPointFile));
         return std::nullopt;
     }
     return ini;
 }
 
 bool SaveMeasuringPointFile(const QString& fileName, const TMeasuringPointRecord& point,
-                            const tReportFileFields& report, const QString& createdBy, QString* error)
+                            const tReportFileFields& report, const QString& createdBy, QString* error,
+                            const tTranslate& translate)
 {
     IniFile ini = IniFile::FromBytes(QByteArray());
     WriteMeasuringPoint(ini, point, report, createdBy);
@@ -349,6 +353,7 @@ bool SaveMeasuringPointFile(const QString& fileName, const TMeasuringPointRecord
     QSaveFile file(fileName);
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!ok && error)
-        *error = QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(fileName), file.errorString());
+        *error = Format(Translated(translate, QStringLiteral("Cannot write \"%s\": %s")),
+                        {QDir::toNativeSeparators(fileName), file.errorString()});
     return ok;
 }

@@ -16,6 +16,7 @@
 #include "calculator/MeasuringPoint.h"
 #include "platform/IniFile.h"
 #include "reference/CommTool.h"
+#include "transducer/Translate.h"
 
 #include <QString>
 
@@ -63,20 +64,23 @@ bool LoadMeasuringPoint(TMeasuringPoint& point, tReportFileFields& report, const
 // forced as the options say. A file that has gone is skipped silently; one that cannot be
 // loaded reports why in *error and changes nothing. Returns whether the file was loaded.
 bool LoadDefaultValueFile(TMeasuringPoint& point, tReportFileFields& report, const TDefaValueFile& options,
-                          bool oemVariant, QString* error);
+                          bool oemVariant, QString* error, const tTranslate& translate = {});
 
 // The sections that carry measuring-point values (COMMON_INFO carries none).
 const QStringList& MeasuringPointSections();
 bool HoldsMeasuringPoint(const IniFile& ini);
 
 // Reads a file of at most maxBytes bytes. Fails (error set to a text naming the file) when
-// it cannot be read or is larger.
-std::optional<QByteArray> ReadBoundedFile(const QString& fileName, qint64 maxBytes, QString* error);
+// it cannot be read or is larger. The messages' own words go through translate.
+std::optional<QByteArray> ReadBoundedFile(const QString& fileName, qint64 maxBytes, QString* error,
+                                          const tTranslate& translate = {});
 // Reads a measuring-point file: the bytes as above, then the section check. error names
 // the file and, for a file that is too large or holds no measuring point, ends in
 // NotAMeasuringPointFile.
-std::optional<IniFile> OpenMeasuringPointFile(const QString& fileName, QString* error);
+std::optional<IniFile> OpenMeasuringPointFile(const QString& fileName, QString* error,
+                                              const tTranslate& translate = {});
 // Writes the measuring point as a new file (all or nothing: a failed write leaves the
 // previous file as it was). Returns false with the reason in *error.
 bool SaveMeasuringPointFile(const QString& fileName, const TMeasuringPointRecord& point,
-                            const tReportFileFields& report, const QString& createdBy, QString* error);
+                            const tReportFileFields& report, const QString& createdBy, QString* error,
+                            const tTranslate& translate = {});

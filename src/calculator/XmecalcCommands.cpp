@@ -43,6 +43,11 @@ QString TXmeCalcCommands::Filter() const
                                                 : QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"));
 }
 
+tTranslate TXmeCalcCommands::Translate() const
+{
+    return [this](const QString& text) { return window_.TranslateString(text); };
+}
+
 void TXmeCalcCommands::ReportError(const QString& text)
 {
     MessageRequest message;
@@ -66,7 +71,7 @@ void TXmeCalcCommands::ACT_OpenQVFileExecute()
     LastOpenFolder = FolderOf(*chosen);
     window_.CommitActiveEdit();
     QString error;
-    const auto ini = OpenMeasuringPointFile(*chosen, &error);
+    const auto ini = OpenMeasuringPointFile(*chosen, &error, Translate());
     if (!ini || !LoadMeasuringPoint(window_.Point, Report, *ini, true, IsOemVariant != 0, &error)) {
         ReportError(error);
         return;
@@ -82,7 +87,7 @@ bool TXmeCalcCommands::SaveTo(const QString& fileName)
     window_.CommitActiveEdit();
     QString error;
     if (!SaveMeasuringPointFile(fileName, window_.Point.Record(), Report, QCoreApplication::applicationFilePath(),
-                                &error)) {
+                                &error, Translate())) {
         ReportError(error);
         return false;
     }
@@ -156,7 +161,8 @@ void TXmeCalcCommands::ACT_NormalizedVolumeflowExecute()
 void TXmeCalcCommands::LoadDefaultValues()
 {
     QString error;
-    if (!LoadDefaultValueFile(window_.Point, Report, DefaFile, IsOemVariant != 0, &error) && !error.isEmpty())
+    if (!LoadDefaultValueFile(window_.Point, Report, DefaFile, IsOemVariant != 0, &error, Translate()) &&
+        !error.isEmpty())
         ReportError(error);
 }
 

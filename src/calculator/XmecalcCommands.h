@@ -61,6 +61,8 @@ private:
     // SaveDialog / SaveDialogDefaFile in the last save folder.
     std::optional<QString> ChooseSaveFile(const QString& proposed);
     void ReportError(const QString& text);
+    // The main window's translation, for the file messages.
+    tTranslate Translate() const;
     QString Filter() const;
     int Language() const;
 

@@ -37,6 +37,26 @@ constexpr TToolTip kToolTips[] = {
     {"backButton", "Go To Last Folder Visited"},
 };
 
+// A label without a buddy shows an "&" as it is: the accelerator is dropped there ("&&"
+// stays one "&").
+QString WithoutAccelerator(const QString& text)
+{
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
+void DropUnusedAccelerators(QFileDialog* dialog)
+{
+    for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+        if (auto* label = dialog->findChild<QLabel*>(QLatin1String(name)); label && !label->buddy())
+            label->setText(WithoutAccelerator(label->text()));
+}
+
 void TranslateFileDialog(QFileDialog* dialog, TMlCommonDialog& state)
 {
     const bool save = dialog->acceptMode() == QFileDialog::AcceptSave;
@@ -44,6 +64,7 @@ void TranslateFileDialog(QFileDialog* dialog, TMlCommonDialog& state)
     dialog->setLabelText(QFileDialog::FileName, TranslateDialogKey(QStringLiteral("File &name:")));
     dialog->setLabelText(QFileDialog::FileType,
                          TranslateDialogKey(save ? QStringLiteral("Save as &type:") : QStringLiteral("Files of &type:")));
+    DropUnusedAccelerators(dialog);
     // Set once explicitly, the accept button keeps its text in every save dialog.
     dialog->setLabelText(QFileDialog::Accept, TranslateDialogKey(save ? QStringLiteral("&Save") : QStringLiteral("&Open")));
     dialog->setLabelText(QFileDialog::Reject, TranslateDialogKey(QStringLiteral("Cancel")));

@@ -125,6 +125,28 @@ private slots:
             QCOMPARE(request.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
     }
 
+    void fileMessagesSpeakTheDictionaryLanguage()
+    {
+        FakeDictionary dictionary;
+        dictionary.entries = {
+            {QStringLiteral("not a measuring-point file"), QStringLiteral("keine Messstellendatei")},
+            {QStringLiteral("Cannot write \"%s\": %s"), QStringLiteral("\"%s\" kann nicht geschrieben werden: %s")}};
+        window_->ShareDictionary(&dictionary);
+        QFile file(Path("bad.QVR"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("just text");
+        file.close();
+        answer_ = file.fileName();
+        window_->ACT_OpenQVFile->trigger();
+        answer_ = Path("missing/folder.QVR");
+        window_->ACT_SaveToQVFile->trigger();
+        window_->ShareDictionary(nullptr);
+        QCOMPARE(messages_.size(), 2);
+        QVERIFY2(messages_[0].endsWith(QStringLiteral(": keine Messstellendatei")), qPrintable(messages_[0]));
+        QVERIFY2(messages_[1].contains(QStringLiteral("folder.QVR\" kann nicht geschrieben werden: ")),
+                 qPrintable(messages_[1]));
+    }
+
     // The focused edit still shows the old value while the file is applied; committing it
     // must not put that old value back.
     void openedFileWinsOverTheFocusedEdit_data()
