@@ -4,10 +4,12 @@
 #include "transducer/D_SensorAbstand.h"
 
 #include "ApplicationPoint.h"
+#include "FakeDictionary.h"
 
 #include "calculator/D_InputUserValue.h"
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
+#include "formbase/TranslatorHook.h"
 #include "transducer/D_ErrorDiagramm.h"
 #include "platform/FormatSettings.h"
 #include "transducer/OemVariant.h"
@@ -249,6 +251,31 @@ private slots:
         QCOMPARE(dialog->BUT_RecommTransducer->text(), caption);
         QCOMPARE(dialog->BUT_RecommTransducer->isEnabled(), !disabled);
         QCOMPARE(dialog->BUT_RecommTransducer->toolTip().isEmpty(), !disabled);
+    }
+
+    // The caption of the recommended transducer is read in full in both languages.
+    void recommendationCaptionFits_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("English") << false << "This is the recommended transd.";
+        QTest::newRow("German") << true << "Das ist der empfohlene Sensor";
+    }
+    void recommendationCaptionFits()
+    {
+        QFETCH(bool, german);
+        QFETCH(QString, caption);
+        FakeDictionary dictionary;
+        dictionary.entries = {{QStringLiteral("This is the recommended transd."), QStringLiteral("Das ist der empfohlene Sensor")}};
+        SetFormsDictionary(german ? &dictionary : nullptr);
+        const auto restore = qScopeGuard([] { SetFormsDictionary(nullptr); });
+        auto dialog = Open();
+        dialog->show();
+        QApplication::processEvents();
+        const QPushButton* button = dialog->BUT_RecommTransducer;
+        QCOMPARE(button->text(), caption);
+        QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(caption),
+                 qPrintable(QString::number(button->width())));
     }
 
     void ctrlAAssignsTheRecommendedTransducerFromAnEdit()
