@@ -224,7 +224,6 @@ private slots:
         auto still = CreateDialog<TDLG_SensorAbstand>();
         still->SetMegaUserMode(true);
         still->SetInputData(other);
-        QVERIFY(still->EDI_Visk->isEnabled());
         Type(still->EDI_VELOC, QStringLiteral("100"));
         QCOMPARE(still->PAN_UnKorrFlow->text(), QStringLiteral("---- ITERATION FAIL ---"));
         Type(still->EDI_Visk, QStringLiteral("1.5"));
