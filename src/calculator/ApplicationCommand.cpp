@@ -26,6 +26,8 @@ void RunSpacingDialog(TXmeCalcDlg& window)
 {
     auto dialog = CreateDialog<TDLG_SensorAbstand>(&window);
     PrepareSpacingDialog(window, *dialog);
-    if (dialog->ShowDialog() == 1)
-        TakeBackApplication(window.Point, dialog->Calc().Result());
+    if (dialog->ShowDialog() != 1)
+        return;
+    TakeBackApplication(window.Point, dialog->Calc().Result());
+    window.Render();
 }

@@ -159,8 +159,8 @@ void TDLG_DefaultFileOptions::resizeEvent(QResizeEvent* event)
 
 void TDLG_DefaultFileOptions::showEvent(QShowEvent* event)
 {
-    if (IsOemVariant)
-        filter_ = TranslateString(QStringLiteral("VK_RT Datei (*.QVR)|*.QVR"));
+    filter_ = TranslateString(IsOemVariant ? QStringLiteral("VK_RT Datei (*.QVR)|*.QVR")
+                                           : QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"));
     TMultilingualForm::showEvent(event);
     ShowFileName();
 }

@@ -219,6 +219,10 @@ public:
     int UnitIndex(TQuantity quantity) const { return s_.Units[QuantityIndex(quantity)]; }
     // A unit box's change handler; out-of-range indices are ignored.
     void SelectUnit(TQuantity quantity, int unitIndex);
+    // The full display refresh of the velocity unit box and of a language switch: the
+    // results again, and the value panels instead of the last rejected input's messages
+    // (temperature and pressure keep theirs).
+    void RefreshAllDisplays() { RefreshResults(); }
     void SetDefaultUnits();
 
     // ---- Formatters of the stored values (FormatQuantity with the stored value).

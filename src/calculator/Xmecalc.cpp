@@ -836,6 +836,8 @@ void TXmeCalcDlg::UnitBoxChanged(TQuantity quantity)
         Point.SelectUnit(quantity, box->currentData().toInt());
     else
         Point.SelectUnit(quantity, box->currentIndex());
+    if (quantity == TQuantity::Velocity)
+        Point.RefreshAllDisplays();
     // The edit is rewritten in the new unit, whatever was typed in it.
     EditOf(quantity)->setModified(false);
     Render();
@@ -1041,7 +1043,11 @@ void TXmeCalcDlg::ACT_EditRohrGeometrieExecute()
 {
     if (const auto result = EditPipeGeometry(Point, Point.UnitIndex(TQuantity::InnerDiameter))) {
         ApplyInputResult(TQuantity::InnerDiameter, *result);
+        Render();
+        // As after the flow-profile dialog: the focus comes back by activation (or never
+        // left the field), so the enter handler is run here.
         INP_Volume->setFocus(Qt::OtherFocusReason);
+        EnterHandler(INP_Volume);
     }
 }
 

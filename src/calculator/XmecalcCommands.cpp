@@ -39,8 +39,8 @@ TXmeCalcCommands::TXmeCalcCommands(TXmeCalcDlg& window)
 
 QString TXmeCalcCommands::Filter() const
 {
-    return IsOemVariant ? window_.TranslateString(QStringLiteral("VK_RT Datei (*.QVR)|*.QVR"))
-                        : QStringLiteral("Quelvar Datei (*.QVR)|*.QVR");
+    return window_.TranslateString(IsOemVariant ? QStringLiteral("VK_RT Datei (*.QVR)|*.QVR")
+                                                : QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"));
 }
 
 void TXmeCalcCommands::ReportError(const QString& text)
@@ -71,8 +71,10 @@ void TXmeCalcCommands::ACT_OpenQVFileExecute()
         ReportError(error);
         return;
     }
-    window_.SendLineParams();
+    // The edits show the file's values first: the focused one is committed next, and its
+    // old text would otherwise overwrite what the file brought.
     window_.Render(true);
+    window_.SendLineParams();
 }
 
 bool TXmeCalcCommands::SaveTo(const QString& fileName)
@@ -204,6 +206,7 @@ bool TXmeCalcCommands::LoadSettings()
     DefaFile = settings.DefaFile;
     if (!DefaFile.TakeThem) {
         LoadMeasuringPoint(window_.Point, Report, ini, false, IsOemVariant != 0, nullptr);
+        window_.Render(true);  // before the focused edit is committed, as for an opened file
         window_.SendLineParams();
     } else if (DefaFile.TakeIt) {
         LoadDefaultValues();

@@ -40,6 +40,8 @@ void DictionaryLanguageChange(TXmeCalcDlg& window)
     window.ACT_SpracheENGLISH->setEnabled(id != 9);
     // The dictionary has taken the locale's separators into the format record already.
     window.FillLibraryLists();
+    // The edits are rewritten from the stored values, so a message about a rejected text is over.
+    window.Point.RefreshAllDisplays();
     window.Render(true);
 }
 

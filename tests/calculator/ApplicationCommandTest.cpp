@@ -3,6 +3,7 @@
 
 #include "calculator/ApplicationCommand.h"
 #include "calculator/Xmecalc.h"
+#include "components/CESpin.h"
 #include "formbase/FormRegistry.h"
 #include "platform/FormatSettings.h"
 #include "platform/MessageBeep.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -39,6 +41,29 @@ private slots:
         QCOMPARE(window->Point.SoundPaths, 2);
         QCOMPARE(window->Point.InnerDiameter(), diameter);
         QCOMPARE(window->Point.GetMediumId(), 10001);
+    }
+
+    // What the dialog changed shows in the window as soon as it closes.
+    void okShowsTheTakenTemperature()
+    {
+        FormatSettingsScope formats{TFormatSettings()};
+        SetMessageBeepHandler(nullptr);
+        TFormRegistry forms;
+        auto* window = forms.CreateForm<TXmeCalcDlg>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<TDLG_SensorAbstand*>(QApplication::activeModalWidget())) {
+                dialog->ED_GammaTemp->setFocus(Qt::TabFocusReason);
+                dialog->ED_GammaTemp->selectAll();
+                QTest::keyClicks(dialog->ED_GammaTemp, QStringLiteral("50"));
+                dialog->EDI_ADM->setFocus(Qt::TabFocusReason);
+                dialog->BUT_OK->click();
+            }
+        });
+        window->BUT_Application->click();
+        QCOMPARE(window->Point.GetTemperature(), 50.0);
+        QCOMPARE(window->INP_FluidTemp->text(), QStringLiteral("50.0"));
     }
 };
 

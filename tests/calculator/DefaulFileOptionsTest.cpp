@@ -6,6 +6,8 @@
 #include "formbase/DialogFactory.h"
 #include "platform/MessageBox.h"
 
+#include "FakeDictionary.h"
+
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -92,6 +94,20 @@ private slots:
         dialog_->StoreToObject(options);
         QCOMPARE(options.FileName, file_);
         QVERIFY(options.TakeIt && options.FR_SOUNDPATH && !options.FR_TRANSD && !options.TakeThem);
+    }
+
+    void fileChoiceSpeaksTheDictionaryLanguage()
+    {
+        FakeDictionary dictionary;
+        dictionary.entries = {{QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"), QStringLiteral("Quelvar file (*.QVR)|*.QVR")}};
+        dictionary.SetLanguage(2);
+        SetFormsDictionary(&dictionary);
+        TranslateForm(*dialog_);
+        Show({});
+        dialog_->CB_LoadThisFile->click();
+        SetFormsDictionary(nullptr);
+        TranslateForm(*dialog_);
+        QCOMPARE(request_.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
     }
 
     void uncheckingDisablesButKeepsTheStates()

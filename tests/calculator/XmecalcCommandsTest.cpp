@@ -11,6 +11,8 @@
 #include "platform/MessageBox.h"
 #include "transducer/OemVariant.h"
 
+#include "FakeDictionary.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,6 +109,50 @@ private slots:
         QCOMPARE(messages_, QStringList());
     }
 
+    void fileDialogsSpeakTheDictionaryLanguage()
+    {
+        FakeDictionary dictionary;
+        dictionary.entries = {{QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"), QStringLiteral("Quelvar file (*.QVR)|*.QVR")},
+                              {QStringLiteral("Quelvar Datei öffnen"), QStringLiteral("Open Quelvar file")}};
+        dictionary.SetLanguage(2);
+        window_->ShareDictionary(&dictionary);
+        window_->ACT_OpenQVFile->trigger();
+        window_->ACT_SaveToQVFile->trigger();
+        window_->ShareDictionary(nullptr);
+        QCOMPARE(requests_.size(), 2);
+        QCOMPARE(requests_[0].Title, QStringLiteral("Open Quelvar file"));
+        for (const TFileDialogRequest& request : requests_)
+            QCOMPARE(request.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
+    }
+
+    // The focused edit still shows the old value while the file is applied; committing it
+    // must not put that old value back.
+    void openedFileWinsOverTheFocusedEdit_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("volume flow") << QStringLiteral("INP_Volume");
+        QTest::newRow("temperature") << QStringLiteral("INP_FluidTemp");
+    }
+
+    void openedFileWinsOverTheFocusedEdit()
+    {
+        QFETCH(QString, edit);
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        window_->Point.ApplyValue(TQuantity::Temperature, 55.0);
+        window_->Point.ApplyValue(TQuantity::VolumeFlow, 3 * window_->Point.VolumeFlow());
+        window_->Render(true);
+        const QString saved = PointText();
+        answer_ = Path("point.QVR");
+        window_->ACT_SaveToQVFile->trigger();
+        window_->ACT_Standardwerte->trigger();
+        window_->findChild<QLineEdit*>(edit)->setFocus(Qt::TabFocusReason);
+        window_->ACT_OpenQVFile->trigger();
+        QCOMPARE(PointText(), saved);
+        QCOMPARE(window_->INP_FluidTemp->text(), QStringLiteral("55.0"));
+    }
+
     void foreignOrHugeFilesChangeNothing()
     {
         const QString before = PointText();
@@ -175,6 +221,17 @@ private slots:
         window_->Commands->SettingsFile = Path("missing/Quelvar.ini");
         QVERIFY(!window_->Commands->SaveSettings());
         QCOMPARE(messages_.size(), 1);
+    }
+
+    void restartKeepsTheFlowOverTheFocusedEdit()
+    {
+        window_->Point.ApplyValue(TQuantity::VolumeFlow, 2 * window_->Point.VolumeFlow());
+        const QString saved = PointText();
+        QVERIFY(window_->Commands->SaveSettings());
+        NewWindow();
+        window_->INP_Volume->setFocus(Qt::OtherFocusReason);
+        window_->show();
+        QCOMPARE(PointText(), saved);
     }
 
     void startWithDefaultValuesTakesTheDefaultFile()

@@ -9,6 +9,7 @@
 #include "calculator/Reynlimi.h"
 #include "calculator/SettingsFile.h"
 #include "calculator/Xmecalc.h"
+#include "calculator/XmecalcLanguage.h"
 #include "calculator/D_InputUserValue.h"
 #include "calculator/D_NormVolume.h"
 #include "calculator/Medieninfo.h"
@@ -372,6 +373,42 @@ private slots:
         QCOMPARE(window_->Point.Velocity(), 1000.0);
     }
 
+    // Rewriting the edits from the stored values (language switch, velocity unit) also
+    // ends the rejected input's message beside them.
+    void fullRefreshReplacesTheRejectionMessage_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("languageSwitch");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("language switch") << "INP_IDM" << "1234567" << true << "100.0" << "100.0 mm";
+        QTest::newRow("velocity unit") << "INP_veloc" << "abc" << false << "100.0" << "100.0 cm/s";
+    }
+
+    void fullRefreshReplacesTheRejectionMessage()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(bool, languageSwitch);
+        QFETCH(QString, shown);
+        QFETCH(QString, panel);
+        ShowWindow();
+        window_->FIX_Volume->setChecked(true);  // the diameter edit takes input
+        auto* field = window_->findChild<QLineEdit*>(edit);
+        QLabel* beside = edit == QLatin1String("INP_IDM") ? window_->PAN_IDM : window_->PAN_Veloc;
+        TypeAndLeave(field, typed, window_->INP_Rauh);
+        QCOMPARE(TextColor(beside), kRed);
+        QTRY_COMPARE(window_->focusWidget(), static_cast<QWidget*>(field));
+        if (languageSwitch)
+            DictionaryLanguageChange(*window_);
+        else
+            QTest::keyClick(field, Qt::Key_PageDown);
+        QCOMPARE(field->text(), shown);
+        QVERIFY(beside->text().startsWith(panel));
+        QVERIFY(TextColor(beside) != kRed);
+    }
+
     // Leaving a rejected field by clicking another field: once the focus is back, the
     // message still stands and the field passed through stored nothing.
     void aRejectedInputKeepsItsMessageWhenLeftByClick()
@@ -703,6 +740,37 @@ private slots:
         window_->COM_Material->activated(window_->COM_Material->findData(1));
         QCOMPARE(window_->Point.Roughness(), 1.0);
         QCOMPARE(window_->INP_Rauh->text(), QStringLiteral("0.100"));
+    }
+
+    // ---------------------------------------------------------------- pipe geometry
+
+    // The dialog's OK shows the new diameter and what follows from it at once, also when the
+    // volume field had the focus already (no focus change then to refresh the window).
+    void pipeGeometryOkShowsTheNewDiameter_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("volume flow") << QStringLiteral("INP_Volume");
+        QTest::newRow("density") << QStringLiteral("INP_Dichte");
+    }
+
+    void pipeGeometryOkShowsTheNewDiameter()
+    {
+        QFETCH(QString, focused);
+        ShowWindow();
+        window_->findChild<QLineEdit*>(focused)->setFocus(Qt::TabFocusReason);
+        TDLG_Rohrgeometrie* dialog = DLG_Rohrgeometrie();
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->SetLiningThickness(1.5);  // inner diameter 100 - 2 * 1.5 mm
+            dialog->done(1);
+        });
+        window_->ACT_EditRohrGeometrie->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(window_->Point.GetInnerDiameterMm(), 97.0);
+        QCOMPARE(window_->INP_IDM->text(), QStringLiteral("97.0"));
+        QVERIFY(window_->PAN_IDM->text().startsWith(QStringLiteral("97.0 mm")));
+        QCOMPARE(window_->INP_veloc->text(), QStringLiteral("1.063"));
+        QCOMPARE(window_->INP_Volume->text(), QStringLiteral("28.274"));
+        QCOMPARE(window_->focusWidget(), window_->INP_Volume);
     }
 
     // ---------------------------------------------------------------- flow-profile dialog

@@ -31,9 +31,11 @@ qv_qtest(test_calculator_normvolumedialog
   LIBS qv_calculator_forms)
 
 qv_qtest(test_calculator_defaultfileoptions
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DefaulFileOptionsTest.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DefaulFileOptionsTest.cpp ${PROJECT_SOURCE_DIR}/tests/formbase/FakeDictionary.h
   LIBS qv_calculator_forms)
+target_include_directories(test_calculator_defaultfileoptions PRIVATE ${PROJECT_SOURCE_DIR}/tests/formbase)
 
 qv_qtest(test_calculator_commands
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/XmecalcCommandsTest.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/XmecalcCommandsTest.cpp ${PROJECT_SOURCE_DIR}/tests/formbase/FakeDictionary.h
   LIBS qv_mainwindow)
+target_include_directories(test_calculator_commands PRIVATE ${PROJECT_SOURCE_DIR}/tests/formbase)

@@ -147,8 +147,10 @@ TEST(GifImage, WritesWhatItReadAndKeepsTheWritersRules)
     EXPECT_EQ(reread.Data().Comment.join(QString()), line);
     EXPECT_EQ(reread.Version, 2);
 
+    // An empty image cannot be written, and its size cannot be set.
     TGIFImage empty;
     EXPECT_THROW(empty.SaveToStream(), EInvalidGraphicOperation);
+    EXPECT_THROW(empty.SetWidth(3), EInvalidGraphicOperation);
 }
 
 TEST(GifImage, DamagedFramesAreEncodedAfreshWhenWritten)
@@ -244,40 +246,23 @@ TEST(GifImage, FramesFromBitmapsWriteWhatGiflibReads)
 
 TEST(GifImage, ClipboardBitmapReplacesFrameZeroOfASingleFrameImageOnly)
 {
-    TGIFImage two;
-    two.LoadFromStream(Gif(ImageBlock() + ImageBlock()));
-    QMimeData data;
-    two.SaveToClipboardFormat(data);
-    ASSERT_TRUE(data.hasFormat(GIFClipboardFormat()));
     QImage green(2, 2, QImage::Format_RGB32);
     green.fill(Qt::green);
-    data.setImageData(green);
-    TGIFImage fromTwo;
-    fromTwo.LoadFromClipboardFormat(data);
-    EXPECT_EQ(fromTwo.FrameCount(), 2);
-    EXPECT_EQ(fromTwo.Frame(0).Bitmap().Image.pixel(1, 0), qRgb(255, 255, 255));
-
-    TGIFImage one;
-    one.LoadFromStream(Gif(ImageBlock()));
-    QMimeData single;
-    one.SaveToClipboardFormat(single);
-    single.setImageData(green);
-    TGIFImage fromOne;
-    fromOne.LoadFromClipboardFormat(single);
-    EXPECT_EQ(fromOne.Frame(0).Bitmap().Image.pixel(1, 0), qRgb(0, 255, 0));
+    const struct { QByteArray body; int frames; QRgb pixel; } cases[] = {
+        {ImageBlock() + ImageBlock(), 2, qRgb(255, 255, 255)}, {ImageBlock(), 1, qRgb(0, 255, 0)}};
+    for (const auto& c : cases) {
+        TGIFImage image;
+        image.LoadFromStream(Gif(c.body));
+        QMimeData data;
+        image.SaveToClipboardFormat(data);
+        ASSERT_TRUE(data.hasFormat(GIFClipboardFormat()));
+        data.setImageData(green);
+        TGIFImage pasted;
+        pasted.LoadFromClipboardFormat(data);
+        EXPECT_EQ(pasted.FrameCount(), c.frames);
+        EXPECT_EQ(pasted.Frame(0).Bitmap().Image.pixel(1, 0), c.pixel) << c.frames;
+    }
 }
-
-TEST(GifImage, SizeCannotBeSet)
-{
-    TGIFImage image;
-    EXPECT_EQ(image.Width(), 0);
-    EXPECT_TRUE(image.Empty());
-    EXPECT_THROW(image.SetWidth(3), EInvalidGraphicOperation);
-}
-
-}  // namespace
-
-namespace {
 
 TEST(GifImage, GifsWrittenByGiflibDecodeToTheSamePixels)
 {

@@ -110,8 +110,8 @@ TEST(IconList, StreamsEntriesAndEmptySlots)
         EXPECT_THROW(back.LoadFromStream(r), EReadError);
     }
     back.Move(3, 0);
-    EXPECT_EQ(back.Get(1), back.Get(1));
     EXPECT_NE(back.Get(0), nullptr);
+    EXPECT_EQ(back.Get(2), nullptr);
     EXPECT_THROW(back.Get(4), ERangeError);
 }
 

@@ -37,15 +37,7 @@ TEST(PictureFormats, MountingPicturesLoadAndDrawStretched)
         TGIFImage image;
         image.LoadFromStream(Resource(QLatin1String(c.name)));
         ASSERT_EQ(image.FrameCount(), 1);
-        EXPECT_EQ(image.Version, 2);
-        EXPECT_EQ(image.FrameIndex, 0);
-        EXPECT_TRUE(image.Frame(0).HasBitmap());
-        EXPECT_EQ(image.Width(), c.width);
-        EXPECT_EQ(image.Height(), 156);
-        EXPECT_EQ(image.Data().ColorMap.Count, 256u);
-        EXPECT_EQ(image.Frame(0).Item().Data[0], 8);
-        EXPECT_TRUE(image.Frame(0).Extensions.empty());
-        EXPECT_FALSE(image.Frame(0).Interlaced);
+        EXPECT_EQ(QSize(image.Width(), image.Height()), QSize(c.width, 156));
         EXPECT_FALSE(image.Transparent());
 
         QImage canvas(c.width * 2, 312, QImage::Format_RGB32);

@@ -1,4 +1,5 @@
-#include "grids/GridErrors.h"
+#include "GridErrorText.h"
+
 #include "grids/GridExtents.h"
 #include "grids/GridGeometry.h"
 
@@ -6,14 +7,12 @@
 
 namespace {
 
-QString MessageOf(const std::function<void()>& f)
+std::vector<int> Entries(const TGridExtents& e)
 {
-    try {
-        f();
-    } catch (const EInvalidGridOperation& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no exception>");
+    std::vector<int> all;
+    for (int i = 0; i < e.Size(); ++i)
+        all.push_back(e.Get(i, 0));
+    return all;
 }
 
 TEST(GridExtents, ResizeKeepsEntriesFillsDefaultsAndRejectsBadCounts)
@@ -26,8 +25,8 @@ TEST(GridExtents, ResizeKeepsEntriesFillsDefaultsAndRejectsBadCounts)
     EXPECT_EQ(e.Size(), 6);
     EXPECT_EQ(e.Get(1, 0), 5);
     EXPECT_EQ(e.Get(5, 0), 30);
-    EXPECT_EQ(MessageOf([&] { e.Resize(-1, 0); }), GridMessages::TooManyDeleted);
-    EXPECT_EQ(MessageOf([&] { e.Resize(TGridExtents::MaxCount, 0); }), GridMessages::GridTooLarge);
+    EXPECT_EQ(ErrorOf([&] { e.Resize(-1, 0); }), GridMessages::TooManyDeleted);
+    EXPECT_EQ(ErrorOf([&] { e.Resize(TGridExtents::MaxCount, 0); }), GridMessages::GridTooLarge);
     EXPECT_EQ(e.Size(), 6);
     e.Resize(2, 0);
     EXPECT_EQ(e.Size(), 2);
@@ -41,19 +40,16 @@ TEST(GridExtents, ModifyInsertsAndRemovesAtAnIndex)
     e.Set(1, 2, 3, 0);
     e.Set(2, 3, 3, 0);
     e.Modify(1, 2, 9);
-    EXPECT_EQ(e.Size(), 5);
-    EXPECT_EQ(e.Get(1, 0), 9);
-    EXPECT_EQ(e.Get(3, 0), 2);
+    EXPECT_EQ(Entries(e), (std::vector<int>{1, 9, 9, 2, 3}));
     e.Modify(0, -2, 0);
-    EXPECT_EQ(e.Size(), 3);
-    EXPECT_EQ(e.Get(0, 0), 9);
-    EXPECT_EQ(MessageOf([&] { e.Modify(4, 1, 0); }), GridMessages::IndexOutOfRange);
-    EXPECT_EQ(MessageOf([&] { e.Modify(2, -2, 0); }), GridMessages::TooManyDeleted);
+    EXPECT_EQ(Entries(e), (std::vector<int>{9, 2, 3}));
+    EXPECT_EQ(ErrorOf([&] { e.Modify(4, 1, 0); }), GridMessages::IndexOutOfRange);
+    EXPECT_EQ(ErrorOf([&] { e.Modify(2, -2, 0); }), GridMessages::TooManyDeleted);
     EXPECT_EQ(e.Size(), 3);
 }
 
 // Operations whose range ends exactly at the last entry are allowed; one further fails.
-TEST(GridExtents, RangesEndingAtTheLastEntry)
+TEST(GridExtents, RangesEndingAtTheLastEntryAndMoves)
 {
     struct Case {
         int index;
@@ -71,32 +67,25 @@ TEST(GridExtents, RangesEndingAtTheLastEntry)
         TGridExtents e;
         for (int i = 0; i < 3; ++i)
             e.Set(i, i + 1, 3, 0);
-        const QString error = MessageOf([&] { e.Modify(c.index, c.amount, 9); });
+        const QString error = ErrorOf([&] { e.Modify(c.index, c.amount, 9); });
         EXPECT_EQ(error, c.error.isEmpty() ? QStringLiteral("<no exception>") : c.error) << c.index << " " << c.amount;
         EXPECT_EQ(e.Size(), c.size) << c.index << " " << c.amount;
         EXPECT_EQ(e.Get(0, -1), c.index == 0 && c.amount < 0 ? -1 : 1);
     }
-    TGridExtents e;
-    e.Set(2, 7, 3, 0);
-    e.Move(2, 0, 3, 0);
-    EXPECT_EQ(e.Get(0, 0), 7);
-    e.Move(0, 2, 3, 0);
-    EXPECT_EQ(e.Get(2, 0), 7);
-    EXPECT_EQ(MessageOf([&] { e.Move(0, 3, 3, 0); }), GridMessages::IndexOutOfRange);
-    EXPECT_EQ(MessageOf([&] { e.Set(3, 1, 3, 0); }), GridMessages::IndexOutOfRange);
-}
-
-TEST(GridExtents, MoveShiftsTheEntriesBetween)
-{
+    // Moves shift the entries between, up to and from the last entry.
     TGridExtents e;
     for (int i = 0; i < 5; ++i)
         e.Set(i, 10 + i, 5, 0);
     e.Move(0, 3, 5, 0);
-    EXPECT_EQ((std::vector<int>{e.Get(0, 0), e.Get(1, 0), e.Get(2, 0), e.Get(3, 0), e.Get(4, 0)}),
-              (std::vector<int>{11, 12, 13, 10, 14}));
+    EXPECT_EQ(Entries(e), (std::vector<int>{11, 12, 13, 10, 14}));
     e.Move(4, 1, 5, 0);
-    EXPECT_EQ((std::vector<int>{e.Get(0, 0), e.Get(1, 0), e.Get(2, 0), e.Get(3, 0), e.Get(4, 0)}),
-              (std::vector<int>{11, 14, 12, 13, 10}));
+    EXPECT_EQ(Entries(e), (std::vector<int>{11, 14, 12, 13, 10}));
+    e.Move(4, 0, 5, 0);
+    EXPECT_EQ(Entries(e), (std::vector<int>{10, 11, 14, 12, 13}));
+    e.Move(0, 4, 5, 0);
+    EXPECT_EQ(Entries(e), (std::vector<int>{11, 14, 12, 13, 10}));
+    EXPECT_EQ(ErrorOf([&] { e.Move(0, 5, 5, 0); }), GridMessages::IndexOutOfRange);
+    EXPECT_EQ(ErrorOf([&] { e.Set(5, 1, 5, 0); }), GridMessages::IndexOutOfRange);
 }
 
 TEST(GridGeometry, AxisBoundariesAndFullyVisibleCells)
@@ -126,16 +115,11 @@ TEST(GridGeometry, AxisBoundariesAndFullyVisibleCells)
     EXPECT_EQ(s.CellStart(3), 11);
     EXPECT_EQ(s.GridBoundary, 11 + 41 + 51);  // ends with the last cell
     EXPECT_EQ(s.LastFullVisibleCell, 4);
-}
 
-TEST(GridGeometry, LastCellMayTouchTheEdgeWithoutItsLine)
-{
     // A cell counts as fully visible while its end (line included) is within extent + line.
-    auto ext = [](int) { return 9; };
-    TGridAxisDrawInfo a = CalcAxisDrawInfo(ext, 1, 0, 10, 0, 29);  // 3 cells of 10 = 30 <= 30
-    EXPECT_EQ(a.LastFullVisibleCell, 2);
-    TGridAxisDrawInfo b = CalcAxisDrawInfo(ext, 1, 0, 10, 0, 28);
-    EXPECT_EQ(b.LastFullVisibleCell, 1);
+    auto nine = [](int) { return 9; };
+    EXPECT_EQ(CalcAxisDrawInfo(nine, 1, 0, 10, 0, 29).LastFullVisibleCell, 2);  // 3 cells of 10 = 30 <= 30
+    EXPECT_EQ(CalcAxisDrawInfo(nine, 1, 0, 10, 0, 28).LastFullVisibleCell, 1);
 }
 
 TEST(GridGeometry, MaxFirstCellFillsTheClientArea)

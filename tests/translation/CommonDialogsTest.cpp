@@ -106,29 +106,17 @@ private slots:
         }
     }
 
-    void fontDialog_data()
+    void germanFontDialog()
     {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("present");
-        QTest::newRow("German") << 1 << "Schriftart"
-                                << QStringList{"&Schriftart:", "Schrifts&til:", "&Größe:", "Effekte", "Beispiel",
-                                               "&Durchgestrichen", "&Unterstrichen", "Sk&ript:", "OK", "Abbrechen"};
-    }
-
-    void fontDialog()
-    {
-        QFETCH(int, language);
-        QFETCH(QString, caption);
-        QFETCH(QStringList, present);
-        scope_->Dictionary->SetLanguage(language);
+        scope_->Dictionary->SetLanguage(1);
         QFontDialog dialog;
         dialog.setOption(QFontDialog::DontUseNativeDialog);
         dialog.show();
         const QStringList texts = FontDialogTexts(dialog);
-        QCOMPARE(texts.first(), caption);
-        for (const QString& text : present)
-            QVERIFY2(texts.contains(text), qPrintable(text));
+        QCOMPARE(texts.first(), QStringLiteral("Schriftart"));
+        for (const char* text : {"&Schriftart:", "Schrifts&til:", "&Größe:", "Effekte", "Beispiel",
+                                 "&Durchgestrichen", "&Unterstrichen", "Sk&ript:", "OK", "Abbrechen"})
+            QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
     }
 
     void closedDictionaryLeavesTheTexts()

@@ -22,9 +22,6 @@
 #include "transducer/D_MountingInfo.h"
 #include "transducer/D_SensorAuswahl.h"
 #include "translation/MlBinDic.h"
-#include "translation/MlLaSelD.h"
-
-#include <QListWidget>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -254,14 +251,12 @@ private slots:
         auto menuText = [](const QAction* action) { return action->shortcut().toString(QKeySequence::NativeText); };
         QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
         QCOMPARE(menuText(XmeCalcDlg()->ACT_Beenden), QStringLiteral("Alt+F4"));
-        QCOMPARE(LoadResString(SShortDayNameThu), QStringLiteral("Do"));
         XmeCalcDlg()->SetLanguageById(9);
         QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Ctrl+O"));
         QCOMPARE(LoadResString(SShortDayNameThu), QStringLiteral("Thu"));
         QCOMPARE(ShortCutToText(scShift | 46), QStringLiteral("Shift+Del"));
         dictionary_->Close();
         QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
-        QCOMPARE(ShortCutToText(scShift | 46), QStringLiteral("Umsch+Entf"));
     }
 
     // The mounting information's tabs are found by their pages' names, not by the flat
@@ -284,25 +279,6 @@ private slots:
         QCOMPARE(tabs(), QStringList({"Reflex", "Face to Face", "Face to Face (T<0)"}));
         dictionary_->SetLanguage(1);
         QCOMPARE(tabs(), german);
-    }
-
-    void languageDialogIsTranslatedInBothLanguages_data() { everyFormIsTranslatedInBothLanguages_data(); }
-
-    void languageDialogIsTranslatedInBothLanguages()
-    {
-        QFETCH(int, language);
-        dictionary_->MissingTranslation = mlmtTagNative;
-        dictionary_->SetLanguage(language);
-        dictionary_->Open();
-        TMlLanguageSelectDialog dialog(nullptr, dictionary_.get(), QString(), 1, 0);
-        QStringList texts = VisibleTexts(&dialog);
-        for (int i = 0; i < dialog.ListBox->count(); ++i)
-            texts << QStringLiteral("ListBox\t") + dialog.ListBox->item(i)->text();
-        const QStringList missing = Missing(texts, Translations(language));
-        for (const QString& entry : missing)
-            std::fprintf(stderr, "missing: %s\n", qPrintable(entry));
-        QCOMPARE(missing.size(), 0);
-        QCOMPARE(dialog.ListBox->count(), 2);
     }
 
 private:

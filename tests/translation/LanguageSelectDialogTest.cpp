@@ -52,10 +52,11 @@ private slots:
         QTest::addColumn<unsigned>("options");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("German") << 1 << 0u
-                                << QStringList{"Sprache auswählen", "Deutsch", "Englisch", "OK", "Abbrechen"};
-        QTest::newRow("English") << 2 << 0u << QStringList{"Select Language", "German", "English", "OK", "Cancel"};
+                                << QStringList{"Sprache auswählen", "Deutsch", "Englisch", "OK", "Abbrechen", "&Hilfe"};
+        QTest::newRow("English") << 2 << 0u
+                                 << QStringList{"Select Language", "German", "English", "OK", "Cancel", "&Help"};
         QTest::newRow("native names") << 1 << unsigned(mlsoNativeNames)
-                                      << QStringList{"Sprache auswählen", "Deutsch", "English", "OK", "Abbrechen"};
+                                      << QStringList{"Sprache auswählen", "Deutsch", "English", "OK", "Abbrechen", "&Hilfe"};
     }
 
     void listPreselectionAndTexts()
@@ -66,7 +67,7 @@ private slots:
         scope_->Dictionary->SetLanguage(language);
         TMlLanguageSelectDialog dialog(nullptr, scope_->Dictionary.get(), QString(), 0, options);
         QCOMPARE(QStringList({dialog.windowTitle()}) + Names(dialog) +
-                     QStringList({dialog.OkButton->text(), dialog.CancelButton->text()}),
+                     QStringList({dialog.OkButton->text(), dialog.CancelButton->text(), dialog.HelpButton->text()}),
                  texts);
         QCOMPARE(dialog.SelectedLanguage(), language);
         QCOMPARE(dialog.ListBox->currentRow(), language - 1);
