@@ -1,5 +1,5 @@
 #pragma once
-// The transducer range chart "Transducer specification": one row per transducer type the
+// The transducer range chart: one row per transducer type the
 // user may choose, the specified inner-diameter range as a thick green bar and the further
 // possible range on either side as thin white bars. The application dialog creates it, calls
 // FillRangeChart with its expert flag, shows it and frees it.

@@ -458,13 +458,15 @@ void TMlTranslator::TranslateItems(QObject* object, const QString& className)
         for (int i = 0; i < list->count(); ++i)
             line(i, list->item(i)->text(), [list, i](const QString& t) { list->item(i)->setText(t); });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
-        // A page's caption is the page's own property in the design.
+        // A page's caption is the page's own property in the design, so it is looked up with
+        // the page's name. Its table entry is apart from the page's own caption: a page that
+        // is itself a group box or a label keeps both natives.
         for (int i = 0; i < tabs->count(); ++i) {
             QWidget* page = tabs->widget(i);
             const QString value = tabs->tabText(i);
             if (value.isEmpty() || !Targeted(QStringLiteral("TTabSheet"), kCaption))
                 continue;
-            const QString result = TranslateProperty(page, page->objectName(), value, kCaption);
+            const QString result = TranslateProperty(page, page->objectName(), value, QStringLiteral("TabCaption"));
             if (result != value)
                 tabs->setTabText(i, result);
         }

@@ -52,14 +52,12 @@ private slots:
         auto own = CreateDialog<TAboutBox>();
         IsOemVariant = 1;
         auto partner = CreateDialog<TAboutBox>();
-        QVERIFY(partner->LabelWWW->isHidden());
-        QVERIFY(partner->LAB_wwwLAB->isHidden());
+        QVERIFY(partner->LabelWWW->isHidden() && partner->LAB_wwwLAB->isHidden());
         QVERIFY(!partner->Copyright->text().isEmpty());
         QVERIFY(!partner->Disclaimer->text().isEmpty());
         QVERIFY(partner->Copyright->text() != own->Copyright->text());
         QVERIFY(partner->Disclaimer->text() != own->Disclaimer->text());
         QVERIFY(!partner->Copyright->text().contains(QStringLiteral("Quelvar")));
-        QCOMPARE(partner->Version->text(), QStringLiteral("Version 2.37"));
     }
 };
 

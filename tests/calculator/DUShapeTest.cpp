@@ -49,17 +49,6 @@ private slots:
         QCOMPARE(image.pixelColor(5, 15).alpha(), 0);   // left of the circle
         QCOMPARE(image.pixelColor(55, 15).alpha(), 0);  // right of it
     }
-
-    void penAttributesChangeOnTheShapesOwnPen()
-    {
-        TDUShape shape;
-        QPen pen = shape.PolyPen();
-        pen.setColor(Qt::green);
-        pen.setWidth(2);
-        shape.SetPolyPen(pen);
-        QCOMPARE(shape.PolyPen().color(), QColor(Qt::green));
-        QCOMPARE(shape.PolyPen().width(), 2);
-    }
 };
 
 QTEST_MAIN(DUShapeTest)

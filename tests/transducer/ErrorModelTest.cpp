@@ -54,9 +54,6 @@ TEST(ErrorModel, ZeroPointErrorAndItsFallback)
     tErrorModel loaded;
     loaded.SetErrorData(data);
     EXPECT_EQ(loaded.ZeroPointHint(), "dvt0=15.000");
-    EXPECT_EQ(loaded.Title(), "relative measuring error (Di=52.5 mm)");
-    EXPECT_EQ(loaded.QuantityIndex, QuantityVolume);
-    EXPECT_EQ(loaded.AxisTitle(), "Volume flow []");
 }
 
 TEST(ErrorModel, LimitsTypicalErrorAndTexts)

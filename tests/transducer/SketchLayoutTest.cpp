@@ -6,7 +6,6 @@
 #include "ApplicationPoint.h"
 
 #include "platform/FormatSettings.h"
-#include "transducer/ApplicationCalc.h"
 
 #include <gtest/gtest.h>
 
@@ -226,21 +225,6 @@ TEST_F(SketchLayout, InvalidStatesShowNoStaleTextsOrPaths)
     in.Quadrants[BETA].Lachs = std::numeric_limits<double>::quiet_NaN();
     out = UpdateSketch(in);
     EXPECT_TRUE(out.Wall.Points.empty() && out.Medium.Points.empty() && out.Lining.Points.empty());
-}
-
-TEST_F(SketchLayout, FromTheApplicationCalculation)
-{
-    tApplicationCalc calc(false);
-    calc.SetInputData(BasePoint());
-    ASSERT_TRUE(calc.ResultsValid());
-    const tSketchInput in = SketchInput(calc);
-    EXPECT_TRUE(in.ResultsValid);
-    EXPECT_EQ(in.SLen, 42.5);
-    EXPECT_DOUBLE_EQ(in.OuterDiameter, 106.0);
-    const tSketchLayout out = UpdateSketch(in);
-    EXPECT_TRUE(out.Geometry);
-    EXPECT_EQ(out.Medium.Points.size(), std::size_t(calc.GetSoundPaths() + 1));
-    EXPECT_TRUE(out.Reflex.Visible);
 }
 
 }  // namespace

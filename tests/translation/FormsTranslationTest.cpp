@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -66,7 +67,10 @@ QStringList VisibleTexts(QWidget* form)
             add(o, button->text());
         else if (const auto* group = qobject_cast<const QGroupBox*>(o))
             add(o, group->title());
-        else if (const auto* menu = qobject_cast<const QMenu*>(o))
+        else if (const auto* tabs = qobject_cast<const QTabWidget*>(o)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs->widget(i), tabs->tabText(i));
+        } else if (const auto* menu = qobject_cast<const QMenu*>(o))
             add(o, menu->title());
         else if (const auto* action = qobject_cast<const QAction*>(o))
             add(o, action->text());
@@ -253,6 +257,28 @@ private slots:
         QCOMPARE(ShortCutToText(scShift | 46), QStringLiteral("Shift+Del"));
         dictionary_->Close();
         QCOMPARE(menuText(XmeCalcDlg()->ACT_OpenQVFile), QStringLiteral("Strg+O"));
+    }
+
+    // The mounting information's tabs are found by their pages' names, not by the flat
+    // fallback, which would take any form's "Reflex"; a switch and back gives them back.
+    void mountingInfoTabsFollowTheLanguage()
+    {
+        dictionary_->Options &= ~mldoUseFlatTranslation;
+        dictionary_->MissingTranslation = mlmtTagNative;
+        dictionary_->SetLanguage(1);
+        const auto mounting = CreateDialog<TDLG_MountingInfo>();
+        auto tabs = [&] {
+            QStringList texts;
+            for (int i = 0; i < mounting->PageControl->count(); ++i)
+                texts << mounting->PageControl->tabText(i);
+            return texts;
+        };
+        const QStringList german = tabs();
+        QCOMPARE(german, QStringList({"Reflex", "Gegenüber", "Gegenüber (T<0)"}));
+        dictionary_->SetLanguage(2);
+        QCOMPARE(tabs(), QStringList({"Reflex", "Face to Face", "Face to Face (T<0)"}));
+        dictionary_->SetLanguage(1);
+        QCOMPARE(tabs(), german);
     }
 
 private:

@@ -10,10 +10,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QtTest>
 
 class TTestBase : public TMultilingualForm {
@@ -168,6 +170,39 @@ private slots:
         dictionary_->SetLanguage(2);
         QCOMPARE(form.TranslateMultiLine(QStringLiteral("Zeile 1\r\nZeile 2")), QStringLiteral("Line 1\r\nLine 2"));
         QCOMPARE(form.TranslateString(QStringLiteral("Zwei")), QStringLiteral("Two"));
+    }
+
+    // A tab's caption is looked up with its page's name and comes back exactly, even on a
+    // page that has a caption of its own.
+    void tabCaptionsAreKeyedByTheirPage()
+    {
+        dictionary_->SetData(ProgramLanguages(),
+                             TranslationBlob({
+                                 {"Seite", "TTestBase", "Tab_1", {"Seite", "Page"}},
+                                 {"Seite", "TTestBase", "Tab_2", {"Seite", "Sheet"}},
+                                 {"Eins", "", "", {"Eins", "One"}},
+                             }),
+                             NoLocales());
+        TTestForm form;
+        auto* tabs = new QTabWidget(&form);
+        auto* plain = new QWidget;
+        plain->setObjectName(QStringLiteral("Tab_1"));
+        auto* group = new QGroupBox(QStringLiteral("Eins"));
+        group->setObjectName(QStringLiteral("Tab_2"));
+        tabs->addTab(plain, QStringLiteral("Seite"));
+        tabs->addTab(group, QStringLiteral("Seite"));
+        form.Translator->SetDictionary(dictionary_.get());
+        form.Translator->Attach();
+        auto texts = [&] { return QStringList({tabs->tabText(0), tabs->tabText(1), group->title()}); };
+        const QStringList german = texts();
+        QCOMPARE(german, QStringList({"Seite", "Seite", "Eins"}));
+        dictionary_->SetLanguage(2);
+        QCOMPARE(texts(), QStringList({"Page", "Sheet", "One"}));
+        dictionary_->SetLanguage(1);
+        QCOMPARE(texts(), german);
+        dictionary_->SetLanguage(2);
+        form.Translator->Release();
+        QCOMPARE(texts(), german);
     }
 
     void libraryTextsGoThroughTheDictionary()
