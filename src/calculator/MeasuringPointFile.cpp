@@ -1,5 +1,8 @@
 #include "calculator/MeasuringPointFile.h"
 
+#include "calculator/FlowProfileLimits.h"
+#include "calculator/PipeDimensions.h"
+
 #include "platform/FormatSettings.h"
 #include "platform/NumberFormat.h"
 #include "platform/NumberParse.h"
@@ -38,12 +41,8 @@ constexpr TUnitKey UnitKeys[] = {
     {"VISKDYN", TQuantity::DynViscosity}};
 
 // Input ranges the file shares with the dialogs (mm, m/s).
-constexpr double MaxWallThickness = 9000.0;
-constexpr double MinWallThickness = 0.1;
 constexpr double MaxSoundSpeed = 20000.0;
 constexpr double MaxFixedSpacing = 100000.0;
-constexpr double MinReynoldsLimit = 1.0;
-constexpr double MaxReynoldsLimit = 1e8;
 constexpr int MaxMemoHeight = 10000;
 constexpr int MaxTypeCode = 14;
 constexpr int MaxSoundPaths = 8;
@@ -162,11 +161,13 @@ void ReadPipe(const IniFile& ini, TMeasuringPointRecord& point)
     const TInputLimits diameter = InputLimits(TQuantity::InnerDiameter);
     Take(point.InnerDiameterMm, Float(ini, PipeFl, QStringLiteral("DN"), diameter.Minimum / 10.0, diameter.Maximum / 10.0));
     ReadQuantity(ini, Flow, "VOLUME", TQuantity::VolumeFlow, point.VolumeFlow);
-    Take(point.WallThickness, Float(ini, PipeFl, QStringLiteral("WALL"), MinWallThickness, MaxWallThickness));
+    const auto wall = TPipeDimensions::MmLimits(TPipeField::Wall);
+    Take(point.WallThickness, Float(ini, PipeFl, QStringLiteral("WALL"), wall.Min, wall.Max));
     const auto lining = Integer(ini, PipeFl, QStringLiteral("LINDESC"), 0, 0xFFFF);
     if (lining && Listed(TMeasuringPoint::ListedMaterialIds(), *lining))
         point.LiningId = *lining;
-    Take(point.LiningThickness, Float(ini, PipeFl, QStringLiteral("LINING"), 0.0, MaxWallThickness));
+    const auto liningLimits = TPipeDimensions::MmLimits(TPipeField::Lining);
+    Take(point.LiningThickness, Float(ini, PipeFl, QStringLiteral("LINING"), liningLimits.Min, liningLimits.Max));
 }
 
 void ReadReport(const IniFile& ini, tReportFileFields& report, bool fromFile)
