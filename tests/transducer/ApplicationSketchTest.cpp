@@ -4,7 +4,7 @@
 
 #include "transducer/ApplicationSketch.h"
 
-#include "ApplicationPoint.h"
+#include "OpenApplication.h"
 
 #include "calculator/DUShape.h"
 #include "calculator/D_MemoInfo.h"
@@ -27,13 +27,6 @@ class ApplicationSketchTest : public QObject {
 private:
     std::unique_ptr<FormatSettingsScope> formats_;
 
-    static std::unique_ptr<TDLG_SensorAbstand> Open(const tApplicationInput& in = BasePoint())
-    {
-        auto dialog = CreateDialog<TDLG_SensorAbstand>();
-        dialog->SetInputData(in);
-        return dialog;
-    }
-
     // Closes the next modal dialog of type T after looking at it.
     template <class T>
     static void OnNextModal(const std::function<void(T*)>& act)
@@ -50,7 +43,7 @@ private slots:
 
     void drawsThePipeHeadsAndPath()
     {
-        auto dialog = Open();
+        auto dialog = OpenApplication();
         TApplicationSketch* sketch = dialog->Panel1;
         QVERIFY(!sketch->SHP_IDM->isHidden() && !sketch->SHP_SensR_Reflex->isHidden());
         QVERIFY(sketch->SHP_SensR_Durch->isHidden() && sketch->SHP_Lining->isHidden());
@@ -77,7 +70,7 @@ private slots:
         in.SoundPaths = 1;
         in.LiningThickness = 2.0;
         in.LiningMaterial = 1;
-        auto dialog = Open(in);
+        auto dialog = OpenApplication(in);
         TApplicationSketch* sketch = dialog->Panel1;
         QVERIFY(!sketch->SHP_SensR_Durch->isHidden() && sketch->SHP_SensR_Reflex->isHidden());
         QVERIFY(!sketch->SHP_Lining->isHidden());
@@ -89,7 +82,7 @@ private slots:
         tApplicationInput in = BasePoint();
         in.MaterialItems = Materials(OtherMaterialCode);
         in.WallSpeed = 9000.0;
-        auto dialog = Open(in);
+        auto dialog = OpenApplication(in);
         QVERIFY(!dialog->ResultsValid());
         TApplicationSketch* sketch = dialog->Panel1;
         QVERIFY(sketch->LAB_LZAlpha->text().isEmpty() && sketch->SHP_IDM->toolTip().isEmpty());
@@ -99,14 +92,14 @@ private slots:
 
         tApplicationInput missing = BasePoint();
         missing.MaterialItems = Materials(OtherMaterialCode);
-        auto needs = Open(missing);
+        auto needs = OpenApplication(missing);
         QVERIFY(!needs->ResultsValid());
         QVERIFY(!needs->BUT_MehrInfos->isEnabled());
     }
 
     void fixedSpacingFromThePanel()
     {
-        auto dialog = Open();
+        auto dialog = OpenApplication();
         OnNextModal<TDLG_InputSensorAbstand>([](TDLG_InputSensorAbstand* entry) {
             entry->EDI_SAbstand->setText(QStringLiteral("150.0"));
             QTest::mouseClick(entry->BUT_OK, Qt::LeftButton);
@@ -121,7 +114,7 @@ private slots:
 
     void detailTextInTheMemo()
     {
-        auto dialog = Open();
+        auto dialog = OpenApplication();
         QString first;
         OnNextModal<TDLG_MemoInfo>([&first](TDLG_MemoInfo* memo) {
             first = memo->DasMemo->toPlainText().section(QLatin1Char('\n'), 0, 0);

@@ -3,7 +3,7 @@
 
 #include "transducer/D_SensorAbstand.h"
 
-#include "ApplicationPoint.h"
+#include "OpenApplication.h"
 #include "FakeDictionary.h"
 
 #include "calculator/D_InputUserValue.h"
@@ -29,13 +29,6 @@ class SensorAbstandTest : public QObject {
 
 private:
     std::unique_ptr<FormatSettingsScope> formats_;
-
-    static std::unique_ptr<TDLG_SensorAbstand> Open(const tApplicationInput& in = BasePoint())
-    {
-        auto dialog = CreateDialog<TDLG_SensorAbstand>();
-        dialog->SetInputData(in);
-        return dialog;
-    }
 
     // A user's choice in a drop-down list.
     static void Choose(QComboBox* box, int index)
@@ -65,7 +58,7 @@ private slots:
 
     void basePointTextsAndHandBack()
     {
-        auto dialog = Open();
+        auto dialog = OpenApplication();
         QVERIFY(dialog->PAN_SensorAbstand->text().startsWith(QStringLiteral("T= ")));
         QVERIFY(dialog->PAN_SensorAbstand->text().endsWith(QStringLiteral(" mm")));
         QVERIFY(dialog->PAN_SensorEinbauRaum->text().startsWith(QStringLiteral("Zur Montage benötigte freie Rohrlänge = ")));
@@ -85,7 +78,7 @@ private slots:
         in.InnerDiameter = 52.48;
         in.WallThickness = 3.91;
         in.Temperature = 21.7;
-        auto dialog = Open(in);
+        auto dialog = OpenApplication(in);
         Choose(dialog->ME_IDM, 3);
         QCOMPARE(dialog->EDI_ADM->text(), QStringLiteral("2.37"));
         QCOMPARE(dialog->LAB_WandME->text(), QStringLiteral("inch"));
@@ -98,7 +91,7 @@ private slots:
 
         // Values beyond the edits' limits are shown and handed back as they came.
         in.WallThickness = 9500.0;
-        auto thick = Open(in);
+        auto thick = OpenApplication(in);
         QCOMPARE(thick->EDI_WAND->text(), QStringLiteral("9500.0"));
         QCOMPARE(thick->EDI_ADM->text(), QStringLiteral("19052.5"));
         ExpectHandBack(*thick, in);
@@ -108,7 +101,7 @@ private slots:
     {
         tApplicationInput in = BasePoint();
         in.InnerDiameter = 0.0;
-        auto dialog = Open(in);
+        auto dialog = OpenApplication(in);
         QCOMPARE(dialog->PAN_SensorAbstand->text(), QStringLiteral("INVALID PIPE"));
         QVERIFY(!dialog->BUT_OK->isEnabled());
         QVERIFY(!dialog->ResultsValid());
@@ -119,7 +112,7 @@ private slots:
         tApplicationInput in = BasePoint();
         in.MediumItems = Media(10000);
         in.MediumSpeed = 90.0;
-        auto dialog = Open(in);
+        auto dialog = OpenApplication(in);
         QCOMPARE(dialog->CBX_AutoUser->currentIndex(), 0);
         QCOMPARE(dialog->ED_SFW->AsInteger(), 8);
         QCOMPARE(dialog->PAN_SensorAbstand->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
@@ -130,7 +123,7 @@ private slots:
         tApplicationInput in = BasePoint();
         in.SpacingFixed = 1;
         in.FixedSpacing = 123.4;
-        auto dialog = Open(in);
+        auto dialog = OpenApplication(in);
         QVERIFY(dialog->CB_SabstFixed->isChecked());
         QVERIFY(dialog->CB_SabstFixed->font().bold() && !dialog->PAN_SensorAbstand->font().bold());
         QCOMPARE(dialog->LAB_SensorAbstFixed->text(), QStringLiteral("123.4"));
@@ -144,7 +137,7 @@ private slots:
         tApplicationInput in = BasePoint();
         in.LiningThickness = 2.0;
         in.LiningMaterial = 3;
-        auto dialog = Open(in);
+        auto dialog = OpenApplication(in);
         QVERIFY(dialog->CB_AUSKLEID->isChecked());
         QVERIFY(!dialog->COM_Auskleidung->isHidden());
         QCOMPARE(dialog->COM_Auskleidung->currentData().toInt(), 3);
@@ -160,7 +153,7 @@ private slots:
             tApplicationInput in = BasePoint();
             in.InnerDiameter = 10.0;
             in.SoundPaths = stored;
-            auto dialog = Open(in);
+            auto dialog = OpenApplication(in);
             const bool user = stored == 2;
             QCOMPARE(dialog->CBX_AutoUser->currentIndex(), user ? 1 : 0);
             QCOMPARE(!dialog->ED_SFW->isHidden(), user);
@@ -174,7 +167,7 @@ private slots:
         for (const double diameter : {100.0, 8.0}) {  // 8 mm: the 8 MHz head is recommended
             tApplicationInput in = BasePoint();
             in.InnerDiameter = diameter;
-            auto dialog = Open(in);
+            auto dialog = OpenApplication(in);
             const bool assign = diameter == 8.0;
             QCOMPARE(dialog->BUT_RecommTransducer->isEnabled(), assign);
             QCOMPARE(dialog->BUT_RecommTransducer->toolTip().isEmpty(), assign);
@@ -197,7 +190,7 @@ private slots:
         dictionary.entries = {{QStringLiteral("This is the recommended transd."), QStringLiteral("Das ist der empfohlene Sensor")}};
         SetFormsDictionary(german ? &dictionary : nullptr);
         const auto restore = qScopeGuard([] { SetFormsDictionary(nullptr); });
-        auto dialog = Open();
+        auto dialog = OpenApplication();
         dialog->show();
         QApplication::processEvents();
         const QPushButton* button = dialog->BUT_RecommTransducer;
@@ -210,7 +203,7 @@ private slots:
     {
         tApplicationInput in = BasePoint();
         in.InnerDiameter = 8.0;
-        auto dialog = Open(in);
+        auto dialog = OpenApplication(in);
         dialog->show();
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
@@ -277,7 +270,7 @@ private slots:
             dialog->GetTypicalErrorText(typical);
             QCOMPARE(typical == QStringLiteral("?"), diameter == 0.0);
         }
-        auto off = Open();
+        auto off = OpenApplication();
         QVERIFY(off->BUT_ErrorEstimation->isHidden());
 
         // The expert's 1 % band is chosen before the diagram is loaded, so the first showing
@@ -300,7 +293,7 @@ private slots:
 
     void anotherMediumAsksForItsSoundSpeed()
     {
-        auto dialog = Open();
+        auto dialog = OpenApplication();
         QString label;
         QTimer::singleShot(0, [&label] {
             if (auto* input = qobject_cast<TDLG_InputUserValue*>(QApplication::activeModalWidget())) {
