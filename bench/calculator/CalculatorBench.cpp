@@ -1,7 +1,7 @@
 // The work behind one committed input of the main window, and the flow-profile solver alone.
 
-#include "calculator/MeasuringPoint.h"
-#include "calculator/ProfileFactor.h"
+#include "calculator/core/MeasuringPoint.h"
+#include "calculator/core/ProfileFactor.h"
 
 #include "platform/FormatSettings.h"
 

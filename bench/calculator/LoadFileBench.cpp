@@ -1,5 +1,5 @@
 // Loading a measuring-point file: parsing its text and reading every section.
-#include "calculator/MeasuringPointFile.h"
+#include "calculator/core/MeasuringPointFile.h"
 
 #include <benchmark/benchmark.h>
 

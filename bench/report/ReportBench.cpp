@@ -2,7 +2,7 @@
 #include "report/ReportText.h"
 
 #include "ReportTestItems.h"
-#include "calculator/ApplicationHandOver.h"
+#include "calculator/core/ApplicationHandOver.h"
 #include "platform/MessageBeep.h"
 
 #include <benchmark/benchmark.h>

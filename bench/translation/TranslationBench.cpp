@@ -2,9 +2,9 @@
 // re-translates every form from its table of originals and must cost less than building
 // them (read the two lines side by side).
 
-#include "calculator/StartupForms.h"
-#include "calculator/Xmecalc.h"
-#include "calculator/XmecalcLanguage.h"
+#include "calculator/mainwindow/StartupForms.h"
+#include "calculator/mainwindow/Xmecalc.h"
+#include "calculator/mainwindow/XmecalcLanguage.h"
 #include "formbase/FormRegistry.h"
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"

@@ -1,6 +1,6 @@
 // Measuring-point files of any content: reading and loading must never crash or hang, and a
 // value the reader takes must lie in its input's range.
-#include "calculator/MeasuringPointFile.h"
+#include "calculator/core/MeasuringPointFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The program entry: module initialisation, the application object, the start-up forms in
 // their fixed order, and the event loop until the main window closes.
 
-#include "calculator/StartupForms.h"
-#include "calculator/XmecalcLanguage.h"
-#include "calculator/Xmecalc.h"
+#include "calculator/mainwindow/StartupForms.h"
+#include "calculator/mainwindow/XmecalcLanguage.h"
+#include "calculator/mainwindow/Xmecalc.h"
 #include "components/CEConst.h"
 #include "components/PictureFormats.h"
 #include "formbase/FormRegistry.h"

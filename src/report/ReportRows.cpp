@@ -1,8 +1,8 @@
 #include "report/ReportRows.h"
 
-#include "calculator/FlowProfileLimits.h"
-#include "calculator/PipeDimensions.h"
-#include "calculator/QuantityUnits.h"
+#include "calculator/core/FlowProfileLimits.h"
+#include "calculator/core/PipeDimensions.h"
+#include "calculator/core/QuantityUnits.h"
 #include "platform/NumberFormat.h"
 #include "transducer/SensorSelection.h"
 

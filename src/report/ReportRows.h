@@ -8,7 +8,7 @@
 // texts ("no lining", "?", the flow kinds ...). Values the user or a list supplied (numbers,
 // material and medium captions, transducer names) are written as they are.
 
-#include "calculator/MeasuringPoint.h"
+#include "calculator/core/MeasuringPoint.h"
 #include "transducer/ApplicationCalc.h"
 #include "transducer/Translate.h"
 

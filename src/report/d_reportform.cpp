@@ -1,6 +1,6 @@
 #include "report/d_reportform.h"
 
-#include "calculator/ApplicationHandOver.h"
+#include "calculator/core/ApplicationHandOver.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"
 #include "grids/SortGrid.h"

@@ -4,8 +4,8 @@
 // file or copied to the clipboard. The rows and the text are the report core's
 // (ReportRows.h, ReportText.h); this form shows them and keeps the user's fields.
 
-#include "calculator/MeasuringPoint.h"
-#include "calculator/MeasuringPointFile.h"
+#include "calculator/core/MeasuringPoint.h"
+#include "calculator/core/MeasuringPointFile.h"
 #include "formbase/MultForm.h"
 #include "report/ReportRows.h"
 #include "report/ReportText.h"

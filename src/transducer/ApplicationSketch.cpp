@@ -1,7 +1,7 @@
 #include "transducer/ApplicationSketch.h"
 
-#include "calculator/DUShape.h"
-#include "calculator/D_MemoInfo.h"
+#include "formbase/DUShape.h"
+#include "formbase/D_MemoInfo.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"
 #include "platform/WaitCursor.h"

@@ -1,8 +1,8 @@
 #include "transducer/D_SensorAbstand.h"
 
-#include "calculator/D_InputUserValue.h"
-#include "calculator/FlowProfileLimits.h"
-#include "calculator/ProfileFactor.h"
+#include "formbase/D_InputUserValue.h"
+#include "calculator/core/FlowProfileLimits.h"
+#include "calculator/core/ProfileFactor.h"
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"

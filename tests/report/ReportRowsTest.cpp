@@ -2,7 +2,7 @@
 
 #include "QStringPrinter.h"
 #include "ReportTestItems.h"
-#include "calculator/ApplicationHandOver.h"
+#include "calculator/core/ApplicationHandOver.h"
 #include "platform/FormatSettings.h"
 #include "platform/MessageBeep.h"
 #include "transducer/SensorListing.h"

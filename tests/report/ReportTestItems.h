@@ -1,7 +1,7 @@
 #pragma once
 // The main window's material and medium lists for a measuring point, as the report gets them.
 
-#include "calculator/MeasuringPoint.h"
+#include "calculator/core/MeasuringPoint.h"
 #include "reference/QlvTabels.h"
 #include "transducer/ApplicationInput.h"
 

@@ -2,7 +2,7 @@
 
 #include "ApplicationPoint.h"
 
-#include "calculator/ProfileFactor.h"
+#include "calculator/core/ProfileFactor.h"
 #include "platform/FormatSettings.h"
 #include "platform/NumberFormat.h"
 

@@ -6,8 +6,8 @@
 
 #include "OpenApplication.h"
 
-#include "calculator/DUShape.h"
-#include "calculator/D_MemoInfo.h"
+#include "formbase/DUShape.h"
+#include "formbase/D_MemoInfo.h"
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
 #include "platform/FormatSettings.h"

@@ -8,7 +8,7 @@
 #include "platform/FormatSettings.h"
 #include "platform/MessageBeep.h"
 
-#include "../calculator/ModalDriver.h"
+#include "ModalDriver.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -5,7 +5,7 @@
 
 #include "formbase/DialogFactory.h"
 
-#include "../calculator/ModalDriver.h"
+#include "ModalDriver.h"
 
 #include <QLabel>
 #include <QPushButton>

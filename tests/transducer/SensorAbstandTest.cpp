@@ -6,7 +6,7 @@
 #include "OpenApplication.h"
 #include "FakeDictionary.h"
 
-#include "calculator/D_InputUserValue.h"
+#include "formbase/D_InputUserValue.h"
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/TranslatorHook.h"

@@ -2,7 +2,7 @@
 // preselection, its texts in both languages, OK, Cancel, double click, and OK with nothing
 // selected; the main window's "Sprache" action.
 
-#include "calculator/Xmecalc.h"
+#include "calculator/mainwindow/Xmecalc.h"
 #include "ProgramDictionaryScope.h"
 #include "translation/MlLaSelD.h"
 

@@ -2,7 +2,7 @@
 // The program's dictionary, open, for a form test: German user locale, formats restored and
 // the forms' dictionary cleared at the end.
 
-#include "calculator/XmecalcLanguage.h"
+#include "calculator/mainwindow/XmecalcLanguage.h"
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
 

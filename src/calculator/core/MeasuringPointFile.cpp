@@ -1,0 +1,360 @@
+#include "calculator/core/MeasuringPointFile.h"
+
+#include "calculator/core/FlowProfileLimits.h"
+#include "calculator/core/PipeDimensions.h"
+
+#include "platform/FormatSettings.h"
+#include "platform/NumberFormat.h"
+#include "platform/NumberParse.h"
+#include "reference/QlvTabels.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString Commons = QStringLiteral("COMMONS");
+const QString Fixed = QStringLiteral("FIXED");
+const QString Pipe = QStringLiteral("PIPE");
+const QString PipeFl = QStringLiteral("PIPEFL");
+const QString Medium = QStringLiteral("MEDIUM");
+const QString Flow = QStringLiteral("FLOW");
+const QString MeOrd = QStringLiteral("MEORD");
+const QString Transd = QStringLiteral("TRANSD");
+const QString Report = QStringLiteral("REPORT");
+const QString NormVol = QStringLiteral("NORMVOL");
+
+// MEORD keys in their order, with the quantity whose unit each holds.
+struct TUnitKey {
+    const char* Key;
+    TQuantity Quantity;
+};
+constexpr TUnitKey UnitKeys[] = {
+    {"VELOC", TQuantity::Velocity},   {"VOLUME", TQuantity::VolumeFlow},    {"MASSFL", TQuantity::MassFlow},
+    {"IDM", TQuantity::InnerDiameter}, {"QUER", TQuantity::CrossSection},  {"ROUGH", TQuantity::Roughness},
+    {"TEMP", TQuantity::Temperature}, {"DICHTE", TQuantity::Density},      {"VISK", TQuantity::KinViscosity},
+    {"VISKDYN", TQuantity::DynViscosity}};
+
+// Input ranges the file shares with the dialogs (mm, m/s).
+constexpr double MaxSoundSpeed = 20000.0;
+constexpr double MaxFixedSpacing = 100000.0;
+constexpr int MaxMemoHeight = 10000;
+constexpr int MaxTypeCode = 14;
+constexpr int MaxSoundPaths = 8;
+
+QString Key(const char* key)
+{
+    return QString::fromLatin1(key);
+}
+
+// The value as a hand-edited file may hold it: one pair of enclosing quotes removed.
+std::optional<QString> Text(const IniFile& ini, const QString& section, const QString& key)
+{
+    if (!ini.ValueExists(section, key))
+        return std::nullopt;
+    QString value = ini.ReadString(section, key, QString());
+    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+        && value.back() == value.front())
+        value = value.mid(1, value.size() - 2).trimmed();
+    return value;
+}
+
+std::optional<double> Float(const IniFile& ini, const QString& section, const QString& key, double minimum,
+                            double maximum)
+{
+    const auto text = Text(ini, section, key);
+    if (!text)
+        return std::nullopt;
+    QString local = *text;
+    const QChar separator = FormatSettings().DecimalSeparator;
+    local.replace(QLatin1Char('*'), separator);
+    double value = 0.0;
+    if (!TryStrToFloat(local, value, separator) || !std::isfinite(value) || value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> Integer(const IniFile& ini, const QString& section, const QString& key, int minimum,
+                           int maximum)
+{
+    const auto text = Text(ini, section, key);
+    int value = 0;
+    if (!text || !TryStrToInt(*text, value) || value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<bool> Flag(const IniFile& ini, const QString& section, const QString& key)
+{
+    const auto text = Text(ini, section, key);
+    int value = 0;
+    if (!text || !TryStrToInt(*text, value))
+        return std::nullopt;
+    return value != 0;
+}
+
+template <typename T, typename U>
+void Take(T& target, const std::optional<U>& value)
+{
+    if (value)
+        target = static_cast<T>(*value);
+}
+
+void ReadQuantity(const IniFile& ini, const QString& section, const char* key, TQuantity quantity, double& target)
+{
+    const TInputLimits limits = InputLimits(quantity);
+    Take(target, Float(ini, section, Key(key), limits.Minimum, limits.Maximum));
+}
+
+bool Listed(const std::vector<int>& ids, int id)
+{
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// An identifier from a list: one the list does not hold selects its first entry.
+void ReadListId(const IniFile& ini, const QString& section, const std::vector<int>& ids, int& target)
+{
+    if (const auto id = Integer(ini, section, QStringLiteral("DESC"), 0, 0xFFFF))
+        target = Listed(ids, *id) ? *id : ids.front();
+}
+
+void ReadUnits(const IniFile& ini, TMeasuringPointRecord& point)
+{
+    for (const TUnitKey& unit : UnitKeys) {
+        const int count = UnitCount(unit.Quantity);
+        Take(point.Units[static_cast<int>(unit.Quantity)], Integer(ini, MeOrd, Key(unit.Key), 0, count - 1));
+    }
+}
+
+void ReadMedium(const IniFile& ini, TMeasuringPointRecord& point, bool oemVariant)
+{
+    Take(point.MediumCUser, Float(ini, Medium, QStringLiteral("CUSER"), 0.0, MaxSoundSpeed));
+    ReadQuantity(ini, Medium, "TEMP", TQuantity::Temperature, point.Temperature);
+    ReadQuantity(ini, Medium, "PRESS", TQuantity::Pressure, point.Pressure);
+    ReadListId(ini, Medium, TMeasuringPoint::ListedMediumIds(oemVariant), point.MediumId);
+    // A library medium takes its properties from the library, not from the file.
+    if (point.MediumId == OtherMediumId) {
+        ReadQuantity(ini, Medium, "DICHTE", TQuantity::Density, point.Density);
+        ReadQuantity(ini, Medium, "VISK", TQuantity::KinViscosity, point.KinViscosity);
+        ReadQuantity(ini, Medium, "VISKDYN", TQuantity::DynViscosity, point.DynViscosity);
+    }
+    const auto lam = Float(ini, Medium, QStringLiteral("RMIN"), MinReynoldsLimit, MaxReynoldsLimit);
+    const auto turb = Float(ini, Medium, QStringLiteral("RMAX"), MinReynoldsLimit, MaxReynoldsLimit);
+    // The laminar limit lies below the turbulent one; a pair that breaks this is ignored.
+    if (lam.value_or(point.ReynoldsLam) < turb.value_or(point.ReynoldsTurb)) {
+        Take(point.ReynoldsLam, lam);
+        Take(point.ReynoldsTurb, turb);
+    }
+}
+
+void ReadPipe(const IniFile& ini, TMeasuringPointRecord& point)
+{
+    Take(point.WallCUser, Float(ini, PipeFl, QStringLiteral("WALLCUSER"), 0.0, MaxSoundSpeed));
+    Take(point.LiningCUser, Float(ini, PipeFl, QStringLiteral("LINCUSER"), 0.0, MaxSoundSpeed));
+    ReadListId(ini, Pipe, TMeasuringPoint::ListedMaterialIds(), point.MaterialId);
+    ReadQuantity(ini, Pipe, "ROUGH", TQuantity::Roughness, point.Roughness);
+    const TInputLimits diameter = InputLimits(TQuantity::InnerDiameter);
+    Take(point.InnerDiameterMm, Float(ini, PipeFl, QStringLiteral("DN"), diameter.Minimum / 10.0, diameter.Maximum / 10.0));
+    ReadQuantity(ini, Flow, "VOLUME", TQuantity::VolumeFlow, point.VolumeFlow);
+    const auto wall = TPipeDimensions::MmLimits(TPipeField::Wall);
+    Take(point.WallThickness, Float(ini, PipeFl, QStringLiteral("WALL"), wall.Min, wall.Max));
+    const auto lining = Integer(ini, PipeFl, QStringLiteral("LINDESC"), 0, 0xFFFF);
+    if (lining && Listed(TMeasuringPoint::ListedMaterialIds(), *lining))
+        point.LiningId = *lining;
+    const auto liningLimits = TPipeDimensions::MmLimits(TPipeField::Lining);
+    Take(point.LiningThickness, Float(ini, PipeFl, QStringLiteral("LINING"), liningLimits.Min, liningLimits.Max));
+}
+
+void ReadReport(const IniFile& ini, tReportFileFields& report, bool fromFile)
+{
+    IniReadFont(ini, Report, QStringLiteral("Font"), report.Font);
+    Take(report.MemoHeight, Integer(ini, Report, QStringLiteral("Splitter"), 0, MaxMemoHeight));
+    if (!fromFile)
+        return;
+    Take(report.Editor, Text(ini, Report, QStringLiteral("LastEditor")));
+    Take(report.Customer, Text(ini, Report, QStringLiteral("Kunde")));
+    Take(report.Location, Text(ini, Report, QStringLiteral("Location")));
+    Take(report.Tag, Text(ini, Report, QStringLiteral("Tag")));
+    if (const auto memo = Text(ini, Report, QStringLiteral("Memo")))
+        report.Memo = IniDecodeLineBreaks(*memo, tLineBreak::Lf);
+    Take(report.SavePath, Text(ini, Report, QStringLiteral("SavePath")));
+}
+
+void ReadRest(const IniFile& ini, TMeasuringPointRecord& point)
+{
+    ReadQuantity(ini, NormVol, "TEMP", TQuantity::Temperature, point.NormTemperature);
+    ReadQuantity(ini, NormVol, "PRESS", TQuantity::Pressure, point.NormPressure);
+    Take(point.Compressibility, Float(ini, NormVol, QStringLiteral("COMPRESS"), 0.1, 10.0));
+    point.SensorType = Integer(ini, Transd, QStringLiteral("SELCTED"), 0, MaxTypeCode).value_or(0);
+    point.SoundPaths = Integer(ini, Transd, QStringLiteral("SOUNDPATH"), 0, MaxSoundPaths).value_or(0);
+    Take(point.SpacingFixed, Flag(ini, Transd, QStringLiteral("FIXED")));
+    if (point.SpacingFixed)
+        Take(point.FixedSpacing, Float(ini, Transd, QStringLiteral("FIXDIST"), 0.0, MaxFixedSpacing));
+}
+
+void WritePipeAndMedium(IniFile& ini, const TMeasuringPointRecord& p)
+{
+    ini.WriteInteger(Pipe, QStringLiteral("DESC"), p.MaterialId);
+    IniWriteFloat(ini, PipeFl, QStringLiteral("DN"), p.InnerDiameterMm);
+    IniWriteFloat(ini, PipeFl, QStringLiteral("LINING"), p.LiningThickness);
+    IniWriteFloat(ini, PipeFl, QStringLiteral("WALL"), p.WallThickness);
+    IniWriteFloat(ini, PipeFl, QStringLiteral("WALLCUSER"), p.WallCUser);
+    IniWriteFloat(ini, PipeFl, QStringLiteral("LINCUSER"), p.LiningCUser);
+    ini.WriteInteger(PipeFl, QStringLiteral("LINDESC"), p.LiningId);
+    IniWriteFloat(ini, Pipe, QStringLiteral("ROUGH"), p.Roughness);
+    ini.WriteInteger(Medium, QStringLiteral("DESC"), p.MediumId);
+    IniWriteFloat(ini, Medium, QStringLiteral("TEMP"), p.Temperature);
+    IniWriteFloat(ini, Medium, QStringLiteral("PRESS"), p.Pressure);
+    IniWriteFloat(ini, Medium, QStringLiteral("DICHTE"), p.Density);
+    IniWriteFloat(ini, Medium, QStringLiteral("VISK"), p.KinViscosity);
+    IniWriteFloat(ini, Medium, QStringLiteral("VISKDYN"), p.DynViscosity);
+    IniWriteFloat(ini, Medium, QStringLiteral("RMIN"), p.ReynoldsLam);
+    IniWriteFloat(ini, Medium, QStringLiteral("RMAX"), p.ReynoldsTurb);
+    IniWriteFloat(ini, Medium, QStringLiteral("CUSER"), p.MediumCUser);
+}
+
+void WriteFlowAndRest(IniFile& ini, const TMeasuringPointRecord& p, const tReportFileFields& r)
+{
+    IniWriteFloat(ini, Flow, QStringLiteral("VELOC"), p.Velocity);
+    IniWriteFloat(ini, Flow, QStringLiteral("VOLUME"), p.VolumeFlow);
+    IniWriteFloat(ini, Flow, QStringLiteral("MASSFL"), p.MassFlow);
+    for (const TUnitKey& unit : UnitKeys)
+        ini.WriteInteger(MeOrd, Key(unit.Key), p.Units[static_cast<int>(unit.Quantity)]);
+    ini.WriteInteger(Transd, QStringLiteral("SELCTED"), p.SensorType);
+    ini.WriteInteger(Transd, QStringLiteral("SOUNDPATH"), p.SoundPaths);
+    ini.WriteBool(Transd, QStringLiteral("FIXED"), p.SpacingFixed);
+    IniWriteFloat(ini, Transd, QStringLiteral("FIXDIST"), p.FixedSpacing);
+    ini.WriteString(Report, QStringLiteral("LastEditor"), r.Editor);
+    ini.WriteString(Report, QStringLiteral("Kunde"), r.Customer);
+    ini.WriteString(Report, QStringLiteral("Location"), r.Location);
+    ini.WriteString(Report, QStringLiteral("Tag"), r.Tag);
+    ini.WriteString(Report, QStringLiteral("Memo"), IniEncodeLineBreaks(r.Memo));
+    ini.WriteInteger(Report, QStringLiteral("Splitter"), r.MemoHeight);
+    ini.WriteString(Report, QStringLiteral("SavePath"), r.SavePath);
+    IniWriteFont(ini, Report, QStringLiteral("Font"), r.Font);
+    IniWriteFloat(ini, NormVol, QStringLiteral("TEMP"), p.NormTemperature);
+    IniWriteFloat(ini, NormVol, QStringLiteral("PRESS"), p.NormPressure);
+    IniWriteFloat(ini, NormVol, QStringLiteral("COMPRESS"), p.Compressibility);
+}
+
+}  // namespace
+
+void WriteMeasuringPoint(IniFile& ini, const TMeasuringPointRecord& point, const tReportFileFields& report,
+                         const QString& createdBy)
+{
+    ini.WriteString(QStringLiteral("COMMON_INFO"), QStringLiteral("CREATED_BY"), createdBy);
+    ini.WriteString(QStringLiteral("COMMON_INFO"), QStringLiteral("SIGNATUR"), MeasuringPointSignature);
+    ini.WriteBool(Commons, QStringLiteral("VISKDYN"), point.DynViscosityVisible);
+    ini.WriteBool(Fixed, QStringLiteral("PIPE"), point.Hold == THold::CrossSection);
+    ini.WriteBool(Fixed, QStringLiteral("VELOC"), point.Hold == THold::Velocity);
+    ini.WriteBool(Fixed, QStringLiteral("VOLUME"), point.Hold == THold::Volume);
+    WritePipeAndMedium(ini, point);
+    WriteFlowAndRest(ini, point, report);
+}
+
+void ReadMeasuringPoint(const IniFile& ini, TMeasuringPointRecord& point, tReportFileFields& report,
+                        bool fromFile, bool oemVariant)
+{
+    Take(point.DynViscosityVisible, Flag(ini, Commons, QStringLiteral("VISKDYN")));
+    ReadUnits(ini, point);
+    ReadMedium(ini, point, oemVariant);
+    ReadPipe(ini, point);
+    ReadReport(ini, report, fromFile);
+    ReadRest(ini, point);
+}
+
+bool LoadMeasuringPoint(TMeasuringPoint& point, tReportFileFields& report, const IniFile& ini, bool fromFile,
+                        bool oemVariant, QString* error)
+{
+    TMeasuringPointRecord record = point.Record();
+    tReportFileFields fields = report;
+    ReadMeasuringPoint(ini, record, fields, fromFile, oemVariant);
+    if (!point.Apply(record, error))
+        return false;
+    report = fields;
+    return true;
+}
+
+bool LoadDefaultValueFile(TMeasuringPoint& point, tReportFileFields& report, const TDefaValueFile& options,
+                          bool oemVariant, QString* error, const tTranslate& translate)
+{
+    if (!ShouldLoadDefaultFile(options, [](const QString& name) { return QFileInfo(name).isFile(); }))
+        return false;
+    const auto ini = OpenMeasuringPointFile(options.FileName, error, translate);
+    if (!ini || !LoadMeasuringPoint(point, report, *ini, true, oemVariant, error))
+        return false;
+    if (options.FR_TRANSD)
+        point.SensorType = 0;
+    if (options.FR_SOUNDPATH)
+        point.SoundPaths = 0;
+    return true;
+}
+
+const QStringList& MeasuringPointSections()
+{
+    static const QStringList sections = {Commons, Fixed, Pipe, PipeFl, Medium, Flow, MeOrd, Transd, Report, NormVol};
+    return sections;
+}
+
+bool HoldsMeasuringPoint(const IniFile& ini)
+{
+    return std::any_of(MeasuringPointSections().begin(), MeasuringPointSections().end(),
+                       [&](const QString& section) { return ini.SectionExists(section); });
+}
+
+std::optional<QByteArray> ReadBoundedFile(const QString& fileName, qint64 maxBytes, QString* error,
+                                          const tTranslate& translate)
+{
+    auto fail = [&](const QString& reason) -> std::optional<QByteArray> {
+        if (error)
+            *error = QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(fileName), reason);
+        return std::nullopt;
+    };
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    if (file.size() > maxBytes)
+        return fail(Translated(translate, NotAMeasuringPointFile));
+    // Devices and growing files report no reliable size: read one byte past the limit.
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    if (bytes.size() > maxBytes)
+        return fail(Translated(translate, NotAMeasuringPointFile));
+    return bytes;
+}
+
+std::optional<IniFile> OpenMeasuringPointFile(const QString& fileName, QString* error, const tTranslate& translate)
+{
+    const auto bytes = ReadBoundedFile(fileName, MaxMeasuringPointFileSize, error, translate);
+    if (!bytes)
+        return std::nullopt;
+    IniFile ini = IniFile::FromBytes(*bytes);
+    if (!HoldsMeasuringPoint(ini)) {
+        if (error)
+            *error = QStringLiteral("\"%1\": %2").arg(QDir::toNativeSeparators(fileName),
+                                                          Translated(translate, NotAMeasuringPointFile));
+        return std::nullopt;
+    }
+    return ini;
+}
+
+bool SaveMeasuringPointFile(const QString& fileName, const TMeasuringPointRecord& point,
+                            const tReportFileFields& report, const QString& createdBy, QString* error,
+                            const tTranslate& translate)
+{
+    IniFile ini = IniFile::FromBytes(QByteArray());
+    WriteMeasuringPoint(ini, point, report, createdBy);
+    const QByteArray bytes = ini.ToBytes();
+    QSaveFile file(fileName);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!ok && error)
+        *error = Format(Translated(translate, QStringLiteral("Cannot write \"%s\": %s")),
+                        {QDir::toNativeSeparators(fileName), file.errorString()});
+    return ok;
+}

@@ -1,0 +1,101 @@
+#include "calculator/core/ApplicationHandOver.h"
+
+#include "platform/FormatSettings.h"
+#include "platform/MessageBeep.h"
+#include "transducer/ApplicationCalc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+tCodeItems Items(const std::vector<int>& codes, int selected)
+{
+    tCodeItems items;
+    for (int code : codes) {
+        if (code == selected)
+            items.ItemIndex = static_cast<int>(items.Items.size());
+        items.Items.push_back({QString::number(code), code});
+    }
+    return items;
+}
+
+// Water in the standard steel pipe, with odd values that a careless round trip would change.
+TEST(ApplicationHandOver, OpeningAndOkHandBackWhatCameIn)
+{
+    FormatSettingsScope scope{TFormatSettings()};
+    SetMessageBeepHandler(nullptr);
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    point.ApplyValue(TQuantity::InnerDiameter, 524.8);
+    point.ApplyValue(TQuantity::Temperature, 21.7);
+    point.SelectUnit(TQuantity::Temperature, 1);
+    point.WallThickness = 3.91;
+    point.LiningThickness = 1.3;
+    point.LiningId = 3;
+    point.MediumCUser = 1234.0;
+    point.SoundPaths = 4;
+    const tCodeItems materials = Items(TMeasuringPoint::ListedMaterialIds(), point.GetMaterialId());
+    const tCodeItems media = Items(TMeasuringPoint::ListedMediumIds(false), point.GetMediumId());
+
+    const tApplicationInput in = MakeApplicationInput(point, materials, media);
+    EXPECT_EQ(in.InnerDiameter, 52.48);
+    EXPECT_EQ(in.TempUnit, 1);
+    EXPECT_EQ(in.LengthUnit, point.UnitIndex(TQuantity::InnerDiameter));
+    tApplicationCalc calc(false);
+    calc.SetInputData(in);
+    const tApplicationResult r = calc.Result();
+    TakeBackApplication(point, r);
+
+    EXPECT_EQ(point.InnerDiameter(), 524.8);
+    EXPECT_EQ(point.Temperature(), 21.7);
+    EXPECT_EQ(point.WallThickness, 3.91);
+    EXPECT_EQ(point.LiningThickness, 1.3);
+    EXPECT_EQ(point.LiningId, 3);
+    EXPECT_EQ(point.MediumCUser, 1234.0);
+    EXPECT_EQ(point.GetMediumId(), 10001);
+    EXPECT_EQ(point.SoundPaths, r.SoundPaths);
+    EXPECT_EQ(point.SensorType, calc.RecommendedSensorType());
+    EXPECT_NE(point.SensorType, 0);
+
+    // The flow data carries the measuring point's own limits, never a dialog's.
+    point.SetReynoldsLimits(1500.0, 5000.0);
+    const tApplicationSetup setup = MakeApplicationSetup(point, materials, media);
+    EXPECT_EQ(setup.Flow.Velocity, point.Velocity());
+    EXPECT_EQ(setup.Flow.VelocityUnit, "m/s");
+    EXPECT_EQ(setup.Flow.ReynoldsLam, 1500.0);
+    EXPECT_EQ(setup.Flow.ReynoldsTurb, 5000.0);
+    EXPECT_GT(setup.Flow.Density, 0.9);
+}
+
+// A temperature beyond the main window's range is clamped, not dropped; a new wall material
+// brings its own roughness.
+TEST(ApplicationHandOver, TakeBackClampsTemperatureAndTakesTheMaterialsRoughness)
+{
+    FormatSettingsScope scope{TFormatSettings()};
+    SetMessageBeepHandler(nullptr);
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    const tCodeItems materials = Items(TMeasuringPoint::ListedMaterialIds(), point.GetMaterialId());
+    const tCodeItems media = Items(TMeasuringPoint::ListedMediumIds(false), point.GetMediumId());
+    tApplicationCalc calc(false);
+    calc.SetInputData(MakeApplicationInput(point, materials, media));
+    tApplicationResult r = calc.Result();
+    const TInputLimits limits = InputLimits(TQuantity::Temperature);
+    const int other = materials.Items.at(materials.ItemIndex == 0 ? 1 : 0).Code;
+
+    r.Temperature = limits.Maximum + 100.0;
+    r.WallMaterial = other;
+    TakeBackApplication(point, r);
+    EXPECT_EQ(point.Temperature(), limits.Maximum);
+    EXPECT_EQ(point.GetMaterialId(), other);
+    TMeasuringPoint reference;
+    reference.SetStandardValues();
+    reference.SelectMaterial(other);
+    EXPECT_EQ(point.Roughness(), reference.Roughness());
+
+    r.Temperature = limits.Minimum - 100.0;
+    TakeBackApplication(point, r);
+    EXPECT_EQ(point.Temperature(), limits.Minimum);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#include "calculator/core/CoeffLines.h"
+#include "calculator/core/NameVariants.h"
+
+#include "platform/FormatSettings.h"
+#include "reference/QlvTabels.h"
+#include "../../platform/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(NameVariants, DistinctNamesAndTheAllEqualFlag)
+{
+    struct Case {
+        TNamedEntry kind;
+        std::uint16_t id;
+        QStringList distinct;
+        bool allEqual;
+    };
+    const Case cases[] = {
+        {TNamedEntry::Medium, 10001, {"Wasser", "Water"}, false},
+        {TNamedEntry::Medium, 10045, {"HLP32"}, true},
+        {TNamedEntry::Medium, 10000, {"Anderes Medium", "Other Medium"}, false},
+        {TNamedEntry::Material, 6, {"Aluminium"}, true},
+        {TNamedEntry::Material, 1, {"Carbon Steel", "Stahl (Normal)"}, false},
+    };
+    FirmwareLanguageIndex = LibLangEnglish;
+    for (const Case& c : cases) {
+        const TNameVariants names = CollectNameVariants(c.kind, c.id);
+        EXPECT_EQ(names.DistinctNames, c.distinct) << c.id;
+        EXPECT_EQ(names.AllNamesEqual, c.allEqual) << c.id;
+        ASSERT_EQ(names.Rows.size(), 8u);
+        EXPECT_EQ(FirmwareLanguageIndex, LibLangEnglish);  // restored
+    }
+    const TNameVariants water = CollectNameVariants(TNamedEntry::Medium, 10001);
+    EXPECT_EQ(water.Rows[0].Language, "Deutsch     ");
+    EXPECT_EQ(water.Rows[0].Name, "Wasser");
+    EXPECT_EQ(water.Rows[7].Language, "Englisch    ");
+    EXPECT_EQ(water.Rows[7].Name, "Water");
+    EXPECT_EQ(LibraryLanguageLabel(8), "Ausländisch ");
+    EXPECT_EQ(LibraryLanguageLabel(1), "Französisch ");
+}
+
+TEST(CoeffLines, SixLinesWithSignedCoefficients)
+{
+    const FormatSettingsScope format{TFormatSettings{}};
+    const tCoeffSet set = MakeCoeffSet(3, {1000.0L, -0.25L, 0.0L, 0.000030517578125L});
+    const QStringList expected{
+        "TYPE\t3",
+        "K[0]\t+1.00000000000000E+003",
+        "K[1]\t-2.50000000000000E-001",
+        "K[2]\t+0.00000000000000E+000",
+        "K[3]\t+3.05175781250000E-005",
+        "K[4]\t+0.00000000000000E+000",
+    };
+    EXPECT_EQ(CoefficientLines(set), expected);
+}
+
+} // namespace
