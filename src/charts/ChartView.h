@@ -3,6 +3,11 @@
 // own) and over the finished chart (markers), in the view's pixels, from values mapped
 // through the chart's axes. Charts keep their own look (white wall, no 3D); the chart's own
 // background is clear so that what is painted underneath shows through.
+//
+// The numbers on the two value axes are the program's own number texts: Qt's labels keep
+// their room but are not drawn, and the view paints each label with the separators of the
+// format record, so they follow the language (the view repaints on a language switch).
+// A form that paints an axis's labels itself sets their colour to transparent.
 
 #include <QChartView>
 #include <QColor>
@@ -11,11 +16,19 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QAbstractSeries;
 class QLineSeries;
 class QPainter;
 class QValueAxis;
+
+// The label of a value axis at a value: the axis's label format ("%.1f") through the
+// program's Format, or without one as many decimals as the tick step needs.
+QString AxisLabelText(const QValueAxis& axis, double value);
+// The values at which a value axis has ticks, lowest first.
+std::vector<double> AxisTickValues(const QValueAxis& axis);
 
 class TChartView : public QChartView {
     Q_OBJECT
@@ -46,10 +59,17 @@ public:
     void SetInLegend(QAbstractSeries* series, bool inLegend);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 
 private:
+    // Takes over the painting of the axis's labels.
+    void PaintLabelsOf(QValueAxis* axis);
+    void DrawLabels(QPainter& painter, const QValueAxis& axis, const QColor& colour) const;
+
+    // The axes whose labels the view paints, with the colour they are painted in.
+    std::vector<std::pair<QValueAxis*, QColor>> painted_;
     QValueAxis* bottom_ = nullptr;
     QValueAxis* left_ = nullptr;
 };

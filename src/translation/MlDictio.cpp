@@ -1,7 +1,10 @@
 #include "translation/MlDictio.h"
 
 #include "platform/ResStrings.h"
+#include "translation/MlQtCatalog.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLocale>
 
 #include <algorithm>
@@ -20,6 +23,30 @@ QString TranslateResString(const QString& text, int id)
     // The second pass over a name that is translated already: only a real entry counts.
     QString translation;
     return dictionary->Lookup(text, translation) && !translation.isEmpty() ? translation : text;
+}
+
+// Whether this dictionary speaks for the program (the default one).
+bool IsDefault(const TMlDictionary* dictionary)
+{
+    try {
+        return DefaultDictionary() == dictionary;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+// Qt's own texts follow the default dictionary's language. Every widget hears of a switch,
+// also of one that leaves Qt's catalogue as it was: number texts painted from the format
+// record (chart axes) are drawn again.
+void FollowLanguage(const TMlDictionary& dictionary, bool open)
+{
+    if (!IsDefault(&dictionary) || !QCoreApplication::instance())
+        return;
+    const TMlLanguage& language = dictionary.CurrentLanguage();
+    if (!FollowQtCatalog(open && !language.IsNative() ? language.Iso639 : QString())) {
+        QEvent event(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &event);
+    }
 }
 
 std::function<void(bool)>& ReadingOrderHandler()
@@ -208,10 +235,14 @@ void ApplyLocaleFormats(const TMlLocale& locale, bool year2000, TFormatSettings&
     // number texts without a decimal separator would be unreadable.
     if (!locale.Filled)
         return;
+    // A locale whose decimal separator equals its thousands separator gives no decimal
+    // separator; in no case may the two end up equal.
     if (!locale.DecimalSeparator.isNull() && locale.DecimalSeparator != locale.ThousandSeparator)
         s.DecimalSeparator = locale.DecimalSeparator;
-    if (!locale.ThousandSeparator.isNull() && locale.ThousandSeparator != s.DecimalSeparator)
+    if (!locale.ThousandSeparator.isNull())
         s.ThousandSeparator = locale.ThousandSeparator;
+    if (s.ThousandSeparator == s.DecimalSeparator)
+        s.ThousandSeparator = ThousandSeparatorFor(s.DecimalSeparator, QString());
     if (!locale.DateSeparator.isNull())
         s.DateSeparator = locale.DateSeparator;
     s.TimeSeparator = locale.TimeSeparator.isNull() ? QLatin1Char(':') : locale.TimeSeparator;
@@ -291,6 +322,8 @@ TMlDictionary::TMlDictionary(QObject* owner) : QObject(owner)
 TMlDictionary::~TMlDictionary()
 {
     DetachTranslators();
+    if (open_)
+        FollowLanguage(*this, false);
     auto& list = DictionaryList();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -386,6 +419,7 @@ void TMlDictionary::DoClose()
         SetResStringTranslator(nullptr);
     DetachTranslators();
     open_ = false;
+    FollowLanguage(*this, false);
 }
 
 void TMlDictionary::SetLanguage(int value)
@@ -544,6 +578,7 @@ void TMlDictionary::ApplyChange(bool languageChanged, bool localeChanged)
 
 void TMlDictionary::NotifyChange(bool languageChanged, bool localeChanged)
 {
+    FollowLanguage(*this, true);
     if (ReadingOrderHandler())
         ReadingOrderHandler()(IsRightToLeftLCID(state_.SelectionLcid));
     if (Options & mldoAutoTranslate) {

@@ -223,7 +223,9 @@ private:
 };
 
 // Takes a locale's formats into the FormatSettings record; fields the locale leaves empty
-// keep their values. With year2000 a two-digit year in a date format becomes four digits.
+// keep their values. A decimal separator equal to the locale's thousands separator is not
+// taken, and the record never ends with the two separators equal. With year2000 a two-digit
+// year in a date format becomes four digits.
 void ApplyLocaleFormats(const TMlLocale& locale, bool year2000, TFormatSettings& settings);
 // "yy" becomes "yyyy" at its first place, unless the format already has "yyyy" or no "yy".
 QString Year2000Format(const QString& format);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QIdentityProxyModel>
@@ -77,10 +78,11 @@ void TranslateFileDialog(QFileDialog* dialog, TMlCommonDialog& state)
         dialog->setProxyModel(new TMlHeaderProxy(dialog));
 }
 
-// The font dialog's controls have no names: each is known by the text Qt gave it first.
+// The font dialog's controls have no names: each is known by the text Qt gave it first,
+// in Qt's English or in the language of Qt's catalogue.
 QString FontKey(const QString& qtText)
 {
-    static const QHash<QString, QString> keys = {
+    static const std::vector<std::pair<QString, QString>> keys = {
         {QStringLiteral("&Font"), QStringLiteral("&Font:")},
         {QStringLiteral("Font st&yle"), QStringLiteral("Font st&yle:")},
         {QStringLiteral("&Size"), QStringLiteral("&Size:")},
@@ -94,7 +96,13 @@ QString FontKey(const QString& qtText)
         {QStringLiteral("Cancel"), QStringLiteral("Cancel")},
         {QStringLiteral("&Cancel"), QStringLiteral("Cancel")},
     };
-    return keys.value(qtText);
+    for (const auto& [source, key] : keys) {
+        const QByteArray text = source.toUtf8();
+        if (qtText == source || qtText == QCoreApplication::translate("QFontDialog", text.constData()) ||
+            qtText == QCoreApplication::translate("QPlatformTheme", text.constData()))
+            return key;
+    }
+    return {};
 }
 
 void TranslateFontDialog(QFontDialog* dialog, TMlCommonDialog& state)

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,6 +41,63 @@ QString WithoutHotkey(const QString& text)
         result.append(text[i]);
     }
     return result;
+}
+
+// The hotkey of a caption (upper case), or a null character: the character after the first
+// "&" that does not stand for itself ("&&").
+QChar HotkeyOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            return text[i + 1].isLetterOrNumber() ? text[i + 1].toUpper() : QChar();
+        ++i;
+    }
+    return {};
+}
+
+// The caption without its hotkey markers; "&&" stays as it is.
+QString WithoutMarker(const QString& text)
+{
+    QString result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size() && text[i + 1] == QLatin1Char('&'))
+            result.append(text[i++]);
+        else if (text[i] == QLatin1Char('&'))
+            continue;
+        result.append(text[i]);
+    }
+    return result;
+}
+
+// The caption with a hotkey not yet taken: the first free letter that starts a word, else
+// any free letter or digit; letters any keyboard has first. Unchanged when none is free.
+QString WithFreeHotkey(const QString& text, QSet<QChar>& taken)
+{
+    const QString plain = WithoutMarker(text);
+    auto pick = [&](bool wordStart, bool ascii) -> qsizetype {
+        for (qsizetype i = 0; i < plain.size(); ++i) {
+            const QChar c = plain[i];
+            if (c == QLatin1Char('&')) {
+                ++i;  // "&&" is no hotkey
+                continue;
+            }
+            const bool starts = i == 0 || !plain[i - 1].isLetterOrNumber();
+            if (c.isLetterOrNumber() && (!ascii || c.unicode() < 128) && (!wordStart || starts) && !taken.contains(c.toUpper()))
+                return i;
+        }
+        return -1;
+    };
+    static constexpr std::pair<bool, bool> orders[] = {{true, true}, {false, true}, {true, false}, {false, false}};
+    for (const auto& [wordStart, ascii] : orders) {
+        const qsizetype at = pick(wordStart, ascii);
+        if (at >= 0) {
+            taken.insert(plain[at].toUpper());
+            return QString(plain).insert(at, QLatin1Char('&'));
+        }
+    }
+    return text;
 }
 
 struct TClassTargets {
@@ -296,10 +354,14 @@ void TMlTranslator::TranslateForm()
     for (const QMetaObject* m = root->metaObject(); m && !IsLibraryClass(m->className()); m = m->superClass())
         contextChain_ << QLatin1String(m->className());
     visited_.clear();
+    captions_.clear();
     if (OnBeforeTranslate)
         OnBeforeTranslate();
     TranslateTree(root);
     visited_.clear();
+    if (dictionary_)
+        AssignHotkeys();
+    captions_.clear();
     if (OnAfterTranslate)
         OnAfterTranslate();
 }
@@ -394,6 +456,8 @@ void TMlTranslator::TranslateComponent(QObject* object)
         const QString result = TranslateProperty(object, contextB, value, property);
         if (result != value)
             write(result);
+        if (property == kCaption)
+            captions_.push_back({object, property, write});
     };
     if (auto* action = qobject_cast<QAction*>(object)) {
         // A menu's own action carries the menu's title, which the menu translates.
@@ -469,6 +533,80 @@ void TMlTranslator::TranslateItems(QObject* object, const QString& className)
             const QString result = TranslateProperty(page, page->objectName(), value, QStringLiteral("TabCaption"));
             if (result != value)
                 tabs->setTabText(i, result);
+        }
+    }
+}
+
+void TMlTranslator::AssignHotkeys()
+{
+    // The scopes in which hotkeys must differ: each menu, and the form with its menu bar.
+    QObject* form = TargetRoot();
+    std::vector<std::pair<QObject*, std::vector<std::size_t>>> scopes;
+    auto join = [&](QObject* scope, std::size_t caption) {
+        auto it = std::find_if(scopes.begin(), scopes.end(), [scope](const auto& s) { return s.first == scope; });
+        if (it == scopes.end())
+            it = scopes.insert(scopes.end(), {scope, {}});
+        it->second.push_back(caption);
+    };
+    for (std::size_t i = 0; i < captions_.size(); ++i) {
+        QObject* object = captions_[i].Object;
+        auto* menu = qobject_cast<QMenu*>(object);
+        auto* action = menu ? menu->menuAction() : qobject_cast<QAction*>(object);
+        if (action) {
+            for (QObject* holder : action->associatedObjects()) {
+                if (qobject_cast<QMenuBar*>(holder))
+                    join(form, i);
+                else if (qobject_cast<QMenu*>(holder) && holder != menu)
+                    join(holder, i);
+            }
+        } else if (const auto* label = qobject_cast<QLabel*>(object)) {
+            // Only a label with a buddy takes a hotkey ("&alpha;" is a rich-text letter).
+            if (label->buddy())
+                join(form, i);
+        } else if (qobject_cast<QAbstractButton*>(object) || qobject_cast<QGroupBox*>(object)) {
+            join(form, i);
+        }
+    }
+    for (auto& [scope, members] : scopes) {
+        // A menu's items in the order the menu shows them.
+        if (auto* menu = qobject_cast<QMenu*>(scope)) {
+            const QList<QAction*> order = menu->actions();
+            auto position = [&](std::size_t i) {
+                auto* sub = qobject_cast<QMenu*>(captions_[i].Object);
+                return order.indexOf(sub ? sub->menuAction() : qobject_cast<QAction*>(captions_[i].Object));
+            };
+            std::stable_sort(members.begin(), members.end(), [&](std::size_t a, std::size_t b) { return position(a) < position(b); });
+        }
+        DistributeHotkeys(members, scope != form);
+    }
+}
+
+void TMlTranslator::DistributeHotkeys(const std::vector<std::size_t>& members, bool everyOne)
+{
+    auto itemOf = [this](const TCaption& c) -> TItem& { return table_[{c.Object, c.Property}]; };
+    // Menu items and menu titles want one always; other captions when their design has one.
+    auto wants = [&](const TCaption& c) {
+        return everyOne || qobject_cast<QMenu*>(c.Object) || qobject_cast<QAction*>(c.Object) ||
+               !HotkeyOf(itemOf(c).Native).isNull();
+    };
+    QSet<QChar> taken;
+    std::vector<bool> kept(members.size(), false);
+    for (std::size_t m = 0; m < members.size(); ++m) {
+        const QChar key = HotkeyOf(itemOf(captions_[members[m]]).Last);
+        if (!key.isNull() && !taken.contains(key)) {
+            taken.insert(key);
+            kept[m] = true;
+        }
+    }
+    for (std::size_t m = 0; m < members.size(); ++m) {
+        if (kept[m])
+            continue;
+        const TCaption& caption = captions_[members[m]];
+        TItem& item = itemOf(caption);
+        const QString text = wants(caption) ? WithFreeHotkey(item.Last, taken) : WithoutMarker(item.Last);
+        if (text != item.Last) {
+            item.Last = text;
+            caption.Write(text);
         }
     }
 }

@@ -5,6 +5,11 @@
 // switch translates again from those natives, so German -> English -> German gives back the
 // German texts exactly. The walk covers the form's own controls, menus and actions, never
 // other windows parented to the form.
+//
+// Hotkeys: every menu item gets one, as menus with automatic hotkeys do, whatever its
+// translation holds; a control whose design caption has one keeps one in every language.
+// No two items of a menu share one, nor two captions of a form (its menu bar included): a
+// translation whose hotkey is taken, or that has none, is given a free letter of its own.
 
 #include "translation/MlDictio.h"
 
@@ -159,7 +164,16 @@ private:
     };
     using TKey = std::pair<const QObject*, QString>;
 
+    // A caption written in this pass, for the hotkeys.
+    struct TCaption {
+        QObject* Object;
+        QString Property;
+        std::function<void(const QString&)> Write;
+    };
+
     TMlDictionary* FindDictionary() const;
+    void AssignHotkeys();
+    void DistributeHotkeys(const std::vector<std::size_t>& members, bool everyOne);
     void TranslateTree(QObject* object);
     void TranslateComponent(QObject* object);
     void TranslateItems(QObject* object, const QString& className);
@@ -174,4 +188,5 @@ private:
     std::map<TKey, TItem> table_;
     QSet<const QObject*> watched_;
     QSet<const QObject*> visited_;
+    std::vector<TCaption> captions_;
 };

@@ -46,21 +46,23 @@ protected:
 TEST_F(DictionaryTest, StartLanguageFollowsTheUserLocale)
 {
     struct Row {
-        LCID user;
+        LCID user, system;
         int requested;
         int index;
         char decimal;
         LCID locale;
     };
     const Row rows[] = {
-        {0x0407, -1, 1, ',', 0x0407}, {0x0807, -1, 1, '.', 0x0807},  // Swiss German keeps its locale
-        {0x0409, -1, 2, '.', 0x0409}, {0x0809, -1, 2, '.', 0x0809},
-        {0x040C, -1, 0, ',', 0x040C},  // French: the native texts, the user's formats
-        {0x0409, -2, 2, '.', 0x0409}, {0x0407, 2, 2, '.', 0x0409},
+        {0x0407, 0x0409, -1, 1, ',', 0x0407}, {0x0807, 0x0409, -1, 1, '.', 0x0807},  // Swiss German keeps its locale
+        {0x0409, 0x0407, -1, 2, '.', 0x0409}, {0x0809, 0x0409, -1, 2, '.', 0x0809},
+        {0x040C, 0x0409, -1, 0, ',', 0x040C},  // French: the native texts, the user's formats
+        {0x0407, 0x0809, -2, 2, '.', 0x0809},  // the system's language and locale, not the user's
+        {0x0407, 0x0409, 2, 2, '.', 0x0409},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << std::hex << r.user << " " << r.requested);
         SetUserDefaultLCID(r.user);
+        SetSystemDefaultLCID(r.system);
         FormatSettings() = TFormatSettings();
         auto d = Make();
         d->SetLanguage(r.requested);
@@ -155,6 +157,17 @@ TEST_F(DictionaryTest, RangeErrorsAndRollback)
     EXPECT_EQ(FormatSettings().DecimalSeparator, german.DecimalSeparator);
     EXPECT_EQ(languageChanges, 1);
 
+    // An index stored while closed is checked when the dictionary opens.
+    auto closed = Make();
+    closed->SetLanguage(3);
+    try {
+        closed->Open();
+        ADD_FAILURE() << "opened";
+    } catch (const ERangeError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Language index 3 is out of range"));
+    }
+    EXPECT_FALSE(closed->IsOpen());
+
     // Corrupt data are refused whole: the loaded translations stay.
     QByteArray cut = TranslationBlob(kRows);
     cut.chop(2);
@@ -178,6 +191,31 @@ TEST_F(DictionaryTest, UnknownLocaleKeepsFormats)
     EXPECT_EQ(FormatSettings().DecimalSeparator, QLatin1Char(','));
     EXPECT_EQ(FormatSettings().ThousandSeparator, QLatin1Char('.'));
     EXPECT_EQ(FormatSettings().ShortDateFormat, QStringLiteral("dd.MM.yyyy"));
+}
+
+TEST(DictionaryFormats, SeparatorsNeverEqual)
+{
+    struct Row {
+        char localeDecimal, localeThousand, decimal, thousand, newDecimal, newThousand;
+    };
+    const Row rows[] = {
+        {',', '.', '.', ',', ',', '.'}, {'.', ',', ',', '.', '.', ','},  // German, English
+        {',', ',', '.', ',', '.', ','}, {'.', '.', ',', '.', ',', '.'},  // equal: no decimal separator taken
+        {',', 0, '.', ',', ',', '.'},   {0, '.', '.', ',', '.', ','},    // one left empty
+    };
+    for (const Row& r : rows) {
+        TMlLocale locale;
+        locale.Filled = true;
+        locale.DecimalSeparator = QLatin1Char(r.localeDecimal);
+        locale.ThousandSeparator = QLatin1Char(r.localeThousand);
+        TFormatSettings s;
+        s.DecimalSeparator = QLatin1Char(r.decimal);
+        s.ThousandSeparator = QLatin1Char(r.thousand);
+        ApplyLocaleFormats(locale, false, s);
+        EXPECT_EQ(QString(s.DecimalSeparator) + s.ThousandSeparator,
+                  QString(QLatin1Char(r.newDecimal)) + QLatin1Char(r.newThousand))
+            << int(r.localeDecimal) << " " << int(r.localeThousand);
+    }
 }
 
 TEST(DictionaryFormats, TwoDigitYearsAndErrorText)

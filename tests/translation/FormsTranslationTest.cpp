@@ -9,6 +9,8 @@
 #include "calculator/forms/InpDiagGrenzen.h"
 #include "calculator/forms/InpDruck.h"
 #include "calculator/forms/KalfaktorDiagr.h"
+#include "calculator/forms/Medieninfo.h"
+#include "charts/ChartView.h"
 #include "calculator/forms/NamensListe.h"
 #include "calculator/mainwindow/StartupForms.h"
 #include "calculator/mainwindow/Xmecalc.h"
@@ -17,6 +19,7 @@
 #include "formbase/FormRegistry.h"
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
+#include "report/d_reportform.h"
 #include "platform/ResStrings.h"
 #include "transducer/D_InputSensorAbstand.h"
 #include "transducer/D_MountingInfo.h"
@@ -31,6 +34,8 @@
 #include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QValueAxis>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -141,6 +146,61 @@ QSet<QString> Translations(int language)
     return texts;
 }
 
+// A caption's hotkey (upper case), or a null character.
+QChar Hotkey(const QString& text)
+{
+    const qsizetype at = QString(text).replace(QLatin1String("&&"), QLatin1String("  ")).indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toUpper() : QChar();
+}
+
+// A form's hotkeys in the language in force: per caption (by its place among the form's
+// objects) its hotkey or none; and the faults: a menu item without one, or one taken twice
+// in a menu or on the form with its menu bar.
+struct THotkeyScan {
+    QMap<QString, QChar> Keys;
+    QStringList Faults;
+};
+
+THotkeyScan ScanHotkeys(QWidget* form)
+{
+    THotkeyScan scan;
+    QMap<const QObject*, QMap<QChar, QString>> holders;
+    auto take = [&](const QObject* scope, const QString& who, const QString& text, bool needed) {
+        const QChar key = Hotkey(text);
+        scan.Keys[who] = key;
+        if (key.isNull() && needed)
+            scan.Faults << who + QStringLiteral(" \"") + text + QStringLiteral("\" has no hotkey");
+        if (key.isNull())
+            return;
+        QString& holder = holders[scope][key];
+        if (!holder.isEmpty())
+            scan.Faults << who + QStringLiteral(" shares ") + key + QStringLiteral(" with ") + holder;
+        holder = who;
+    };
+    const auto objects = form->findChildren<QObject*>();
+    for (int i = 0; i < objects.size(); ++i) {
+        const QObject* o = objects[i];
+        const QString who = QStringLiteral("%1 %2").arg(i).arg(o->objectName());
+        const auto* widget = qobject_cast<const QWidget*>(o);
+        if (!widget || (widget->window() != form && !qobject_cast<const QMenu*>(o)))
+            continue;
+        if (qobject_cast<const QMenu*>(o) || qobject_cast<const QMenuBar*>(o)) {
+            const QList<QAction*> actions = widget->actions();
+            for (int a = 0; a < actions.size(); ++a)
+                if (!actions[a]->isSeparator())
+                    take(qobject_cast<const QMenuBar*>(o) ? form : o, who + QStringLiteral("/%1").arg(a), actions[a]->text(), true);
+        } else if (const auto* label = qobject_cast<const QLabel*>(o)) {
+            if (label->buddy())
+                take(form, who, label->text(), false);
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(o)) {
+            take(form, who, button->text(), false);
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(o)) {
+            take(form, who, group->title(), false);
+        }
+    }
+    return scan;
+}
+
 }  // namespace
 
 class FormsTranslationTest : public QObject {
@@ -158,6 +218,7 @@ private slots:
 
     void cleanup()
     {
+        dialogs_.clear();
         forms_.reset();
         SetFormsDictionary(nullptr);
         dictionary_.reset();
@@ -176,27 +237,62 @@ private slots:
         QFETCH(int, language);
         dictionary_->MissingTranslation = mlmtTagNative;
         dictionary_->SetLanguage(language);
-        CreateStartupForms(*forms_);
-        // The dialogs made on demand, too.
-        const auto options = CreateDialog<TDLG_DefaultFileOptions>();
-        const auto memo = CreateDialog<TDLG_MemoInfo>();
-        const auto about = CreateDialog<TAboutBox>();
-        const auto pressure = CreateDialog<TDLG_InpDruck>();
-        const auto range = CreateDialog<TDLG_InputGrenzen>();
-        const auto rangeChart = CreateDialog<TDLG_SensorAuswahl>();
-        const auto mounting = CreateDialog<TDLG_MountingInfo>();
-        const auto spacing = CreateDialog<TDLG_InputSensorAbstand>();
-        const auto factor = CreateDialog<TDLG_Kalfaktordiagramm>();
-        std::vector<TMultilingualForm*> all = forms_->Forms();
-        all.insert(all.end(), {options.get(), memo.get(), about.get(), pressure.get(), range.get(), rangeChart.get(),
-                               mounting.get(), spacing.get(), factor.get()});
         QStringList missing;
-        for (TMultilingualForm* form : all)
+        for (TMultilingualForm* form : AllForms())
             for (const QString& entry : Missing(VisibleTexts(form), Translations(language)))
                 missing << QLatin1String(form->metaObject()->className()) + QLatin1Char('\t') + entry;
         for (const QString& entry : missing)
             std::fprintf(stderr, "missing: %s\n", qPrintable(entry));
         QCOMPARE(missing.size(), 0);
+    }
+
+    // Every menu item has a hotkey in both languages, every caption that has one in either
+    // language has one in both, and none is taken twice in a menu or on a form.
+    void hotkeysInBothLanguages()
+    {
+        dictionary_->SetLanguage(1);
+        std::vector<THotkeyScan> german;
+        for (TMultilingualForm* form : AllForms())
+            german.push_back(ScanHotkeys(form));
+        XmeCalcDlg()->SetLanguageById(9);
+        QStringList faults;
+        std::size_t i = 0;
+        for (TMultilingualForm* form : AllForms()) {
+            const THotkeyScan english = ScanHotkeys(form);
+            const QString name = QLatin1String(form->metaObject()->className()) + QLatin1Char(' ');
+            for (const QString& fault : german[i].Faults + english.Faults)
+                faults << name + fault;
+            for (auto it = english.Keys.begin(); it != english.Keys.end(); ++it)
+                if (it.value().isNull() != german[i].Keys.value(it.key()).isNull())
+                    faults << name + it.key() + QStringLiteral(" has a hotkey in one language only");
+            ++i;
+        }
+        for (const QString& fault : faults)
+            std::fprintf(stderr, "hotkey: %s\n", qPrintable(fault));
+        QCOMPARE(faults.size(), 0);
+        QCOMPARE(XmeCalcDlg()->MainMenu->actions().first()->text(), QStringLiteral("&File"));
+    }
+
+    // Number texts follow a switch at once: chart axes and the normalized volume.
+    void numbersFollowTheLanguage()
+    {
+        dictionary_->SetLanguage(1);
+        CreateStartupForms(*forms_);
+        DLG_MedienInfo()->Chart1->LeftAxis()->setRange(0.0, 2.0);
+        TChartView* errorChart = nullptr;
+        for (TMultilingualForm* form : forms_->Forms())
+            errorChart = errorChart ? errorChart : form->findChild<TChartView*>(QStringLiteral("ErrChart"));
+        QVERIFY(errorChart);
+        auto labels = [&] {
+            return QStringList({AxisLabelText(*DLG_MedienInfo()->Chart1->LeftAxis(), 1.5),
+                                AxisLabelText(*errorChart->LeftAxis(), -0.25), NormVolumeResult()});
+        };
+        QCOMPARE(labels().mid(0, 2), QStringList({"1,5", "-0,3"}));
+        QVERIFY(labels()[2].contains(QLatin1Char(',')));
+        XmeCalcDlg()->SetLanguageById(9);
+        QCOMPARE(labels().mid(0, 2), QStringList({"1.5", "-0.3"}));
+        QVERIFY(!labels()[2].contains(QLatin1Char(',')));
+        QVERIFY(!errorChart->grab().isNull());  // the labels are painted
     }
 
     // The names list writes its language labels through the dictionary, padded as designed.
@@ -282,9 +378,44 @@ private slots:
     }
 
 private:
+    // The start-up forms and every dialog made on demand.
+    std::vector<TMultilingualForm*> AllForms()
+    {
+        if (dialogs_.empty()) {
+            CreateStartupForms(*forms_);
+            dialogs_.push_back(CreateDialog<TDLG_DefaultFileOptions>());
+            dialogs_.push_back(CreateDialog<TDLG_MemoInfo>());
+            dialogs_.push_back(CreateDialog<TAboutBox>());
+            dialogs_.push_back(CreateDialog<TDLG_InpDruck>());
+            dialogs_.push_back(CreateDialog<TDLG_InputGrenzen>());
+            dialogs_.push_back(CreateDialog<TDLG_SensorAuswahl>());
+            dialogs_.push_back(CreateDialog<TDLG_MountingInfo>());
+            dialogs_.push_back(CreateDialog<TDLG_InputSensorAbstand>());
+            dialogs_.push_back(CreateDialog<TDLG_Kalfaktordiagramm>());
+            dialogs_.push_back(CreateDialog<TDLG_reportform>());
+        }
+        std::vector<TMultilingualForm*> all = forms_->Forms();
+        for (const auto& dialog : dialogs_)
+            all.push_back(dialog.get());
+        return all;
+    }
+
+    // The result the normalized-volume dialog shows when the main window opens it.
+    static QString NormVolumeResult()
+    {
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            shown = DLG_NormVolume()->LAB_NormalizedVolumeValue->text();
+            DLG_NormVolume()->done(0);
+        });
+        XmeCalcDlg()->ACT_NormalizedVolumeflow->trigger();
+        return shown;
+    }
+
     std::unique_ptr<FormatSettingsScope> formats_;
     std::unique_ptr<TMlBinaryDictionary> dictionary_;
     std::unique_ptr<TFormRegistry> forms_;
+    std::vector<std::unique_ptr<TMultilingualForm>> dialogs_;
 };
 
 QTEST_MAIN(FormsTranslationTest)

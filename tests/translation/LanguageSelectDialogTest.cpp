@@ -117,7 +117,7 @@ private slots:
     {
         TXmeCalcDlg window;
         TranslateForm(window);
-        QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("Sprache"));
+        QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("&Sprache"));
         WhenShown([](TMlLanguageSelectDialog& dialog) {
             QCOMPARE(dialog.SelectedLanguage(), 1);
             dialog.ListBox->setCurrentRow(1);
@@ -125,7 +125,7 @@ private slots:
         });
         window.ACT_ToggleSprache->trigger();
         QCOMPARE(scope_->Dictionary->LanguageIndex(), 2);
-        QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("Language"));
+        QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("&Language"));
         // A closed dictionary raises before any dialog is made.
         scope_->Dictionary->Close();
         int language = 1;

@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -58,6 +60,33 @@ class TTestForm : public TTestBase {
     Q_OBJECT
 };
 
+// A menu bar, menu items and captions with and without a hotkey of their design.
+class THotkeyForm : public TMultilingualForm {
+    Q_OBJECT
+
+public:
+    THotkeyForm()
+    {
+        auto* bar = new QMenuBar(this);
+        File = bar->addMenu(QStringLiteral("Datei"));
+        Edit = bar->addMenu(QStringLiteral("Bearbeiten"));
+        Open = File->addAction(QStringLiteral("Öffnen"));
+        Folder = File->addAction(QStringLiteral("Ordner"));
+        Print = new QPushButton(QStringLiteral("&Drucken"), ClientArea());
+        Customer = new QLabel(QStringLiteral("&Kunde:"), ClientArea());
+        Customer->setBuddy(Print);
+        Cancel = new QPushButton(QStringLiteral("Abbrechen"), ClientArea());
+    }
+    QStringList Texts() const
+    {
+        return {File->title(), Edit->title(), Open->text(), Folder->text(), Print->text(), Customer->text(), Cancel->text()};
+    }
+    QMenu *File, *Edit;
+    QAction *Open, *Folder;
+    QPushButton *Print, *Cancel;
+    QLabel* Customer;
+};
+
 class TranslatorTest : public QObject {
     Q_OBJECT
 
@@ -81,6 +110,11 @@ private slots:
                                  {"Bemerkung", "", "", {"Bemerkung", "Note"}},
                                  {"Datei", "", "", {"Datei", "&File"}},
                                  {"Öffnen", "", "", {"Öffnen", "Open"}},
+                                 {"Bearbeiten", "", "", {"Bearbeiten", "Edit"}},
+                                 {"Ordner", "", "", {"Ordner", "Folder"}},
+                                 {"&Drucken", "", "", {"&Drucken", "Print"}},
+                                 {"&Kunde:", "", "", {"&Kunde:", "&Editor:"}},
+                                 {"Abbrechen", "", "", {"Abbrechen", "Cancel"}},
                                  {"Function not yet implemented", "", "", {"Funktion fehlt", ""}},
                              }),
                              NoLocales());
@@ -121,7 +155,7 @@ private slots:
 
         dictionary_->SetLanguage(2);
         QCOMPARE(Texts(form), QStringList({"Window", "One", "Single", "Line 1\nLine 2", "red|green|red", "Note\n",
-                                            "&File", "Open", "Eins"}));
+                                            "&File", "&Open", "Eins"}));
         QCOMPARE(form.COM_Colour->currentIndex(), 1);
 
         dictionary_->SetLanguage(1);
@@ -205,6 +239,23 @@ private slots:
         QCOMPARE(texts(), german);
     }
 
+    // Every menu item gets a hotkey; a caption keeps the one of its design in every language;
+    // none is taken twice in a menu, nor on the form with its menu bar.
+    void hotkeysInEveryLanguage()
+    {
+        THotkeyForm form;
+        form.Translator->SetDictionary(dictionary_.get());
+        form.Translator->Attach();
+        const QStringList german = {"D&atei", "&Bearbeiten", "Ö&ffnen", "&Ordner", "&Drucken", "&Kunde:", "Abbrechen"};
+        QCOMPARE(form.Texts(), german);
+        dictionary_->SetLanguage(2);
+        QCOMPARE(form.Texts(), QStringList({"&File", "E&dit", "&Open", "&Folder", "&Print", "&Editor:", "Cancel"}));
+        dictionary_->SetLanguage(1);
+        QCOMPARE(form.Texts(), german);
+        form.Translator->Release();
+        QCOMPARE(form.Texts(), QStringList({"Datei", "Bearbeiten", "Öffnen", "Ordner", "&Drucken", "&Kunde:", "Abbrechen"}));
+    }
+
     void libraryTextsGoThroughTheDictionary()
     {
         InstallResourceStringHook();
@@ -213,10 +264,19 @@ private slots:
         QCOMPARE(QCoreApplication::translate("CEConst", text), QString::fromUtf8(text));  // closed
         dictionary_->Open();
         QCOMPARE(QCoreApplication::translate("CEConst", text), QStringLiteral("Funktion fehlt"));
-        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));  // no entry
+        // Qt's own texts in Qt's German while German is current, its English otherwise.
+        const bool catalogue = QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm");
+        if (catalogue)
+            QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Rückgängig"));
         dictionary_->MissingTranslation = mlmtTagNative;
         dictionary_->SetLanguage(2);  // no English text: the library's own
         QCOMPARE(QCoreApplication::translate("CEConst", text), QString::fromUtf8(text));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));
+        dictionary_->SetLanguage(1);
+        dictionary_->Close();
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));
+        if (!catalogue)
+            QSKIP("Qt's German catalogue (qt6-translations-l10n) is not installed");
     }
 
 private:
