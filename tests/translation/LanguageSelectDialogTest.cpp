@@ -1,8 +1,9 @@
 // The language selection dialog on the program's dictionary: the listed languages and the
-// preselection, its texts in both languages, OK, Cancel, double click, and OK with nothing
-// selected; the main window's "Sprache" action.
+// preselection, its texts in both languages, OK, Cancel and double click; the main window's
+// "Sprache" action.
 
 #include "calculator/mainwindow/Xmecalc.h"
+#include "ModalDriver.h"
 #include "ProgramDictionaryScope.h"
 #include "translation/MlLaSelD.h"
 
@@ -10,34 +11,6 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
-#include <QtTest>
-
-#include <functional>
-
-namespace {
-
-// Runs the step on the modal dialog once it is up.
-void WhenShown(std::function<void(TMlLanguageSelectDialog&)> step)
-{
-    QTimer::singleShot(0, [step] {
-        auto* dialog = qobject_cast<TMlLanguageSelectDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        step(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
-QStringList Names(const TMlLanguageSelectDialog& dialog)
-{
-    QStringList names;
-    for (int i = 0; i < dialog.ListBox->count(); ++i)
-        names << dialog.ListBox->item(i)->text();
-    return names;
-}
-
-}  // namespace
 
 class LanguageSelectDialogTest : public QObject {
     Q_OBJECT
@@ -51,10 +24,8 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<unsigned>("options");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("German") << 1 << 0u
-                                << QStringList{"Sprache auswählen", "Deutsch", "Englisch", "OK", "Abbrechen", "&Hilfe"};
-        QTest::newRow("English") << 2 << 0u
-                                 << QStringList{"Select Language", "German", "English", "OK", "Cancel", "&Help"};
+        QTest::newRow("German") << 1 << 0u << QStringList{"Sprache auswählen", "Deutsch", "Englisch", "OK", "Abbrechen", "&Hilfe"};
+        QTest::newRow("English") << 2 << 0u << QStringList{"Select Language", "German", "English", "OK", "Cancel", "&Help"};
         QTest::newRow("native names") << 1 << unsigned(mlsoNativeNames)
                                       << QStringList{"Sprache auswählen", "Deutsch", "English", "OK", "Abbrechen", "&Hilfe"};
     }
@@ -66,51 +37,33 @@ private slots:
         QFETCH(QStringList, texts);
         scope_->Dictionary->SetLanguage(language);
         TMlLanguageSelectDialog dialog(nullptr, scope_->Dictionary.get(), QString(), 0, options);
-        QCOMPARE(QStringList({dialog.windowTitle()}) + Names(dialog) +
-                     QStringList({dialog.OkButton->text(), dialog.CancelButton->text(), dialog.HelpButton->text()}),
+        QCOMPARE(QStringList({dialog.windowTitle(), dialog.ListBox->item(0)->text(), dialog.ListBox->item(1)->text(),
+                              dialog.OkButton->text(), dialog.CancelButton->text(), dialog.HelpButton->text()}),
                  texts);
         QCOMPARE(dialog.SelectedLanguage(), language);
-        QCOMPARE(dialog.ListBox->currentRow(), language - 1);
         QVERIFY(dialog.HelpButton->isHidden());
-        QVERIFY(dialog.OkButton->isEnabled());
         TMlLanguageSelectDialog captioned(nullptr, scope_->Dictionary.get(), QStringLiteral("Sprachwahl"), 5, options);
         QCOMPARE(captioned.windowTitle(), QStringLiteral("Sprachwahl"));
         QVERIFY(!captioned.HelpButton->isHidden());
     }
 
-    void okCancelAndDoubleClick_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("result");
-        QTest::addColumn<int>("language");
-        QTest::newRow("OK on English") << 1 << "ok" << true << 2;
-        QTest::newRow("double click") << 1 << "double" << true << 2;
-        QTest::newRow("Cancel") << 1 << "cancel" << false << 7;
-        QTest::newRow("OK with nothing selected") << -1 << "ok" << false << 7;
-    }
-
+    // The result and the language given back: OK, double click, Cancel, and OK (disabled)
+    // with nothing selected.
     void okCancelAndDoubleClick()
     {
-        QFETCH(int, row);
-        QFETCH(QString, how);
-        QFETCH(bool, result);
-        QFETCH(int, language);
-        bool okEnabled = true;
-        WhenShown([&](TMlLanguageSelectDialog& dialog) {
-            dialog.ListBox->setCurrentRow(row);
-            okEnabled = dialog.OkButton->isEnabled();
-            if (how == QLatin1String("ok"))
-                dialog.OkButton->click();
-            else if (how == QLatin1String("cancel"))
-                dialog.CancelButton->click();
-            else
-                emit dialog.ListBox->itemDoubleClicked(dialog.ListBox->item(row));
-        });
-        int chosen = 7;
-        QCOMPARE(SelectLanguage(nullptr, scope_->Dictionary.get(), QString(), chosen, 0, 0), result);
-        QCOMPARE(chosen, language);
-        QCOMPARE(okEnabled, row >= 0);
+        const std::function<void(TMlLanguageSelectDialog&)> ways[] = {
+            [](TMlLanguageSelectDialog& d) { d.OkButton->click(); },
+            [](TMlLanguageSelectDialog& d) { emit d.ListBox->itemDoubleClicked(d.ListBox->item(1)); },
+            [](TMlLanguageSelectDialog& d) { d.CancelButton->click(); },
+            [](TMlLanguageSelectDialog& d) { d.ListBox->setCurrentRow(-1); QVERIFY(!d.OkButton->isEnabled()); },
+        };
+        const int results[] = {QDialog::Accepted, QDialog::Accepted, QDialog::Rejected, 7};
+        for (int i = 0; i < 4; ++i) {
+            TMlLanguageSelectDialog dialog(nullptr, scope_->Dictionary.get(), QString(), 0, 0);
+            dialog.ListBox->setCurrentRow(1);
+            QCOMPARE(RunModal(dialog, [&] { ways[i](dialog); }), results[i]);
+            QCOMPARE(dialog.SelectedLanguage(), i < 3 ? 2 : -1);
+        }
     }
 
     void mainWindowActionSwitchesTheLanguage()
@@ -118,24 +71,18 @@ private slots:
         TXmeCalcDlg window;
         TranslateForm(window);
         QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("&Sprache"));
-        WhenShown([](TMlLanguageSelectDialog& dialog) {
-            QCOMPARE(dialog.SelectedLanguage(), 1);
-            dialog.ListBox->setCurrentRow(1);
-            dialog.OkButton->click();
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<TMlLanguageSelectDialog*>(QApplication::activeModalWidget());
+            dialog->ListBox->setCurrentRow(1);
+            dialog->OkButton->click();
         });
         window.ACT_ToggleSprache->trigger();
         QCOMPARE(scope_->Dictionary->LanguageIndex(), 2);
         QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("&Language"));
-        // A closed dictionary raises before any dialog is made.
+        // A closed dictionary raises before any dialog is made, and the language stays.
         scope_->Dictionary->Close();
         int language = 1;
-        try {
-            SelectLanguage(nullptr, scope_->Dictionary.get(), QString(), language, 0, 0);
-            QFAIL("no error");
-        } catch (const EMlMulti& e) {
-            QCOMPARE(e.Message(), QStringLiteral("Dictionary is not open\n\rYou must open the dictionary before you "
-                                                 "can change the language"));
-        }
+        QVERIFY_THROWS_EXCEPTION(EMlMulti, SelectLanguage(nullptr, scope_->Dictionary.get(), QString(), language, 0, 0));
         QCOMPARE(language, 1);
     }
 

@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QPlainTextEdit>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -190,20 +189,6 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("Uno"));
         delete translator;  // leaves the dictionary
         QCOMPARE(dictionary_->TranslatorCount(), 0);
-    }
-
-    void memoIsWrittenOnlyWhenItsTranslationDiffers()
-    {
-        TTestForm form;
-        form.Translator->SetDictionary(dictionary_.get());
-        form.Translator->Attach();
-        QSignalSpy changes(form.MEM_Note, &QPlainTextEdit::textChanged);
-        form.TranslatorTranslate(form.Translator, QString(), form.MEM_Note);
-        QCOMPARE(changes.count(), 0);
-        QCOMPARE(form.TranslateMultiLine(QStringLiteral("Zeile 1\r\nZeile 2")), QStringLiteral("Zeile 1\r\nZeile 2"));
-        dictionary_->SetLanguage(2);
-        QCOMPARE(form.TranslateMultiLine(QStringLiteral("Zeile 1\r\nZeile 2")), QStringLiteral("Line 1\r\nLine 2"));
-        QCOMPARE(form.TranslateString(QStringLiteral("Zwei")), QStringLiteral("Two"));
     }
 
     // A tab's caption is looked up with its page's name and comes back exactly, even on a
