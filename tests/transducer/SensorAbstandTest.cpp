@@ -132,17 +132,12 @@ private slots:
 
     void pathCountControls()
     {
-        for (const int stored : {2, 8}) {  // on 10 mm 8 paths are the reflex default
-            tApplicationInput in = BasePoint();
-            in.InnerDiameter = 10.0;
-            in.SoundPaths = stored;
-            auto dialog = OpenApplication(in);
-            const bool user = stored == 2;
-            QCOMPARE(dialog->CBX_AutoUser->currentIndex(), user ? 1 : 0);
-            QCOMPARE(!dialog->ED_SFW->isHidden(), user);
-            QCOMPARE(dialog->CBX_ReflDurch->isHidden(), user);
-            QCOMPARE(dialog->GetSoundPaths(), stored);
-        }
+        tApplicationInput user = BasePoint();
+        user.InnerDiameter = 10.0;
+        user.SoundPaths = 2;  // not the reflex default of 8 there
+        auto dialog = OpenApplication(user);
+        QCOMPARE(dialog->CBX_AutoUser->currentIndex(), 1);
+        QVERIFY(!dialog->ED_SFW->isHidden() && dialog->CBX_ReflDurch->isHidden());
         tApplicationInput in = BasePoint();
         in.MediumItems = Media(10000);
         in.MediumSpeed = 90.0;
