@@ -38,6 +38,32 @@ int CodeOf(const tCodeItems& items, int none)
 
 bool IsUsableSpeed(double c) { return std::isfinite(c) && c > 0.0; }
 
+// The order of a sorted list: by the caption as shown, with case and accents aside (an "Ä"
+// among the "A"s), so that it does not hang on the machine's locale.
+QString SortKey(const QString& caption)
+{
+    const QString decomposed = caption.normalized(QString::NormalizationForm_D);
+    QString key;
+    key.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            key.append(c.toCaseFolded());
+    }
+    return key;
+}
+
+// Sorts the items by caption; the selection stays on its item.
+void SortItems(tCodeItems& items)
+{
+    const bool selected = items.ItemIndex >= 0 && items.ItemIndex < static_cast<int>(items.Items.size());
+    const int code = selected ? items.Items[static_cast<std::size_t>(items.ItemIndex)].Code : 0;
+    std::stable_sort(items.Items.begin(), items.Items.end(), [](const tCodeItem& a, const tCodeItem& b) {
+        const int byKey = SortKey(a.Caption).compare(SortKey(b.Caption));
+        return byKey != 0 ? byKey < 0 : a.Caption < b.Caption;
+    });
+    items.ItemIndex = selected ? IndexOfCode(items, code) : -1;
+}
+
 }  // namespace
 
 tApplicationCalc::tApplicationCalc(bool oemVariant)
@@ -71,6 +97,7 @@ void tApplicationCalc::SetInputData(const tApplicationInput& in)
         if (source->Items.empty())
             continue;
         items_[layer] = *source;
+        SortItems(items_[layer]);
         const int other = IndexOfCode(items_[layer], OtherCodeOf(layer));
         initialCaption_[layer] =
             other >= 0 ? items_[layer].Items[static_cast<std::size_t>(other)].Caption : QString();
@@ -274,14 +301,38 @@ void tApplicationCalc::SetUserSpeed(tQuadrantId layer, int code, double c)
 {
     handBack_[layer] = c;
     current_[layer] = c;
+    NameOtherItem(layer);
+    SortItems(items_[layer]);
+    SelectCode(layer, code);
+}
+
+// The other-material item names its user speed, or has its first caption without one.
+void tApplicationCalc::NameOtherItem(tQuadrantId layer)
+{
     tCodeItems& items = items_[layer];
     const int other = IndexOfCode(items, OtherCodeOf(layer));
-    if (other >= 0) {
-        items.Items[static_cast<std::size_t>(other)].Caption =
-            c == 0.0 ? initialCaption_[layer]
-                     : T("Anderes:") + Format(QStringLiteral(" (%.0fm/s)"), {c});
+    if (other < 0)
+        return;
+    const double c = handBack_[layer];
+    items.Items[static_cast<std::size_t>(other)].Caption =
+        c == 0.0 ? initialCaption_[layer] : T("Anderes:") + Format(QStringLiteral(" (%.0fm/s)"), {c});
+}
+
+void tApplicationCalc::RenameItems(const std::function<QString(tQuadrantId, int)>& name)
+{
+    for (tQuadrantId layer : {BETA, BETA2, GAMMA}) {
+        for (tCodeItem& item : items_[layer].Items) {
+            const QString caption = name(layer, item.Code);
+            if (caption.isEmpty())
+                continue;
+            if (item.Code == OtherCodeOf(layer))
+                initialCaption_[layer] = caption;
+            else
+                item.Caption = caption;
+        }
+        NameOtherItem(layer);
+        SortItems(items_[layer]);
     }
-    SelectCode(layer, code);
 }
 
 int tApplicationCalc::LayerCode(tQuadrantId layer) const
@@ -301,12 +352,18 @@ bool tApplicationCalc::NeedsUserSpeed(tQuadrantId layer) const
     return LayerCode(layer) == OtherCodeOf(layer) && current_[layer] == 0.0;
 }
 
-bool tApplicationCalc::StartUserSpeed(tQuadrantId layer, double fallback)
+double tApplicationCalc::StartUserSpeed(tQuadrantId layer, double fallback)
 {
     if (!NeedsUserSpeed(layer) || (layer == BETA2 && !(GetLiningThickness() > 0.0)))
-        return false;
-    current_[layer] = handBack_[layer] > 0.0 ? handBack_[layer] : fallback;
-    return true;
+        return 0.0;
+    // A hand-back speed is the user's own and counts at once; the fallback only starts the
+    // input, so a cancelled input leaves the speed missing.
+    if (handBack_[layer] > 0.0) {
+        current_[layer] = handBack_[layer];
+        Recalculate();
+        return handBack_[layer];
+    }
+    return fallback;
 }
 
 void tApplicationCalc::UserSelectItem(tQuadrantId layer, int item)
@@ -577,6 +634,11 @@ void tApplicationCalc::RunPathSteps()
 {
     resultsValid_ = false;
     view_.SpacingRed = false;
+    // Results that are not valid show no numbers of an earlier state.
+    view_.FreeLength.clear();
+    view_.SpacingNumber.clear();
+    view_.FixedNumber.clear();
+    view_.FreeNumber.clear();
     path_.Input = PathInput();
     path_.LoadQuadrantProperties();
     if (std::isfinite(path_.MediumViscosity()))
@@ -585,7 +647,6 @@ void tApplicationCalc::RunPathSteps()
     view_.SmallPipe = validPipe && path_.IsLambdaSmallPipe();
     if (!validPipe) {
         view_.Spacing = T(TextInvalidPipe);
-        view_.FreeLength.clear();
         return;
     }
     if (MissingSoundSpeed()) {

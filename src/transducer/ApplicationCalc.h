@@ -27,6 +27,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 // CBX_AutoUser and CBX_ReflDurch items.
 enum class tPathCountMode { Auto = 0, User = 1 };
@@ -188,6 +189,7 @@ public:
     int LengthDigits() const;
     QString LengthUnitName() const;
     double TemperatureDisplay() const;  // the temperature in its unit
+    // The material and medium lists, sorted by caption.
     const tCodeItems& WallItems() const { return items_[BETA]; }
     const tCodeItems& LiningItems() const { return items_[BETA2]; }
     const tCodeItems& MediumItems() const { return items_[GAMMA]; }
@@ -196,10 +198,15 @@ public:
     // The other-material input: the speed it starts with (a library material's present
     // speed becomes the current user speed), and a cancelled input's start value.
     double UserSpeedToEdit(tQuadrantId layer);
-    // After the dialog is shown: another material or medium without a current user speed
-    // takes the hand-back speed, else the fallback, and true says the input is to be asked
-    // (the lining only while it has a thickness).
-    bool StartUserSpeed(tQuadrantId layer, double fallback);
+    // After the dialog is shown: the speed the input for another material or medium without
+    // a current user speed starts with (the lining only while it has a thickness), 0 when
+    // none is to be asked. A hand-back speed becomes the current user speed at once; the
+    // fallback only starts the input, so a cancelled input leaves "NEED VALUES".
+    double StartUserSpeed(tQuadrantId layer, double fallback);
+    // After a language change: the items take the names of name (layer, code) in the new
+    // name language (an empty name keeps the item's caption; the other-material item's name
+    // is its caption without user speed) and are sorted again.
+    void RenameItems(const std::function<QString(tQuadrantId, int)>& name);
     // Selecting the other-material item without a current user speed asks for one.
     bool NeedsUserSpeed(tQuadrantId layer) const;
     static int OtherCodeOf(tQuadrantId layer) { return layer == GAMMA ? OtherMediumCode : OtherMaterialCode; }
@@ -210,6 +217,7 @@ public:
 
 private:
     void SetUserSpeed(tQuadrantId layer, int code, double c);
+    void NameOtherItem(tQuadrantId layer);
     int LayerCode(tQuadrantId layer) const;
     void SelectCode(tQuadrantId layer, int code);
     void UpdateInnerDiameter();

@@ -117,17 +117,18 @@ void TApplicationSketch::CreateTable(QGroupBox* table)
 
 void TApplicationSketch::Apply(const tSketchLayout& layout, QAbstractButton* fixBox)
 {
-    if (!layout.PipeValid) {
-        for (TDUShape* shape : {SHP_Wall, SHP_Lining, SHP_IDM, SHP_SensV, SHP_SensR_Durch, SHP_SensR_Reflex})
-            shape->hide();
-        return;
+    const std::pair<TDUShape*, const tSketchShape*> shapes[] = {
+        {SHP_Wall, &layout.Wall},     {SHP_Lining, &layout.Lining},          {SHP_IDM, &layout.Medium},
+        {SHP_SensV, &layout.Sender}, {SHP_SensR_Durch, &layout.Direct}, {SHP_SensR_Reflex, &layout.Reflex}};
+    for (auto [shape, s] : shapes) {
+        if (layout.PipeValid) {
+            ApplyShape(shape, *s, layout.Geometry);
+            continue;
+        }
+        shape->hide();
+        shape->setToolTip(QString());
+        shape->SetPoints({});
     }
-    ApplyShape(SHP_Wall, layout.Wall, layout.Geometry);
-    ApplyShape(SHP_Lining, layout.Lining, layout.Geometry);
-    ApplyShape(SHP_IDM, layout.Medium, layout.Geometry);
-    ApplyShape(SHP_SensV, layout.Sender, layout.Geometry);
-    ApplyShape(SHP_SensR_Durch, layout.Direct, layout.Geometry);
-    ApplyShape(SHP_SensR_Reflex, layout.Reflex, layout.Geometry);
     const tTransitTable& t = layout.Table;
     LAB_LZAlpha->setText(t.Alpha);
     LAB_LZBETA->setText(t.Beta);

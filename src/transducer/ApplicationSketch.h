@@ -22,7 +22,7 @@ public:
     TApplicationSketch(QWidget* parent, QGroupBox* table);
 
     // Shows the layout; the fixing check box takes its caption, hint and enabling. An
-    // invalid pipe only hides the shapes.
+    // invalid pipe hides the shapes and empties their hints and paths.
     void Apply(const tSketchLayout& layout, QAbstractButton* fixBox);
     // Shows the control's hint at the mouse position as soon as the mouse moves over it.
     void TrackHint(QWidget* control);

@@ -25,6 +25,9 @@ namespace {
 
 const QColor Silver(192, 192, 192);
 const QColor PureBlue(0, 0, 255);
+constexpr int QuantityBoxWidth = 124;  // as designed; wider for longer captions
+constexpr int LeftTitleSize = 7;       // the left axis title's room [px]
+constexpr int LeftLabelGap = 4;
 
 void Fill(QLineSeries* series, const std::vector<tBandPoint>& points)
 {
@@ -70,7 +73,10 @@ void TDLG_ErrorDiagram::CreateChart()
     CreateControl(ErrChart, "ErrChart", ClientArea());
     ErrChart->chart()->setTitle(QStringLiteral("relative measuring error"));
     ErrChart->chart()->setTitleFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
-    ErrChart->LeftAxis()->setLabelFormat(QStringLiteral("%.1f"));
+    // The left labels are drawn here, in the program's number format.
+    ErrChart->LeftAxis()->setLabelsVisible(false);
+    ErrChart->LeftAxis()->setTickType(QValueAxis::TicksDynamic);
+    ErrChart->LeftAxis()->setTickAnchor(0.0);
     SER_1PO = ErrChart->AddLineSeries(QStringLiteral("1% accuracy    "), QColor(Qt::green));
     SER_1PU = ErrChart->AddLineSeries(QString(), QColor(0, 128, 64), false);
     SER_3PO = ErrChart->AddLineSeries(QStringLiteral("3% accuracy    "), QColor(Qt::red));
@@ -93,7 +99,7 @@ void TDLG_ErrorDiagram::CreateQuantityGroup()
     QPalette palette = GRP_RB->palette();
     palette.setColor(QPalette::Window, QColor(Qt::yellow));
     GRP_RB->setPalette(palette);
-    GRP_RB->resize(124, 98);
+    GRP_RB->resize(QuantityBoxWidth, 98);
     CreateControl(RB_FlowVeloc, "RB_FlowVeloc", GRP_RB, QStringLiteral("Flow velocity"));
     CreateControl(RB_VolumeFlow, "RB_VolumeFlow", GRP_RB, QStringLiteral("Volume flow"));
     CreateControl(RB_MassFlow, "RB_MassFlow", GRP_RB, QStringLiteral("Mass flow"));
@@ -106,7 +112,7 @@ void TDLG_ErrorDiagram::CreateQuantityGroup()
         RB_MassFlow->move(8, 48);
         RB_VolumeFlow->move(8, 24);
         RB_FlowVeloc->hide();
-        GRP_RB->resize(124, 98 - 18);
+        GRP_RB->resize(QuantityBoxWidth, 98 - 18);
     }
 }
 
@@ -171,6 +177,7 @@ void TDLG_ErrorDiagram::ShowPlot()
     ErrChart->BottomAxis()->setRange(0.0, model_.AxisMaximum);
     const double largest = std::max({LargestError(model_.Band3Upper), LargestError(model_.Band1Upper), 1.0});
     ErrChart->LeftAxis()->setRange(-largest, largest);
+    UpdateLeftAxis();
     Memo1->setPlainText(model_.ErrorText([this](const QString& text) { return TranslateString(text); })
                             .join(QLatin1Char('\n')));
     ErrChart->viewport()->update();
@@ -194,10 +201,45 @@ void TDLG_ErrorDiagram::ErrChartBeforeDrawSeries(QPainter& painter)
     painter.drawLine(QPointF(middle, plot.bottom()), QPointF(middle, plot.top()));
 }
 
+// The step of the left labels for the plot's height, and room for the widest of them beside
+// the axis title's designed 7 px.
+void TDLG_ErrorDiagram::UpdateLeftAxis()
+{
+    QValueAxis* axis = ErrChart->LeftAxis();
+    const QFontMetrics metrics(axis->labelsFont());
+    const double height = ErrChart->PlotArea().height();
+    const int fit = std::max(2, static_cast<int>(height / (2 * metrics.height())));
+    axis->setTickInterval(tErrorModel::LeftAxisStep(axis->max() - axis->min(), fit));
+    int widest = 0;
+    for (double v : {axis->min(), axis->max()})
+        widest = std::max(widest, metrics.horizontalAdvance(tErrorModel::LeftAxisLabel(v)));
+    QMargins margins = ErrChart->chart()->margins();
+    margins.setLeft(LeftTitleSize + widest + LeftLabelGap);
+    ErrChart->chart()->setMargins(margins);
+}
+
+void TDLG_ErrorDiagram::DrawLeftLabels(QPainter& painter)
+{
+    const QValueAxis* axis = ErrChart->LeftAxis();
+    const QRectF plot = ErrChart->PlotArea();
+    const double step = axis->tickInterval();
+    if (!(step > 0.0))
+        return;
+    painter.setFont(axis->labelsFont());
+    painter.setPen(axis->labelsBrush().color());
+    const double height = painter.fontMetrics().height();
+    for (double n = std::ceil(axis->min() / step - 1e-9); n * step <= axis->max() + step * 1e-9; n += 1.0) {
+        const double y = ErrChart->YPixel(n * step);
+        const QRectF box(LeftTitleSize, y - height / 2, plot.left() - LeftTitleSize - LeftLabelGap, height);
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, tErrorModel::LeftAxisLabel(n * step));
+    }
+}
+
 // The operating point: a thin line over the plot, a wider one within the 3 % band and the
 // widest within the typical error.
 void TDLG_ErrorDiagram::ErrChartAfterDraw(QPainter& painter)
 {
+    DrawLeftLabels(painter);
     if (!model_.HasRelativeError() || model_.Factor() == 0.0)
         return;
     const QRectF plot = ErrChart->PlotArea();
@@ -216,8 +258,15 @@ void TDLG_ErrorDiagram::ErrChartAfterDraw(QPainter& painter)
                      QPointF(x, std::min(plot.bottom() - 5 + 1, ErrChart->YPixel(-et) - 3)));
 }
 
+// The box fits the longest caption of the language shown, and sits on the X axis.
 void TDLG_ErrorDiagram::PlaceQuantityGroup()
 {
+    int widest = 0;
+    for (QRadioButton* button : {RB_FlowVeloc, RB_VolumeFlow, RB_MassFlow}) {
+        button->adjustSize();
+        widest = std::max(widest, button->x() + button->width());
+    }
+    GRP_RB->resize(std::max(QuantityBoxWidth, widest + 8), GRP_RB->height());
     const QRectF plot = ErrChart->PlotArea();
     if (plot.bottom() != 0.0)
         GRP_RB->move(ErrChart->width() - GRP_RB->width() - 8, static_cast<int>(plot.bottom()) - GRP_RB->height());
@@ -226,12 +275,14 @@ void TDLG_ErrorDiagram::PlaceQuantityGroup()
 void TDLG_ErrorDiagram::resizeEvent(QResizeEvent* event)
 {
     TMultilingualForm::resizeEvent(event);
+    UpdateLeftAxis();
     PlaceQuantityGroup();
 }
 
 void TDLG_ErrorDiagram::showEvent(QShowEvent* event)
 {
     TMultilingualForm::showEvent(event);
+    UpdateLeftAxis();
     ErrChart->viewport()->update();
     PlaceQuantityGroup();
 }

@@ -52,6 +52,8 @@ private:
     void ConnectHandlers();
     void ShowPlot();
     void PlaceQuantityGroup();
+    void UpdateLeftAxis();
+    void DrawLeftLabels(QPainter& painter);
     void ErrChartBeforeDrawSeries(QPainter& painter);
     void ErrChartAfterDraw(QPainter& painter);
     void BitBtn1Click();

@@ -9,6 +9,8 @@
 #include "formbase/FormRegistry.h"
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
+#include "reference/QlvTabels.h"
+#include "translation/MlTranslator.h"
 #include "reference/Units.h"
 #include "transducer/ApplicationSketch.h"
 #include "transducer/D_ErrorDiagramm.h"
@@ -82,6 +84,12 @@ void SetFontColour(QWidget* control, TColor colour)
     control->setPalette(palette);
 }
 
+// The dictionary's line breaks (CR LF or a lone CR) as Qt's controls take them (LF).
+QString ControlLineBreaks(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 void SetBold(QWidget* control, bool bold)
 {
     QFont font = control->font();
@@ -112,6 +120,19 @@ TDLG_SensorAbstand::TDLG_SensorAbstand(QWidget* parent)
     SetMegaUserMode(false);
     SetErrorEstimationEnabled(false);
     ShowInputs();
+    // The main window takes the new name language after the forms are translated.
+    Translator->OnLanguageChange = [this] { QTimer::singleShot(0, this, &TDLG_SensorAbstand::RenameLibraryItems); };
+}
+
+void TDLG_SensorAbstand::RenameLibraryItems()
+{
+    calc_.RenameItems([](tQuadrantId layer, int code) {
+        if (code == tApplicationCalc::OtherCodeOf(layer))
+            return QString();
+        const auto id = static_cast<std::uint16_t>(code);
+        return layer == GAMMA ? MediumName(id) : MaterialName(id);
+    });
+    ShowResults();
 }
 
 TDLG_SensorAbstand::~TDLG_SensorAbstand() = default;
@@ -505,7 +526,7 @@ void TDLG_SensorAbstand::WriteOutSensTabsClicked()
         ShowMessage({this, windowTitle(), error, MessageKind::Error});
 }
 
-void TDLG_SensorAbstand::AskUserSpeed(tQuadrantId layer)
+void TDLG_SensorAbstand::AskUserSpeed(tQuadrantId layer, double start)
 {
     const QString label = layer == BETA ? QStringLiteral("Schallgeschwindigkeit Wandmaterial")
         : layer == BETA2                ? QStringLiteral("Schallgeschwindigkeit Auskleidung")
@@ -518,7 +539,7 @@ void TDLG_SensorAbstand::AskUserSpeed(tQuadrantId layer)
     }
     input->LAB_Property->setText(TranslateString(label));
     input->LAB_Unit->setText(QStringLiteral("m/s"));
-    input->SetValue(calc_.UserSpeedToEdit(layer));
+    input->SetValue(start > 0.0 ? start : calc_.UserSpeedToEdit(layer));
     if (input->ShowDialog() != 1)
         return;
     const int other = tApplicationCalc::OtherCodeOf(layer);
@@ -542,8 +563,11 @@ void TDLG_SensorAbstand::AskMissingSpeeds()
 {
     const std::pair<tQuadrantId, double> starts[] = {{GAMMA, 1500.0}, {BETA, 3200.0}, {BETA2, 2500.0}};
     for (auto [layer, fallback] : starts) {
-        if (calc_.StartUserSpeed(layer, fallback))
-            AskUserSpeed(layer);
+        const double start = calc_.StartUserSpeed(layer, fallback);
+        if (start > 0.0) {
+            ShowResults();
+            AskUserSpeed(layer, start);
+        }
     }
 }
 
@@ -613,10 +637,14 @@ void TDLG_SensorAbstand::ShowCodeItems(QComboBox* box, const tCodeItems& items)
         box->removeItem(box->count() - 1);
     for (int i = 0; i < count; ++i) {
         const tCodeItem& item = items.Items[static_cast<std::size_t>(i)];
-        if (i >= box->count())
+        if (i >= box->count()) {
             box->addItem(item.Caption, item.Code);
-        else if (box->itemText(i) != item.Caption)
+            continue;
+        }
+        if (box->itemText(i) != item.Caption)
             box->setItemText(i, item.Caption);
+        if (box->itemData(i).toInt() != item.Code)
+            box->setItemData(i, item.Code);
     }
     WriteIndex(box, items.ItemIndex);
 }
@@ -685,10 +713,13 @@ void TDLG_SensorAbstand::ShowTimeGroup()
 {
     const tTimeGroupView& t = calc_.View().Time;
     WriteLabel(PAN_UnKorrFlow, t.UncorrectedFlow);
-    if (t.TimeValid)
+    if (t.TimeValid) {
         WriteSpin(EDI_ZeitOffset, t.TimeOffset, t.TimeDigits);
-    else
-        WriteSpin(EDI_ZeitOffset, 0.0, t.TimeDigits);
+    } else if (!EDI_ZeitOffset->text().isEmpty()) {
+        // No time difference is no difference of 0.
+        const QSignalBlocker block(EDI_ZeitOffset);
+        EDI_ZeitOffset->clear();
+    }
     if (!EDI_Visk->hasFocus())
         WriteSpin(EDI_Visk, calc_.Viscosity(), EDI_Visk->Decimal());
     if (!ED_Rauhigkeit->hasFocus())
@@ -722,7 +753,7 @@ void TDLG_SensorAbstand::ShowResults()
                                                                                 : clBlack;
     SetFontColour(ED_GammaTemp, temperature);
     BUT_RecommTransducer->setText(v.Recommendation.Caption);
-    BUT_RecommTransducer->setToolTip(v.Recommendation.Hint);
+    BUT_RecommTransducer->setToolTip(ControlLineBreaks(v.Recommendation.Hint));
     BUT_RecommTransducer->setEnabled(v.Recommendation.Enabled);
     WriteIndex(COM_MegaUserRohre, v.TestPipe);
     ShowTimeGroup();
@@ -777,12 +808,18 @@ void TDLG_SensorAbstand::GetTypicalErrorText(QString& text)
     ErrorDiagram()->GetTypicalErrorText(text);
 }
 
-void TDLG_SensorAbstand::RunErrorEstimation()
+bool TDLG_SensorAbstand::LoadErrorEstimation()
 {
     if (!ACT_ErrorEstimation->isEnabled())
-        return;
+        return false;
     // The band choice is made before the data is plotted.
     ErrorDiagram()->Model().ShowOnePercentBand = calc_.Expert();
     PrepareErrorEstimation();
-    ErrorDiagram()->ShowDialog();
+    return true;
+}
+
+void TDLG_SensorAbstand::RunErrorEstimation()
+{
+    if (LoadErrorEstimation())
+        ErrorDiagram()->ShowDialog();
 }

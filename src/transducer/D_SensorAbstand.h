@@ -53,11 +53,16 @@ public:
     double GetFixedSpacing() const { return calc_.FixedSpacing(); }
     bool ResultsValid() const { return calc_.ResultsValid(); }
     void SelectSensorType(std::uint8_t code);
+    // After a language change: the material and medium lists in the new name language,
+    // sorted again.
+    void RenameLibraryItems();
 
     // Loads the error diagram (nothing without valid results) and reads its typical error;
     // "?" when it has none.
     void PrepareErrorEstimation();
     void GetTypicalErrorText(QString& text);
+    // The error-estimation action up to showing the diagram: false when it is not enabled.
+    bool LoadErrorEstimation();
     // The diagram this dialog loads: the one made at start, else one of its own.
     TDLG_ErrorDiagram* ErrorDiagram();
 
@@ -156,8 +161,9 @@ private:
     void SpacingFixedClicked(bool checked);
     void SpacingPanelClicked();
     void RunErrorEstimation();
-    // The other-material actions: ask the layer's sound speed.
-    void AskUserSpeed(tQuadrantId layer);
+    // The other-material actions: ask the layer's sound speed (starting from start when
+    // given, else from the present one).
+    void AskUserSpeed(tQuadrantId layer, double start = 0.0);
     void AskMissingSpeeds();
     void OtherItemChosen(tQuadrantId layer);
     void WriteOutSensTabsClicked();

@@ -127,6 +127,7 @@ void TDLG_SensorAuswahl::CreateChart()
     ScrollBox1->setWidgetResizable(true);
     CreateControl(DUChart1, "DUChart1", ScrollBox1);
     ScrollBox1->setWidget(DUChart1);
+    DUChart1->HorizontalPanning = true;
     DUChart1->chart()->legend()->hide();
     DUChart1->chart()->setTitle(QString());
     linear_ = DUChart1->BottomAxis();

@@ -1,5 +1,6 @@
 #include "transducer/ErrorModel.h"
 
+#include "platform/FormatSettings.h"
 #include "platform/NumberFormat.h"
 
 #include <algorithm>
@@ -197,4 +198,29 @@ void tErrorModel::PlotBands()
     if (ShowOnePercentBand)
         fill(1.0, Band1Upper, Band1Lower);
     fill(3.0, Band3Upper, Band3Lower);
+}
+
+QString tErrorModel::LeftAxisLabel(double percent)
+{
+    QString text = FloatToStrF(percent, ffNumber, 15, 3);
+    // Up to three decimals, of which the first is always shown.
+    const QChar separator = FormatSettings().DecimalSeparator;
+    const qsizetype point = text.lastIndexOf(separator);
+    if (point < 0)
+        return text;
+    qsizetype end = text.size();
+    while (end > point + 2 && text[end - 1] == QLatin1Char('0'))
+        --end;
+    return text.left(end);
+}
+
+double tErrorModel::LeftAxisStep(double span, int maxLabels)
+{
+    double step = 0.1;
+    if (!std::isfinite(span) || span <= 0.0 || maxLabels < 1)
+        return step;
+    static constexpr double Multiples[] = {2.0, 2.5, 2.0};  // 0.1 -> 0.2 -> 0.5 -> 1 -> 2 ...
+    for (int i = 0; span / step > maxLabels && step < 1e12; ++i)
+        step *= Multiples[i % 3];
+    return step;
 }

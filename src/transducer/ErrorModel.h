@@ -112,6 +112,12 @@ public:
     double MarkerError3() const;
     double MarkerErrorTypical() const;
 
+    // The left axis: labels "#,##0.0##" in the current number format, at multiples of the
+    // step, which is the designed 0.1 % or the next of 0.2, 0.5, 1, 2, 5, ... that puts no
+    // more than maxLabels labels on the span.
+    static QString LeftAxisLabel(double percent);
+    static double LeftAxisStep(double span, int maxLabels);
+
 private:
     void PlotBands();
     double Speed() const;  // |Velocity|

@@ -188,14 +188,14 @@ tSketchLayout UpdateSketch(const tSketchInput& in, const tTranslate& translate)
     out.Wall.Colour = SketchYellow;
     out.Lining.Colour = SketchGreen;
     out.Medium.Colour = SketchLightBlue;
+    out.FixEnabled = in.ResultsValid;
+    FixBox(out, in, translate);
     if (!(in.InnerDiameter > 0.001) || !(in.OuterDiameter > 0.0))
         return out;
     out.PipeValid = true;
     out.Wall.Visible = out.Lining.Visible = out.Medium.Visible = true;
     out.Sender.Visible = out.Direct.Visible = out.Reflex.Visible = in.ResultsValid;
     out.Wall.Fill = in.WallThickness == 0.0 ? tSketchFill::DiagCross : tSketchFill::Solid;
-    out.FixEnabled = in.ResultsValid;
-    FixBox(out, in, translate);
     if (!in.ResultsValid)
         return out;  // hints and table stay empty rather than show an earlier state
 

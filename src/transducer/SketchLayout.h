@@ -74,7 +74,8 @@ struct tTransitTable {
 };
 
 struct tSketchLayout {
-    // False for an invalid pipe: every shape hidden, nothing else changes.
+    // False for an invalid pipe: every shape hidden. Whenever the results are not valid the
+    // hints, paths and table are empty, so that nothing of an earlier state is shown.
     bool PipeValid = false;
     // False when the results are not valid: sizes and positions keep their last state.
     bool Geometry = false;

@@ -260,18 +260,4 @@ TEST(AcousticPath, SmallPipeAgainstTheWavelengths)
     }
 }
 
-TEST(AcousticPath, TemperatureSweepOnACopy)
-{
-    // The detail text's sweep changes only the medium temperature, on a copy.
-    tAcousticPath sweep = SteelWaterPipe();
-    ASSERT_EQ(sweep.Recalculate().Status, tPathStatus::Valid);
-    tAcousticPath fresh = sweep;
-    sweep.Input.MediumTemperature = fresh.Input.MediumTemperature = 60.0;
-    sweep.UpdateQuadrantMedia();
-    ASSERT_EQ(sweep.ComputeSoundPath(), tPathStatus::Valid);
-    ASSERT_EQ(fresh.Recalculate().Status, tPathStatus::Valid);
-    EXPECT_EQ(sweep.Spacing(), fresh.Spacing());
-    EXPECT_EQ(sweep.SumTransitTime(), fresh.SumTransitTime());
-}
-
 }  // namespace

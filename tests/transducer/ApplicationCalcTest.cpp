@@ -5,6 +5,9 @@
 #include "calculator/core/ProfileFactor.h"
 #include "platform/FormatSettings.h"
 #include "platform/NumberFormat.h"
+#include "transducer/SketchLayout.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -44,42 +47,49 @@ TEST_F(ApplicationCalc, BasePointTexts)
     EXPECT_EQ(calc.View().Recommendation.Caption, "This is the recommended transd.");
 }
 
+// Each row is loaded over valid results: no number of them may stay.
 TEST_F(ApplicationCalc, WarningsInsteadOfSpacing)
 {
-    struct Row {
+    const struct {
         const char* what;
         void (*change)(tApplicationInput&);
         QString spacing;
         bool canAccept;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"no inner diameter", [](tApplicationInput& in) { in.InnerDiameter = 0.001; }, "INVALID PIPE", false},
         {"wall faster than the wedge allows",
          [](tApplicationInput& in) { in.MaterialItems = Materials(0); in.WallSpeed = 5000.0; }, "TOTAL REFLEXION", true},
         {"medium faster than the wedge allows",
          [](tApplicationInput& in) { in.MediumItems = Media(10000); in.MediumSpeed = 4500.0; }, "TOTAL REFLEXION", true},
-        {"another medium without speed", [](tApplicationInput& in) { in.MediumItems = Media(10000); },
-         "NEED VALUES", true},
-        {"another wall material without speed", [](tApplicationInput& in) { in.MaterialItems = Materials(0); },
-         "NEED VALUES", true},
+        {"another medium without speed", [](tApplicationInput& in) { in.MediumItems = Media(10000); }, "NEED VALUES", true},
+        {"another wall without speed", [](tApplicationInput& in) { in.MaterialItems = Materials(0); }, "NEED VALUES", true},
         {"a negative wall speed",
          [](tApplicationInput& in) { in.MaterialItems = Materials(0); in.WallSpeed = -3000.0; }, "NEED VALUES", true},
         {"another lining without speed", [](tApplicationInput& in) { in.LiningThickness = 2.0; }, "NEED VALUES", true},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         tApplicationInput in = BasePoint();
         r.change(in);
-        Calc calc(in);
-        EXPECT_EQ(calc.View().Spacing, r.spacing) << r.what;
+        Calc calc;
+        calc.SetInputData(in);
+        const tApplicationView& v = calc.View();
+        EXPECT_EQ(v.Spacing, r.spacing) << r.what;
         EXPECT_FALSE(calc.ResultsValid()) << r.what;
         EXPECT_EQ(calc.CanAccept(), r.canAccept) << r.what;
-        EXPECT_FALSE(calc.View().SmallPipe) << r.what;
+        EXPECT_FALSE(v.SmallPipe) << r.what;
+        EXPECT_TRUE(v.FreeLength.isEmpty() && v.SpacingNumber.isEmpty() && v.FreeNumber.isEmpty()) << r.what;
     }
     // Another wall material without speed is no fault when the wall has no thickness.
     tApplicationInput thin = BasePoint();
     thin.MaterialItems = Materials(0);
     thin.WallThickness = 0.0;
     EXPECT_TRUE(Calc(thin).ResultsValid());
+    // Nor is a lining without speed once the lining is switched off.
+    tApplicationInput lined = BasePoint();
+    lined.LiningThickness = 2.0;
+    Calc unlined(lined);
+    unlined.UserLiningSwitch(false);
+    EXPECT_TRUE(unlined.ResultsValid());
     // The small-pipe mark belongs to a valid pipe only.
     tApplicationInput tiny = BasePoint();
     tiny.InnerDiameter = 2.0;
@@ -87,50 +97,72 @@ TEST_F(ApplicationCalc, WarningsInsteadOfSpacing)
     Calc small(tiny);
     EXPECT_TRUE(small.View().SmallPipe);
     small.UserOuterDiameter(1.0);
-    EXPECT_EQ(small.View().Spacing, "INVALID PIPE");
     EXPECT_FALSE(small.View().SmallPipe);
 }
 
 TEST_F(ApplicationCalc, AutoRaisesThePathCountWhileTheSpacingIsNegative)
 {
     // A slow medium: the reflex spacing of the default two paths is negative.
-    struct Row {
-        double mediumSpeed;
-        int paths;
-        bool red;
-    };
-    for (const Row& r : {Row{343.0, 4, false}, Row{90.0, 8, true}}) {
+    for (auto [speed, paths, red] : {std::tuple{343.0, 4, false}, std::tuple{90.0, 8, true}}) {
         tApplicationInput in = BasePoint();
         in.MediumItems = Media(10000);
-        in.MediumSpeed = r.mediumSpeed;
+        in.MediumSpeed = speed;
         Calc calc(in);
-        EXPECT_EQ(calc.GetSoundPaths(), r.paths) << r.mediumSpeed;
-        EXPECT_EQ(calc.View().SpacingRed, r.red) << r.mediumSpeed;
+        EXPECT_EQ(calc.GetSoundPaths(), paths) << speed;
+        EXPECT_EQ(calc.View().SpacingRed, red) << speed;
         // The path and capture window belong to the raised count, not the default one.
         tAcousticPath fresh = calc.Path();
-        fresh.Input.SoundPaths = r.paths;
+        fresh.Input.SoundPaths = paths;
         fresh.Recalculate();
-        EXPECT_EQ(calc.Path().Input.SoundPaths, r.paths);
+        EXPECT_EQ(calc.Path().Input.SoundPaths, paths);
         EXPECT_DOUBLE_EQ(calc.Path().AxialLength(), fresh.AxialLength());
         EXPECT_EQ(calc.Path().CaptureWindow(), fresh.CaptureWindow());
     }
 }
 
+// Heads that just touch do not overlap: the count stays, nothing is red or hatched.
+TEST_F(ApplicationCalc, SpacingOfExactlyZeroIsNoOverlap)
+{
+    tAcousticPath path;
+    path.SelectSensor(SensorCatalogue[8]);
+    path.Input = {.SoundPaths = 4, .InnerDiameter = 30.0, .Pressure = 1.0, .MediumSpeed = 915.0};
+    double low = 20.0;
+    double high = 40.0;  // the 4 MHz reflex default stays 4 in between
+    while (std::nextafter(low, high) < high) {
+        const double mid = low + (high - low) / 2.0;
+        path.Input.InnerDiameter = mid;
+        (path.Recalculate().Value < 0.0 ? low : high) = mid;
+    }
+    path.Input.InnerDiameter = high;
+    ASSERT_EQ(path.Recalculate().Value, 0.0);
+    tApplicationInput in = BasePoint();
+    in.InnerDiameter = high;
+    in.WallThickness = 0.0;
+    in.MediumItems = Media(10000);
+    in.MediumSpeed = 915.0;
+    Calc calc(in);
+    EXPECT_EQ(calc.GetSoundPaths(), 4);
+    EXPECT_EQ(calc.View().Spacing, "T= 0.0 mm");
+    EXPECT_FALSE(calc.View().SpacingRed);
+    const tSketchLayout sketch = UpdateSketch(SketchInput(calc));
+    EXPECT_EQ(sketch.Reflex.Fill, tSketchFill::Solid);
+    EXPECT_EQ(sketch.Reflex.Colour, SketchGrey);
+}
+
 TEST_F(ApplicationCalc, PathCountOnReopening)
 {
+    using M = tPathCountMode;
+    using B = tBeamMode;
     // type, inner diameter, stored count -> mode, beam, count, follow-preferred
-    struct Row {
+    const struct {
         std::uint8_t type;
         double diameter;
         int stored;
-        tPathCountMode mode;
-        tBeamMode beam;
+        M mode;
+        B beam;
         int paths;
         bool follow;
-    };
-    using M = tPathCountMode;
-    using B = tBeamMode;
-    const Row rows[] = {
+    } rows[] = {
         {11, 10.0, 2, M::User, B::Reflex, 2, true},    // 4 MHz on 10 mm: reflex default 8
         {11, 10.0, 8, M::Auto, B::Reflex, 8, true},
         {11, 10.0, 1, M::Auto, B::Direct, 1, false},   // direct is not the preferred mode there
@@ -142,7 +174,7 @@ TEST_F(ApplicationCalc, PathCountOnReopening)
         {6, 50.0, 5, M::Auto, B::Direct, 5, true},     // 1 MHz: direct preferred
         {6, 50.0, 4, M::Auto, B::Reflex, 4, false},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         tApplicationInput in = BasePoint();
         in.TypeCode = r.type;
         in.InnerDiameter = r.diameter;
@@ -156,27 +188,25 @@ TEST_F(ApplicationCalc, PathCountOnReopening)
     }
 }
 
-TEST_F(ApplicationCalc, UserChoicesSurviveProgramWrites)
+TEST_F(ApplicationCalc, UserChoicesAndTemperatureColour)
 {
     Calc calc;
     calc.UserBeamMode(tBeamMode::Direct);
-    EXPECT_EQ(calc.GetSoundPaths(), 1);
     calc.UserTemperature(60.0);
     calc.SetLengthUnit(3);
     EXPECT_EQ(calc.BeamMode(), tBeamMode::Direct);
     EXPECT_FALSE(calc.FollowPreferred());
     EXPECT_EQ(calc.GetSoundPaths(), 1);
-    // The temperature shows red above the head's range and blue below it.
-    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::Normal);
-    calc.UserTemperature(131.0);
-    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::TooHot);
-    calc.UserTemperature(-31.0);
-    EXPECT_EQ(calc.View().TemperatureColour, tTemperatureColour::TooCold);
+    // The head's range is -30..130 °C; its bounds still count as inside.
+    using C = tTemperatureColour;
+    for (auto [t, colour] : {std::pair{130.0, C::Normal}, {130.01, C::TooHot}, {-30.0, C::Normal}, {-30.01, C::TooCold}}) {
+        calc.UserTemperature(t);
+        EXPECT_EQ(calc.View().TemperatureColour, colour) << t;
+    }
     // A pipe change hands the choice back to the automatic rule.
     calc.UserWallThickness(4.0);
     EXPECT_EQ(calc.GetSoundPaths(), 2);
     EXPECT_EQ(calc.GetInnerDiameter(), 98.0);
-
     // The lining switch keeps the typed thickness.
     tApplicationInput lined = BasePoint();
     lined.LiningThickness = 2.0;
@@ -193,26 +223,26 @@ TEST_F(ApplicationCalc, FixedSpacing)
 {
     tApplicationInput in = BasePoint();
     in.SpacingFixed = 1;
-    in.FixedSpacing = 123.4;
+    in.FixedSpacing = -20.5;
     Calc calc(in);
     EXPECT_TRUE(calc.SpacingFixed());
-    EXPECT_EQ(calc.View().FixedNumber, "123.4");
-    EXPECT_EQ(calc.View().FreeNumber, "243  ");  // fixed spacing + 2 x 60 mm mounting length
-    EXPECT_EQ(calc.FixedSpacingToEdit(), 123.4);  // a held value is not overwritten
+    EXPECT_EQ(calc.View().FixedNumber, "-20.5");
+    EXPECT_EQ(calc.View().FreeNumber, "100  ");   // fixed spacing + 2 x 60 mm mounting length
+    EXPECT_EQ(calc.FixedSpacingToEdit(), -20.5);  // a held value is not overwritten
+    EXPECT_EQ(calc.Result().FixedSpacing, -20.5);
     calc.UserSpacingFixed(false);
     EXPECT_EQ(calc.View().FixedNumber, "");
 }
 
 TEST_F(ApplicationCalc, RecommendationInBothBrands)
 {
-    struct Row {
+    const struct {
         bool oem;
         double diameter;
         std::uint8_t selected;
         QString caption;
         bool enabled;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {false, 100.0, 11, "This is the recommended transd.", false},
         {false, 100.0, 6, "Assign recommended transducer", true},
         {false, 8.0, 11, "Assign recommended transducer", true},  // the own 8 MHz head fits
@@ -220,7 +250,7 @@ TEST_F(ApplicationCalc, RecommendationInBothBrands)
         {true, 100.0, 11, "This is the recommended transd.", false},
         {false, 3.0, 11, "SORRY, NO TRANSDUCER", false},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         tApplicationInput in = BasePoint();
         in.InnerDiameter = r.diameter;
         in.TypeCode = r.selected;
@@ -244,12 +274,10 @@ TEST_F(ApplicationCalc, ExpertTimeGroup)
     EXPECT_EQ(calc.View().Time.UncorrectedFlow, "100.00 cm/s");
     EXPECT_DOUBLE_EQ(calc.View().Time.TimeOffset, dt.Value);
     calc.SetVelocity(2000.0);
-    EXPECT_DOUBLE_EQ(calc.TimeDifference(), 2.0 * dt.Value);
     calc.SetTimeUnit(0);
-    EXPECT_DOUBLE_EQ(calc.View().Time.TimeOffset, 2000.0 * dt.Value);
+    EXPECT_DOUBLE_EQ(calc.View().Time.TimeOffset, 2.0 * 1000.0 * dt.Value);
     EXPECT_EQ(calc.View().Time.TimeDigits, 0);
     EXPECT_FALSE(calc.View().Time.RoughnessEnabled);
-
     // Corrected: the profile solution in the calculation's units (0.1 mm).
     calc.UserRoughness(0.05);
     calc.SetProfileCorrected(true);
@@ -257,8 +285,6 @@ TEST_F(ApplicationCalc, ExpertTimeGroup)
     ASSERT_FALSE(SolveProfileCorrection(k, re, raw, 2000.0, 1000.0, calc.Viscosity(), 0.5, 1000.0, 6000.0));
     EXPECT_EQ(calc.View().Time.UncorrectedFlow, Format(QStringLiteral("%.2f cm/s"), {raw * 0.1}));
     EXPECT_TRUE(calc.View().Time.TimeValid);
-    EXPECT_FALSE(calc.View().Time.ViscosityEnabled);
-
     // Another medium without viscosity: no profile, no time difference.
     tApplicationInput in = BasePoint();
     in.MediumItems = Media(10000);
@@ -271,41 +297,68 @@ TEST_F(ApplicationCalc, ExpertTimeGroup)
     EXPECT_TRUE(other.View().Time.ViscosityEnabled);
 }
 
-TEST_F(ApplicationCalc, UserSoundSpeedsAskedFor)
+TEST_F(ApplicationCalc, UserSoundSpeeds)
 {
-    // medium items, medium speed, lining thickness -> medium asked (start), lining asked (start)
-    struct Row {
-        int medium;
-        double mediumSpeed, lining;
-        bool askMedium;
-        double mediumStart;
-        bool askLining;
-    };
-    const Row rows[] = {
-        {10000, 0.0, 0.0, true, 1500.0, false},
-        {10000, 1234.0, 2.0, false, 1234.0, true},  // a given speed is not asked again
-        {10001, 0.0, 2.0, false, 0.0, true},
-    };
-    for (const Row& r : rows) {
+    // medium, medium speed, lining -> start of the medium input, of the lining input (0: none)
+    for (auto [medium, speed, lining, mediumStart, liningStart] :
+         {std::tuple{10000, 0.0, 0.0, 1500.0, 0.0}, {10000, 1234.0, 2.0, 0.0, 2500.0}, {10001, 0.0, 2.0, 0.0, 2500.0}}) {
         tApplicationInput in = BasePoint();
-        in.MediumItems = Media(r.medium);
-        in.MediumSpeed = r.mediumSpeed;
-        in.LiningThickness = r.lining;
+        in.MediumItems = Media(medium);
+        in.MediumSpeed = speed;
+        in.LiningThickness = lining;
         Calc calc(in);
-        EXPECT_EQ(calc.StartUserSpeed(GAMMA, 1500.0), r.askMedium) << r.medium;
-        EXPECT_EQ(calc.CurrentUserSpeed(GAMMA), r.mediumStart) << r.medium;
-        EXPECT_EQ(calc.UserMediumSpeed(), r.mediumSpeed) << r.medium;
-        EXPECT_EQ(calc.StartUserSpeed(BETA2, 2500.0), r.askLining) << r.medium;
-        EXPECT_EQ(calc.StartUserSpeed(BETA, 3200.0), false) << r.medium;
+        EXPECT_EQ(calc.StartUserSpeed(GAMMA, 1500.0), mediumStart) << medium;
+        EXPECT_EQ(calc.StartUserSpeed(BETA2, 2500.0), liningStart) << medium;
+        EXPECT_EQ(calc.StartUserSpeed(BETA, 3200.0), 0.0) << medium;
+        // A cancelled input computes nothing from the assumed speed.
+        calc.UserTemperature(30.0);
+        EXPECT_EQ(calc.View().Spacing == "NEED VALUES", mediumStart + liningStart > 0.0) << medium;
+        EXPECT_EQ(calc.UserMediumSpeed(), speed) << medium;
     }
+    // Each layer hands back its own speed.
+    tApplicationInput in = BasePoint();
+    in.MaterialItems = Materials(0);
+    in.LiningThickness = 2.0;
+    in.WallSpeed = 3100.0;
+    in.LiningSpeed = 2400.0;
+    const tApplicationResult back = Calc(in).Result();
+    EXPECT_EQ(back.WallSpeed, 3100.0);
+    EXPECT_EQ(back.LiningSpeed, 2400.0);
     // A library material offers its own sound speed to start from.
     Calc steel;
     EXPECT_DOUBLE_EQ(steel.UserSpeedToEdit(BETA), steel.Path().Quadrant(BETA).c);
     steel.SetUserWallSoundSpeed(OtherMaterialCode, 2750.0);
+    const tCodeItems& wall = steel.WallItems();
+    EXPECT_EQ(wall.Items[static_cast<std::size_t>(wall.ItemIndex)].Caption, "Anderes: (2750m/s)");
     EXPECT_EQ(steel.GetWallMaterialCode(), OtherMaterialCode);
-    EXPECT_EQ(steel.WallItems().Items[0].Caption, "Anderes: (2750m/s)");
-    EXPECT_EQ(steel.UserWallSpeed(), 2750.0);
     EXPECT_TRUE(steel.ResultsValid());
+}
+
+// The lists are sorted by the names shown; each item keeps its code, the selection its item.
+TEST_F(ApplicationCalc, SortedLists)
+{
+    tApplicationInput in = BasePoint();
+    in.MediumItems.Items = {{"Wasser", 10001}, {"anderes", 10000}, {"Äthanol", 10003}, {"Benzin", 10002}};
+    in.MediumItems.ItemIndex = 0;
+    Calc calc(in);
+    auto names = [&calc] {
+        QStringList list;
+        for (const tCodeItem& item : calc.MediumItems().Items)
+            list << item.Caption + QString::number(item.Code);
+        return list.join(' ');
+    };
+    EXPECT_EQ(names(), "anderes10000 Äthanol10003 Benzin10002 Wasser10001");
+    EXPECT_EQ(calc.GetMediumCode(), 10001);
+    calc.UserSelectItem(GAMMA, 2);
+    EXPECT_EQ(calc.GetMediumCode(), 10002);
+    calc.SetUserMediumSoundSpeed(10000, 1400.0);  // the other item's caption moves it
+    EXPECT_EQ(names(), "Anderes: (1400m/s)10000 Äthanol10003 Benzin10002 Wasser10001");
+    // After a language change the names are sorted again.
+    calc.RenameItems([](tQuadrantId layer, int code) {
+        return layer != GAMMA || code == 10000 ? QString() : code == 10001 ? QString("Water") : code == 10002 ? QString("Petrol") : QString("Ethanol");
+    });
+    EXPECT_EQ(names(), "Anderes: (1400m/s)10000 Ethanol10003 Petrol10002 Water10001");
+    EXPECT_EQ(calc.GetMediumCode(), 10000);
 }
 
 TEST_F(ApplicationCalc, TestPipes)
@@ -313,9 +366,11 @@ TEST_F(ApplicationCalc, TestPipes)
     Calc calc;
     calc.SelectTestPipe(2);
     EXPECT_EQ(calc.GetOuterDiameter(), 114.2);
-    EXPECT_EQ(calc.GetWallMaterialCode(), 2);
     EXPECT_EQ(calc.GetMediumCode(), TestMediumCode);
     EXPECT_EQ(calc.View().TestPipe, 2);
+    calc.SelectWallMaterial(12);
+    EXPECT_EQ(calc.View().TestPipe, -1);
+    calc.SelectWallMaterial(2);
     calc.UserWallThickness(2.6);
     EXPECT_EQ(calc.View().TestPipe, -1);
     // A value that went through the inch display still matches.

@@ -1,23 +1,15 @@
 // The sketch in the application dialog offscreen: shapes, colours and path as drawn, the
-// table emptied for invalid results, the fixed-spacing entry and the detail text reached
-// from the dialog.
+// table, sums and hints emptied for every result that is not valid, and the detail text.
 
 #include "transducer/ApplicationSketch.h"
 
 #include "OpenApplication.h"
 
 #include "formbase/DUShape.h"
-#include "formbase/D_MemoInfo.h"
-#include "components/CESpin.h"
-#include "formbase/DialogFactory.h"
 #include "platform/FormatSettings.h"
-#include "transducer/D_InputSensorAbstand.h"
-#include "transducer/D_SensorAbstand.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -26,16 +18,6 @@ class ApplicationSketchTest : public QObject {
 
 private:
     std::unique_ptr<FormatSettingsScope> formats_;
-
-    // Closes the next modal dialog of type T after looking at it.
-    template <class T>
-    static void OnNextModal(const std::function<void(T*)>& act)
-    {
-        QTimer::singleShot(0, [act] {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-                act(dialog);
-        });
-    }
 
 private slots:
     void init() { formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings()); }
@@ -50,79 +32,55 @@ private slots:
         QCOMPARE(sketch->SHP_IDM->Points().size(), dialog->GetSoundPaths() + 1);
         QVERIFY(sketch->SHP_IDM->toolTip().startsWith(QStringLiteral("Innendurchmesser = 100.0 mm")));
         QCOMPARE(dialog->CB_SabstFixed->text(), QStringLiteral("Abstand fixieren"));
-        QVERIFY(dialog->BUT_MehrInfos->isEnabled());
-
         sketch->resize(sketch->minimumSize());
         const QImage image = sketch->grab().toImage();
         const QRect wall = sketch->SHP_Wall->geometry();
         QCOMPARE(image.pixelColor(wall.left() + 2, wall.top() + 1), QColor(255, 255, 0));
         const QRect medium = sketch->SHP_IDM->geometry();
-        const QPoint zig = sketch->SHP_IDM->Points()[1] + medium.topLeft();
-        QCOMPARE(image.pixelColor(zig), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(sketch->SHP_IDM->Points()[1] + medium.topLeft()), QColor(Qt::red));
         QCOMPARE(image.pixelColor(medium.left() + 1, medium.center().y()), QColor(169, 212, 254));
-        const QRect head = sketch->SHP_SensV->geometry();
-        QCOMPARE(image.pixelColor(head.center()), QColor(128, 128, 128));
-    }
+        QCOMPARE(image.pixelColor(sketch->SHP_SensV->geometry().center()), QColor(128, 128, 128));
 
-    void directModeAndLining()
-    {
+        // Direct mode with a lining: the receiver below, the path out through the bottom.
         tApplicationInput in = BasePoint();
         in.SoundPaths = 1;
         in.LiningThickness = 2.0;
         in.LiningMaterial = 1;
-        auto dialog = OpenApplication(in);
-        TApplicationSketch* sketch = dialog->Panel1;
+        auto direct = OpenApplication(in);
+        sketch = direct->Panel1;
         QVERIFY(!sketch->SHP_SensR_Durch->isHidden() && sketch->SHP_SensR_Reflex->isHidden());
         QVERIFY(!sketch->SHP_Lining->isHidden());
         QCOMPARE(sketch->SHP_Wall->Points().last().y(), sketch->SHP_Wall->height());
     }
 
-    void invalidResultsEmptyTheTableButKeepTheDetailForTotalReflection()
+    // Each change starts from valid results, so nothing shown may be left over from them.
+    void notValidResultsEmptyTableSumsAndHints()
     {
-        tApplicationInput in = BasePoint();
-        in.MaterialItems = Materials(OtherMaterialCode);
-        in.WallSpeed = 9000.0;
-        auto dialog = OpenApplication(in);
-        QVERIFY(!dialog->ResultsValid());
-        TApplicationSketch* sketch = dialog->Panel1;
-        QVERIFY(sketch->LAB_LZAlpha->text().isEmpty() && sketch->SHP_IDM->toolTip().isEmpty());
-        QVERIFY(sketch->SHP_IDM->Points().isEmpty() && sketch->SHP_SensV->isHidden());
-        QVERIFY(!dialog->CB_SabstFixed->isEnabled());
-        QVERIFY(dialog->BUT_MehrInfos->isEnabled());  // total reflection: the detail tells why
-
-        tApplicationInput missing = BasePoint();
-        missing.MaterialItems = Materials(OtherMaterialCode);
-        auto needs = OpenApplication(missing);
-        QVERIFY(!needs->ResultsValid());
-        QVERIFY(!needs->BUT_MehrInfos->isEnabled());
-    }
-
-    void fixedSpacingFromThePanel()
-    {
-        auto dialog = OpenApplication();
-        OnNextModal<TDLG_InputSensorAbstand>([](TDLG_InputSensorAbstand* entry) {
-            entry->EDI_SAbstand->setText(QStringLiteral("150.0"));
-            QTest::mouseClick(entry->BUT_OK, Qt::LeftButton);
-        });
-        QTest::mouseClick(dialog->PAN_SensorAbstand, Qt::LeftButton);
-        QVERIFY(dialog->GetSpacingFixed());
-        QCOMPARE(dialog->GetFixedSpacing(), 150.0);
-        QVERIFY(dialog->CB_SabstFixed->isChecked());
-        QCOMPARE(dialog->CB_SabstFixed->text(), QStringLiteral("Fixed at 150.0 mm"));
-        QVERIFY(dialog->CB_SabstFixed->toolTip().startsWith(QStringLiteral("Abweichung zum Optimum = ")));
-    }
-
-    void detailTextInTheMemo()
-    {
-        auto dialog = OpenApplication();
-        QString first;
-        OnNextModal<TDLG_MemoInfo>([&first](TDLG_MemoInfo* memo) {
-            first = memo->DasMemo->toPlainText().section(QLatin1Char('\n'), 0, 0);
-            QTest::mouseClick(memo->BUT_OK, Qt::LeftButton);
-        });
-        QTest::mouseClick(dialog->BUT_MehrInfos, Qt::LeftButton);
-        QCOMPARE(first, QStringLiteral("QUADRANT: \tALPHA(1x)\t BETA(1x)\tGAMMA(1x)\t"));
-        QVERIFY(!QApplication::overrideCursor());
+        const struct {
+            const char* spacing;
+            void (*change)(tApplicationInput&);
+            bool detail;  // total reflection: the detail text tells why
+        } rows[] = {
+            {"INVALID PIPE", [](tApplicationInput& in) { in.InnerDiameter = 0.0; }, false},  // outer 6, wall 3
+            {"TOTAL REFLEXION", [](tApplicationInput& in) { in.MaterialItems = Materials(0); in.WallSpeed = 9000.0; }, true},
+            {"NEED VALUES", [](tApplicationInput& in) { in.MediumItems = Media(10000); }, false},
+        };
+        for (const auto& r : rows) {
+            auto dialog = OpenApplication();
+            tApplicationInput in = BasePoint();
+            r.change(in);
+            dialog->SetInputData(in);
+            TApplicationSketch* sketch = dialog->Panel1;
+            QCOMPARE(dialog->PAN_SensorAbstand->text(), QString::fromLatin1(r.spacing));
+            QVERIFY(dialog->PAN_SensorEinbauRaum->text().isEmpty());
+            for (QLabel* label : {sketch->LAB_LZAlpha, sketch->LAB_LZBETA, sketch->LAB_LZGamma, sketch->LZ_SumAlpha,
+                                  sketch->LZ_SumAlphaBeta, sketch->LAB_SumAlphaBetaGamma})
+                QVERIFY2(label->text().isEmpty(), r.spacing);
+            for (TDUShape* shape : {sketch->SHP_Wall, sketch->SHP_Lining, sketch->SHP_IDM, sketch->SHP_SensV})
+                QVERIFY2(shape->toolTip().isEmpty() && shape->Points().isEmpty(), r.spacing);
+            QVERIFY(sketch->SHP_SensV->isHidden() && !dialog->CB_SabstFixed->isEnabled());
+            QCOMPARE(dialog->BUT_MehrInfos->isEnabled(), r.detail);
+        }
     }
 };
 

@@ -2,7 +2,10 @@
 
 #include "transducer/D_ErrorDiagramm.h"
 
+#include "FakeDictionary.h"
+
 #include "formbase/DialogFactory.h"
+#include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
 #include "transducer/DUChart.h"
 #include "transducer/OemVariant.h"
@@ -127,6 +130,25 @@ private slots:
         const int middle = int(std::lround(dialog->ErrChart->XPixel(1505.0)));
         QVERIFY(CountColour(narrow, middle - 1, middle + 1, top, bottom, qRgb(192, 192, 192)) > bottom - top);
         QCOMPARE(CountColour(narrow, middle + 4, middle + 30, top, bottom, qRgb(192, 192, 192)), 0);
+        dialog->hide();
+    }
+
+    // The quantity box fits its longest caption in the language shown.
+    void quantityBoxFitsTheLanguage()
+    {
+        FakeDictionary dictionary;
+        dictionary.entries = {{QStringLiteral("Volume flow"), QStringLiteral("Volumenstrom")},
+                              {QStringLiteral("Flow velocity"), QStringLiteral("Strömungsgeschwindigkeit")}};
+        SetFormsDictionary(&dictionary);
+        const auto restore = qScopeGuard([] { SetFormsDictionary(nullptr); });
+        auto dialog = CreateDialog<TDLG_ErrorDiagram>();
+        dialog->SetErrorData(Data(1000.0, 100.0, 200.0));
+        Paint(*dialog);
+        for (QRadioButton* button : {dialog->RB_FlowVeloc, dialog->RB_VolumeFlow, dialog->RB_MassFlow}) {
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            QVERIFY(button->geometry().right() < dialog->GRP_RB->width());
+        }
+        QCOMPARE(dialog->RB_VolumeFlow->text(), QStringLiteral("Volumenstrom"));
         dialog->hide();
     }
 

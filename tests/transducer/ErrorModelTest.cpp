@@ -1,9 +1,12 @@
 #include "transducer/ErrorModel.h"
 
+#include "platform/FormatSettings.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace {
 
@@ -137,3 +140,20 @@ TEST(ErrorModel, BandPointsAndAxis)
 }
 
 }  // namespace
+
+// The left axis: "#,##0.0##" in the number format of the language, at 0.1 % or the next
+// 1-2-5 step that keeps the labels apart.
+TEST(ErrorModel, LeftAxisLabelsAndStep)
+{
+    TFormatSettings german;
+    german.DecimalSeparator = QLatin1Char(',');
+    german.ThousandSeparator = QLatin1Char('.');
+    for (auto [english, value, text] : {std::tuple{true, -4.0, "-4.0"}, {true, 0.25, "0.25"}, {true, 0.1236, "0.124"},
+                                        {true, 1234.5, "1,234.5"}, {false, -0.5, "-0,5"}, {false, 2000.0, "2.000,0"}}) {
+        FormatSettingsScope scope{english ? TFormatSettings() : german};
+        EXPECT_EQ(tErrorModel::LeftAxisLabel(value), QString::fromLatin1(text)) << value;
+    }
+    for (auto [span, labels, step] : {std::tuple{1.0, 10, 0.1}, {2.0, 10, 0.2}, {8.0, 10, 1.0}, {30.0, 10, 5.0},
+                                      {30.0, 0, 0.1}, {std::nan(""), 10, 0.1}})
+        EXPECT_DOUBLE_EQ(tErrorModel::LeftAxisStep(span, labels), step) << span;
+}

@@ -1,5 +1,5 @@
-// The fixed-spacing entry offscreen: the value in the caller's unit, the spacing back in mm,
-// a refused text and Cancel.
+// The fixed-spacing entry offscreen: the value in the caller's unit, the spacing back in mm
+// (negative ones too), a refused text and Cancel.
 
 #include "transducer/D_InputSensorAbstand.h"
 
@@ -26,17 +26,15 @@ private slots:
     void valueInTheUnitAndBackInMm()
     {
         auto dialog = CreateDialog<TDLG_InputSensorAbstand>();
-        bool accepted = false;
-        QTimer::singleShot(0, dialog.get(), [&] {
-            QCOMPARE(dialog->EDI_SAbstand->text(), QStringLiteral("1.00"));
-            QCOMPARE(dialog->LAB_ME->text(), QStringLiteral("inch"));
-            QCOMPARE(dialog->focusWidget(), dialog->EDI_SAbstand);
-            QTest::mouseClick(dialog->BUT_OK, Qt::LeftButton);
-        });
-        accepted = dialog->ExecuteFixSpacing(QStringLiteral("inch"), 2, 25.4, 1.0 / 25.4);
-        QVERIFY(accepted);
+        dialog->LoadFixSpacing(QStringLiteral("inch"), 2, 25.4, 1.0 / 25.4);
+        QCOMPARE(dialog->EDI_SAbstand->text(), QStringLiteral("1.00"));
+        QCOMPARE(dialog->LAB_ME->text(), QStringLiteral("inch"));
+        QCOMPARE(RunModal(*dialog, [&] { QTest::mouseClick(dialog->BUT_OK, Qt::LeftButton); }), 1);
         QCOMPARE(dialog->GetFixedSpacing(), 25.4);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Sensor-Abstand"));
+        // Heads that overlap are fixed at a negative spacing.
+        dialog->LoadFixSpacing(QStringLiteral("mm"), 1, 80.0, 1.0);
+        QCOMPARE(RunModal(*dialog, [&] { TypeAndEnter(dialog->EDI_SAbstand, QStringLiteral("-20.5")); }), 1);
+        QCOMPARE(dialog->GetFixedSpacing(), -20.5);
     }
 
     void refusesTextThatIsNoNumber()
@@ -48,8 +46,7 @@ private slots:
             for (const char* bad : {"12,5x", "", "nan", "inf"}) {
                 dialog->EDI_SAbstand->setText(QString::fromLatin1(bad));
                 QTest::mouseClick(dialog->BUT_OK, Qt::LeftButton);
-                QVERIFY2(dialog->isVisible(), bad);
-                QVERIFY(dialog->Marked());
+                QVERIFY2(dialog->isVisible() && dialog->Marked(), bad);
             }
             QTest::keyClicks(dialog->EDI_SAbstand, QStringLiteral("7"));
             QVERIFY(!dialog->Marked());
@@ -58,16 +55,7 @@ private slots:
         QCOMPARE(result, 1);
         QCOMPARE(MessageBeepCount(), 4);
         QCOMPARE(dialog->GetFixedSpacing(), 7.0);
-    }
-
-    void cancelKeepsTheCallersSpacing()
-    {
-        QWidget parent;
-        QTimer::singleShot(0, &parent, [] {
-            if (auto* dialog = qobject_cast<TDLG_InputSensorAbstand*>(QApplication::activeModalWidget()))
-                QTest::mouseClick(dialog->BUT_Cancel, Qt::LeftButton);
-        });
-        QCOMPARE(EnterFixedSpacing(&parent, QStringLiteral("mm"), 1, 80.0, 1.0), std::optional<double>());
+        QCOMPARE(RunModal(*dialog, [&] { QTest::mouseClick(dialog->BUT_Cancel, Qt::LeftButton); }), 2);
     }
 };
 

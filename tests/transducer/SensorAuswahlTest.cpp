@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QLogValueAxis>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QValueAxis>
 #include <QtTest>
@@ -135,6 +136,21 @@ private slots:
         QCOMPARE(image.pixelColor(at.toPoint()), QColor(0, 255, 0));
         // Above the bar's half-height of 4 px the chart is white again.
         QCOMPARE(image.pixelColor(at.toPoint() - QPoint(0, 8)), QColor(Qt::white));
+
+        // Dragging to the right pans the diameters along with the mouse; heights stay.
+        auto* axis = qobject_cast<QValueAxis*>(dialog->BottomAxis());
+        const double span = axis->max() - axis->min();
+        const double perPixel = span / dialog->DUChart1->PlotArea().width();
+        QWidget* view = dialog->DUChart1->viewport();
+        const QPoint from = dialog->DUChart1->PlotArea().center().toPoint();
+        QTest::mousePress(view, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, from + QPoint(100, 30), view->mapToGlobal(from + QPoint(100, 30)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, from + QPoint(100, 30));
+        QVERIFY(std::fabs(axis->min() + 100 * perPixel) < 2 * perPixel);
+        QCOMPARE(axis->max() - axis->min(), span);
+        QCOMPARE(dialog->DUChart1->MapToPixel({green.Start, green.Y}, dialog->DUChart1->chart()->series().value(0)).y(), at.y());
     }
 };
 
