@@ -5,14 +5,11 @@
 #include "reference/QlvTabels.h"
 #include "transducer/ApplicationInput.h"
 
-#include <vector>
-
 inline tCodeItems ListItems(const std::vector<int>& ids, bool material, int selected)
 {
     tCodeItems items;
     for (int id : ids) {
-        if (id == selected)
-            items.ItemIndex = static_cast<int>(items.Items.size());
+        items.ItemIndex = id == selected ? static_cast<int>(items.Items.size()) : items.ItemIndex;
         const auto code = static_cast<std::uint16_t>(id);
         items.Items.push_back({material ? MaterialName(code) : MediumName(code), id});
     }
