@@ -57,9 +57,7 @@ TEST_F(ReportTextTest, LabelsTranslatedUserTextVerbatim)
     header.Oem = true;
     header.ApplicationTitle = QStringLiteral("VK_RT");
     header.Tag = QStringLiteral("Tag:");
-    const QHash<QString, QString> en = {{QStringLiteral("Kunde:"), QStringLiteral("Customer:")},
-                                        {QStringLiteral("Bemerkungen:%s"), QStringLiteral("Remarks:%s")},
-                                        {QStringLiteral("Tag:"), QStringLiteral("TAG:")}};
+    const QHash<QString, QString> en = {{"Kunde:", "Customer:"}, {"Bemerkungen:%s", "Remarks:%s"}, {"Tag:", "TAG:"}};
     const QString text = BuildReportText(header, {R(1, "Tag:", "%1", "Kunde:")}, false,
                                          [&](const QString& t) { return en.value(t, t); });
     EXPECT_TRUE(text.startsWith(QStringLiteral("----- VK_RT Report  Brandolf----\r\n")));
