@@ -28,10 +28,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (ignored.removeDuplicates() != 0)
             std::abort();
     }
-    // The measuring point takes what the reader let through, or refuses it as a whole.
+    // The measuring point takes what the reader let through, or refuses it as a whole; what
+    // it then holds, written, reads back whole.
     TMeasuringPoint point;
     point.SetStandardValues();
     tReportFileFields report;
-    LoadMeasuringPoint(point, report, ini, true, false, nullptr);
+    if (!LoadMeasuringPoint(point, report, ini, true, false, nullptr))
+        return 0;
+    IniFile written = IniFile::FromBytes({});
+    WriteMeasuringPoint(written, point.Record(), report, QString());
+    TMeasuringPoint again = point;
+    QStringList ignored;
+    if (!LoadMeasuringPoint(again, report, written, true, false, nullptr, &ignored) || !ignored.isEmpty())
+        std::abort();
     return 0;
 }
