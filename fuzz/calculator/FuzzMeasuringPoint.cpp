@@ -2,6 +2,7 @@
 // value the reader takes must lie in its input's range.
 #include "calculator/core/MeasuringPointFile.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,15 +17,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool fromFile : {true, false}) {
         TMeasuringPointRecord point;
         tReportFileFields report;
-        ReadMeasuringPoint(ini, point, report, fromFile, size % 2 == 1);
+        QStringList ignored;
+        ReadMeasuringPoint(ini, point, report, fromFile, size % 2 == 1, &ignored);
         if (point.SensorType < 0 || point.SensorType > 14 || point.SoundPaths < 0 || point.SoundPaths > 8
-            || !(point.ReynoldsLam < point.ReynoldsTurb) || !(point.InnerDiameterMm > 0.0))
+            || !(point.ReynoldsLam >= 1.0) || !(point.ReynoldsTurb >= 1.0) || !(point.InnerDiameterMm > 0.0)
+            || !std::isfinite(point.FixedSpacing) || !std::isfinite(point.KinViscosity)
+            || !std::isfinite(point.DynViscosity))
+            std::abort();
+        // What was ignored is named once, by key.
+        if (ignored.removeDuplicates() != 0)
             std::abort();
     }
-    // The measuring point takes what the reader let through, or refuses it as a whole.
+    // The measuring point takes what the reader let through, or refuses it as a whole; what
+    // it then holds, written, reads back whole.
     TMeasuringPoint point;
     point.SetStandardValues();
     tReportFileFields report;
-    LoadMeasuringPoint(point, report, ini, true, false, nullptr);
+    if (!LoadMeasuringPoint(point, report, ini, true, false, nullptr))
+        return 0;
+    IniFile written = IniFile::FromBytes({});
+    WriteMeasuringPoint(written, point.Record(), report, QString());
+    TMeasuringPoint again = point;
+    QStringList ignored;
+    if (!LoadMeasuringPoint(again, report, written, true, false, nullptr, &ignored) || !ignored.isEmpty())
+        std::abort();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "report/d_reportform.h"
 
 #include "calculator/core/ApplicationHandOver.h"
+#include "calculator/core/SettingsFile.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"
 #include "grids/SortGrid.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -362,26 +364,43 @@ bool TDLG_reportform::SaveReportFile(const QString& fileName, QString* error) co
     return false;
 }
 
-void TDLG_reportform::ACT_SaveToFileExecute()
+std::unique_ptr<QFileDialog> TDLG_reportform::CreateSaveDialog()
 {
-    QFileDialog dialog(this, QString(), QFileInfo(fields_.SavePath).path(), TranslateString(QStringLiteral("Text (*.txt)")));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    // The folder of the file this report was last saved to (or a loaded point names), else
+    // the folder of the last report saved in any run.
+    QString folder = FolderOf(fields_.SavePath);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = LastReportFolder;
+    auto dialog =
+        std::make_unique<QFileDialog>(this, QString(), folder, TranslateString(QStringLiteral("Text (*.txt)")));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
     if (!fields_.SavePath.isEmpty())
-        dialog.selectFile(fields_.SavePath);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString fileName = dialog.selectedFiles().constFirst();
+        dialog->selectFile(fields_.SavePath);
+    return dialog;
+}
+
+bool TDLG_reportform::SaveReportTo(const QString& fileName)
+{
     QString error;
     if (!SaveReportFile(fileName, &error)) {
         ShowMessage({this, windowTitle(),
                      Format(TranslateString(QStringLiteral("Cannot create file \"%s\". %s")), {fileName, error}),
                      MessageKind::Error});
-        return;
+        return false;
     }
     fields_.SavePath = fileName;
+    LastReportFolder = FolderOf(QFileInfo(fileName).absoluteFilePath());
+    return true;
+}
+
+void TDLG_reportform::ACT_SaveToFileExecute()
+{
+    const auto dialog = CreateSaveDialog();
+    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+        SaveReportTo(dialog->selectedFiles().constFirst());
 }
 
 void TDLG_reportform::ACT_CopyToClipboardExecute()
@@ -426,12 +445,15 @@ tReportFileFields TDLG_reportform::Fields() const
     return fields;
 }
 
-void RunReport(QWidget* parent, const TReportSource& source, bool details, tReportFileFields& fields)
+void RunReport(QWidget* parent, const TReportSource& source, bool details, tReportFileFields& fields,
+               QString& lastReportFolder)
 {
     const auto form = CreateDialog<TDLG_reportform>(parent);
     form->SetFields(fields);
+    form->LastReportFolder = lastReportFolder;
     form->SetSource(source);
     form->BuildReport(details);
     form->ShowDialog();
     fields = form->Fields();
+    lastReportFolder = form->LastReportFolder;
 }

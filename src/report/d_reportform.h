@@ -11,9 +11,11 @@
 #include "report/ReportText.h"
 #include "transducer/ApplicationInput.h"
 
+#include <memory>
 #include <vector>
 
 class QAction;
+class QFileDialog;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -64,6 +66,9 @@ public:
     const std::vector<TReportRow>& Rows() const { return rows_; }
     // Where the report's date comes from.
     TReportClock Clock;
+    // The folder of the last report saved (settings COMMONS LastReport), with its trailing
+    // separator; the save dialog starts there when no file names a better one.
+    QString LastReportFolder;
 
     TSortGrid* StringGrid = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -86,6 +91,10 @@ public:
     void ACT_TableFontExecute();
     void ACT_MatchFontExecute();
     void ACT_SaveToFileExecute();
+    // The steps of ACT_SaveToFile: the save dialog, and the save of the chosen file, which
+    // reports a failure and, on success, remembers the file and its folder.
+    std::unique_ptr<QFileDialog> CreateSaveDialog();
+    bool SaveReportTo(const QString& fileName);
     void ACT_CopyToClipboardExecute();
 
     // The splitter's minimum panel height.
@@ -118,5 +127,7 @@ private:
 };
 
 // The main window's report command: a fresh report form on the source and the fields,
-// shown modally; what the user entered and arranged goes back into fields.
-void RunReport(QWidget* parent, const TReportSource& source, bool details, tReportFileFields& fields);
+// shown modally; what the user entered and arranged goes back into fields, the folder of a
+// report saved into lastReportFolder.
+void RunReport(QWidget* parent, const TReportSource& source, bool details, tReportFileFields& fields,
+               QString& lastReportFolder);

@@ -71,8 +71,10 @@ double TDLG_InputSensorAbstand::GetFixedSpacing() const
 void TDLG_InputSensorAbstand::done(int result)
 {
     double value = 0.0;
-    if (result == 1 && !(TryStrToFloat(EDI_SAbstand->text().trimmed(), value) && std::isfinite(value))) {
-        // A text that is no number would silently become 0: keep the dialog open instead.
+    if (result == 1
+        && !(TryStrToFloat(EDI_SAbstand->text().trimmed(), value) && std::isfinite(value / factor_))) {
+        // A text that is no number would silently become 0, one beyond the largest length
+        // in mm infinite: keep the dialog open instead.
         SetMarked(true);
         MessageBeep();
         EDI_SAbstand->setFocus(Qt::OtherFocusReason);

@@ -9,17 +9,12 @@ namespace {
 TEST(MatchFont, StopsWhereTheTableFillsTheRoomOrGrowthEnds)
 {
     std::vector<int> tried;
-    const auto linear = [&tried](int pixels) {
-        tried.push_back(pixels);
-        return 40 * pixels;
-    };
+    const auto linear = [&tried](int pixels) { return tried.push_back(pixels), 40 * pixels; };
     // 400 pixels are reached at 10: that size stays, nothing larger is tried.
     EXPECT_EQ(MatchFontPixels(400, linear), 10);
-    EXPECT_EQ(tried.front(), 1);
-    EXPECT_EQ(tried.back(), 10);
+    EXPECT_EQ(tried, std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(MatchFontPixels(401, linear), 11);
-    // Already filled at the smallest step.
-    EXPECT_EQ(MatchFontPixels(0, linear), 2);
+    EXPECT_EQ(MatchFontPixels(0, linear), 2);  // already filled at the smallest step
 
     // A table that stops growing (every column at its limit) is not grown for ever.
     const auto plateau = [](int pixels) { return pixels < 20 ? 10 * pixels : 200; };
@@ -27,8 +22,7 @@ TEST(MatchFont, StopsWhereTheTableFillsTheRoomOrGrowthEnds)
     // Rounding may keep the width for a step or two at small sizes; that is no stop.
     const auto steps = [](int pixels) { return 30 * (pixels / 3); };
     EXPECT_EQ(MatchFontPixels(300, steps), 30);
-    // A room no font fills ends at the maximum.
-    EXPECT_EQ(MatchFontPixels(1 << 30, linear), MaxMatchFontPixels);
+    EXPECT_EQ(MatchFontPixels(1 << 30, linear), MaxMatchFontPixels);  // a room no font fills
 }
 
 }  // namespace

@@ -5,26 +5,22 @@
 #include "reference/QlvTabels.h"
 #include "transducer/ApplicationInput.h"
 
-#include <vector>
-
 inline tCodeItems ListItems(const std::vector<int>& ids, bool material, int selected)
 {
     tCodeItems items;
-    for (int id : ids) {
-        if (id == selected)
-            items.ItemIndex = static_cast<int>(items.Items.size());
-        const auto code = static_cast<std::uint16_t>(id);
-        items.Items.push_back({material ? MaterialName(code) : MediumName(code), id});
+    for (const int id : ids) {
+        items.ItemIndex = id == selected ? static_cast<int>(items.Items.size()) : items.ItemIndex;
+        items.Items.push_back({material ? MaterialName(std::uint16_t(id)) : MediumName(std::uint16_t(id)), id});
     }
     return items;
 }
 
-inline tCodeItems MaterialItems(const TMeasuringPoint& point)
+inline tCodeItems MaterialItems(const TMeasuringPoint& p)
 {
-    return ListItems(TMeasuringPoint::ListedMaterialIds(), true, point.GetMaterialId());
+    return ListItems(TMeasuringPoint::ListedMaterialIds(), true, p.GetMaterialId());
 }
 
-inline tCodeItems MediumItems(const TMeasuringPoint& point, bool oem)
+inline tCodeItems MediumItems(const TMeasuringPoint& p, bool oem)
 {
-    return ListItems(TMeasuringPoint::ListedMediumIds(oem), false, point.GetMediumId());
+    return ListItems(TMeasuringPoint::ListedMediumIds(oem), false, p.GetMediumId());
 }

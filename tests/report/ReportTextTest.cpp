@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <QHash>
 
 namespace {
 
@@ -16,31 +16,19 @@ TReportRow R(int number, const char* name, const char* value, const char* unit)
 
 class ReportTextTest : public ::testing::Test {
 protected:
-    ReportTextTest()
-    {
-        TFormatSettings settings;
-        settings.ShortDateFormat = QStringLiteral("dd.MM.yyyy");
-        scope = std::make_unique<FormatSettingsScope>(settings);
-        header.Date = QDate(2026, 3, 9);
-        header.Editor = QStringLiteral("Anna 100%");
-        header.Customer = QStringLiteral("Müller %1 & Co");
-        header.Location = QStringLiteral("Halle 3");
-        header.Tag = QStringLiteral("FT-101");
-    }
+    ReportTextTest() { FormatSettings().ShortDateFormat = QStringLiteral("dd.MM.yyyy"); }
 
-    std::unique_ptr<FormatSettingsScope> scope;
-    TReportHeader header;
+    FormatSettingsScope scope{TFormatSettings()};
+    TReportHeader header{.Date = QDate(2026, 3, 9), .Editor = QStringLiteral("Anna 100%"),
+                         .Customer = QStringLiteral("Müller %1 & Co"), .Location = QStringLiteral("Halle 3"),
+                         .Tag = QStringLiteral("FT-101"), .Remarks = {}, .ApplicationTitle = {}};
     // Name left, value by its report row (0 centred, 17 left, others right), unit centred.
     std::vector<TReportRow> rows{R(0, "Rohr-Material", "Stahl", "[00001]"), R(9, "Temperatur", "20.0", "°C"),
                                  R(17, "", "", ""), R(30, "Transducer distance", "112.75", "mm")};
 };
 
-const char* const HeaderLines = "-----Quelvar Report  DU Ultrasonics----\r\n"
-                                "Datum:\t09.03.2026\r\n"
-                                "Von  :\tAnna 100%\r\n"
-                                "Kunde:\tMüller %1 & Co\r\n"
-                                "Location:\tHalle 3\r\n"
-                                "Tag:\tFT-101\r\n";
+const char* const HeaderLines = "-----Quelvar Report  DU Ultrasonics----\r\nDatum:\t09.03.2026\r\nVon  :\tAnna 100%\r\n"
+                                "Kunde:\tMüller %1 & Co\r\nLocation:\tHalle 3\r\nTag:\tFT-101\r\n";
 
 TEST_F(ReportTextTest, PaddedForTheFileUnpaddedForTheClipboard)
 {
@@ -52,20 +40,16 @@ TEST_F(ReportTextTest, PaddedForTheFileUnpaddedForTheClipboard)
                                        "                   \t      \t       \t\r\n"
                                        "Transducer distance\t112.75\t     mm\t\r\n"));
     EXPECT_EQ(BuildReportText(header, rows, false),
-              head + QString::fromUtf8("Rohr-Material\tStahl\t[00001]\t\r\n"
-                                       "Temperatur\t20.0\t°C\t\r\n"
-                                       "\t\t\t\r\n"
-                                       "Transducer distance\t112.75\tmm\t\r\n"));
+              head + QString::fromUtf8("Rohr-Material\tStahl\t[00001]\t\r\nTemperatur\t20.0\t°C\t\r\n"
+                                       "\t\t\t\r\nTransducer distance\t112.75\tmm\t\r\n"));
 }
 
 TEST_F(ReportTextTest, RemarksAndEmptyTable)
 {
     header.Remarks = QStringLiteral("first %s line\nsecond\n\nfourth after an empty one\n");
     EXPECT_EQ(BuildReportText(header, {}, true),
-              QString::fromUtf8(HeaderLines) + QStringLiteral("Bemerkungen:\r\n"
-                                                              "first %s line\r\nsecond\r\n\r\n"
-                                                              "fourth after an empty one\r\n"
-                                                              "\r\nStreckendaten:\r\n"));
+              QString::fromUtf8(HeaderLines) + QStringLiteral("Bemerkungen:\r\nfirst %s line\r\nsecond\r\n\r\n"
+                                                              "fourth after an empty one\r\n\r\nStreckendaten:\r\n"));
 }
 
 TEST_F(ReportTextTest, LabelsTranslatedUserTextVerbatim)
@@ -73,16 +57,9 @@ TEST_F(ReportTextTest, LabelsTranslatedUserTextVerbatim)
     header.Oem = true;
     header.ApplicationTitle = QStringLiteral("VK_RT");
     header.Tag = QStringLiteral("Tag:");
-    const auto english = [](const QString& text) {
-        if (text == QStringLiteral("Kunde:"))
-            return QStringLiteral("Customer:");
-        if (text == QStringLiteral("Bemerkungen:%s"))
-            return QStringLiteral("Remarks:%s");
-        if (text == QStringLiteral("Tag:"))
-            return QStringLiteral("TAG:");
-        return text;
-    };
-    const QString text = BuildReportText(header, {R(1, "Tag:", "%1", "Kunde:")}, false, english);
+    const QHash<QString, QString> en = {{"Kunde:", "Customer:"}, {"Bemerkungen:%s", "Remarks:%s"}, {"Tag:", "TAG:"}};
+    const QString text = BuildReportText(header, {R(1, "Tag:", "%1", "Kunde:")}, false,
+                                         [&](const QString& t) { return en.value(t, t); });
     EXPECT_TRUE(text.startsWith(QStringLiteral("----- VK_RT Report  Brandolf----\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("\r\nCustomer:\tMüller %1 & Co\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("\r\nTAG:\tTag:\r\nRemarks:\t-\r\n")));

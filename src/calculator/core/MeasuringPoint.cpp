@@ -775,8 +775,9 @@ QString TMeasuringPoint::CheckRecord(const TMeasuringPointRecord& r) const
         {inRange(TQuantity::Temperature, r.Temperature), "Temperature"},
         {inRange(TQuantity::Pressure, r.Pressure), "Pressure"},
         {!otherMedium || inRange(TQuantity::Density, r.Density), "Density"},
-        {!otherMedium || inRange(TQuantity::KinViscosity, r.KinViscosity), "KinViscosity"},
-        {!otherMedium || inRange(TQuantity::DynViscosity, r.DynViscosity), "DynViscosity"},
+        // One viscosity follows from the other through the density, beyond the input range.
+        {!otherMedium || Positive(r.KinViscosity), "KinViscosity"},
+        {!otherMedium || Positive(r.DynViscosity), "DynViscosity"},
         {inRange(TQuantity::Roughness, r.Roughness), "Roughness"},
         {inRange(TQuantity::InnerDiameter, r.InnerDiameterMm * 10.0), "InnerDiameterMm"},
         {inRange(TQuantity::VolumeFlow, r.VolumeFlow), "VolumeFlow"},

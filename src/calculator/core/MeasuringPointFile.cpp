@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -42,7 +43,6 @@ constexpr TUnitKey UnitKeys[] = {
 
 // Input ranges the file shares with the dialogs (mm, m/s).
 constexpr double MaxSoundSpeed = 20000.0;
-constexpr double MaxFixedSpacing = 100000.0;
 constexpr int MaxMemoHeight = 10000;
 constexpr int MaxTypeCode = 14;
 constexpr int MaxSoundPaths = 8;
@@ -52,51 +52,77 @@ QString Key(const char* key)
     return QString::fromLatin1(key);
 }
 
-// The value as a hand-edited file may hold it: one pair of enclosing quotes removed.
-std::optional<QString> Text(const IniFile& ini, const QString& section, const QString& key)
-{
-    if (!ini.ValueExists(section, key))
-        return std::nullopt;
-    QString value = ini.ReadString(section, key, QString());
-    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
-        && value.back() == value.front())
-        value = value.mid(1, value.size() - 2).trimmed();
-    return value;
-}
+// Reads typed values; a key that is there but out of range or unreadable counts as missing
+// and is named in the ignored list.
+class TPointReader {
+public:
+    TPointReader(const IniFile& ini, QStringList* ignored) : ini_(ini), ignored_(ignored) {}
 
-std::optional<double> Float(const IniFile& ini, const QString& section, const QString& key, double minimum,
-                            double maximum)
-{
-    const auto text = Text(ini, section, key);
-    if (!text)
-        return std::nullopt;
-    QString local = *text;
-    const QChar separator = FormatSettings().DecimalSeparator;
-    local.replace(QLatin1Char('*'), separator);
-    double value = 0.0;
-    if (!TryStrToFloat(local, value, separator) || !std::isfinite(value) || value < minimum || value > maximum)
-        return std::nullopt;
-    return value;
-}
+    // The value as a hand-edited file may hold it: one pair of enclosing quotes removed.
+    std::optional<QString> Text(const QString& section, const QString& key) const
+    {
+        if (!ini_.ValueExists(section, key))
+            return std::nullopt;
+        QString value = ini_.ReadString(section, key, QString());
+        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+            && value.back() == value.front())
+            value = value.mid(1, value.size() - 2).trimmed();
+        return value;
+    }
 
-std::optional<int> Integer(const IniFile& ini, const QString& section, const QString& key, int minimum,
-                           int maximum)
-{
-    const auto text = Text(ini, section, key);
-    int value = 0;
-    if (!text || !TryStrToInt(*text, value) || value < minimum || value > maximum)
-        return std::nullopt;
-    return value;
-}
+    std::optional<double> Float(const QString& section, const QString& key, double minimum, double maximum) const
+    {
+        const auto text = Text(section, key);
+        if (!text)
+            return std::nullopt;
+        QString local = *text;
+        const QChar separator = FormatSettings().DecimalSeparator;
+        local.replace(QLatin1Char('*'), separator);
+        double value = 0.0;
+        if (TryStrToFloat(local, value, separator) && std::isfinite(value) && value >= minimum && value <= maximum)
+            return value;
+        return Ignore(section, key);
+    }
 
-std::optional<bool> Flag(const IniFile& ini, const QString& section, const QString& key)
-{
-    const auto text = Text(ini, section, key);
-    int value = 0;
-    if (!text || !TryStrToInt(*text, value))
+    std::optional<double> Quantity(const QString& section, const char* key, TQuantity quantity) const
+    {
+        const TInputLimits limits = InputLimits(quantity);
+        return Float(section, Key(key), limits.Minimum, limits.Maximum);
+    }
+
+    std::optional<int> Integer(const QString& section, const QString& key, int minimum, int maximum) const
+    {
+        const auto text = Text(section, key);
+        int value = 0;
+        if (!text)
+            return std::nullopt;
+        if (TryStrToInt(*text, value) && value >= minimum && value <= maximum)
+            return value;
+        return Ignore(section, key);
+    }
+
+    std::optional<bool> Flag(const QString& section, const QString& key) const
+    {
+        const auto text = Text(section, key);
+        int value = 0;
+        if (!text)
+            return std::nullopt;
+        if (TryStrToInt(*text, value))
+            return value != 0;
+        return Ignore(section, key);
+    }
+
+    std::nullopt_t Ignore(const QString& section, const QString& key) const
+    {
+        if (ignored_)
+            ignored_->append(section + QLatin1Char(' ') + key);
         return std::nullopt;
-    return value != 0;
-}
+    }
+
+private:
+    const IniFile& ini_;
+    QStringList* ignored_;
+};
 
 template <typename T, typename U>
 void Take(T& target, const std::optional<U>& value)
@@ -105,96 +131,120 @@ void Take(T& target, const std::optional<U>& value)
         target = static_cast<T>(*value);
 }
 
-void ReadQuantity(const IniFile& ini, const QString& section, const char* key, TQuantity quantity, double& target)
-{
-    const TInputLimits limits = InputLimits(quantity);
-    Take(target, Float(ini, section, Key(key), limits.Minimum, limits.Maximum));
-}
-
 bool Listed(const std::vector<int>& ids, int id)
 {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
 // An identifier from a list: one the list does not hold selects its first entry.
-void ReadListId(const IniFile& ini, const QString& section, const std::vector<int>& ids, int& target)
+void ReadListId(const TPointReader& in, const QString& section, const std::vector<int>& ids, int& target)
 {
-    if (const auto id = Integer(ini, section, QStringLiteral("DESC"), 0, 0xFFFF))
+    if (const auto id = in.Integer(section, QStringLiteral("DESC"), 0, 0xFFFF))
         target = Listed(ids, *id) ? *id : ids.front();
 }
 
-void ReadUnits(const IniFile& ini, TMeasuringPointRecord& point)
+void ReadUnits(const TPointReader& in, TMeasuringPointRecord& point)
 {
     for (const TUnitKey& unit : UnitKeys) {
         const int count = UnitCount(unit.Quantity);
-        Take(point.Units[static_cast<int>(unit.Quantity)], Integer(ini, MeOrd, Key(unit.Key), 0, count - 1));
+        Take(point.Units[static_cast<int>(unit.Quantity)], in.Integer(MeOrd, Key(unit.Key), 0, count - 1));
     }
 }
 
-void ReadMedium(const IniFile& ini, TMeasuringPointRecord& point, bool oemVariant)
+// The other medium's own values, each through its setter in turn: a value the file leaves
+// out is the one the setters before it left, so density and both viscosities stay coupled.
+// A viscosity may be the one derived from the other through the density, so either takes
+// what the product of the density's and its own input range allows.
+void ReadOwnMedium(const TPointReader& in, TMeasuringPointRecord& point)
 {
-    Take(point.MediumCUser, Float(ini, Medium, QStringLiteral("CUSER"), 0.0, MaxSoundSpeed));
-    ReadQuantity(ini, Medium, "TEMP", TQuantity::Temperature, point.Temperature);
-    ReadQuantity(ini, Medium, "PRESS", TQuantity::Pressure, point.Pressure);
-    ReadListId(ini, Medium, TMeasuringPoint::ListedMediumIds(oemVariant), point.MediumId);
+    const TInputLimits d = InputLimits(TQuantity::Density);
+    const TInputLimits v = InputLimits(TQuantity::KinViscosity);
+    auto viscosity = [&](const char* key) {
+        return in.Float(Medium, Key(key), v.Minimum * d.Minimum, v.Maximum * d.Maximum);
+    };
+    double& density = point.Density;
+    if (const auto value = in.Quantity(Medium, "DICHTE", TQuantity::Density)) {
+        density = *value;
+        if (point.DynViscosityVisible)
+            point.KinViscosity = KinFromDynViscosity(point.DynViscosity, density);
+        else
+            point.DynViscosity = DynFromKinViscosity(point.KinViscosity, density);
+    }
+    if (const auto value = viscosity("VISK")) {
+        point.KinViscosity = *value;
+        point.DynViscosity = DynFromKinViscosity(*value, density);
+    }
+    if (const auto value = viscosity("VISKDYN")) {
+        point.DynViscosity = *value;
+        point.KinViscosity = KinFromDynViscosity(*value, density);
+    }
+}
+
+void ReadMedium(const TPointReader& in, TMeasuringPointRecord& point, bool oemVariant)
+{
+    Take(point.MediumCUser, in.Float(Medium, QStringLiteral("CUSER"), 0.0, MaxSoundSpeed));
+    Take(point.Temperature, in.Quantity(Medium, "TEMP", TQuantity::Temperature));
+    Take(point.Pressure, in.Quantity(Medium, "PRESS", TQuantity::Pressure));
+    ReadListId(in, Medium, TMeasuringPoint::ListedMediumIds(oemVariant), point.MediumId);
     // A library medium takes its properties from the library, not from the file.
-    if (point.MediumId == OtherMediumId) {
-        ReadQuantity(ini, Medium, "DICHTE", TQuantity::Density, point.Density);
-        ReadQuantity(ini, Medium, "VISK", TQuantity::KinViscosity, point.KinViscosity);
-        ReadQuantity(ini, Medium, "VISKDYN", TQuantity::DynViscosity, point.DynViscosity);
-    }
-    const auto lam = Float(ini, Medium, QStringLiteral("RMIN"), MinReynoldsLimit, MaxReynoldsLimit);
-    const auto turb = Float(ini, Medium, QStringLiteral("RMAX"), MinReynoldsLimit, MaxReynoldsLimit);
-    // The laminar limit lies below the turbulent one; a pair that breaks this is ignored.
-    if (lam.value_or(point.ReynoldsLam) < turb.value_or(point.ReynoldsTurb)) {
-        Take(point.ReynoldsLam, lam);
-        Take(point.ReynoldsTurb, turb);
-    }
+    if (point.MediumId == OtherMediumId)
+        ReadOwnMedium(in, point);
+    // Any pair is a profile: equal limits leave no blend zone, a lower one above the upper
+    // one makes every flow above it turbulent.
+    Take(point.ReynoldsLam, in.Float(Medium, QStringLiteral("RMIN"), MinReynoldsLimit, MaxReynoldsLimit));
+    Take(point.ReynoldsTurb, in.Float(Medium, QStringLiteral("RMAX"), MinReynoldsLimit, MaxReynoldsLimit));
 }
 
-void ReadPipe(const IniFile& ini, TMeasuringPointRecord& point)
+void ReadPipe(const TPointReader& in, TMeasuringPointRecord& point)
 {
-    Take(point.WallCUser, Float(ini, PipeFl, QStringLiteral("WALLCUSER"), 0.0, MaxSoundSpeed));
-    Take(point.LiningCUser, Float(ini, PipeFl, QStringLiteral("LINCUSER"), 0.0, MaxSoundSpeed));
-    ReadListId(ini, Pipe, TMeasuringPoint::ListedMaterialIds(), point.MaterialId);
-    ReadQuantity(ini, Pipe, "ROUGH", TQuantity::Roughness, point.Roughness);
+    Take(point.WallCUser, in.Float(PipeFl, QStringLiteral("WALLCUSER"), 0.0, MaxSoundSpeed));
+    Take(point.LiningCUser, in.Float(PipeFl, QStringLiteral("LINCUSER"), 0.0, MaxSoundSpeed));
+    ReadListId(in, Pipe, TMeasuringPoint::ListedMaterialIds(), point.MaterialId);
+    Take(point.Roughness, in.Quantity(Pipe, "ROUGH", TQuantity::Roughness));
+    // The file holds mm, the input 0.1 mm.
     const TInputLimits diameter = InputLimits(TQuantity::InnerDiameter);
-    Take(point.InnerDiameterMm, Float(ini, PipeFl, QStringLiteral("DN"), diameter.Minimum / 10.0, diameter.Maximum / 10.0));
-    ReadQuantity(ini, Flow, "VOLUME", TQuantity::VolumeFlow, point.VolumeFlow);
+    Take(point.InnerDiameterMm,
+         in.Float(PipeFl, QStringLiteral("DN"), diameter.Minimum / 10.0, diameter.Maximum / 10.0));
+    Take(point.VolumeFlow, in.Quantity(Flow, "VOLUME", TQuantity::VolumeFlow));
     const auto wall = TPipeDimensions::MmLimits(TPipeField::Wall);
-    Take(point.WallThickness, Float(ini, PipeFl, QStringLiteral("WALL"), wall.Min, wall.Max));
-    const auto lining = Integer(ini, PipeFl, QStringLiteral("LINDESC"), 0, 0xFFFF);
-    if (lining && Listed(TMeasuringPoint::ListedMaterialIds(), *lining))
-        point.LiningId = *lining;
+    Take(point.WallThickness, in.Float(PipeFl, QStringLiteral("WALL"), wall.Min, wall.Max));
+    if (const auto lining = in.Integer(PipeFl, QStringLiteral("LINDESC"), 0, 0xFFFF)) {
+        if (Listed(TMeasuringPoint::ListedMaterialIds(), *lining))
+            point.LiningId = *lining;
+        else
+            in.Ignore(PipeFl, QStringLiteral("LINDESC"));
+    }
     const auto liningLimits = TPipeDimensions::MmLimits(TPipeField::Lining);
-    Take(point.LiningThickness, Float(ini, PipeFl, QStringLiteral("LINING"), liningLimits.Min, liningLimits.Max));
+    Take(point.LiningThickness, in.Float(PipeFl, QStringLiteral("LINING"), liningLimits.Min, liningLimits.Max));
 }
 
-void ReadReport(const IniFile& ini, tReportFileFields& report, bool fromFile)
+void ReadReport(const TPointReader& in, const IniFile& ini, tReportFileFields& report, bool fromFile)
 {
     IniReadFont(ini, Report, QStringLiteral("Font"), report.Font);
-    Take(report.MemoHeight, Integer(ini, Report, QStringLiteral("Splitter"), 0, MaxMemoHeight));
+    Take(report.MemoHeight, in.Integer(Report, QStringLiteral("Splitter"), 0, MaxMemoHeight));
     if (!fromFile)
         return;
-    Take(report.Editor, Text(ini, Report, QStringLiteral("LastEditor")));
-    Take(report.Customer, Text(ini, Report, QStringLiteral("Kunde")));
-    Take(report.Location, Text(ini, Report, QStringLiteral("Location")));
-    Take(report.Tag, Text(ini, Report, QStringLiteral("Tag")));
-    if (const auto memo = Text(ini, Report, QStringLiteral("Memo")))
+    Take(report.Editor, in.Text(Report, QStringLiteral("LastEditor")));
+    Take(report.Customer, in.Text(Report, QStringLiteral("Kunde")));
+    Take(report.Location, in.Text(Report, QStringLiteral("Location")));
+    Take(report.Tag, in.Text(Report, QStringLiteral("Tag")));
+    if (const auto memo = in.Text(Report, QStringLiteral("Memo")))
         report.Memo = IniDecodeLineBreaks(*memo, tLineBreak::Lf);
-    Take(report.SavePath, Text(ini, Report, QStringLiteral("SavePath")));
+    Take(report.SavePath, in.Text(Report, QStringLiteral("SavePath")));
 }
 
-void ReadRest(const IniFile& ini, TMeasuringPointRecord& point)
+void ReadRest(const TPointReader& in, TMeasuringPointRecord& point)
 {
-    ReadQuantity(ini, NormVol, "TEMP", TQuantity::Temperature, point.NormTemperature);
-    ReadQuantity(ini, NormVol, "PRESS", TQuantity::Pressure, point.NormPressure);
-    Take(point.Compressibility, Float(ini, NormVol, QStringLiteral("COMPRESS"), 0.1, 10.0));
-    point.SensorType = Integer(ini, Transd, QStringLiteral("SELCTED"), 0, MaxTypeCode).value_or(0);
-    point.SoundPaths = Integer(ini, Transd, QStringLiteral("SOUNDPATH"), 0, MaxSoundPaths).value_or(0);
-    Take(point.SpacingFixed, Flag(ini, Transd, QStringLiteral("FIXED")));
+    Take(point.NormTemperature, in.Quantity(NormVol, "TEMP", TQuantity::Temperature));
+    Take(point.NormPressure, in.Quantity(NormVol, "PRESS", TQuantity::Pressure));
+    Take(point.Compressibility, in.Float(NormVol, QStringLiteral("COMPRESS"), 0.1, 10.0));
+    point.SensorType = in.Integer(Transd, QStringLiteral("SELCTED"), 0, MaxTypeCode).value_or(0);
+    point.SoundPaths = in.Integer(Transd, QStringLiteral("SOUNDPATH"), 0, MaxSoundPaths).value_or(0);
+    Take(point.SpacingFixed, in.Flag(Transd, QStringLiteral("FIXED")));
+    // The transducers may overlap (a negative spacing): every finite value is a spacing.
+    const double most = std::numeric_limits<double>::max();
     if (point.SpacingFixed)
-        Take(point.FixedSpacing, Float(ini, Transd, QStringLiteral("FIXDIST"), 0.0, MaxFixedSpacing));
+        Take(point.FixedSpacing, in.Float(Transd, QStringLiteral("FIXDIST"), -most, most));
 }
 
 void WritePipeAndMedium(IniFile& ini, const TMeasuringPointRecord& p)
@@ -258,22 +308,23 @@ void WriteMeasuringPoint(IniFile& ini, const TMeasuringPointRecord& point, const
 }
 
 void ReadMeasuringPoint(const IniFile& ini, TMeasuringPointRecord& point, tReportFileFields& report,
-                        bool fromFile, bool oemVariant)
+                        bool fromFile, bool oemVariant, QStringList* ignored)
 {
-    Take(point.DynViscosityVisible, Flag(ini, Commons, QStringLiteral("VISKDYN")));
-    ReadUnits(ini, point);
-    ReadMedium(ini, point, oemVariant);
-    ReadPipe(ini, point);
-    ReadReport(ini, report, fromFile);
-    ReadRest(ini, point);
+    const TPointReader in(ini, ignored);
+    Take(point.DynViscosityVisible, in.Flag(Commons, QStringLiteral("VISKDYN")));
+    ReadUnits(in, point);
+    ReadMedium(in, point, oemVariant);
+    ReadPipe(in, point);
+    ReadReport(in, ini, report, fromFile);
+    ReadRest(in, point);
 }
 
 bool LoadMeasuringPoint(TMeasuringPoint& point, tReportFileFields& report, const IniFile& ini, bool fromFile,
-                        bool oemVariant, QString* error)
+                        bool oemVariant, QString* error, QStringList* ignored)
 {
     TMeasuringPointRecord record = point.Record();
     tReportFileFields fields = report;
-    ReadMeasuringPoint(ini, record, fields, fromFile, oemVariant);
+    ReadMeasuringPoint(ini, record, fields, fromFile, oemVariant, ignored);
     if (!point.Apply(record, error))
         return false;
     report = fields;

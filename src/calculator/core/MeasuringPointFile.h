@@ -8,9 +8,10 @@
 // Untrusted input: a file is read only when it is at most MaxMeasuringPointFileSize bytes
 // and holds at least one of the measuring-point sections; otherwise nothing changes and the
 // caller reports NotAMeasuringPointFile. Every value is checked against the range of its
-// input; a value that is out of range or unreadable counts as a missing key, and a missing
-// key keeps the value the record held (TRANSD SELCTED and SOUNDPATH become 0). Values may be
-// written in any letter case, with blanks around them or in quotes.
+// input; a value that is out of range or unreadable counts as a missing key (and is named
+// in the ignored list), and a missing key keeps the value the record held, as the setters
+// before it left it (TRANSD SELCTED and SOUNDPATH become 0). Values may be written in any
+// letter case, with blanks around them or in quotes.
 
 #include "calculator/core/DefaValueFile.h"
 #include "calculator/core/MeasuringPoint.h"
@@ -19,11 +20,15 @@
 #include "transducer/Translate.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 inline constexpr qint64 MaxMeasuringPointFileSize = 1024 * 1024;
 inline const QString NotAMeasuringPointFile = QStringLiteral("not a measuring-point file");
+// The one message after a file load that left values out: file name, then the keys.
+inline const QString IgnoredKeysMessage =
+    QStringLiteral("Values ignored in \"%s\" (out of range or unreadable): %s");
 inline const QString MeasuringPointSignature = QStringLiteral("DU_QVRT");
 
 // The report's fields that travel with a measuring point (section REPORT).
@@ -48,15 +53,16 @@ void WriteMeasuringPoint(IniFile& ini, const TMeasuringPointRecord& point, const
 // default-values files, false for the settings file: only a file brings the report's
 // identification texts, remarks and save path; font and panel height come always.
 // oemVariant restricts the media the file may select. Medium and material identifiers the
-// lists do not hold select the other medium (10000) or the other material (0).
+// lists do not hold select the other medium (10000) or the other material (0). Keys whose
+// values were ignored are appended to *ignored as "SECTION KEY", in reading order.
 void ReadMeasuringPoint(const IniFile& ini, TMeasuringPointRecord& point, tReportFileFields& report,
-                        bool fromFile, bool oemVariant);
+                        bool fromFile, bool oemVariant, QStringList* ignored = nullptr);
 
 // A file load: what the file holds over the point's record and report, applied as a whole.
 // When the point refuses the record (a recalculation fails), neither point nor report
-// change and *error names the reason.
+// change and *error names the reason. The ignored keys as ReadMeasuringPoint gives them.
 bool LoadMeasuringPoint(TMeasuringPoint& point, tReportFileFields& report, const IniFile& ini, bool fromFile,
-                        bool oemVariant, QString* error);
+                        bool oemVariant, QString* error, QStringList* ignored = nullptr);
 
 // The default-values step at the end of the standard values (which already cleared the
 // application state): when the options want it and the file exists, the file is loaded

@@ -10,5 +10,5 @@ void RunReportCommand(TXmeCalcDlg& window)
     // A value typed but not yet committed belongs in the report.
     window.CommitActiveEdit();
     RunReport(&window, {window.Point, CodeItemsOf(*window.COM_Material), CodeItemsOf(*window.COM_Medium)},
-              window.Point.ViewMode == 1, window.Commands->Report);
+              window.Point.ViewMode == 1, window.Commands->Report, window.Commands->LastReportFolder);
 }

@@ -8,6 +8,7 @@
 #include "formbase/FormKit.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
+#include "platform/NumberFormat.h"
 #include "transducer/OemVariant.h"
 #include "translation/MlDictionary.h"
 #include "translation/MlTranslator.h"
@@ -71,8 +72,9 @@ void TXmeCalcCommands::ACT_OpenQVFileExecute()
     LastOpenFolder = FolderOf(*chosen);
     window_.CommitActiveEdit();
     QString error;
+    QStringList ignored;
     const auto ini = OpenMeasuringPointFile(*chosen, &error, Translate());
-    if (!ini || !LoadMeasuringPoint(window_.Point, Report, *ini, true, IsOemVariant != 0, &error)) {
+    if (!ini || !LoadMeasuringPoint(window_.Point, Report, *ini, true, IsOemVariant != 0, &error, &ignored)) {
         ReportError(error);
         return;
     }
@@ -80,6 +82,16 @@ void TXmeCalcCommands::ACT_OpenQVFileExecute()
     // old text would otherwise overwrite what the file brought.
     window_.Render(true);
     window_.SendLineParams();
+    if (!ignored.isEmpty()) {
+        // What the file brought is loaded; the user learns, once, which values were not.
+        MessageRequest message;
+        message.parent = &window_;
+        message.caption = QCoreApplication::applicationName();
+        message.text = Format(window_.TranslateString(IgnoredKeysMessage),
+                              {QDir::toNativeSeparators(*chosen), ignored.join(QStringLiteral(", "))});
+        message.kind = MessageKind::Warning;
+        ShowMessage(message);
+    }
 }
 
 bool TXmeCalcCommands::SaveTo(const QString& fileName)

@@ -34,6 +34,8 @@ TEST(ApplicationHandOver, OpeningAndOkHandBackWhatCameIn)
     point.LiningId = 3;
     point.MediumCUser = 1234.0;
     point.SoundPaths = 4;
+    point.SpacingFixed = 1;
+    point.FixedSpacing = -20.5;  // the transducers overlap
     const tCodeItems materials = Items(TMeasuringPoint::ListedMaterialIds(), point.GetMaterialId());
     const tCodeItems media = Items(TMeasuringPoint::ListedMediumIds(false), point.GetMediumId());
 
@@ -43,6 +45,7 @@ TEST(ApplicationHandOver, OpeningAndOkHandBackWhatCameIn)
     EXPECT_EQ(in.LengthUnit, point.UnitIndex(TQuantity::InnerDiameter));
     tApplicationCalc calc(false);
     calc.SetInputData(in);
+    EXPECT_EQ(calc.View().FixedNumber, QStringLiteral("-20.5"));
     const tApplicationResult r = calc.Result();
     TakeBackApplication(point, r);
 
@@ -52,6 +55,7 @@ TEST(ApplicationHandOver, OpeningAndOkHandBackWhatCameIn)
     EXPECT_EQ(point.LiningThickness, 1.3);
     EXPECT_EQ(point.LiningId, 3);
     EXPECT_EQ(point.MediumCUser, 1234.0);
+    EXPECT_EQ(point.FixedSpacing, -20.5);
     EXPECT_EQ(point.GetMediumId(), 10001);
     EXPECT_EQ(point.SoundPaths, r.SoundPaths);
     EXPECT_EQ(point.SensorType, calc.RecommendedSensorType());

@@ -31,6 +31,7 @@ TEST(SettingsFile, WrittenKeysInOrderAndOthersKept)
     tProgramSettings s;
     s.Language = 2;
     s.LastOpen = QStringLiteral("/home/u/points/");
+    s.LastReport = QStringLiteral("C:\\Berichte\\2024\\");  // as a Windows run wrote it
     s.LastEditor = QStringLiteral("Ann");
     s.DefaFile.FileName = QStringLiteral("/home/u/DefaultValues.QVR");
     s.DefaFile.TakeIt = true;
@@ -38,12 +39,18 @@ TEST(SettingsFile, WrittenKeysInOrderAndOthersKept)
     WriteProgramSettings(ini, s);
     EXPECT_EQ(QString::fromUtf8(ini.ToBytes()),
               QStringLiteral("[COMMONS]\r\nLastSave=C:\\old\\\r\nFuture=7\r\nLANGUAGE=2\r\n"
-                             "LastOpen=/home/u/points/\r\nLastEditor=Ann\r\n[OTHER]\r\nX=1\r\n\r\n"
+                             "LastOpen=/home/u/points/\r\nLastReport=C:\\Berichte\\2024\\\r\n"
+                             "LastEditor=Ann\r\n[OTHER]\r\nX=1\r\n\r\n"
                              "[DEFAVALUE]\r\nTAKEIT=1\r\nFR_SOUNDPATH=0\r\nFR_TRANSD=1\r\n"
                              "FILENAME=/home/u/DefaultValues.QVR\r\nTAKETHEM=0\r\n"));
     tProgramSettings back = ReadProgramSettings(ini, tProgramSettings(), 3);
     s.LastSave = QStringLiteral("C:\\old\\");
     EXPECT_EQ(back, s);
+    // The folder part of a chosen file, whichever separators it has.
+    const char* const folders[][2] = {{"C:\\Data\\p.QVR", "C:\\Data\\"}, {"/home/u/p.QVR", "/home/u/"},
+                                      {"\\\\srv\\x/p.QVR", "\\\\srv\\x/"}, {"p.QVR", ""}};
+    for (const auto& f : folders)
+        EXPECT_EQ(FolderOf(QString::fromLatin1(f[0])), QString::fromLatin1(f[1])) << f[0];
 }
 
 TEST(SettingsFile, InvalidValuesCountAsMissing)
