@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
 TEST(HoldMarkers, OneQuantityIsAlwaysHeld)
 {
-    const struct {
-        THold current, box;
-        bool checked;
-        THold after;
-    } rows[] = {
+    const std::tuple<THold, THold, bool, THold> rows[] = {
         // Unchecking the held box moves the hold on.
         {THold::Velocity, THold::Velocity, false, THold::CrossSection},
         {THold::CrossSection, THold::CrossSection, false, THold::Volume},
@@ -25,8 +22,8 @@ TEST(HoldMarkers, OneQuantityIsAlwaysHeld)
         {THold::None, THold::CrossSection, false, THold::Volume},
         {THold::None, THold::Volume, true, THold::Volume},
     };
-    for (const auto& r : rows)
-        EXPECT_EQ(ClickHold(r.current, r.box, r.checked), r.after) << int(r.current) << int(r.box) << r.checked;
+    for (const auto& [current, box, checked, after] : rows)
+        EXPECT_EQ(ClickHold(current, box, checked), after) << int(current) << int(box) << checked;
 }
 
 // The visible markers, then the colours of velocity, diameter, cross-section, volume,
@@ -75,8 +72,7 @@ TEST(HoldMarkers, EveryFocusAndHold)
         const TMarkerState m = ComputeMarkers(r.focus, r.hold);
         SCOPED_TRACE(testing::Message() << "focus " << int(r.focus) << " hold " << int(r.hold));
         EXPECT_EQ(Shown(m), r.shown);
-        // Each marker counts once; the compute panel is aqua while any is shown. The lists
-        // never take a colour.
+        // The compute panel is aqua while a marker shows; the lists never take a colour.
         const int count = int(m.ResIs_Veloc) + m.ResIs_VOLUME + m.ResIs_MassFL + m.ResIs_IDM + m.ResIs_QUER
                           + m.ResIs_Dichte;
         EXPECT_EQ(m.MarkerCount, count);
