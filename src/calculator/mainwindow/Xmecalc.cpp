@@ -847,6 +847,7 @@ void TXmeCalcDlg::UnitBoxChanged(TQuantity quantity)
         Point.RefreshAllDisplays();
     // The edit is rewritten in the new unit, whatever was typed in it.
     EditOf(quantity)->setModified(false);
+    Point.DiscardInput(quantity);
     Render();
 }
 
