@@ -25,6 +25,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 class XmecalcCommandsTest : public QObject {
     Q_OBJECT
@@ -86,10 +87,27 @@ private slots:
         formats_.reset();
     }
 
+    // A saved point opens again as it was, also over an edit that has the focus: committing
+    // that edit's old text must not put the old value back.
+    void savedPointOpensAgainWithItsVolumeUnit_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("no focus") << QString();
+        QTest::newRow("volume flow") << QStringLiteral("INP_Volume");
+        QTest::newRow("temperature") << QStringLiteral("INP_FluidTemp");
+    }
+
     void savedPointOpensAgainWithItsVolumeUnit()
     {
+        QFETCH(QString, focused);
+        if (!focused.isEmpty()) {
+            window_->show();
+            window_->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window_));
+        }
         window_->Point.SelectUnit(TQuantity::VolumeFlow, 16);  // hl/h: list position 7
         window_->Point.ApplyValue(TQuantity::Temperature, 55.0);
+        window_->Point.ApplyValue(TQuantity::VolumeFlow, 3 * window_->Point.VolumeFlow());
         window_->Render(true);
         const QString saved = PointText();
         answer_ = Path("point.QVR");
@@ -97,9 +115,10 @@ private slots:
         QCOMPARE(requests_.last().Mode, TFileDialogRequest::TMode::Save);
         QCOMPARE(requests_.last().Title, QStringLiteral("Quelvar Datei speichern"));
         QCOMPARE(window_->Commands->LastSaveFolder, dir_->path() + QLatin1Char('/'));
-
         window_->ACT_Standardwerte->trigger();
         QVERIFY(PointText() != saved);
+        if (!focused.isEmpty())
+            window_->findChild<QLineEdit*>(focused)->setFocus(Qt::TabFocusReason);
         window_->ACT_OpenQVFile->trigger();
         QCOMPARE(requests_.last().Title, QStringLiteral("Quelvar Datei öffnen"));
         QCOMPARE(PointText(), saved);
@@ -109,74 +128,18 @@ private slots:
         QCOMPARE(messages_, QStringList());
     }
 
-    void fileDialogsSpeakTheDictionaryLanguage()
-    {
-        FakeDictionary dictionary;
-        dictionary.entries = {{QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"), QStringLiteral("Quelvar file (*.QVR)|*.QVR")},
-                              {QStringLiteral("Quelvar Datei öffnen"), QStringLiteral("Open Quelvar file")}};
-        dictionary.SetLanguage(2);
-        window_->ShareDictionary(&dictionary);
-        window_->ACT_OpenQVFile->trigger();
-        window_->ACT_SaveToQVFile->trigger();
-        window_->ShareDictionary(nullptr);
-        QCOMPARE(requests_.size(), 2);
-        QCOMPARE(requests_[0].Title, QStringLiteral("Open Quelvar file"));
-        for (const TFileDialogRequest& request : requests_)
-            QCOMPARE(request.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
-    }
-
-    void fileMessagesSpeakTheDictionaryLanguage()
+    // File dialogs and file messages speak the dictionary's language; a foreign or huge
+    // file changes nothing, and a failed save leaves the previous file.
+    void fileDialogsAndMessages()
     {
         FakeDictionary dictionary;
         dictionary.entries = {
+            {QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"), QStringLiteral("Quelvar file (*.QVR)|*.QVR")},
+            {QStringLiteral("Quelvar Datei öffnen"), QStringLiteral("Open Quelvar file")},
             {QStringLiteral("not a measuring-point file"), QStringLiteral("keine Messstellendatei")},
             {QStringLiteral("Cannot write \"%s\": %s"), QStringLiteral("\"%s\" kann nicht geschrieben werden: %s")}};
+        dictionary.SetLanguage(2);
         window_->ShareDictionary(&dictionary);
-        QFile file(Path("bad.QVR"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("just text");
-        file.close();
-        answer_ = file.fileName();
-        window_->ACT_OpenQVFile->trigger();
-        answer_ = Path("missing/folder.QVR");
-        window_->ACT_SaveToQVFile->trigger();
-        window_->ShareDictionary(nullptr);
-        QCOMPARE(messages_.size(), 2);
-        QVERIFY2(messages_[0].endsWith(QStringLiteral(": keine Messstellendatei")), qPrintable(messages_[0]));
-        QVERIFY2(messages_[1].contains(QStringLiteral("folder.QVR\" kann nicht geschrieben werden: ")),
-                 qPrintable(messages_[1]));
-    }
-
-    // The focused edit still shows the old value while the file is applied; committing it
-    // must not put that old value back.
-    void openedFileWinsOverTheFocusedEdit_data()
-    {
-        QTest::addColumn<QString>("edit");
-        QTest::newRow("volume flow") << QStringLiteral("INP_Volume");
-        QTest::newRow("temperature") << QStringLiteral("INP_FluidTemp");
-    }
-
-    void openedFileWinsOverTheFocusedEdit()
-    {
-        QFETCH(QString, edit);
-        window_->show();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_));
-        window_->Point.ApplyValue(TQuantity::Temperature, 55.0);
-        window_->Point.ApplyValue(TQuantity::VolumeFlow, 3 * window_->Point.VolumeFlow());
-        window_->Render(true);
-        const QString saved = PointText();
-        answer_ = Path("point.QVR");
-        window_->ACT_SaveToQVFile->trigger();
-        window_->ACT_Standardwerte->trigger();
-        window_->findChild<QLineEdit*>(edit)->setFocus(Qt::TabFocusReason);
-        window_->ACT_OpenQVFile->trigger();
-        QCOMPARE(PointText(), saved);
-        QCOMPARE(window_->INP_FluidTemp->text(), QStringLiteral("55.0"));
-    }
-
-    void foreignOrHugeFilesChangeNothing()
-    {
         const QString before = PointText();
         for (const QByteArray& bytes : {QByteArray("just text"), QByteArray(2 * 1024 * 1024, '[')}) {
             QFile file(Path("bad.QVR"));
@@ -185,14 +148,17 @@ private slots:
             file.close();
             answer_ = file.fileName();
             window_->ACT_OpenQVFile->trigger();
-            QVERIFY(messages_.last().endsWith(QStringLiteral("not a measuring-point file")));
+            QVERIFY2(messages_.last().endsWith(QStringLiteral(": keine Messstellendatei")), qPrintable(messages_.last()));
             QCOMPARE(PointText(), before);
         }
-        // A failed save is reported and leaves the previous file as it was.
         answer_ = Path("missing/folder.QVR");
         window_->ACT_SaveToQVFile->trigger();
+        window_->ShareDictionary(nullptr);
         QCOMPARE(messages_.size(), 3);
-        QVERIFY(messages_.last().contains(QStringLiteral("folder.QVR")));
+        QVERIFY(messages_.last().contains(QStringLiteral("folder.QVR\" kann nicht geschrieben werden: ")));
+        QCOMPARE(requests_[0].Title, QStringLiteral("Open Quelvar file"));
+        for (const TFileDialogRequest& request : requests_)
+            QCOMPARE(request.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
     }
 
     void saveAsDefaultAsksOnceThenOverwrites()
@@ -270,25 +236,20 @@ private slots:
 
     void commandLineChoosesTheView()
     {
-        struct Case {
-            QStringList args;
-            bool full, rd, estimation;
-        };
-        const QList<Case> cases = {
+        // Arguments, then full view, "RD", error estimation.
+        const std::tuple<QStringList, bool, bool, bool> cases[] = {
             {{}, false, false, false},
             {{QLatin1Char('/') + ViewSwitchName(), QStringLiteral("/rd")}, true, true, false},
-            {{QLatin1Char('/') + ExpertSwitchName()}, false, false, true},
-        };
-        for (const Case& c : cases) {
+            {{QLatin1Char('/') + ExpertSwitchName()}, false, false, true}};
+        for (const auto& [args, full, rd, estimation] : cases) {
             NewWindow();
-            window_->Commands->Arguments = c.args;
+            window_->Commands->Arguments = args;
             window_->show();
-            QCOMPARE(int(window_->Point.ViewMode), c.full ? 1 : 0);
-            QCOMPARE(!window_->KalfaktorPane->isHidden(), c.full);
-            QCOMPARE(!window_->PAN_AllAREA->isHidden(), c.full);
-            QCOMPARE(!window_->PAN_ReynoldInGRPMedium->isHidden(), !c.full);
-            QCOMPARE(bool(window_->Point.ReynoldsDetails), c.rd);
-            QCOMPARE(bool(window_->Point.ErrorEstimation), c.estimation);
+            QCOMPARE(int(window_->Point.ViewMode), full ? 1 : 0);
+            QCOMPARE(!window_->KalfaktorPane->isHidden() && !window_->PAN_AllAREA->isHidden(), full);
+            QCOMPARE(!window_->PAN_ReynoldInGRPMedium->isHidden(), !full);
+            QCOMPARE(bool(window_->Point.ReynoldsDetails), rd);
+            QCOMPARE(bool(window_->Point.ErrorEstimation), estimation);
         }
     }
 
