@@ -729,6 +729,8 @@ void TDLG_SensorAbstand::ShowTimeGroup()
         SetBold(edit, enabled);
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, enabled ? QColor(Qt::white) : ColorFromTColor(0xC0C0C0));
+        // Shown but disabled: its value stays readable on the silver.
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(Qt::black));
         edit->setPalette(palette);
     }
 }

@@ -69,8 +69,7 @@ bool DensityFromMass(TFlow& f)
     const double density = std::fabs(f.MassFlow / f.VolumeFlow);
     if (!Positive(density))
         return false;
-    f.Density = density;
-    f.DensityValid = true;
+    SetDensity(f, density);
     return true;
 }
 
@@ -151,4 +150,26 @@ double KinFromDynViscosity(double dynViscosity, double density)
 {
     const double kin = dynViscosity / density;
     return std::isfinite(kin) ? kin : 0.0;
+}
+
+void SetDensity(TFlow& flow, double density)
+{
+    flow.Density = density;
+    flow.DensityValid = true;
+    if (flow.KeepDynViscosity)
+        flow.KinViscosity = KinFromDynViscosity(flow.DynViscosity, density);
+    else
+        flow.DynViscosity = DynFromKinViscosity(flow.KinViscosity, density);
+}
+
+void SetKinViscosity(TFlow& flow, double kinViscosity)
+{
+    flow.KinViscosity = kinViscosity;
+    flow.DynViscosity = DynFromKinViscosity(kinViscosity, flow.Density);
+}
+
+void SetDynViscosity(TFlow& flow, double dynViscosity)
+{
+    flow.DynViscosity = dynViscosity;
+    flow.KinViscosity = KinFromDynViscosity(dynViscosity, flow.Density);
 }

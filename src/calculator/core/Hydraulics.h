@@ -5,9 +5,11 @@
 // mPa·s.
 //
 // After a change the relations CrossSection = π · InnerDiameter² / 400, VolumeFlow =
-// CrossSection · Velocity and MassFlow = VolumeFlow · Density hold again, up to the
+// CrossSection · Velocity, MassFlow = VolumeFlow · Density and DynViscosity = KinViscosity ·
+// Density hold again, up to the
 // rounding of the velocity and the absolute value taken when the density follows the mass
-// flow. The hold decides which quantity gives way:
+// flow. The density and the viscosities are written only through SetDensity,
+// SetKinViscosity and SetDynViscosity, which keep the viscosity coupling. The hold decides which quantity gives way:
 //
 // | changed                       | when held     | then                       | otherwise   |
 // |-------------------------------|---------------|----------------------------|-------------|
@@ -31,6 +33,11 @@ struct TFlow {
     double CrossSection = 0.0;
     double Density = 0.0;
     double MassFlow = 0.0;
+    double KinViscosity = 0.0;
+    double DynViscosity = 0.0;
+    // The dynamic viscosity is the one the window shows: a new density keeps it and
+    // recomputes the kinematic one; otherwise the reverse.
+    bool KeepDynViscosity = false;
     // False while the density is a stale one (the medium library has no value for the
     // present temperature and pressure): the mass flow is then not computed from it, and
     // nothing that needs it can be computed.
@@ -48,9 +55,15 @@ double DiameterOfCrossSection(double crossSection);
 // derives the other one. Returns false when a step cannot be taken: a result that is not
 // finite, a cross-section, inner diameter or density that would not be positive, or a step
 // that needs a stale density. The steps before it stay done; the caller discards the
-// whole change. Quantities other than the six of TFlow change nothing.
+// whole change. Only the six flow quantities and the density trigger steps.
 bool Recalculate(TFlow& flow, TQuantity changed, THold hold);
 
 // The viscosity coupling: η = ν · ρ and ν = η / ρ, 0 when that fails (for example ρ = 0).
 double DynFromKinViscosity(double kinViscosity, double density);
 double KinFromDynViscosity(double dynViscosity, double density);
+
+// The setters of density and viscosities: each stores its value (the density then counts as
+// valid) and recomputes the viscosity that gives way.
+void SetDensity(TFlow& flow, double density);
+void SetKinViscosity(TFlow& flow, double kinViscosity);
+void SetDynViscosity(TFlow& flow, double dynViscosity);

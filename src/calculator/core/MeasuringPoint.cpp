@@ -110,9 +110,9 @@ double TMeasuringPoint::Value(TQuantity quantity) const
     case TQuantity::Density:
         return s_.Flow.Density;
     case TQuantity::KinViscosity:
-        return s_.KinViscosity;
+        return s_.Flow.KinViscosity;
     case TQuantity::DynViscosity:
-        return s_.DynViscosity;
+        return s_.Flow.DynViscosity;
     case TQuantity::Temperature:
         return s_.Temperature;
     case TQuantity::Pressure:
@@ -160,12 +160,12 @@ QString TMeasuringPoint::FormatDensity(int unitIndex, bool withUnit) const
 
 QString TMeasuringPoint::FormatKinViscosity(int unitIndex, bool withUnit) const
 {
-    return FormatQuantity(TQuantity::KinViscosity, s_.KinViscosity, unitIndex, withUnit);
+    return FormatQuantity(TQuantity::KinViscosity, s_.Flow.KinViscosity, unitIndex, withUnit);
 }
 
 QString TMeasuringPoint::FormatDynViscosity(int unitIndex, bool withUnit) const
 {
-    return FormatQuantity(TQuantity::DynViscosity, s_.DynViscosity, unitIndex, withUnit);
+    return FormatQuantity(TQuantity::DynViscosity, s_.Flow.DynViscosity, unitIndex, withUnit);
 }
 
 QString TMeasuringPoint::FormatMassFlow(int unitIndex, bool withUnit) const
@@ -245,26 +245,19 @@ void TMeasuringPoint::StoreValue(TQuantity quantity, double value)
 // The viscosity shown in the edit (the menu's choice) stays; the other one follows.
 void TMeasuringPoint::StoreDensity(double value)
 {
-    s_.Flow.Density = value;
-    s_.Flow.DensityValid = true;
-    if (s_.DynViscosityVisible)
-        s_.KinViscosity = KinFromDynViscosity(s_.DynViscosity, value);
-    else
-        s_.DynViscosity = DynFromKinViscosity(s_.KinViscosity, value);
+    SetDensity(s_.Flow, value);
 }
 
 void TMeasuringPoint::StoreKinViscosity(double value)
 {
-    s_.KinViscosity = value;
-    s_.DynViscosity = DynFromKinViscosity(value, s_.Flow.Density);
+    SetKinViscosity(s_.Flow, value);
     s_.ViscosityInvalid = false;
 }
 
 // The kinematic viscosity follows through the density: a stale one leaves it stale.
 void TMeasuringPoint::StoreDynViscosity(double value)
 {
-    s_.DynViscosity = value;
-    s_.KinViscosity = KinFromDynViscosity(value, s_.Flow.Density);
+    SetDynViscosity(s_.Flow, value);
     if (s_.Flow.DensityValid)
         s_.ViscosityInvalid = false;
 }
@@ -352,6 +345,11 @@ TInputResult TMeasuringPoint::CommitEdit(TQuantity quantity, const QString& text
     return result;
 }
 
+void TMeasuringPoint::DiscardInput(TQuantity quantity)
+{
+    s_.Messages[Index(PanelOf(quantity))] = {};
+}
+
 TInputResult TMeasuringPoint::ApplyValue(TQuantity quantity, double value)
 {
     // A dialog's value obeys the limits of typed input.
@@ -385,7 +383,7 @@ bool TMeasuringPoint::PointValid() const
 {
     const TFlow& f = s_.Flow;
     const double values[] = {f.Velocity,   f.VolumeFlow,      f.InnerDiameter,   f.CrossSection,
-                             s_.Roughness, f.Density,         s_.KinViscosity,   s_.DynViscosity,
+                             s_.Roughness, f.Density,         f.KinViscosity,    f.DynViscosity,
                              f.MassFlow,   s_.Temperature,    s_.Pressure};
     for (double v : values)
         if (!std::isfinite(v))
@@ -545,7 +543,7 @@ void TMeasuringPoint::Material2Rauh()
 
 void TMeasuringPoint::SetDynViscosityVisible(bool visible)
 {
-    s_.DynViscosityVisible = visible;
+    s_.Flow.KeepDynViscosity = visible;
 }
 
 void TMeasuringPoint::SetCrossSectionGroupVisible(bool visible)
@@ -568,8 +566,11 @@ void TMeasuringPoint::SetStandardValues()
     LiningId = 16;
     SetMaterialSelection(1);
     SetMediumSelection(10001);
+    // Checked from code: the focus stays where it is.
+    const TFocusTarget focus = s_.Focus;
     if (s_.Hold != THold::CrossSection)
         ClickHold(THold::CrossSection, true);
+    s_.Focus = focus;
 
     TFlow& f = s_.Flow;
     f.Velocity = 1000.0;
@@ -578,8 +579,8 @@ void TMeasuringPoint::SetStandardValues()
     f.VolumeFlow = 1.0;
     f.MassFlow = 1.0;
     s_.Roughness = 1.0;
-    s_.KinViscosity = 1.0;
-    s_.DynViscosity = 1.0;
+    s_.Flow.KinViscosity = 1.0;
+    s_.Flow.DynViscosity = 1.0;
     s_.Temperature = 20.0;
     s_.Pressure = 1.0;
     NormTemperature = 20.0;
@@ -616,7 +617,7 @@ void TMeasuringPoint::ComputeProfileFactor()
         return;
     }
     s_.ResultFail = SolveProfileCorrection(s_.ProfileFactor, s_.Reynolds, s_.UncorrectedVelocity, s_.Flow.Velocity,
-                                           s_.Flow.InnerDiameter, s_.KinViscosity, s_.Roughness, s_.ReynoldsLam,
+                                           s_.Flow.InnerDiameter, s_.Flow.KinViscosity, s_.Roughness, s_.ReynoldsLam,
                                            s_.ReynoldsTurb);
 }
 
@@ -646,7 +647,7 @@ TPointSnapshot TMeasuringPoint::Snapshot(const std::function<QString(const QStri
     snapshot.MediumId = s_.MediumId;
     snapshot.MaterialId = s_.MaterialId;
     snapshot.PressureGroupVisible = s_.PressureGroupVisible;
-    snapshot.DynViscosityVisible = s_.DynViscosityVisible;
+    snapshot.DynViscosityVisible = s_.Flow.KeepDynViscosity;
     snapshot.CrossSectionGroupVisible = s_.CrossSectionGroupVisible;
     return snapshot;
 }
@@ -723,7 +724,7 @@ void TMeasuringPoint::FillResultPane(TResultPane& pane, const std::function<QStr
 TMeasuringPointRecord TMeasuringPoint::Record() const
 {
     TMeasuringPointRecord r;
-    r.DynViscosityVisible = s_.DynViscosityVisible;
+    r.DynViscosityVisible = s_.Flow.KeepDynViscosity;
     r.Hold = s_.Hold;
     r.MaterialId = s_.MaterialId;
     r.InnerDiameterMm = s_.Flow.InnerDiameter / 10.0;
@@ -737,8 +738,8 @@ TMeasuringPointRecord TMeasuringPoint::Record() const
     r.Temperature = s_.Temperature;
     r.Pressure = s_.Pressure;
     r.Density = s_.Flow.Density;
-    r.KinViscosity = s_.KinViscosity;
-    r.DynViscosity = s_.DynViscosity;
+    r.KinViscosity = s_.Flow.KinViscosity;
+    r.DynViscosity = s_.Flow.DynViscosity;
     r.ReynoldsLam = s_.ReynoldsLam;
     r.ReynoldsTurb = s_.ReynoldsTurb;
     r.MediumCUser = MediumCUser;
@@ -805,7 +806,7 @@ QString TMeasuringPoint::CheckRecord(const TMeasuringPointRecord& r) const
 // material before the roughness. The pipe is held while the volume flow is taken.
 bool TMeasuringPoint::ApplyRecord(const TMeasuringPointRecord& r)
 {
-    s_.DynViscosityVisible = r.DynViscosityVisible;
+    s_.Flow.KeepDynViscosity = r.DynViscosityVisible;
     for (int q = 0; q < QuantityIndex(TQuantity::Pressure); ++q)
         s_.Units[q] = r.Units[q];
     MediumCUser = r.MediumCUser;

@@ -164,8 +164,8 @@ public:
     double CrossSection() const { return s_.Flow.CrossSection; }
     double Roughness() const { return s_.Roughness; }
     double Density() const { return s_.Flow.Density; }
-    double KinViscosity() const { return s_.KinViscosity; }
-    double DynViscosity() const { return s_.DynViscosity; }
+    double KinViscosity() const { return s_.Flow.KinViscosity; }
+    double DynViscosity() const { return s_.Flow.DynViscosity; }
     double MassFlow() const { return s_.Flow.MassFlow; }
     double Temperature() const { return s_.Temperature; }
     double Pressure() const { return s_.Pressure; }
@@ -214,6 +214,9 @@ public:
     TInputResult ApplyPipeGeometry(double innerDiameterMm, double wallThickness, double liningThickness);
     // The text an edit shows for the stored value (the *_Akt2Edi refreshers, Esc).
     QString EditText(TQuantity quantity) const;
+    // Esc in the quantity's edit: what was typed is dropped, and with it the message about
+    // a rejected text beside the edit.
+    void DiscardInput(TQuantity quantity);
 
     // ---- Units.
     int UnitIndex(TQuantity quantity) const { return s_.Units[QuantityIndex(quantity)]; }
@@ -273,14 +276,14 @@ public:
     bool PressureGroupVisible() const { return s_.PressureGroupVisible; }
     // PANGRP_VISKDYN shown (instead of PANGRP_VISKKIN): a density input then keeps the
     // dynamic viscosity and recomputes the kinematic one, otherwise the reverse.
-    bool DynViscosityVisible() const { return s_.DynViscosityVisible; }
+    bool DynViscosityVisible() const { return s_.Flow.KeepDynViscosity; }
     void SetDynViscosityVisible(bool visible);
     // PAN_AllAREA shown: without it PAN_IDM also shows the cross-section.
     bool CrossSectionGroupVisible() const { return s_.CrossSectionGroupVisible; }
     void SetCrossSectionGroupVisible(bool visible);
 
     // ---- Standard values: water at 20 °C, 1 bar, 1 m/s in a 100 mm carbon-steel pipe,
-    // firmware flow-profile limits.
+    // firmware flow-profile limits. The focused control keeps its markers and colour.
     void SetStandardValues();
 
     // ---- Files.
@@ -301,8 +304,6 @@ private:
     struct TState {
         TFlow Flow;
         double Roughness = 0.0;
-        double KinViscosity = 0.0;
-        double DynViscosity = 0.0;
         double Temperature = 0.0;
         double Pressure = 0.0;
         double ProfileFactor = 0.0;

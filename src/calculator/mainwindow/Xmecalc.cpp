@@ -40,6 +40,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -202,6 +203,10 @@ void TXmeCalcDlg::CreateMenus()
     options->addAction(ACT_DefaultFileOptions);
     QMenu* help = MainMenu->addMenu(QStringLiteral("Hilfe"));
     help->addAction(ACT_Info);
+    CreateControl(TB_ToggleSprache, "TB_ToggleSprache", MainMenu);
+    TB_ToggleSprache->setDefaultAction(ACT_ToggleSprache);
+    TB_ToggleSprache->setAutoRaise(true);
+    MainMenu->setCornerWidget(TB_ToggleSprache, Qt::TopRightCorner);
     layout()->setMenuBar(MainMenu);
 }
 
@@ -533,6 +538,7 @@ void TXmeCalcDlg::FormCreate(const QString& programPath)
     if (IsOemVariant) {
         IMG_LOGO->hide();
         IMG_BrandolfLogo->show();
+        ACT_Info->setIcon(ActionImage(31));
         QCoreApplication::setApplicationName(QStringLiteral("VK_RT"));
         setWindowTitle(QCoreApplication::applicationName());
         BACK_Berechnen->hide();
@@ -802,6 +808,7 @@ bool TXmeCalcDlg::AnyINP_ESC(QLineEdit* edit, int key)
     }
     if (key == Qt::Key_Escape) {
         edit->setModified(false);
+        Point.DiscardInput(static_cast<TQuantity>(index));
         Render();
         return true;
     }
@@ -840,6 +847,7 @@ void TXmeCalcDlg::UnitBoxChanged(TQuantity quantity)
         Point.RefreshAllDisplays();
     // The edit is rewritten in the new unit, whatever was typed in it.
     EditOf(quantity)->setModified(false);
+    Point.DiscardInput(quantity);
     Render();
 }
 
@@ -881,13 +889,35 @@ void TXmeCalcDlg::ACT_StandardwerteExecute()
 {
     Point.SetStandardValues();
     Commands->LoadDefaultValues();
+    // The focus has not moved (a default-values file load would say the volume flow).
+    if (const TFocusTarget focused = FocusTargetOf(focusWidget()); focused != TFocusTarget::Other)
+        Point.AnyEditGetFocus(focused);
     Render(true);
+}
+
+TFocusTarget TXmeCalcDlg::FocusTargetOf(const QWidget* control) const
+{
+    const std::pair<const QWidget*, TFocusTarget> targets[] = {
+        {INP_veloc, TFocusTarget::Velocity}, {INP_IDM, TFocusTarget::InnerDiameter},
+        {INP_Quer, TFocusTarget::CrossSection}, {INP_Volume, TFocusTarget::Volume},
+        {INP_Dichte, TFocusTarget::Density}, {INP_MassFl, TFocusTarget::MassFlow},
+        {COM_Medium, TFocusTarget::Medium}};
+    for (const auto& [widget, target] : targets)
+        if (control && widget == control)
+            return target;
+    return TFocusTarget::Other;
+}
+
+void TXmeCalcDlg::ShowLanguageImage()
+{
+    ACT_ToggleSprache->setIcon(ActionImage(LanguageImageIndex(CurrentLanguageId())));
 }
 
 void TXmeCalcDlg::showEvent(QShowEvent* event)
 {
     TMultilingualForm::showEvent(event);
     Commands->FirstShow();
+    ShowLanguageImage();
 }
 
 void TXmeCalcDlg::closeEvent(QCloseEvent* event)

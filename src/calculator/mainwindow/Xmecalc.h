@@ -22,6 +22,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QToolButton;
 class QVBoxLayout;
 class TXmeCalcCommands;
 
@@ -40,6 +41,8 @@ public:
 
     // ---- Controls, named as designed.
     QMenuBar* MainMenu = nullptr;
+    // The language command's tool button, beside the menu.
+    QToolButton* TB_ToggleSprache = nullptr;
     QGroupBox* GRP_DasRohr = nullptr;
     QGroupBox* GRP_DasMedium = nullptr;
     QGroupBox* GRP_VELOC = nullptr;
@@ -169,6 +172,8 @@ public:
     void Render(bool forgetTyping = false);
     // ACT_Standardwerte.
     void ACT_StandardwerteExecute();
+    // The language command's image for the current language.
+    void ShowLanguageImage();
     // The language selection dialog; on OK the dictionary switches to the chosen language.
     void Sprache1Click();
 
@@ -222,6 +227,8 @@ private:
     void COM_MaterialDropDown();
     // AnyEditGetFocus for a control without an enter handler of its own.
     void MarkFocus(TFocusTarget target);
+    // The marker target of a control; Other for a control without markers.
+    TFocusTarget FocusTargetOf(const QWidget* control) const;
     void SetEditColor(QWidget* control, TEditColor color);
     void RenderEdits(const TPointSnapshot& snapshot, bool forgetTyping);
     void RenderPanels(const TPointSnapshot& snapshot);

@@ -38,6 +38,7 @@ void DictionaryLanguageChange(TXmeCalcDlg& window)
     const int id = window.CurrentLanguageId();
     window.ACT_SpracheGerman->setEnabled(id != 7);
     window.ACT_SpracheENGLISH->setEnabled(id != 9);
+    window.ShowLanguageImage();
     // The dictionary has taken the locale's separators into the format record already.
     window.FillLibraryLists();
     // The edits are rewritten from the stored values, so a message about a rejected text is over.

@@ -3,114 +3,82 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
 TEST(HoldMarkers, OneQuantityIsAlwaysHeld)
 {
-    EXPECT_EQ(ClickHold(THold::Velocity, THold::Velocity, false), THold::CrossSection);
-    EXPECT_EQ(ClickHold(THold::CrossSection, THold::CrossSection, false), THold::Volume);
-    EXPECT_EQ(ClickHold(THold::Volume, THold::Volume, false), THold::CrossSection);
-    // Checking one box clears the others; unchecking a box that is not held changes nothing.
-    EXPECT_EQ(ClickHold(THold::CrossSection, THold::Velocity, true), THold::Velocity);
-    EXPECT_EQ(ClickHold(THold::CrossSection, THold::Volume, false), THold::CrossSection);
-    // Nothing held (a file without hold): any click leaves one box checked.
-    EXPECT_EQ(ClickHold(THold::None, THold::Velocity, false), THold::CrossSection);
-    EXPECT_EQ(ClickHold(THold::None, THold::CrossSection, false), THold::Volume);
-    EXPECT_EQ(ClickHold(THold::None, THold::Volume, true), THold::Volume);
+    const std::tuple<THold, THold, bool, THold> rows[] = {
+        // Unchecking the held box moves the hold on.
+        {THold::Velocity, THold::Velocity, false, THold::CrossSection},
+        {THold::CrossSection, THold::CrossSection, false, THold::Volume},
+        {THold::Volume, THold::Volume, false, THold::CrossSection},
+        // Checking one box clears the others; unchecking one that is not held changes nothing.
+        {THold::CrossSection, THold::Velocity, true, THold::Velocity},
+        {THold::CrossSection, THold::Volume, false, THold::CrossSection},
+        // Nothing held (a file without hold): any click leaves one box checked.
+        {THold::None, THold::Velocity, false, THold::CrossSection},
+        {THold::None, THold::CrossSection, false, THold::Volume},
+        {THold::None, THold::Volume, true, THold::Volume},
+    };
+    for (const auto& [current, box, checked, after] : rows)
+        EXPECT_EQ(ClickHold(current, box, checked), after) << int(current) << int(box) << checked;
 }
 
-// The visible markers as a short text, in a fixed order.
-std::string Markers(const TMarkerState& m)
+// The visible markers, then the colours of velocity, diameter, cross-section, volume,
+// density and mass flow edits (W window, H held silver, M marked aqua, F focused yellow).
+std::string Shown(const TMarkerState& m)
 {
     std::string s;
-    auto add = [&s](bool shown, const char* name) {
-        if (shown)
-            s += s.empty() ? name : std::string(" ") + name;
-    };
-    add(m.ResIs_Veloc, "Veloc");
-    add(m.ResIs_VOLUME, "VOLUME");
-    add(m.ResIs_MassFL, "MassFL");
-    add(m.ResIs_IDM, "IDM");
-    add(m.ResIs_QUER, "QUER");
-    add(m.ResIs_Dichte, "Dichte");
+    const std::pair<bool, const char*> markers[] = {{m.ResIs_Veloc, "Veloc "},  {m.ResIs_VOLUME, "VOLUME "},
+                                                    {m.ResIs_MassFL, "MassFL "}, {m.ResIs_IDM, "IDM "},
+                                                    {m.ResIs_QUER, "QUER "},     {m.ResIs_Dichte, "Dichte "}};
+    for (const auto& [shown, name] : markers)
+        s += shown ? name : "";
+    for (const TEditColor c : {m.INP_veloc, m.INP_IDM, m.INP_Quer, m.INP_Volume, m.INP_Dichte, m.INP_MassFl})
+        s += "WHMF"[static_cast<int>(c)];
     return s;
 }
 
 TEST(HoldMarkers, EveryFocusAndHold)
 {
-    struct Case {
+    const struct {
         TFocusTarget focus;
         THold hold;
-        const char* markers;
+        const char* shown;
+    } rows[] = {
+        {TFocusTarget::Velocity, THold::Velocity, "HWWWWW"},  // read-only: no focus colour
+        {TFocusTarget::Velocity, THold::CrossSection, "VOLUME MassFL FWWMWM"},
+        {TFocusTarget::Velocity, THold::Volume, "IDM QUER FMMHWW"},
+        {TFocusTarget::InnerDiameter, THold::Velocity, "VOLUME MassFL QUER HFMMWM"},
+        {TFocusTarget::InnerDiameter, THold::CrossSection, "WWWWWW"},  // held pipe: no colour
+        {TFocusTarget::InnerDiameter, THold::Volume, "Veloc QUER MFMHWW"},
+        {TFocusTarget::CrossSection, THold::Velocity, "VOLUME MassFL IDM HMFMWM"},
+        {TFocusTarget::CrossSection, THold::CrossSection, "WWWWWW"},
+        {TFocusTarget::CrossSection, THold::Volume, "Veloc IDM MMFHWW"},
+        {TFocusTarget::Volume, THold::Velocity, "MassFL IDM QUER HMMFWM"},
+        {TFocusTarget::Volume, THold::CrossSection, "Veloc MassFL MWWFWM"},
+        {TFocusTarget::Volume, THold::Volume, "WWWHWW"},
+        {TFocusTarget::Density, THold::Volume, "MassFL WWWHFM"},
+        {TFocusTarget::Medium, THold::Velocity, "MassFL HWWWWM"},
+        {TFocusTarget::MassFlow, THold::Velocity, "VOLUME IDM QUER HMMMWF"},
+        {TFocusTarget::MassFlow, THold::CrossSection, "Veloc VOLUME MWWMWF"},
+        {TFocusTarget::MassFlow, THold::Volume, "Dichte WWWHMF"},
+        {TFocusTarget::Material, THold::CrossSection, "WWWWWW"},
+        {TFocusTarget::Other, THold::Volume, "WWWHWW"},
     };
-    const Case cases[] = {
-        {TFocusTarget::Velocity, THold::Velocity, ""},
-        {TFocusTarget::Velocity, THold::CrossSection, "VOLUME MassFL"},
-        {TFocusTarget::Velocity, THold::Volume, "IDM QUER"},
-        {TFocusTarget::InnerDiameter, THold::Velocity, "VOLUME MassFL QUER"},
-        {TFocusTarget::InnerDiameter, THold::CrossSection, ""},
-        {TFocusTarget::InnerDiameter, THold::Volume, "Veloc QUER"},
-        {TFocusTarget::CrossSection, THold::Velocity, "VOLUME MassFL IDM"},
-        {TFocusTarget::CrossSection, THold::CrossSection, ""},
-        {TFocusTarget::CrossSection, THold::Volume, "Veloc IDM"},
-        {TFocusTarget::Volume, THold::Velocity, "MassFL IDM QUER"},
-        {TFocusTarget::Volume, THold::CrossSection, "Veloc MassFL"},
-        {TFocusTarget::Volume, THold::Volume, ""},
-        {TFocusTarget::Density, THold::Volume, "MassFL"},
-        {TFocusTarget::Medium, THold::Velocity, "MassFL"},
-        {TFocusTarget::MassFlow, THold::Velocity, "VOLUME IDM QUER"},
-        {TFocusTarget::MassFlow, THold::CrossSection, "Veloc VOLUME"},
-        {TFocusTarget::MassFlow, THold::Volume, "Dichte"},
-        {TFocusTarget::Material, THold::CrossSection, ""},
-        {TFocusTarget::Other, THold::Volume, ""},
-    };
-    for (const Case& c : cases) {
-        const TMarkerState m = ComputeMarkers(c.focus, c.hold);
-        SCOPED_TRACE(testing::Message() << "focus " << int(c.focus) << " hold " << int(c.hold));
-        EXPECT_EQ(Markers(m), c.markers);
-        // Each marker colours its edit aqua and counts once; the pane's back follows.
+    for (const auto& r : rows) {
+        const TMarkerState m = ComputeMarkers(r.focus, r.hold);
+        SCOPED_TRACE(testing::Message() << "focus " << int(r.focus) << " hold " << int(r.hold));
+        EXPECT_EQ(Shown(m), r.shown);
+        // The compute panel is aqua while a marker shows; the lists never take a colour.
         const int count = int(m.ResIs_Veloc) + m.ResIs_VOLUME + m.ResIs_MassFL + m.ResIs_IDM + m.ResIs_QUER
                           + m.ResIs_Dichte;
         EXPECT_EQ(m.MarkerCount, count);
         EXPECT_EQ(m.BackColor, count > 0 ? 0xFFFF00u : 0xC0C0C0u);
-        if (m.ResIs_MassFL) {
-            EXPECT_EQ(m.INP_MassFl, TEditColor::Marked);
-        }
-        if (m.ResIs_QUER) {
-            EXPECT_EQ(m.INP_Quer, TEditColor::Marked);
-        }
-        if (m.ResIs_Dichte) {
-            EXPECT_EQ(m.INP_Dichte, TEditColor::Marked);
-        }
-        // The lists never take a colour.
-        EXPECT_EQ(m.COM_Medium, TEditColor::Window);
-        EXPECT_EQ(m.COM_Material, TEditColor::Window);
+        EXPECT_TRUE(m.COM_Medium == TEditColor::Window && m.COM_Material == TEditColor::Window);
     }
-}
-
-TEST(HoldMarkers, HeldAndFocusedColours)
-{
-    // Held velocity and volume edits are silver; the held pipe edits keep the window colour.
-    const TMarkerState velocity = ComputeMarkers(TFocusTarget::Velocity, THold::Velocity);
-    EXPECT_EQ(velocity.INP_veloc, TEditColor::Held);  // read-only: no focus colour
-    const TMarkerState volume = ComputeMarkers(TFocusTarget::Velocity, THold::Volume);
-    EXPECT_EQ(volume.INP_Volume, TEditColor::Held);
-    EXPECT_EQ(volume.INP_veloc, TEditColor::Focused);
-    EXPECT_EQ(volume.INP_IDM, TEditColor::Marked);
-    const TMarkerState pipe = ComputeMarkers(TFocusTarget::InnerDiameter, THold::CrossSection);
-    EXPECT_EQ(pipe.INP_IDM, TEditColor::Window);
-    EXPECT_EQ(pipe.INP_Quer, TEditColor::Window);
-
-    const TMarkerState idm = ComputeMarkers(TFocusTarget::InnerDiameter, THold::Velocity);
-    EXPECT_EQ(idm.INP_IDM, TEditColor::Focused);
-    EXPECT_EQ(idm.INP_veloc, TEditColor::Held);
-    EXPECT_EQ(idm.INP_Volume, TEditColor::Marked);
-    const TMarkerState mass = ComputeMarkers(TFocusTarget::MassFlow, THold::CrossSection);
-    EXPECT_EQ(mass.INP_MassFl, TEditColor::Focused);
-    EXPECT_EQ(mass.INP_veloc, TEditColor::Marked);
-    EXPECT_EQ(ComputeMarkers(TFocusTarget::Density, THold::Volume).INP_Dichte, TEditColor::Focused);
-    EXPECT_EQ(ComputeMarkers(TFocusTarget::Volume, THold::CrossSection).INP_Volume, TEditColor::Focused);
 }
 
 } // namespace

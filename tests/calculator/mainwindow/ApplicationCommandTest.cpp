@@ -1,5 +1,6 @@
 // The main window's "Applikation" command end to end: the dialog opens on the window's
-// measuring point, and OK takes the transducer and path count back without changing the pipe.
+// measuring point, and OK takes the transducer, path count and temperature back without
+// changing the pipe.
 
 #include "calculator/mainwindow/ApplicationCommand.h"
 #include "calculator/mainwindow/Xmecalc.h"
@@ -9,61 +10,68 @@
 #include "platform/MessageBeep.h"
 #include "transducer/D_SensorAbstand.h"
 
-#include <QAction>
+#include "ModalDriver.h"
+
+#include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 class ApplicationCommandTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void okTakesTheApplicationBack()
+private:
+    FormatSettingsScope formats_{TFormatSettings()};
+
+    // Opens the application dialog from the window's button; `act` answers it.
+    static void RunApplication(TXmeCalcDlg& window, const std::function<void(TDLG_SensorAbstand&)>& act)
     {
-        FormatSettingsScope formats{TFormatSettings()};
-        SetMessageBeepHandler(nullptr);
-        TFormRegistry forms;
-        auto* window = forms.CreateForm<TXmeCalcDlg>();
-        QCOMPARE(window->Point.SensorType, 0);
-        const double diameter = window->Point.InnerDiameter();
-        QString shown;
-        QTimer::singleShot(0, [&shown] {
-            if (auto* dialog = qobject_cast<TDLG_SensorAbstand*>(QApplication::activeModalWidget())) {
-                shown = dialog->CBX_SensorTyp->currentText();
-                dialog->BUT_OK->click();
-            }
-        });
-        window->BUT_Application->click();
-        QCOMPARE(shown, QStringLiteral("QT-4 S 4 MHz"));  // the recommended head for 100 mm steel
-        QCOMPARE(window->Point.SensorType, 11);
-        QCOMPARE(window->Point.SoundPaths, 2);
-        QCOMPARE(window->Point.InnerDiameter(), diameter);
-        QCOMPARE(window->Point.GetMediumId(), 10001);
+        QVERIFY(RunModalCommand([&window] { window.BUT_Application->click(); },
+                                [&act](QDialog& dialog) { act(static_cast<TDLG_SensorAbstand&>(dialog)); }));
     }
 
-    // What the dialog changed shows in the window as soon as it closes.
-    void okShowsTheTakenTemperature()
+private slots:
+    void init() { SetMessageBeepHandler(nullptr); }
+
+    void okTakesTheApplicationBack()
     {
-        FormatSettingsScope formats{TFormatSettings()};
-        SetMessageBeepHandler(nullptr);
         TFormRegistry forms;
         auto* window = forms.CreateForm<TXmeCalcDlg>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QTimer::singleShot(0, [] {
-            if (auto* dialog = qobject_cast<TDLG_SensorAbstand*>(QApplication::activeModalWidget())) {
-                dialog->ED_GammaTemp->setFocus(Qt::TabFocusReason);
-                dialog->ED_GammaTemp->selectAll();
-                QTest::keyClicks(dialog->ED_GammaTemp, QStringLiteral("50"));
-                dialog->EDI_ADM->setFocus(Qt::TabFocusReason);
-                dialog->BUT_OK->click();
-            }
+        const double diameter = window->Point.InnerDiameter();
+        QString shown;
+        RunApplication(*window, [&shown](TDLG_SensorAbstand& dialog) {
+            shown = dialog.CBX_SensorTyp->currentText();
+            dialog.ED_GammaTemp->setFocus(Qt::TabFocusReason);
+            dialog.ED_GammaTemp->selectAll();
+            QTest::keyClicks(dialog.ED_GammaTemp, QStringLiteral("50"));
+            dialog.EDI_ADM->setFocus(Qt::TabFocusReason);
+            dialog.BUT_OK->click();
         });
-        window->BUT_Application->click();
-        QCOMPARE(window->Point.GetTemperature(), 50.0);
+        QCOMPARE(shown, QStringLiteral("QT-4 S 4 MHz"));  // the recommended head for 100 mm steel
+        QVERIFY(window->Point.SensorType == 11 && window->Point.SoundPaths == 2);
+        QVERIFY(window->Point.InnerDiameter() == diameter && window->Point.GetMediumId() == 10001);
+        // What the dialog changed shows in the window as soon as it closes.
         QCOMPARE(window->INP_FluidTemp->text(), QStringLiteral("50.0"));
+    }
+
+    // In expert mode the viscosity and roughness of the time group are shown disabled on
+    // silver (water: a library viscosity); their values stay readable.
+    void expertFieldsShownDisabledStayReadable()
+    {
+        TFormRegistry forms;
+        auto* window = forms.CreateForm<TXmeCalcDlg>();
+        window->Point.MegaUser = 1;
+        RunApplication(*window, [](TDLG_SensorAbstand& dialog) {
+            dialog.CB_ProfilCorrected->setChecked(false);
+            for (TCeSpinEdit* edit : {dialog.EDI_Visk, dialog.ED_Rauhigkeit}) {
+                QVERIFY(!edit->isHidden() && !edit->isEnabled());
+                const QPalette& palette = edit->palette();
+                const int text = qGray(palette.color(QPalette::Disabled, QPalette::Text).rgb());
+                const int back = qGray(palette.color(QPalette::Disabled, QPalette::Base).rgb());
+                QVERIFY2(back - text > 120, qPrintable(edit->objectName()));
+            }
+            dialog.BUT_Cancel->click();
+        });
     }
 };
 
