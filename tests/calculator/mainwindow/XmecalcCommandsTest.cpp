@@ -159,6 +159,32 @@ private slots:
             QCOMPARE(request.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
     }
 
+    // A file with a value out of range and one unreadable loads the rest and names, in one
+    // message, the values it left; a negative fixed spacing is sound and comes back.
+    void openedFileNamesTheValuesItIgnored()
+    {
+        IniFile ini = IniFile::FromBytes(PointText().toUtf8());
+        ini.WriteString(QStringLiteral("PIPEFL"), QStringLiteral("DN"), QStringLiteral("-5"));
+        ini.WriteString(QStringLiteral("MEDIUM"), QStringLiteral("TEMP"), QStringLiteral("warm"));
+        ini.WriteString(QStringLiteral("TRANSD"), QStringLiteral("FIXDIST"), QStringLiteral("-20*5"));
+        ini.WriteString(QStringLiteral("MEDIUM"), QStringLiteral("PRESS"), QStringLiteral("7*5"));
+        QFile file(Path("partly.QVR"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ini.ToBytes());
+        file.close();
+        const double diameter = window_->Point.Record().InnerDiameterMm;
+        const double temperature = window_->Point.Record().Temperature;
+        answer_ = file.fileName();
+        window_->ACT_OpenQVFile->trigger();
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_[0].endsWith(QStringLiteral("(out of range or unreadable): MEDIUM TEMP, PIPEFL DN")),
+                 qPrintable(messages_[0]));
+        QCOMPARE(window_->Point.Record().InnerDiameterMm, diameter);
+        QCOMPARE(window_->Point.Record().Temperature, temperature);
+        QCOMPARE(window_->Point.Record().FixedSpacing, -20.5);
+        QCOMPARE(window_->Point.Record().Pressure, 7.5);
+    }
+
     void saveAsDefaultAsksOnceThenOverwrites()
     {
         answer_ = Path("DefaultValues.QVR");
