@@ -2,6 +2,7 @@
 // Drives a modal dialog as a user would: `act` runs once the dialog's loop is running; a
 // dialog that `act` did not close ends with result 7 instead of hanging the test.
 
+#include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -17,6 +18,25 @@ inline int RunModal(QDialog& dialog, const std::function<void()>& act)
             dialog.done(7);
     });
     return dialog.exec();
+}
+
+// The same for the dialog of class T that `open` (a command, a click) shows modally. Returns
+// whether such a dialog came up.
+template <class T>
+bool RunModal(const std::function<void()>& open, const std::function<void(T&)>& act)
+{
+    QObject scope;  // no drive is left pending when `open` shows nothing
+    bool seen = false;
+    QTimer::singleShot(0, &scope, [&seen, act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            seen = true;
+            act(*dialog);
+            if (dialog->isVisible())
+                dialog->done(7);
+        }
+    });
+    open();
+    return seen;
 }
 
 // Replaces the edit's text as typed and confirms it with Enter.

@@ -1,5 +1,5 @@
-// The calibration-factor chart offscreen: 1001 velocities, the readout at two decimals, the
-// medium controls hidden and the cursor released after the modal show.
+// The calibration-factor chart offscreen: 1001 velocities, the readout at two decimals under
+// its velocity unit, the medium controls hidden and the cursor released after the modal show.
 
 #include "calculator/forms/KalfaktorDiagr.h"
 
@@ -26,30 +26,29 @@ private slots:
         QCOMPARE(chart->Series1->count(), 1001);
         QCOMPARE(chart->Series1->at(0).y(), 0.75);
         QVERIFY(chart->GRP_Zeige->isHidden() && chart->BitBtn1->isHidden() && chart->PAN_FluidDruck->isHidden());
-        QCOMPARE(chart->windowTitle(), QStringLiteral("Strömungsabhängige Profilkorrektur"));
+        QCOMPARE(chart->Lab_XME->text(), QStringLiteral("[m/s]"));
+        QCOMPARE(chart->Lab_YME->text() + chart->Lab_YME2->text(), QString());  // K has no unit
 
-        QCOMPARE(chart->GetXValueText(123), QStringLiteral("1.23"));
-        QCOMPARE(chart->GetYValueText(0), QStringLiteral("0.750"));
         chart->resize(800, 500);
         chart->show();
         QVERIFY(QTest::qWaitForWindowExposed(chart.get()));
         chart->ChartMouseMove(chart->Chart1->MapToPixel({1.234, 0.8}, chart->Series1).toPoint());
-        QVERIFY(chart->PAN_AktXVAlue->text().startsWith(QStringLiteral("1.2")));
-        QCOMPARE(chart->PAN_AktYValue->text(), chart->GetYValueText(chart->MarkedIndex()));
+        QCOMPARE(chart->MarkedIndex(), 123);
+        QCOMPARE(chart->PAN_AktXVAlue->text(), QStringLiteral("1.23"));
+        QCOMPARE(chart->PAN_AktYValue->text(), chart->GetYValueText(123));
+        QCOMPARE(chart->GetYValueText(0), QStringLiteral("0.750"));
     }
 
     void shownModallyAndCursorReleased()
     {
         QWidget parent;
         int points = 0;
-        QTimer::singleShot(0, &parent, [&points] {
-            auto* chart = qobject_cast<TDLG_Kalfaktordiagramm*>(QApplication::activeModalWidget());
-            QVERIFY(chart);
-            points = chart->Series1->count();
-            QVERIFY(!QApplication::overrideCursor());
-            chart->done(1);
-        });
-        ShowCalibrationFactorChart(&parent, 500.0, 1.0, 1.0, 2320.0, 6000.0);
+        QVERIFY(RunModal<TDLG_Kalfaktordiagramm>(
+            [&] { ShowCalibrationFactorChart(&parent, 500.0, 1.0, 1.0, 2320.0, 6000.0); },
+            [&](TDLG_Kalfaktordiagramm& chart) {
+                points = chart.Series1->count();
+                QVERIFY(!QApplication::overrideCursor());
+            }));
         QCOMPARE(points, 1001);
         QVERIFY(!QApplication::overrideCursor());
     }

@@ -3,17 +3,17 @@
 #include "calculator/forms/NamensListe.h"
 
 #include "calculator/mainwindow/StartupForms.h"
-#include "formbase/FormRegistry.h"
 #include "calculator/mainwindow/Xmecalc.h"
+#include "formbase/FormRegistry.h"
 #include "platform/FormatSettings.h"
 #include "reference/QlvTabels.h"
 #include "transducer/OemVariant.h"
+
 #include "ModalDriver.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
-
-#include <memory>
 
 namespace {
 QStringList Column(const QTableWidget* grid, int column)
@@ -23,13 +23,19 @@ QStringList Column(const QTableWidget* grid, int column)
         texts << grid->item(row, column)->text();
     return texts;
 }
+
+// All eight rows in view, from the first on.
+bool AllRowsInView(const QTableWidget* grid)
+{
+    return grid->rowViewportPosition(0) == 0 && grid->rowViewportPosition(7) + grid->rowHeight(7) <= grid->viewport()->height();
+}
 }  // namespace
 
 class NamenslisteTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void oneRowPerLanguageAndTheAllEqualFlag()
+    void oneRowPerLanguageAllInView()
     {
         FirmwareLanguageIndex = LibLangEnglish;
         TDLG_Namensliste dialog;
@@ -39,8 +45,22 @@ private slots:
                               "Polnisch    ", "Norwegisch  ", "Englisch    "}));
         QCOMPARE(Column(dialog.StringGrid1, 1).first(), QStringLiteral("Wasser"));
         QVERIFY(!dialog.AllNamesEqual);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(AllRowsInView(dialog.StringGrid1));
+
+        // A larger font still shows every row; a list scrolled before opens at its top.
+        QFont large = dialog.StringGrid1->font();
+        large.setPixelSize(30);
+        dialog.StringGrid1->setFont(large);
+        dialog.StringGrid1->setFixedHeight(60);
+        QCoreApplication::processEvents();
+        dialog.StringGrid1->verticalScrollBar()->setValue(dialog.StringGrid1->verticalScrollBar()->maximum());
+        QVERIFY(!AllRowsInView(dialog.StringGrid1));
         dialog.SetMedium(10045);  // "HLP32" in every language
         QVERIFY(dialog.AllNamesEqual);
+        QCoreApplication::processEvents();
+        QVERIFY(AllRowsInView(dialog.StringGrid1));
     }
 
     void infoButtonsOpenTheListOnTheirEntry()
@@ -50,17 +70,14 @@ private slots:
         TFormRegistry forms;
         CreateStartupForms(forms);
         TXmeCalcDlg* window = XmeCalcDlg();
-        TDLG_Namensliste* names = DLG_Namensliste();
-        QVERIFY(window && names);
-        QTimer::singleShot(0, names, [names] { names->done(1); });
-        QTest::mouseClick(window->MateriInfiButton, Qt::LeftButton);
-        QCOMPARE(names->MaterialId(), std::uint16_t(1));  // the standard point's carbon steel
-        QCOMPARE(names->StringGrid1->item(0, 1)->text(), QStringLiteral("Stahl (Normal)"));
-
-        QTimer::singleShot(0, names, [names] { names->done(1); });
-        QTest::mouseClick(window->MediInfoButton, Qt::LeftButton);
-        QCOMPARE(names->MediumId(), std::uint16_t(10001));  // and its water
-        QCOMPARE(names->StringGrid1->item(7, 1)->text(), QStringLiteral("Water"));
+        QStringList shown;
+        auto read = [&](TDLG_Namensliste& names) { shown << Column(names.StringGrid1, 1); };
+        QVERIFY(RunModal<TDLG_Namensliste>([&] { QTest::mouseClick(window->MateriInfiButton, Qt::LeftButton); }, read));
+        QCOMPARE(DLG_Namensliste()->MaterialId(), std::uint16_t(1));  // the standard point's carbon steel
+        QCOMPARE(shown.first(), QStringLiteral("Stahl (Normal)"));
+        QVERIFY(RunModal<TDLG_Namensliste>([&] { QTest::mouseClick(window->MediInfoButton, Qt::LeftButton); }, read));
+        QCOMPARE(DLG_Namensliste()->MediumId(), std::uint16_t(10001));  // and its water
+        QCOMPARE(shown.last(), QStringLiteral("Water"));
     }
 };
 
