@@ -35,6 +35,8 @@ class NamenslisteTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // One row per language, all in view also in a larger font, and from the top again after
+    // a scroll.
     void oneRowPerLanguageAllInView()
     {
         FirmwareLanguageIndex = LibLangEnglish;
@@ -43,18 +45,13 @@ private slots:
         QCOMPARE(Column(dialog.StringGrid1, 0),
                  QStringList({"Deutsch     ", "Französisch ", "Dänisch     ", "Tschechisch ", "Holländisch ",
                               "Polnisch    ", "Norwegisch  ", "Englisch    "}));
-        QCOMPARE(Column(dialog.StringGrid1, 1).first(), QStringLiteral("Wasser"));
-        QVERIFY(!dialog.AllNamesEqual);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(AllRowsInView(dialog.StringGrid1));
-
-        // A larger font still shows every row; a list scrolled before opens at its top.
+        QVERIFY(Column(dialog.StringGrid1, 1).first() == QStringLiteral("Wasser") && !dialog.AllNamesEqual);
         QFont large = dialog.StringGrid1->font();
         large.setPixelSize(30);
         dialog.StringGrid1->setFont(large);
         dialog.StringGrid1->setFixedHeight(60);
-        QCoreApplication::processEvents();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.StringGrid1->verticalScrollBar()->setValue(dialog.StringGrid1->verticalScrollBar()->maximum());
         QVERIFY(!AllRowsInView(dialog.StringGrid1));
         dialog.SetMedium(10045);  // "HLP32" in every language
@@ -69,13 +66,15 @@ private slots:
         IsOemVariant = 0;
         TFormRegistry forms;
         CreateStartupForms(forms);
-        TXmeCalcDlg* window = XmeCalcDlg();
         QStringList shown;
-        auto read = [&](TDLG_Namensliste& names) { shown << Column(names.StringGrid1, 1); };
-        QVERIFY(RunModal<TDLG_Namensliste>([&] { QTest::mouseClick(window->MateriInfiButton, Qt::LeftButton); }, read));
+        auto open = [&](QPushButton* button) {
+            return RunModal<TDLG_Namensliste>([button] { QTest::mouseClick(button, Qt::LeftButton); },
+                                              [&](TDLG_Namensliste& names) { shown = Column(names.StringGrid1, 1); });
+        };
+        QVERIFY(open(XmeCalcDlg()->MateriInfiButton));
         QCOMPARE(DLG_Namensliste()->MaterialId(), std::uint16_t(1));  // the standard point's carbon steel
         QCOMPARE(shown.first(), QStringLiteral("Stahl (Normal)"));
-        QVERIFY(RunModal<TDLG_Namensliste>([&] { QTest::mouseClick(window->MediInfoButton, Qt::LeftButton); }, read));
+        QVERIFY(open(XmeCalcDlg()->MediInfoButton));
         QCOMPARE(DLG_Namensliste()->MediumId(), std::uint16_t(10001));  // and its water
         QCOMPARE(shown.last(), QStringLiteral("Water"));
     }
