@@ -3,37 +3,35 @@
 // dialog that `act` did not close ends with result 7 instead of hanging the test.
 
 #include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
 
+inline void ActAndClose(QDialog& dialog, const std::function<void()>& act)
+{
+    act();
+    if (dialog.isVisible())
+        dialog.done(7);
+}
+
 inline int RunModal(QDialog& dialog, const std::function<void()>& act)
 {
-    QTimer::singleShot(0, &dialog, [&dialog, act] {
-        act();
-        if (dialog.isVisible())
-            dialog.done(7);
-    });
+    QTimer::singleShot(0, &dialog, [&dialog, act] { ActAndClose(dialog, act); });
     return dialog.exec();
 }
 
-// The same for the dialog of class T that `open` (a command, a click) shows modally. Returns
-// whether such a dialog came up.
+// The same for the dialog of class T that `open` (a command, a click) shows modally; false
+// when none came up.
 template <class T>
 bool RunModal(const std::function<void()>& open, const std::function<void(T&)>& act)
 {
-    QObject scope;  // no drive is left pending when `open` shows nothing
+    QObject scope;  // nothing is left pending when `open` shows no dialog
     bool seen = false;
     QTimer::singleShot(0, &scope, [&seen, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            seen = true;
-            act(*dialog);
-            if (dialog->isVisible())
-                dialog->done(7);
-        }
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            seen = true, ActAndClose(*dialog, [&] { act(*dialog); });
     });
     open();
     return seen;
