@@ -1,6 +1,7 @@
 #include "formbase/MultForm.h"
 
 #include "formbase/FormRegistry.h"
+#include "formbase/ProgramIcon.h"
 #include "formbase/TranslatorHook.h"
 #include "translation/MlDictionary.h"
 #include "translation/MlTranslator.h"
@@ -31,6 +32,7 @@ TMultilingualForm::TMultilingualForm(QWidget* parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setMinimumWidth(260);
+    setWindowIcon(ProgramIcon());
     // Designed in Arial, 13 pixels high; where Arial is missing the font system substitutes
     // a metric-compatible face.
     QFont designFont(QStringLiteral("Arial"));
@@ -41,6 +43,8 @@ TMultilingualForm::TMultilingualForm(QWidget* parent)
     Translator->OnTranslate = [this](TMlTranslator* translator, const QString& property, QObject* component) {
         TranslatorTranslate(translator, property, component);
     };
+    Translator->OnLanguageChange = [this] { LanguageChanged(); };
+    Translator->OnLocaleChange = [this] { LanguageChanged(); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);  // single fixed border

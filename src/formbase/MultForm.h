@@ -56,6 +56,10 @@ public:
 protected:
     // The creation handler; derived forms call it first in their own.
     void FormCreate();
+    // After a language or locale switch, once the translator has translated the form again
+    // and the number formats are the new locale's: a form that shows values it formatted
+    // itself writes them again. May run twice for one switch (language, then locale).
+    virtual void LanguageChanged() {}
     // The area above the button panel that a derived form fills.
     QWidget* ClientArea() const { return clientArea_; }
 

@@ -24,10 +24,7 @@ public:
         translation = entries.value(text);
         return entries.contains(text);
     }
-    bool LookupWithContext(const QString& text, const QString&, QString& translation, const QString&) const override
-    {
-        return Lookup(text, translation);
-    }
+    bool LookupWithContext(const QString& text, const QString&, QString& translation, const QString&) const override { return Lookup(text, translation); }
 
     QMap<QString, QString> entries;
     QList<int> ids{0, 7, 9};  // native, German, English

@@ -10,37 +10,44 @@
 
 #include <functional>
 
+inline void ActAndClose(QDialog& dialog, const std::function<void()>& act)
+{
+    act();
+    if (dialog.isVisible())
+        dialog.done(7);
+}
+
 inline int RunModal(QDialog& dialog, const std::function<void()>& act)
 {
-    QTimer::singleShot(0, &dialog, [&dialog, act] {
-        act();
-        if (dialog.isVisible())
-            dialog.done(7);
-    });
+    QTimer::singleShot(0, &dialog, [&dialog, act] { ActAndClose(dialog, act); });
     return dialog.exec();
 }
 
-// Runs `command`, which opens a modal dialog of its own (a window's action or button);
-// `act` runs with that dialog once its loop is running, and a dialog that `act` did not
-// close ends with result 7. False when no modal dialog came up.
-inline bool RunModalCommand(const std::function<void()>& command, const std::function<void(QDialog&)>& act)
+// The same for the dialog of class T that `open` (a window's command, a click) shows
+// modally; false when none came up. It waits for the dialog, since a command may run the
+// event loop before it opens one.
+template <class T>
+bool RunModal(const std::function<void()>& open, const std::function<void(T&)>& act)
 {
-    bool acted = false;
-    QTimer poll;
+    bool seen = false;
+    QTimer poll;  // stops with this scope, so nothing is left pending when no dialog came up
     poll.setInterval(0);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || acted)
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog || seen)
             return;
-        acted = true;
+        seen = true;
         poll.stop();
-        act(*dialog);
-        if (dialog->isVisible())
-            dialog->done(7);
+        ActAndClose(*dialog, [&] { act(*dialog); });
     });
     poll.start();
-    command();
-    return acted;
+    open();
+    return seen;
+}
+
+inline bool RunModalCommand(const std::function<void()>& command, const std::function<void(QDialog&)>& act)
+{
+    return RunModal<QDialog>(command, act);
 }
 
 // Replaces the edit's text as typed and confirms it with Enter.

@@ -12,17 +12,11 @@
 #include <QtTest>
 
 namespace {
-
 // A form whose constructor sets its texts, as every form does.
 class TSampleForm : public TMultilingualForm {
 public:
-    explicit TSampleForm(const QString& caption = QStringLiteral("Zeile 1\nZeile 2"))
-    {
-        Caption = new QLabel(caption, ClientArea());
-    }
-    QLabel* Caption = nullptr;
+    QLabel* Caption = new QLabel(QStringLiteral("Zeile 1\nZeile 2"), ClientArea());
 };
-
 }  // namespace
 
 class MultFormTest : public QObject {
@@ -31,25 +25,13 @@ class MultFormTest : public QObject {
 private slots:
     void cleanup() { SetFormsDictionary(nullptr); }
 
-    void translationWithoutDictionaryKeepsTheText()
-    {
-        TSampleForm form;
-        QCOMPARE(form.TranslateString(QStringLiteral("Anderes Medium")), QStringLiteral("Anderes Medium"));
-        QCOMPARE(form.CurrentLanguageId(), 0);
-        form.SetLanguageById(9);  // nothing happens without a dictionary
-        form.Translator = nullptr;
-        QCOMPARE(form.TranslateString(QStringLiteral("Text")), QStringLiteral("Text"));
-    }
-
     void lineBreaksAreEncodedForTheDictionary()
     {
         QString text = QStringLiteral("eins\r\nzwei\r\ndrei");
-        QVERIFY(TMultilingualForm::EncodeLineBreaks(text));
-        QCOMPARE(text, QStringLiteral("eins#C#Lzwei#C#Ldrei"));
+        QVERIFY(TMultilingualForm::EncodeLineBreaks(text) && text == QStringLiteral("eins#C#Lzwei#C#Ldrei"));
         QCOMPARE(TMultilingualForm::DecodeLineBreaks(text), QStringLiteral("eins\r\nzwei\r\ndrei"));
         QString lone = QStringLiteral("a\nb\rc");
-        QVERIFY(!TMultilingualForm::EncodeLineBreaks(lone));
-        QCOMPARE(lone, QStringLiteral("a\nb\rc"));
+        QVERIFY(!TMultilingualForm::EncodeLineBreaks(lone) && lone == QStringLiteral("a\nb\rc"));
 
         FakeDictionary dictionary;
         dictionary.entries.insert(QStringLiteral("Zeile 1#C#LZeile 2"), QStringLiteral("Line 1#C#LLine 2"));
@@ -59,8 +41,7 @@ private slots:
         QCOMPARE(dictionary.lastKey, QStringLiteral("Zeile 1#C#LZeile 2"));
         // A single line and an empty text are not looked up at all.
         const int lookups = dictionary.lookups;
-        QCOMPARE(form.TranslateMultiLine(QStringLiteral("Zeile 1")), QStringLiteral("Zeile 1"));
-        QCOMPARE(form.TranslateString(QString()), QString());
+        QVERIFY(form.TranslateMultiLine(QStringLiteral("Zeile 1")) == QStringLiteral("Zeile 1") && form.TranslateString({}).isEmpty());
         QCOMPARE(dictionary.lookups, lookups);
 
         // A two-line label (LF in Qt) finds the entry and gets LF back.
@@ -70,18 +51,21 @@ private slots:
 
     void languagesAreSelectedByPrimaryId()
     {
-        FakeDictionary dictionary;
         TSampleForm form;
+        // Without a dictionary texts stay and no language is chosen.
+        QVERIFY(form.TranslateString(QStringLiteral("Medium")) == QStringLiteral("Medium") && form.CurrentLanguageId() == 0);
+        form.SetLanguageById(9);
+        QCOMPARE(form.CurrentLanguageId(), 0);
+        FakeDictionary dictionary;
         form.Translator->SetDictionary(&dictionary);
         QCOMPARE(form.CurrentLanguageId(), 7);
-        form.SetLanguageById(9);
-        QCOMPARE(dictionary.LanguageIndex(), 2);
-        QCOMPARE(form.CurrentLanguageId(), 9);
-        // The native language (index 0) is not searched: German is index 1.
-        form.SetLanguageById(7);
-        QCOMPARE(dictionary.LanguageIndex(), 1);
-        form.SetLanguageById(12);  // unknown: unchanged
-        QCOMPARE(dictionary.LanguageIndex(), 1);
+        // The native language (index 0) is not searched: German is index 1; unknown: unchanged.
+        for (const auto& [id, index, current] : {std::tuple{9, 2, 9}, {7, 1, 7}, {12, 1, 7}}) {
+            form.SetLanguageById(id);
+            QVERIFY(dictionary.LanguageIndex() == index && form.CurrentLanguageId() == current);
+        }
+        form.Translator = nullptr;
+        QCOMPARE(form.TranslateString(QStringLiteral("Text")), QStringLiteral("Text"));
     }
 
     // The registry and the factory translate a form after its constructor has set its texts;
@@ -103,13 +87,11 @@ private slots:
         }
         QCOMPARE(before->Caption->text(), QStringLiteral("Line 1\nLine 2"));
 
-        TSampleForm* later = forms.CreateForm<TSampleForm>();
-        QCOMPARE(later->Caption->text(), QStringLiteral("Line 1\nLine 2"));
+        QCOMPARE(forms.CreateForm<TSampleForm>()->Caption->text(), QStringLiteral("Line 1\nLine 2"));
         const auto dialog = CreateDialog<TSampleForm>();
         QCOMPARE(dialog->Caption->text(), QStringLiteral("Line 1\nLine 2"));
         QCOMPARE(dialog->Translator->TargetRoot(), static_cast<QObject*>(dialog.get()));
-        QCOMPARE(TFormRegistry::Lookup<TSampleForm>(), before);
-        QVERIFY(!forms.Find<TSampleForm>()->Panel_BUTTONS->isVisible());
+        QVERIFY(TFormRegistry::Lookup<TSampleForm>() == before && before->Panel_BUTTONS->isHidden());
     }
 };
 

@@ -3,9 +3,10 @@
 #include "components/CECtrls.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/FormKit.h"
+#include "formbase/ProgramIcon.h"
 #include "transducer/OemVariant.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QLabel>
@@ -54,16 +55,15 @@ void TAboutBox::SetUrlOpener(TUrlOpener opener)
 void TAboutBox::CreateTexts()
 {
     CreateControl(ProgramIcon, "ProgramIcon", ClientArea());
-    ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    ProgramIcon->setPixmap(::ProgramIcon().pixmap(32, 32));
     CreateControl(LAB_ProgName, "LAB_ProgName", ClientArea());
     QFont large = LAB_ProgName->font();
     large.setPixelSize(24);
     large.setBold(true);
     LAB_ProgName->setFont(large);
     LAB_ProgName->SetShadowSize(2);
-    LAB_ProgName->SetCaption(QStringLiteral("Quelvar "));
-    // The label sizes itself to its caption; the layout keeps that size.
-    LAB_ProgName->setMinimumSize(LAB_ProgName->size());
+    LAB_ProgName->SetShadowPos(spRightBottom);
+    SetProgramName(QStringLiteral("Quelvar "));
     CreateControl(Version, "Version", ClientArea(), QStringLiteral("Version"));
     CreateControl(Copyright, "Copyright", ClientArea(), QString());
     CreateControl(LAB_Disclaimer, "LAB_Disclaimer", ClientArea(), QStringLiteral("Disclaimer:"));
@@ -87,6 +87,13 @@ void TAboutBox::CreateTexts()
     layout->addWidget(Disclaimer, 4, 1);
     layout->addWidget(LAB_wwwLAB, 5, 1);
     layout->addWidget(LabelWWW, 6, 1);
+}
+
+void TAboutBox::SetProgramName(const QString& name)
+{
+    LAB_ProgName->SetCaption(name);
+    // The label sizes itself to its caption; the layout keeps that size.
+    LAB_ProgName->setMinimumSize(LAB_ProgName->size());
 }
 
 void TAboutBox::FormCreate()
@@ -122,5 +129,7 @@ void TAboutBox::LabelWWWClick()
 void ShowAboutBox(QWidget* parent)
 {
     const auto box = CreateDialog<TAboutBox>(parent);
+    if (IsOemVariant)
+        box->SetProgramName(QCoreApplication::applicationName());
     box->ShowDialog();
 }

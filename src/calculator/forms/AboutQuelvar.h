@@ -23,6 +23,9 @@ public:
     static void SetUrlOpener(TUrlOpener opener);
 
     void LabelWWWClick();
+    // The shadowed program name: "Quelvar " as designed, the application title in the
+    // partner brand.
+    void SetProgramName(const QString& name);
 
     QLabel* ProgramIcon = nullptr;
     TCeLabel* LAB_ProgName = nullptr;
@@ -41,5 +44,6 @@ private:
     void CreateTexts();
 };
 
-// The about action: creates the box, shows it modally and frees it.
+// The about action: creates the box, gives the partner brand's box the application title as
+// program name, shows it modally and frees it.
 void ShowAboutBox(QWidget* parent);

@@ -235,6 +235,11 @@ void TDLG_NormVolume::showEvent(QShowEvent* event)
     TMultilingualForm::showEvent(event);
 }
 
+void TDLG_NormVolume::LanguageChanged()
+{
+    RewriteAll();
+}
+
 // OK takes what the edits show: an edit still being typed in is committed first, one the
 // user did not change is not parsed again.
 void TDLG_NormVolume::done(int result)

@@ -59,6 +59,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // The values and the result in the new number format.
+    void LanguageChanged() override;
 
 private:
     void CreateVolume();

@@ -6,6 +6,7 @@
 #include "platform/WaitCursor.h"
 
 #include <QChart>
+#include <QLabel>
 #include <QValueAxis>
 
 TDLG_Kalfaktordiagramm::TDLG_Kalfaktordiagramm(QWidget* parent)
@@ -16,6 +17,10 @@ TDLG_Kalfaktordiagramm::TDLG_Kalfaktordiagramm(QWidget* parent)
     Chart1->chart()->setTitle(QStringLiteral("Der Kalfaktor"));
     Chart1->BottomAxis()->setTitleText(QStringLiteral("Strömungsgeschwindigkeit [m/s]"));
     HideMediumControls();
+    // K is a plain factor; the readout's X is the velocity.
+    Lab_XME->setText(QStringLiteral("[m/s]"));
+    Lab_YME->clear();
+    Lab_YME2->clear();
 }
 
 void TDLG_Kalfaktordiagramm::PlotCalibrationFactor(double innerDiameter, double kinViscosity, double roughness,

@@ -2,6 +2,7 @@
 
 #include "calculator/core/CoeffLines.h"
 #include "formbase/FormKit.h"
+#include "formbase/ProgramIcon.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -13,6 +14,8 @@ TDLG_Koeffs::TDLG_Koeffs(QWidget* parent)
 {
     setObjectName(QStringLiteral("DLG_Koeffs"));
     setWindowTitle(QStringLiteral("Koeffizienten"));
+    // Not a base form, so the program icon is set here.
+    setWindowIcon(ProgramIcon());
     CreateControl(Memo1, "Memo1", this);
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QValueAxis>
 
+#include <cmath>
+
 namespace {
 
 struct tPropertyDesign {
@@ -85,8 +87,11 @@ void TDLG_MedienInfo::CreatePropertyGroup()
                                      std::tuple{&RB_DICHTE, "RB_DICHTE", "&Dichte"}})
         box->addWidget(CreateControl(*field, name, GRP_Zeige, QString::fromUtf8(text)));
     RB_SCHALLGESCHW->setChecked(true);
+    // The property's unit above the value axis and under the value readout; the
+    // temperature's under the temperature readout.
     CreateControl(Lab_YME, "Lab_YME", ClientArea(), QStringLiteral("[m/s]"));
     CreateControl(Lab_YME2, "Lab_YME2", ClientArea(), QStringLiteral("[m/s]"));
+    CreateControl(Lab_XME, "Lab_XME", ClientArea(), QStringLiteral("[°C]"));
 }
 
 void TDLG_MedienInfo::CreateButtons()
@@ -110,13 +115,16 @@ void TDLG_MedienInfo::CreateButtons()
     }
     auto* side = new QVBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{GRP_Zeige, PAN_FluidDruck, BitBtn2, BitBtn1, BUT_AndreSprachen,
-                                                      PAN_AktXVAlue, Lab_YME, PAN_AktYValue, Lab_YME2})
+                                                      PAN_AktXVAlue, Lab_XME, PAN_AktYValue, Lab_YME2})
         side->addWidget(w);
     side->addStretch();
     // The chart closes with its own OK beside the readout; the button panel stays hidden.
     side->addWidget(BUT_OK);
+    auto* plot = new QVBoxLayout;
+    plot->addWidget(Lab_YME);
+    plot->addWidget(Chart1, 1);
     auto* layout = new QHBoxLayout(ClientArea());
-    layout->addWidget(Chart1, 1);
+    layout->addLayout(plot, 1);
     layout->addLayout(side);
 }
 
@@ -199,7 +207,10 @@ void TDLG_MedienInfo::PlotSelected(const tTemperatureSpan& span)
 void TDLG_MedienInfo::ShowPoints(std::vector<QPointF> points)
 {
     points_ = std::move(points);
+    // The marked point is gone with the old series, and so are its values.
     marked_ = -1;
+    PAN_AktXVAlue->clear();
+    PAN_AktYValue->clear();
     Series1->replace(QList<QPointF>(points_.begin(), points_.end()));
     if (!points_.empty())
         Chart1->BottomAxis()->setRange(points_.front().x(), points_.back().x());
@@ -261,6 +272,20 @@ void TDLG_MedienInfo::DrawCrosshair(QPainter& painter) const
     painter.setPen(QPen(QColor(255, 255, 0), 1));
     painter.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
     painter.drawLine(QPointF(plot.left(), at.y()), QPointF(plot.right(), at.y()));
+}
+
+// Qt Charts measures an axis's labels only when its range changes on a chart that is laid
+// out: a range set while the chart was hidden came up with its labels cut to the width of
+// the labels before ("15..."). Shown, each axis takes its range once more.
+void TDLG_MedienInfo::showEvent(QShowEvent* event)
+{
+    TMultilingualForm::showEvent(event);
+    for (QValueAxis* axis : {Chart1->LeftAxis(), Chart1->BottomAxis()}) {
+        const double min = axis->min();
+        const double max = axis->max();
+        axis->setMax(max + std::abs(max) + 1.0);
+        axis->setRange(min, max);
+    }
 }
 
 bool TDLG_MedienInfo::eventFilter(QObject* watched, QEvent* event)

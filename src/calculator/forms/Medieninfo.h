@@ -61,6 +61,7 @@ public:
     QRadioButton* RB_DICHTE = nullptr;
     QLabel* Lab_YME = nullptr;
     QLabel* Lab_YME2 = nullptr;
+    QLabel* Lab_XME = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
     QWidget* PAN_FluidDruck = nullptr;
@@ -74,6 +75,7 @@ public:
 protected:
     void FormCreate();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Plots the points and scales the axes (the derived chart fills its own series).
     void ShowPoints(std::vector<QPointF> points);
     // Hides the controls the calibration-factor chart has no use for.

@@ -33,12 +33,9 @@ void TDLG_Namensliste::CreateGrid()
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setColumnWidth(0, 110);
     StringGrid1->horizontalHeader()->setStretchLastSection(true);
-    // All eight languages in view at once.
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(20);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(1);
     StringGrid1->setMinimumWidth(320);
-    StringGrid1->setFixedHeight(8 * 20 + 2 * StringGrid1->frameWidth());
-    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(ClientArea());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(StringGrid1);
@@ -64,8 +61,21 @@ void TDLG_Namensliste::Fill(TNamedEntry kind, std::uint16_t id)
         StringGrid1->setItem(row, 0, new QTableWidgetItem(TranslateString(names.Rows[row].Language)));
         StringGrid1->setItem(row, 1, new QTableWidgetItem(names.Rows[row].Name));
     }
+    FitRows();
     distinctNames_ = names.DistinctNames;
     AllNamesEqual = names.AllNamesEqual;
+}
+
+// Every language in view at once, from the first row on, in the font the grid has now (the
+// translator may have changed it); a scroll bar only should the screen be too small.
+void TDLG_Namensliste::FitRows()
+{
+    const int rowHeight = StringGrid1->fontMetrics().height() + 6;
+    StringGrid1->verticalHeader()->setDefaultSectionSize(rowHeight);
+    for (int row = 0; row < StringGrid1->rowCount(); ++row)
+        StringGrid1->setRowHeight(row, rowHeight);
+    StringGrid1->setFixedHeight(StringGrid1->rowCount() * rowHeight + 2 * StringGrid1->frameWidth());
+    StringGrid1->scrollToTop();
 }
 
 TDLG_Namensliste* DLG_Namensliste()

@@ -36,6 +36,7 @@ protected:
 private:
     void CreateGrid();
     void Fill(TNamedEntry kind, std::uint16_t id);
+    void FitRows();
 
     std::uint16_t mediumId_ = 0;
     std::uint16_t materialId_ = 0;

@@ -33,12 +33,8 @@ TEST(NameVariants, DistinctNamesAndTheAllEqualFlag)
         EXPECT_EQ(FirmwareLanguageIndex, LibLangEnglish);  // restored
     }
     const TNameVariants water = CollectNameVariants(TNamedEntry::Medium, 10001);
-    EXPECT_EQ(water.Rows[0].Language, "Deutsch     ");
-    EXPECT_EQ(water.Rows[0].Name, "Wasser");
-    EXPECT_EQ(water.Rows[7].Language, "Englisch    ");
-    EXPECT_EQ(water.Rows[7].Name, "Water");
-    EXPECT_EQ(LibraryLanguageLabel(8), "Ausländisch ");
-    EXPECT_EQ(LibraryLanguageLabel(1), "Französisch ");
+    EXPECT_EQ(water.Rows[7].Language + water.Rows[7].Name, "Englisch    Water");
+    EXPECT_EQ(LibraryLanguageLabel(8), "Ausländisch ");  // any other index
 }
 
 TEST(CoeffLines, SixLinesWithSignedCoefficients)

@@ -1,15 +1,9 @@
 #include "calculator/core/NormVolume.h"
 
 #include "platform/FormatSettings.h"
+#include "../../platform/QStringPrinter.h"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
-
-void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -32,83 +26,60 @@ TEST(NormVolume, FormulaCases)
         {1000.0, 20.0, 1.0, 20.0, 1.01325, 0.0, 0.0},
     };
     for (const Case& c : cases) {
-        tNormVolumeParams p;
-        p.VolumeFlow = c.v;
-        p.Temperature = c.tOp;
-        p.Pressure = c.pOp;
-        p.NormTemperature = c.tN;
-        p.NormPressure = c.pN;
-        p.Compressibility = c.z;
+        const tNormVolumeParams p{c.tOp, c.pOp, c.v, c.z, c.tN, c.pN};
         EXPECT_NEAR(NormalizedVolumeFlow(p), c.expected, 1e-9 * std::abs(c.expected)) << c.tOp << " " << c.z;
     }
 }
 
 TEST(NormVolume, DialogTextsAndShowDefaults)
 {
-    FormatSettingsScope format;
-    FormatSettings() = TFormatSettings();
+    const FormatSettingsScope format{TFormatSettings()};
     TNormVolume dlg;
-    tNormVolumeParams p;
-    p.VolumeFlow = 10 * PerM3h;
-    p.Temperature = 20.0;
-    p.Pressure = 0.0;  // a point read from a file without pressures
-    p.VolumeUnit = 0;  // m³/h: list position = unit id
-    p.TempUnit = 7;    // no such unit: °C
-    dlg.LoadParams(p);
+    // A point read from a file without pressures, m³/h (list position = unit id), no such
+    // temperature unit (°C).
+    dlg.LoadParams({20.0, 0.0, 10 * PerM3h, 0.0, 0.0, 0.0, 7, 0});
     dlg.PrepareShow();
-    EXPECT_EQ(dlg.Value(TNormField::NormTemp), 20.0);
-    EXPECT_EQ(dlg.Value(TNormField::NormDruck), 1.01325);
-    EXPECT_EQ(dlg.Value(TNormField::FluidDruck), 1.0);
-    EXPECT_EQ(dlg.Value(TNormField::CompressFactor), 1.0);
-    EXPECT_EQ(dlg.TempUnit(), 0);
+    const tNormVolumeParams shown{20.0, 1.0, 10 * PerM3h, 1.0, 20.0, 1.01325, 0, 0};
+    EXPECT_EQ(dlg.StoreParams(), shown);
     EXPECT_EQ(dlg.NormalizedText(), QStringLiteral("9.869 m³/h"));
-    EXPECT_EQ(dlg.Text(TNormField::Volume), QStringLiteral("10.000"));
-    EXPECT_EQ(dlg.Text(TNormField::FluidDruck), QStringLiteral("1.0"));
-    EXPECT_EQ(dlg.Text(TNormField::NormDruck), QStringLiteral("1.013"));
-
+    EXPECT_EQ(dlg.Text(TNormField::Volume) + ' ' + dlg.Text(TNormField::FluidDruck) + ' ' + dlg.Text(TNormField::NormDruck),
+              QStringLiteral("10.000 1.0 1.013"));
     // °F shows both temperatures converted; the stored values stay in °C.
     dlg.SelectTempUnit(1);
-    EXPECT_EQ(dlg.Text(TNormField::FluidTemp), QStringLiteral("68.0"));
-    EXPECT_EQ(dlg.Text(TNormField::NormTemp), QStringLiteral("68.0"));
-    EXPECT_EQ(dlg.TempUnitName(), QStringLiteral("°F"));
+    EXPECT_EQ(dlg.Text(TNormField::FluidTemp) + ' ' + dlg.Text(TNormField::NormTemp) + dlg.TempUnitName(), QStringLiteral("68.0 68.0°F"));
     EXPECT_EQ(dlg.StoreParams().Temperature, 20.0);
 }
 
+// Checked in the shown unit; a rejected text leaves the stored value and gives the message
+// for the field's group panel.
 TEST(NormVolume, CommitChecksRangeInTheShownUnit)
 {
-    FormatSettingsScope format;
-    FormatSettings() = TFormatSettings();
+    const FormatSettingsScope format{TFormatSettings()};
     struct Case {
         TNormField field;
         int tempUnit;
         const char* text;
-        bool ok;
-        double stored;        // internal unit, when ok
-        const char* message;  // when not ok
+        double stored;        // internal unit, the field's start value when rejected
+        const char* message;  // empty when accepted
         TNormPanel panel;
     };
     const Case cases[] = {
-        {TNormField::FluidTemp, 1, "212", true, 100.0, "", TNormPanel::Volume},
-        {TNormField::NormTemp, 1, "-400", false, 0, "MIN: -328 °F", TNormPanel::NormConditions},
-        {TNormField::NormDruck, 0, "700", false, 0, "MAX: 600 bar", TNormPanel::NormConditions},
-        {TNormField::CompressFactor, 0, "0.05", false, 0, "MIN: 0.1 ", TNormPanel::CompressFactor},
-        {TNormField::CompressFactor, 0, "0.95", true, 0.95, "", TNormPanel::CompressFactor},
-        {TNormField::Volume, 0, "3.6", true, 1e6, "", TNormPanel::Volume},
-        {TNormField::FluidDruck, 0, "1.5.0", false, 0, "SYNTAX ERROR bar", TNormPanel::Volume},
+        {TNormField::FluidTemp, 1, "212", 100.0, "", TNormPanel::Volume},
+        {TNormField::NormTemp, 1, "-400", 0, "MIN: -328 °F", TNormPanel::NormConditions},
+        {TNormField::NormDruck, 0, "700", 0, "MAX: 600 bar", TNormPanel::NormConditions},
+        {TNormField::CompressFactor, 0, "0.05", 1.0, "MIN: 0.1 ", TNormPanel::CompressFactor},
+        {TNormField::CompressFactor, 0, "0.95", 0.95, "", TNormPanel::CompressFactor},
+        {TNormField::Volume, 0, "3.6", 1e6, "", TNormPanel::Volume},
+        {TNormField::FluidDruck, 0, "1.5.0", 1.0, "SYNTAX ERROR bar", TNormPanel::Volume},
     };
     for (const Case& c : cases) {
         TNormVolume dlg;
         dlg.SelectTempUnit(c.tempUnit);
-        const double before = dlg.Value(c.field);
         const TNormVolume::TCommit r = dlg.Commit(c.field, QString::fromUtf8(c.text));
-        EXPECT_EQ(r.Check.Ok, c.ok) << c.text;
+        EXPECT_EQ(r.Check.Ok, *c.message == 0) << c.text;
+        EXPECT_EQ(r.Check.Ok ? QString() : r.Check.LabelCaption, QString::fromUtf8(c.message));
         EXPECT_EQ(r.Panel, c.panel) << c.text;
-        if (c.ok) {
-            EXPECT_NEAR(dlg.Value(c.field), c.stored, 1e-9) << c.text;
-        } else {
-            EXPECT_EQ(r.Check.LabelCaption, QString::fromUtf8(c.message));
-            EXPECT_EQ(dlg.Value(c.field), before) << c.text;
-        }
+        EXPECT_NEAR(dlg.Value(c.field), c.stored, 1e-9) << c.text;
     }
 }
 

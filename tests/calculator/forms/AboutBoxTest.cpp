@@ -1,63 +1,88 @@
-// The About box in both brands.
+// The About box in both brands, and the program icon it shares with every form.
 
 #include "calculator/forms/AboutQuelvar.h"
 
-#include "formbase/DialogFactory.h"
+#include "calculator/forms/D_DefaulFileOptions.h"
+#include "calculator/forms/InpDiagGrenzen.h"
+#include "calculator/forms/InpDruck.h"
+#include "calculator/forms/KalfaktorDiagr.h"
+#include "calculator/forms/KoeffInfo.h"
+#include "calculator/mainwindow/StartupForms.h"
 #include "components/CECtrls.h"
+#include "formbase/D_MemoInfo.h"
+#include "formbase/DialogFactory.h"
+#include "formbase/FormRegistry.h"
+#include "formbase/MultForm.h"
+#include "formbase/ProgramIcon.h"
+#include "report/d_reportform.h"
+#include "transducer/D_ErrorTextInfos.h"
+#include "transducer/D_InputSensorAbstand.h"
+#include "transducer/D_MountingInfo.h"
+#include "transducer/D_SensorAbstand.h"
+#include "transducer/D_SensorAuswahl.h"
 #include "transducer/OemVariant.h"
 
+#include "ModalDriver.h"
+
 #include <QLabel>
-#include <QtTest>
 #include <QUrl>
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
 
-private:
-    QList<QUrl> opened_;
-
 private slots:
-    void init()
-    {
-        opened_.clear();
-        TAboutBox::SetUrlOpener([this](const QUrl& url) {
-            opened_ << url;
-            return true;
-        });
-    }
-
     void cleanup()
     {
         TAboutBox::SetUrlOpener(nullptr);
         IsOemVariant = 0;
+        QCoreApplication::setApplicationName(QStringLiteral("Quelvar"));
     }
 
     void ownBrandOpensItsAddressOnClick()
     {
-        IsOemVariant = 0;
+        QList<QUrl> opened;
+        TAboutBox::SetUrlOpener([&opened](const QUrl& url) { return opened << url, true; });
         auto box = CreateDialog<TAboutBox>();
-        QCOMPARE(box->windowTitle(), QStringLiteral("Information"));
-        QCOMPARE(box->Version->text(), QStringLiteral("Version 2.37"));
         QCOMPARE(box->LAB_ProgName->Caption(), QStringLiteral("Quelvar "));
-        QVERIFY(!box->LabelWWW->isHidden());
-        QVERIFY(!box->LAB_wwwLAB->isHidden());
+        QCOMPARE(box->LAB_ProgName->ShadowPos(), spRightBottom);
+        QVERIFY(!box->ProgramIcon->pixmap().isNull());
+        QVERIFY(!box->LabelWWW->isHidden() && !box->LAB_wwwLAB->isHidden());
         QTest::mouseClick(box->LabelWWW, Qt::LeftButton);
-        QCOMPARE(opened_, QList<QUrl>{QUrl(box->LabelWWW->text())});
-        QVERIFY(opened_.first().isValid());
+        QCOMPARE(opened, QList<QUrl>{QUrl(box->LabelWWW->text())});
+        QVERIFY(opened.first().isValid());
     }
 
-    void partnerBrandShowsItsOwnTextsAndNoAddress()
+    void partnerBrandShowsItsTitleAndTextsAndNoAddress()
     {
-        IsOemVariant = 0;
         auto own = CreateDialog<TAboutBox>();
         IsOemVariant = 1;
-        auto partner = CreateDialog<TAboutBox>();
-        QVERIFY(partner->LabelWWW->isHidden() && partner->LAB_wwwLAB->isHidden());
-        QVERIFY(!partner->Copyright->text().isEmpty());
-        QVERIFY(!partner->Disclaimer->text().isEmpty());
-        QVERIFY(partner->Copyright->text() != own->Copyright->text());
-        QVERIFY(partner->Disclaimer->text() != own->Disclaimer->text());
-        QVERIFY(!partner->Copyright->text().contains(QStringLiteral("Quelvar")));
+        QCoreApplication::setApplicationName(QStringLiteral("VK_RT"));
+        QVERIFY(RunModal<TAboutBox>([] { ShowAboutBox(nullptr); }, [&own](TAboutBox& box) {
+            QCOMPARE(box.LAB_ProgName->Caption(), QStringLiteral("VK_RT"));
+            QVERIFY(box.LabelWWW->isHidden() && box.LAB_wwwLAB->isHidden());
+            const QString copyright = box.Copyright->text();
+            QVERIFY(!copyright.isEmpty() && copyright != own->Copyright->text() && !copyright.contains("Quelvar"));
+            QVERIFY(!box.Disclaimer->text().isEmpty() && box.Disclaimer->text() != own->Disclaimer->text());
+        }));
+    }
+
+    // The start-up forms, every dialog made on demand, and the coefficient list, which is no
+    // base form.
+    void everyFormCarriesTheProgramIcon()
+    {
+        TFormRegistry forms;
+        CreateStartupForms(forms);
+        std::vector<QDialog*> all(forms.Forms().begin(), forms.Forms().end());
+        const auto made = std::tuple{CreateDialog<TAboutBox>(), CreateDialog<TDLG_DefaultFileOptions>(),
+                                     CreateDialog<TDLG_InputGrenzen>(), CreateDialog<TDLG_InpDruck>(),
+                                     CreateDialog<TDLG_Kalfaktordiagramm>(), CreateDialog<TDLG_MemoInfo>(),
+                                     CreateDialog<TDLG_ErrorTextInfo>(), CreateDialog<TDLG_InputSensorAbstand>(),
+                                     CreateDialog<TDLG_MountingInfo>(), CreateDialog<TDLG_SensorAbstand>(),
+                                     CreateDialog<TDLG_SensorAuswahl>(), CreateDialog<TDLG_reportform>(),
+                                     std::make_unique<TDLG_Koeffs>()};
+        std::apply([&all](const auto&... dialog) { (all.push_back(dialog.get()), ...); }, made);
+        for (const QDialog* form : all)
+            QVERIFY2(form->windowIcon().cacheKey() == ProgramIcon().cacheKey(), form->metaObject()->className());
     }
 };
 

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,7 +26,7 @@ private:
     QTemporaryDir dir_;
     QString file_;
     int choices_ = 0;
-    std::optional<QString> answer_;
+    std::optional<QString> answer_;  // the file the user picks, none: cancelled
     TFileDialogRequest request_;
     QStringList messages_;
 
@@ -39,16 +38,10 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        file_ = dir_.filePath(QStringLiteral("DefaultValues.QVR"));
-        QFile file(file_);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[MEDIUM]\r\nTEMP=30\r\n");
-    }
-
     void init()
     {
+        file_ = dir_.filePath(QStringLiteral("DefaultValues.QVR"));
+        QVERIFY(QFile(file_).open(QIODevice::WriteOnly));
         choices_ = 0;
         answer_.reset();
         messages_.clear();
@@ -57,46 +50,19 @@ private slots:
             request_ = request;
             return answer_;
         });
-        SetMessageHook([this](const MessageRequest& request) {
-            messages_ << request.text;
-            return true;
-        });
+        SetMessageHook([this](const MessageRequest& request) { return messages_ << request.text, true; });
         dialog_ = CreateDialog<TDLG_DefaultFileOptions>();
     }
 
     void cleanup()
     {
         dialog_.reset();
-        SetFileDialogProvider({});
-        SetMessageHook(nullptr);
+        SetFileDialogProvider({}), SetMessageHook(nullptr), SetFormsDictionary(nullptr);
     }
 
+    // Checked without a file, the box opens the choice (in the dictionary's language);
+    // cancelled, OK waits for a file.
     void checkingLoadWithoutFileOpensTheChoice()
-    {
-        Show({});
-        QVERIFY(!dialog_->BUT_OpenDefaFile->isEnabled());
-        QVERIFY(dialog_->BUT_OK->isEnabled());
-        dialog_->CB_LoadThisFile->click();
-        QCOMPARE(choices_, 1);
-        QCOMPARE(request_.Filter, QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"));
-        QCOMPARE(request_.Title, QStringLiteral("'Default value' file"));
-        // Cancelled: the box stays checked and OK waits for a file.
-        QVERIFY(dialog_->CB_LoadThisFile->isChecked());
-        QVERIFY(!dialog_->BUT_OK->isEnabled());
-        QVERIFY(dialog_->CB_ForceRecommendedTransducer->isEnabled());
-        answer_ = file_;
-        dialog_->BUT_OpenDefaFile->click();
-        QVERIFY(dialog_->BUT_OK->isEnabled());
-        dialog_->CB_ForceRecommSoundpath->click();
-        dialog_->BUT_OK->click();
-        QCOMPARE(dialog_->result(), 1);
-        TDefaValueFile options;
-        dialog_->StoreToObject(options);
-        QCOMPARE(options.FileName, file_);
-        QVERIFY(options.TakeIt && options.FR_SOUNDPATH && !options.FR_TRANSD && !options.TakeThem);
-    }
-
-    void fileChoiceSpeaksTheDictionaryLanguage()
     {
         FakeDictionary dictionary;
         dictionary.entries = {{QStringLiteral("Quelvar Datei (*.QVR)|*.QVR"), QStringLiteral("Quelvar file (*.QVR)|*.QVR")}};
@@ -104,64 +70,57 @@ private slots:
         SetFormsDictionary(&dictionary);
         TranslateForm(*dialog_);
         Show({});
+        QVERIFY(!dialog_->BUT_OpenDefaFile->isEnabled() && dialog_->BUT_OK->isEnabled());
         dialog_->CB_LoadThisFile->click();
-        SetFormsDictionary(nullptr);
-        TranslateForm(*dialog_);
-        QCOMPARE(request_.Filter, QStringLiteral("Quelvar file (*.QVR)|*.QVR"));
+        QCOMPARE(choices_, 1);
+        QCOMPARE(request_.Filter + request_.Title, QStringLiteral("Quelvar file (*.QVR)|*.QVR'Default value' file"));
+        QVERIFY(dialog_->CB_LoadThisFile->isChecked() && !dialog_->BUT_OK->isEnabled());
+        QVERIFY(dialog_->CB_ForceRecommendedTransducer->isEnabled());
+        answer_ = file_;
+        dialog_->BUT_OpenDefaFile->click();
+        dialog_->CB_ForceRecommSoundpath->click();
+        dialog_->BUT_OK->click();
+        QCOMPARE(dialog_->result(), 1);
+        TDefaValueFile options;
+        dialog_->StoreToObject(options);
+        QCOMPARE(options, (TDefaValueFile{file_, true, false, true, false}));
+        dialog_.reset();
     }
 
+    // Unchecked, the options are disabled but keep their states; Enter in the file name
+    // opens the choice in the file's folder.
     void uncheckingDisablesButKeepsTheStates()
     {
-        TDefaValueFile options{file_, true, true, true, true};
-        Show(options);
+        Show({file_, true, true, true, true});
         dialog_->CB_LoadThisFile->click();
         QCOMPARE(choices_, 0);
-        QVERIFY(!dialog_->BUT_OpenDefaFile->isEnabled());
-        QVERIFY(!dialog_->CB_ForceRecommSoundpath->isEnabled());
-        QVERIFY(!dialog_->CB_ForceRecommendedTransducer->isEnabled());
-        QVERIFY(dialog_->CB_AlwaysStartWithDefaultValues->isEnabled());
-        QVERIFY(dialog_->CB_ForceRecommSoundpath->isChecked());
-        QVERIFY(dialog_->CB_ForceRecommendedTransducer->isChecked());
+        for (const QCheckBox* option : {dialog_->CB_ForceRecommSoundpath, dialog_->CB_ForceRecommendedTransducer})
+            QVERIFY(!option->isEnabled() && option->isChecked());
+        QVERIFY(!dialog_->BUT_OpenDefaFile->isEnabled() && dialog_->CB_AlwaysStartWithDefaultValues->isEnabled());
         QVERIFY(dialog_->BUT_OK->isEnabled());
-    }
-
-    void missingFileRefusesToClose()
-    {
-        TDefaValueFile options;
-        options.TakeIt = true;
-        options.FileName = dir_.filePath(QStringLiteral("gone.QVR"));
-        Show(options);
-        dialog_->done(1);
-        QVERIFY(dialog_->isVisible());
-        QCOMPARE(messages_, QStringList{QStringLiteral("Can not find file ") + options.FileName});
-        dialog_->done(2);  // Cancel closes without a check
-        QVERIFY(!dialog_->isVisible());
-        QCOMPARE(messages_.size(), 1);
-    }
-
-    void enterInTheFileNameOpensTheChoice()
-    {
-        TDefaValueFile options;
-        options.TakeIt = true;
-        options.FileName = file_;
-        Show(options);
+        dialog_->CB_LoadThisFile->click();
         dialog_->EDI_Filename->setFocus();
         QTest::keyClick(dialog_->EDI_Filename, Qt::Key_Return);
         QCOMPARE(choices_, 1);
-        QCOMPARE(request_.FileName, QStringLiteral("DefaultValues.QVR"));
-        QCOMPARE(request_.InitialDir, dir_.path());
+        QVERIFY(request_.FileName == QStringLiteral("DefaultValues.QVR") && request_.InitialDir == dir_.path());
         QVERIFY(dialog_->isVisible());
     }
 
-    void longPathIsShortenedToTheField()
+    // A missing file keeps the dialog open on OK, not on Cancel; a long path is shortened to
+    // the field, the full one kept.
+    void missingFileRefusesToCloseAndLongPathsAreShortened()
     {
-        const QString deep = QStringLiteral("/data").repeated(40) + QStringLiteral("/DefaultValues.QVR");
-        Show({deep, false, false, false, false});
+        const QString gone = QStringLiteral("/data").repeated(40) + QStringLiteral("/DefaultValues.QVR");
+        Show({gone, true, false, false, false});
         const QString shown = dialog_->EDI_Filename->text();
-        QVERIFY(shown.startsWith(QStringLiteral("/...")));
-        QVERIFY(shown.endsWith(QStringLiteral("/DefaultValues.QVR")));
+        QVERIFY(shown.startsWith(QStringLiteral("/...")) && shown.endsWith(QStringLiteral("/DefaultValues.QVR")));
         QVERIFY(dialog_->EDI_Filename->fontMetrics().horizontalAdvance(shown) <= dialog_->LabPath->width());
-        QCOMPARE(dialog_->FileName(), deep);
+        QCOMPARE(dialog_->FileName(), gone);
+        dialog_->done(1);
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(messages_, QStringList{QStringLiteral("Can not find file ") + gone});
+        dialog_->done(2);
+        QVERIFY(!dialog_->isVisible() && messages_.size() == 1);
     }
 };
 

@@ -1,9 +1,16 @@
-// The medium property chart offscreen: the plotted property, the ranges, the pressure and
-// the pointer readout with its crosshair.
+// The medium property chart offscreen: the plotted property, the ranges and the pressure
+// with the small inputs that enter them, the coefficient list, the axis labels and the
+// pointer readout with its crosshair; and the calibration-factor chart derived from it.
 
 #include "calculator/forms/Medieninfo.h"
 
+#include "calculator/core/CoeffLines.h"
+#include "calculator/forms/InpDiagGrenzen.h"
+#include "calculator/forms/InpDruck.h"
+#include "calculator/forms/KalfaktorDiagr.h"
+#include "calculator/forms/KoeffInfo.h"
 #include "charts/ChartView.h"
+#include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
 #include "platform/FormatSettings.h"
 #include "reference/CoeffSet.h"
@@ -11,8 +18,12 @@
 
 #include "ModalDriver.h"
 
+#include <QAction>
+#include <QGraphicsTextItem>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QValueAxis>
@@ -21,85 +32,147 @@ class MedienInfoTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormatSettingsScope> formats_;
+    const FormatSettingsScope formats_{TFormatSettings()};
+    std::unique_ptr<TDLG_MedienInfo> chart_;
+    tMediumRec water_{};
 
-    static QPoint PixelOf(TDLG_MedienInfo& chart, QPointF value)
+    QPoint PixelOf(QPointF value) const { return chart_->Chart1->MapToPixel(value, chart_->Series1).toPoint(); }
+
+    void Show()
     {
-        return chart.Chart1->MapToPixel(value, chart.Series1).toPoint();
+        chart_->resize(800, 500);
+        chart_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(chart_.get()));
     }
 
 private slots:
-    void init() { formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings()); }
-    void cleanup() { formats_.reset(); }
+    void init()
+    {
+        chart_ = CreateDialog<TDLG_MedienInfo>();
+        chart_->SetMedium(10001);
+        GetMedium(10001, water_);
+    }
+
+    void cleanup() { chart_.reset(); }
 
     void plotsTheSelectedProperty()
     {
-        auto chart = CreateDialog<TDLG_MedienInfo>();
-        chart->SetMedium(10001);
-        QCOMPARE(chart->windowTitle(), QStringLiteral("Stoffdaten von %1 (10001)").arg(MediumName(10001)));
-        QCOMPARE(chart->Series1->count(), 131);
-        tMediumRec water{};
-        GetMedium(10001, water);
-        QCOMPARE(chart->Series1->at(20).y(), EvalProperty(water.SoundSpeed, 20.0, 1.0));
-        QCOMPARE(chart->Lab_YME->text(), QStringLiteral("[m/s]"));
+        QCOMPARE(chart_->windowTitle(), QStringLiteral("Stoffdaten von %1 (10001)").arg(MediumName(10001)));
+        QCOMPARE(chart_->Series1->at(130), QPointF(130.0, EvalProperty(water_.SoundSpeed, 130.0, 1.0)));
+        QCOMPARE(chart_->Lab_YME->text() + chart_->Lab_XME->text(), QStringLiteral("[m/s][°C]"));
 
-        chart->RB_VISKDYN->setChecked(true);
-        chart->SetPressure(2.0);
-        QCOMPARE(chart->PAN_aktFluidDruck->text(), QStringLiteral("  2"));
-        QCOMPARE(chart->Lab_YME2->text(), QStringLiteral("[mPa*s]"));
+        chart_->RB_VISKDYN->setChecked(true);
+        chart_->SetPressure(2.0);
+        QCOMPARE(chart_->PAN_aktFluidDruck->text(), QStringLiteral("  2"));
+        QCOMPARE(chart_->Lab_YME2->text(), QStringLiteral("[mPa*s]"));
         // A new value range keeps plotting kinematic viscosity times density, ends swapped.
-        chart->ApplyValueRange(1, 80.0, 20.0);
-        QCOMPARE(chart->Series1->count(), 61);
-        QCOMPARE(chart->Series1->at(0).x(), 20.0);
-        QCOMPARE(chart->Series1->at(0).y(),
-                 EvalProperty(water.KinViscosity, 20.0, 2.0) * EvalProperty(water.Density, 20.0, 2.0));
-        chart->ApplyValueRange(8, 0.0, 0.0);
-        QCOMPARE(chart->Series1->count(), 131);
+        chart_->ApplyValueRange(1, 80.0, 20.0);
+        QCOMPARE(chart_->Series1->count(), 61);
+        QCOMPARE(chart_->Series1->at(0),
+                 QPointF(20.0, EvalProperty(water_.KinViscosity, 20.0, 2.0) * EvalProperty(water_.Density, 20.0, 2.0)));
     }
 
+    // A display range fits the value axis to the points inside it without margin; the reset
+    // gives the whole series its margin again.
     void axisRanges()
     {
-        auto chart = CreateDialog<TDLG_MedienInfo>();
-        chart->SetMedium(10001);
-        const auto& p = chart->Points();
-        double low = p[0].y(), high = p[0].y();
-        for (const QPointF& point : p) {
-            low = std::min(low, point.y());
-            high = std::max(high, point.y());
+        auto range = [](const QValueAxis* axis) { return std::pair{axis->min(), axis->max()}; };
+        const tValueRange inside = SeriesYRange(chart_->Points(), 20, 80);
+        chart_->ApplyDisplayRange(1, 80.0, 20.0);
+        QCOMPARE(range(chart_->Chart1->BottomAxis()), std::pair(20.0, 80.0));
+        QCOMPARE(range(chart_->Chart1->LeftAxis()), std::pair(inside.Min, inside.Max));
+        chart_->ApplyDisplayRange(8, 0.0, 0.0);
+        const tValueRange all = AutoScaleYAxis(SeriesYRange(chart_->Points(), 0, 130));
+        QCOMPARE(range(chart_->Chart1->BottomAxis()), std::pair(0.0, 130.0));
+        QCOMPARE(range(chart_->Chart1->LeftAxis()), std::pair(all.Min, all.Max));
+    }
+
+    // Typed values confirmed with Enter, clamped to their limits; "Automatisch" plots
+    // 0 .. 130 °C again.
+    void rangePressureAndCoefficientDialogs()
+    {
+        QVERIFY(RunModal<TDLG_InputGrenzen>([this] { chart_->BitBtn2->click(); }, [](TDLG_InputGrenzen& input) {
+            QCOMPARE(input.SPN_MAX->text(), QStringLiteral("130.0"));
+            TypeAndEnter(input.SPN_MIN, QStringLiteral("-20"));
+        }));
+        QVERIFY(chart_->Points().front().x() == -20.0 && chart_->Points().back().x() == 130.0);
+        QVERIFY(RunModal<TDLG_InputGrenzen>([this] { chart_->BitBtn2->click(); }, [](TDLG_InputGrenzen& input) {
+            QTest::mouseClick(input.BUT_Automatic, Qt::LeftButton);
+        }));
+        QCOMPARE(chart_->Points().front().x(), 0.0);
+        chart_->SetPressure(12.6);
+        for (const auto& [typed, bar] : {std::pair{"5000", 1000.0}, {"0", 0.1}, {"250", 250.0}}) {
+            QVERIFY(RunModal<TDLG_InpDruck>([this] { chart_->PAN_aktFluidDruck->click(); }, [&](TDLG_InpDruck& input) {
+                QCOMPARE(input.INP_DRUCK->text(), QStringLiteral("13"));
+                TypeAndEnter(input.INP_DRUCK, QString::fromLatin1(typed));
+            }));
+            QCOMPARE(chart_->Pressure(), bar);
+            chart_->SetPressure(12.6);
         }
-        QCOMPARE(chart->Chart1->LeftAxis()->min(), low - 0.005 * low);
-        QCOMPARE(chart->Chart1->LeftAxis()->max(), high + 0.005 * high);
-        chart->ApplyDisplayRange(1, 80.0, 20.0);
-        QCOMPARE(chart->Chart1->BottomAxis()->min(), 20.0);
-        QCOMPARE(chart->Chart1->BottomAxis()->max(), 80.0);
-        QCOMPARE(chart->Chart1->LeftAxis()->min(), std::min(p[20].y(), p[80].y()));
-        chart->ApplyDisplayRange(8, 0.0, 0.0);
-        QCOMPARE(chart->Chart1->BottomAxis()->max(), 130.0);
+        QString coefficients;
+        QVERIFY(RunModal<TDLG_Koeffs>([this] { chart_->Koeffizienten1->trigger(); },
+                                      [&](TDLG_Koeffs& list) { coefficients = list.Memo1->toPlainText(); }));
+        QCOMPARE(coefficients, CoefficientLines(water_.SoundSpeed).join(QLatin1Char('\n')));
+    }
+
+    // A chart laid out while hidden, before it had values, opens with its labels in full.
+    void axisLabelsAreNotCutAfterAHiddenReplot()
+    {
+        chart_ = CreateDialog<TDLG_MedienInfo>();
+        chart_->adjustSize();
+        QCoreApplication::processEvents();
+        chart_->SetMedium(10001);
+        Show();
+        QString labels;
+        for (QGraphicsItem* item : chart_->Chart1->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                labels += text->toPlainText() + QLatin1Char(' ');
+        QVERIFY2(labels.contains(QStringLiteral(" 1564.1 ")) && !labels.contains(QStringLiteral("...")), qPrintable(labels));
     }
 
     void pointerReadoutWithCrosshair()
     {
-        auto chart = CreateDialog<TDLG_MedienInfo>();
-        chart->SetMedium(10001);
-        chart->resize(800, 500);
-        chart->show();
-        QVERIFY(QTest::qWaitForWindowExposed(chart.get()));
-        const QPoint at = PixelOf(*chart, {23.4, chart->Points()[23].y()});
-        chart->ChartMouseMove(at);
-        QCOMPARE(chart->MarkedIndex(), 23);
-        QCOMPARE(chart->PAN_AktXVAlue->text(), QStringLiteral("23.0"));
-        QCOMPARE(chart->PAN_AktYValue->text(), chart->GetYValueText(23));
+        Show();
+        chart_->ChartMouseMove(PixelOf({23.4, chart_->Points()[23].y()}));
+        QCOMPARE(chart_->MarkedIndex(), 23);
+        QCOMPARE(chart_->PAN_AktXVAlue->text() + ' ' + chart_->PAN_AktYValue->text(), "23.0 " + chart_->GetYValueText(23));
         QCoreApplication::processEvents();
-        const QImage image = chart->Chart1->viewport()->grab().toImage();
-        const QPoint mark = PixelOf(*chart, chart->Points()[23]);
-        const QRectF plot = chart->Chart1->PlotArea();
+        const QImage image = chart_->Chart1->viewport()->grab().toImage();
+        const QPoint mark = PixelOf(chart_->Points()[23]);
         // Yellow inverted on the white wall is blue.
-        const int y = int(plot.top() + 3);
+        const int y = int(chart_->Chart1->PlotArea().top() + 3);
         QVERIFY(image.pixelColor(mark.x() - 1, y) == QColor(0, 0, 255) || image.pixelColor(mark.x(), y) == QColor(0, 0, 255));
         QCOMPARE(image.pixelColor(mark.x() + 20, y), QColor(Qt::white));
-        chart->ChartMouseMove(PixelOf(*chart, {500.0, 0.0}));
-        QCOMPARE(chart->MarkedIndex(), -1);
-        QCOMPARE(chart->PAN_AktXVAlue->text(), QString());
+        chart_->ChartMouseMove(PixelOf({500.0, 0.0}));
+        QVERIFY(chart_->MarkedIndex() == -1 && chart_->PAN_AktXVAlue->text().isEmpty());
+        // Another medium forgets the marked point and its values.
+        chart_->ChartMouseMove(PixelOf({23.4, chart_->Points()[23].y()}));
+        chart_->SetMedium(10002);
+        QCOMPARE(chart_->MarkedIndex(), -1);
+        QCOMPARE(chart_->PAN_AktXVAlue->text() + chart_->PAN_AktYValue->text(), QString());
+    }
+
+    // 1001 velocities, the readout at two decimals under the velocity's unit (K has none), the
+    // medium controls hidden, and the wait cursor gone before the modal show.
+    void calibrationFactorChart()
+    {
+        QWidget parent;
+        QVERIFY(RunModal<TDLG_Kalfaktordiagramm>(
+            [&] { ShowCalibrationFactorChart(&parent, 1000.0, 1.0, 1.0, 2320.0, 6000.0); },
+            [](TDLG_Kalfaktordiagramm& chart) {
+                QVERIFY(!QApplication::overrideCursor());
+                QCOMPARE(chart.Series1->count(), 1001);
+                QVERIFY(chart.GRP_Zeige->isHidden() && chart.BitBtn1->isHidden() && chart.PAN_FluidDruck->isHidden());
+                QCOMPARE(chart.Lab_XME->text() + chart.Lab_YME->text() + chart.Lab_YME2->text(), QStringLiteral("[m/s]"));
+                chart.resize(800, 500);
+                QVERIFY(QTest::qWaitForWindowExposed(&chart));
+                chart.ChartMouseMove(chart.Chart1->MapToPixel({1.234, 0.8}, chart.Series1).toPoint());
+                QCOMPARE(chart.MarkedIndex(), 123);
+                QCOMPARE(chart.PAN_AktXVAlue->text(), QStringLiteral("1.23"));
+                QCOMPARE(chart.PAN_AktYValue->text(), chart.GetYValueText(123));
+                QCOMPARE(chart.GetYValueText(0), QStringLiteral("0.750"));  // laminar at rest
+            }));
+        QVERIFY(!QApplication::overrideCursor());
     }
 };
 

@@ -3,17 +3,17 @@
 #include "calculator/forms/NamensListe.h"
 
 #include "calculator/mainwindow/StartupForms.h"
-#include "formbase/FormRegistry.h"
 #include "calculator/mainwindow/Xmecalc.h"
+#include "formbase/FormRegistry.h"
 #include "platform/FormatSettings.h"
 #include "reference/QlvTabels.h"
 #include "transducer/OemVariant.h"
+
 #include "ModalDriver.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
-
-#include <memory>
 
 namespace {
 QStringList Column(const QTableWidget* grid, int column)
@@ -23,13 +23,21 @@ QStringList Column(const QTableWidget* grid, int column)
         texts << grid->item(row, column)->text();
     return texts;
 }
+
+// All eight rows in view, from the first on.
+bool AllRowsInView(const QTableWidget* grid)
+{
+    return grid->rowViewportPosition(0) == 0 && grid->rowViewportPosition(7) + grid->rowHeight(7) <= grid->viewport()->height();
+}
 }  // namespace
 
 class NamenslisteTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void oneRowPerLanguageAndTheAllEqualFlag()
+    // One row per language, all in view also in a larger font, and from the top again after
+    // a scroll.
+    void oneRowPerLanguageAllInView()
     {
         FirmwareLanguageIndex = LibLangEnglish;
         TDLG_Namensliste dialog;
@@ -37,10 +45,19 @@ private slots:
         QCOMPARE(Column(dialog.StringGrid1, 0),
                  QStringList({"Deutsch     ", "Französisch ", "Dänisch     ", "Tschechisch ", "Holländisch ",
                               "Polnisch    ", "Norwegisch  ", "Englisch    "}));
-        QCOMPARE(Column(dialog.StringGrid1, 1).first(), QStringLiteral("Wasser"));
-        QVERIFY(!dialog.AllNamesEqual);
+        QVERIFY(Column(dialog.StringGrid1, 1).first() == QStringLiteral("Wasser") && !dialog.AllNamesEqual);
+        QFont large = dialog.StringGrid1->font();
+        large.setPixelSize(30);
+        dialog.StringGrid1->setFont(large);
+        dialog.StringGrid1->setFixedHeight(60);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.StringGrid1->verticalScrollBar()->setValue(dialog.StringGrid1->verticalScrollBar()->maximum());
+        QVERIFY(!AllRowsInView(dialog.StringGrid1));
         dialog.SetMedium(10045);  // "HLP32" in every language
         QVERIFY(dialog.AllNamesEqual);
+        QCoreApplication::processEvents();
+        QVERIFY(AllRowsInView(dialog.StringGrid1));
     }
 
     void infoButtonsOpenTheListOnTheirEntry()
@@ -49,18 +66,17 @@ private slots:
         IsOemVariant = 0;
         TFormRegistry forms;
         CreateStartupForms(forms);
-        TXmeCalcDlg* window = XmeCalcDlg();
-        TDLG_Namensliste* names = DLG_Namensliste();
-        QVERIFY(window && names);
-        QTimer::singleShot(0, names, [names] { names->done(1); });
-        QTest::mouseClick(window->MateriInfiButton, Qt::LeftButton);
-        QCOMPARE(names->MaterialId(), std::uint16_t(1));  // the standard point's carbon steel
-        QCOMPARE(names->StringGrid1->item(0, 1)->text(), QStringLiteral("Stahl (Normal)"));
-
-        QTimer::singleShot(0, names, [names] { names->done(1); });
-        QTest::mouseClick(window->MediInfoButton, Qt::LeftButton);
-        QCOMPARE(names->MediumId(), std::uint16_t(10001));  // and its water
-        QCOMPARE(names->StringGrid1->item(7, 1)->text(), QStringLiteral("Water"));
+        QStringList shown;
+        auto open = [&](QPushButton* button) {
+            return RunModal<TDLG_Namensliste>([button] { QTest::mouseClick(button, Qt::LeftButton); },
+                                              [&](TDLG_Namensliste& names) { shown = Column(names.StringGrid1, 1); });
+        };
+        QVERIFY(open(XmeCalcDlg()->MateriInfiButton));
+        QCOMPARE(DLG_Namensliste()->MaterialId(), std::uint16_t(1));  // the standard point's carbon steel
+        QCOMPARE(shown.first(), QStringLiteral("Stahl (Normal)"));
+        QVERIFY(open(XmeCalcDlg()->MediInfoButton));
+        QCOMPARE(DLG_Namensliste()->MediumId(), std::uint16_t(10001));  // and its water
+        QCOMPARE(shown.last(), QStringLiteral("Water"));
     }
 };
 

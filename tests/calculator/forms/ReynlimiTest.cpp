@@ -6,95 +6,65 @@
 #include "formbase/DialogFactory.h"
 #include "platform/FormatSettings.h"
 
-#include <QPushButton>
-#include <QTimer>
-#include <QtTest>
+#include "ModalDriver.h"
 
-#include <memory>
+#include <QPushButton>
 
 class ReynlimiTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormatSettingsScope> formats_;
+    const FormatSettingsScope formats_{TFormatSettings()};
     std::unique_ptr<TReynolDLG> dialog_;
+
+    void Type(TCeSpinEdit* edit, const QString& text)
+    {
+        edit->setFocus(Qt::TabFocusReason);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
 
 private slots:
     void init()
     {
-        formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings());
         dialog_ = CreateDialog<TReynolDLG>();
+        dialog_->show();
+        dialog_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
     }
 
-    void cleanup()
-    {
-        dialog_.reset();
-        formats_.reset();
-    }
+    void cleanup() { dialog_.reset(); }
 
+    // Typed digits stay as typed; an emptied edit left writes the limit it stands for; a 0
+    // is stored as the 1 the box shows, while typing already; a limit exactly at its bound
+    // is kept as typed.
     void typingALimitKeepsTheTypedDigits()
     {
-        TReynolDLG* dialog = dialog_.get();
-        dialog->show();
-        dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        dialog->SPE_ReynMin->setFocus(Qt::TabFocusReason);
-        dialog->SPE_ReynMin->selectAll();
-        QTest::keyClick(dialog->SPE_ReynMin, Qt::Key_Backspace);
-        QCOMPARE(dialog->SPE_ReynMin->text(), QString());
-        QTest::keyClicks(dialog->SPE_ReynMin, QStringLiteral("2500"));
-        QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("2500"));
-        QCOMPARE(dialog->ReynoldsLam(), 2500.0);
-        // Leaving an emptied edit writes the limit it stands for.
-        dialog->SPE_ReynMin->selectAll();
-        QTest::keyClick(dialog->SPE_ReynMin, Qt::Key_Backspace);
-        dialog->SPE_ReynMax->setFocus(Qt::TabFocusReason);
-        QCOMPARE(dialog->SPE_ReynMin->text(), QStringLiteral("1"));
-        QCOMPARE(dialog->ReynoldsLam(), 1.0);
-        // A 0 is stored as the 1 the box shows, while typing already.
-        dialog->SPE_ReynMin->setFocus(Qt::TabFocusReason);
-        dialog->SPE_ReynMin->selectAll();
-        QTest::keyClicks(dialog->SPE_ReynMin, QStringLiteral("0"));
-        QCOMPARE(dialog->ReynoldsLam(), 1.0);
-        dialog->hide();
+        TCeSpinEdit* edit = dialog_->SPE_ReynMin;
+        Type(edit, QStringLiteral("2500"));
+        QVERIFY(edit->text() == QStringLiteral("2500") && dialog_->ReynoldsLam() == 2500.0);
+        Type(edit, QString());
+        dialog_->SPE_ReynMax->setFocus(Qt::TabFocusReason);
+        QVERIFY(edit->text() == QStringLiteral("1") && dialog_->ReynoldsLam() == 1.0);
+        Type(edit, QStringLiteral("0"));
+        QCOMPARE(dialog_->ReynoldsLam(), 1.0);
+        for (TCeSpinEdit* limit : {dialog_->SPE_ReynMin, dialog_->SPE_ReynMax}) {
+            Type(limit, QStringLiteral("100000000"));
+            dialog_->BUT_Firmware->setFocus(Qt::TabFocusReason);
+            QCOMPARE(limit->text(), QStringLiteral("100000000"));
+        }
+        QVERIFY(dialog_->ReynoldsLam() == 1e8 && dialog_->ReynoldsTurb() == 1e8);
     }
 
     void enterInTheFlowProfileDialogIsOk()
     {
-        TReynolDLG* dialog = dialog_.get();
-        QTimer::singleShot(0, dialog, [dialog] {
-            dialog->SPE_ReynMax->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(dialog->SPE_ReynMax, Qt::Key_Return);
-        });
-        QTimer::singleShot(200, dialog, [dialog] { dialog->done(7); });  // no hang if Enter fails
-        QCOMPARE(dialog->ShowDialog(), 1);
-    }
-
-    void limitsExactlyAtTheirBoundsAreKept_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<double>("limit");
-        QTest::newRow("lowest") << QStringLiteral("1") << 1.0;
-        QTest::newRow("highest") << QStringLiteral("100000000") << 100000000.0;
-    }
-
-    void limitsExactlyAtTheirBoundsAreKept()
-    {
-        QFETCH(QString, typed);
-        QFETCH(double, limit);
-        TReynolDLG* dialog = dialog_.get();
-        dialog->show();
-        dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        for (TCeSpinEdit* edit : {dialog->SPE_ReynMin, dialog->SPE_ReynMax}) {
-            edit->setFocus(Qt::TabFocusReason);
-            edit->selectAll();
-            QTest::keyClicks(edit, typed);
-            dialog->BUT_Firmware->setFocus(Qt::TabFocusReason);
-            QCOMPARE(edit->text(), typed);
-        }
-        QCOMPARE(dialog->ReynoldsLam(), limit);
-        QCOMPARE(dialog->ReynoldsTurb(), limit);
+        dialog_->hide();
+        QCOMPARE(RunModal(*dialog_, [this] {
+                     dialog_->SPE_ReynMax->setFocus(Qt::TabFocusReason);
+                     QTest::keyClick(dialog_->SPE_ReynMax, Qt::Key_Return);
+                 }),
+                 1);
     }
 };
 

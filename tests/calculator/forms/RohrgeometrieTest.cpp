@@ -3,13 +3,14 @@
 
 #include "calculator/forms/Rohgeometrie.h"
 
-#include "formbase/DUShape.h"
 #include "calculator/mainwindow/StartupForms.h"
-#include "formbase/FormRegistry.h"
 #include "calculator/mainwindow/Xmecalc.h"
 #include "components/CESpin.h"
+#include "formbase/DUShape.h"
+#include "formbase/FormRegistry.h"
 #include "platform/FormatSettings.h"
 #include "transducer/OemVariant.h"
+
 #include "ModalDriver.h"
 
 #include <QAction>
@@ -17,15 +18,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <memory>
-
 namespace {
 constexpr int Mm = 2;
 constexpr int Inch = 3;
 
-QColor TextColor(const QWidget* widget)
+// The texts a user sees: outer diameter, wall, lining and inner diameter.
+QString Shown(const TDLG_Rohrgeometrie& d)
 {
-    return widget->palette().color(QPalette::WindowText);
+    return QStringList{d.EDI_ADM->text(), d.EDI_WAND->text(), d.EDI_AUSKL->text(), d.LAB_IDM->text()}.join(' ');
 }
 }  // namespace
 
@@ -33,91 +33,55 @@ class RohrgeometrieTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormatSettingsScope> format_;
+    const FormatSettingsScope format_{TFormatSettings{}};
 
 private slots:
-    void init() { format_ = std::make_unique<FormatSettingsScope>(TFormatSettings{}); }
-    void cleanup() { format_.reset(); }
-
-    void designedPipeAndLoading()
+    void designedPipeLoadingAndTheLiningBox()
     {
         TDLG_Rohrgeometrie dialog;
-        QCOMPARE(dialog.EDI_ADM->text(), QStringLiteral("106.0"));
-        QCOMPARE(dialog.EDI_WAND->text(), QStringLiteral("3.0"));
-        QCOMPARE(dialog.LAB_IDM->text(), QStringLiteral("100.0"));
-        QVERIFY(!dialog.CB_AUSKLEID->isChecked());
-        QVERIFY(dialog.PAN_AUSKLEID->isHidden() && dialog.LAB_Auskleidung->isHidden());
-
+        QCOMPARE(Shown(dialog), QStringLiteral("106.0 3.0 0.0 100.0"));
+        QVERIFY(!dialog.CB_AUSKLEID->isChecked() && dialog.PAN_AUSKLEID->isHidden() && dialog.LAB_Auskleidung->isHidden());
         dialog.SetGeometry(100.0, 2.0, 5.0);
-        QCOMPARE(dialog.EDI_ADM->text(), QStringLiteral("114.0"));
-        QCOMPARE(dialog.EDI_AUSKL->text(), QStringLiteral("2.0"));
-        QVERIFY(dialog.CB_AUSKLEID->isChecked());
-        QVERIFY(!dialog.PAN_AUSKLEID->isHidden() && !dialog.LAB_Auskleidung->isHidden());
-        QVERIFY(!dialog.SHP_Lining->isHidden());
-
+        QCOMPARE(Shown(dialog), QStringLiteral("114.0 5.0 2.0 100.0"));
+        QVERIFY(dialog.CB_AUSKLEID->isChecked() && !dialog.PAN_AUSKLEID->isHidden() && !dialog.SHP_Lining->isHidden());
+        // The sketch's circles are centred and scaled to the outer one.
+        const QRect outer = dialog.SHP_Wall->geometry();
+        QVERIFY(dialog.SHP_Lining->geometry().center() == outer.center() && dialog.SHP_IDM->geometry().center() == outer.center());
+        QCOMPARE(dialog.SHP_IDM->width(), qRound(outer.width() * 100.0 / 114.0));
         // Unchecking the lining adds twice the former lining to the inner diameter.
         dialog.CB_AUSKLEID->click();
-        QCOMPARE(dialog.GetInnerDiameter(), 104.0);
-        QCOMPARE(dialog.EDI_AUSKL->text(), QStringLiteral("0.0"));
+        QCOMPARE(Shown(dialog), QStringLiteral("114.0 5.0 0.0 104.0"));
         QVERIFY(dialog.SHP_Lining->isHidden());
     }
 
+    // Inch shows the inch row's decimals; edits rewritten on activation and a switch back
+    // leave the geometry to the last digit.
     void unitSwitchesChangeTheDisplayOnly()
     {
         TDLG_Rohrgeometrie dialog;
         dialog.SetGeometry(101.23456789, 0.3333333, 4.7777777);
         const double outer = dialog.GetOuterDiameter();
-        const double inner = dialog.GetInnerDiameter();
         dialog.SetLengthUnit(Inch);
-        QCOMPARE(dialog.EDI_ADM->text(), QStringLiteral("4.39"));
-        QCOMPARE(dialog.LAB_MeWall->text(), QStringLiteral("inch"));
-        QCOMPARE(dialog.LAB_IDM->text(), QStringLiteral("3.99"));
-        dialog.show();  // activation rewrites the edits from the values
-        dialog.SetLengthUnit(0);
+        QCOMPARE(Shown(dialog) + dialog.LAB_MeWall->text(), QStringLiteral("4.39 0.19 0.01 3.99inch"));
+        dialog.show();
         dialog.SetLengthUnit(Mm);
-        QCOMPARE(dialog.GetOuterDiameter(), outer);
-        QCOMPARE(dialog.GetInnerDiameter(), inner);
-        QCOMPARE(dialog.GetLiningThickness(), 0.3333333);
-        QCOMPARE(dialog.GetWallThickness(), 4.7777777);
+        QVERIFY(dialog.GetOuterDiameter() == outer && dialog.GetInnerDiameter() == 101.23456789);
+        QVERIFY(dialog.GetLiningThickness() == 0.3333333 && dialog.GetWallThickness() == 4.7777777);
     }
 
-    void typedValuesAreClampedAndTooThickWallsBlockOk_data()
-    {
-        QTest::addColumn<QString>("wall");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<double>("wallMm");
-        QTest::newRow("above the limit") << "9999" << 7 << 9000.0;
-        QTest::newRow("too thick") << "60" << 7 << 60.0;
-        QTest::newRow("fits") << "2.5" << 1 << 2.5;
-    }
-
+    // A wall above its limit is clamped; one that eats the pipe turns the inner diameter red,
+    // blocks OK and leaves the sketch without inner circle.
     void typedValuesAreClampedAndTooThickWallsBlockOk()
     {
-        QFETCH(QString, wall);
-        QFETCH(int, result);
-        QFETCH(double, wallMm);
-        TDLG_Rohrgeometrie dialog;
-        QCOMPARE(RunModal(dialog, [&] { TypeAndEnter(dialog.EDI_WAND, wall); }), result);
-        QCOMPARE(dialog.GetWallThickness(), wallMm);
-        const bool ok = result == 1;
-        QCOMPARE(dialog.ACT_CloseDialog->isEnabled(), ok);
-        QCOMPARE(dialog.BUT_OK->isEnabled(), ok);
-        QCOMPARE(TextColor(dialog.LAB_IDM), ok ? QColor(Qt::black) : QColor(Qt::red));
-        // The sketch draws no inner circle for a wall that eats the pipe.
-        QCOMPARE(dialog.SHP_IDM->isHidden(), !ok);
-    }
-
-    void sketchCirclesAreCentredAndScaled()
-    {
-        TDLG_Rohrgeometrie dialog;
-        dialog.SetGeometry(50.0, 10.0, 20.0);  // outer 110
-        const QRect wall = dialog.SHP_Wall->geometry();
-        const QRect lining = dialog.SHP_Lining->geometry();
-        const QRect inner = dialog.SHP_IDM->geometry();
-        QCOMPARE(lining.center(), wall.center());
-        QCOMPARE(inner.center(), wall.center());
-        QVERIFY(wall.width() > lining.width());
-        QCOMPARE(inner.width(), qRound(wall.width() * 50.0 / 110.0));
+        for (const auto& [wall, result, wallMm] : {std::tuple{"9999", 7, 9000.0}, {"60", 7, 60.0}, {"2.5", 1, 2.5}}) {
+            TDLG_Rohrgeometrie dialog;
+            QCOMPARE(RunModal(dialog, [&] { TypeAndEnter(dialog.EDI_WAND, QString::fromLatin1(wall)); }), result);
+            QCOMPARE(dialog.GetWallThickness(), wallMm);
+            const bool ok = result == 1;
+            QVERIFY(dialog.ACT_CloseDialog->isEnabled() == ok && dialog.BUT_OK->isEnabled() == ok);
+            QCOMPARE(dialog.LAB_IDM->palette().color(QPalette::WindowText), ok ? QColor(Qt::black) : QColor(Qt::red));
+            QCOMPARE(dialog.SHP_IDM->isHidden(), !ok);
+        }
     }
 
     void mainWindowTakesTheGeometryBackOnOk()
@@ -126,28 +90,20 @@ private slots:
         TFormRegistry forms;
         CreateStartupForms(forms);
         TXmeCalcDlg* window = XmeCalcDlg();
-        TDLG_Rohrgeometrie* dialog = DLG_Rohrgeometrie();
-        QVERIFY(window && dialog);
         window->Point.WallThickness = 5.0;
         QString loadedOuter;
-        QTimer::singleShot(0, dialog, [dialog, &loadedOuter] {
-            loadedOuter = dialog->EDI_ADM->text();
-            dialog->SetLiningThickness(1.5);  // inner 97 mm
-            QTest::mouseClick(dialog->BUT_OK, Qt::LeftButton);
-        });
-        window->ACT_EditRohrGeometrie->trigger();
+        QVERIFY(RunModal<TDLG_Rohrgeometrie>([&] { window->ACT_EditRohrGeometrie->trigger(); },
+                                             [&](TDLG_Rohrgeometrie& dialog) {
+                                                 loadedOuter = dialog.EDI_ADM->text();
+                                                 dialog.SetLiningThickness(1.5);  // inner 97 mm
+                                                 QTest::mouseClick(dialog.BUT_OK, Qt::LeftButton);
+                                             }));
         QCOMPARE(loadedOuter, QStringLiteral("110.0"));  // 100 + 2 * 5
-        QCOMPARE(window->Point.GetInnerDiameterMm(), 97.0);
-        QCOMPARE(window->Point.GetLiningThickness(), 1.5);
-        QCOMPARE(window->Point.WallThickness, 5.0);
-        QVERIFY(window->FIX_Quer->isChecked());
-
+        QVERIFY(window->Point.GetInnerDiameterMm() == 97.0 && window->Point.GetLiningThickness() == 1.5);
+        QVERIFY(window->Point.WallThickness == 5.0 && window->FIX_Quer->isChecked());
         // Cancel leaves the point alone.
-        QTimer::singleShot(0, dialog, [dialog] {
-            dialog->SetWallThickness(8.0);
-            dialog->done(2);
-        });
-        window->ACT_EditRohrGeometrie->trigger();
+        QVERIFY(RunModal<TDLG_Rohrgeometrie>([&] { window->ACT_EditRohrGeometrie->trigger(); },
+                                             [](TDLG_Rohrgeometrie& dialog) { dialog.SetWallThickness(8.0); }));
         QCOMPARE(window->Point.WallThickness, 5.0);
     }
 };
