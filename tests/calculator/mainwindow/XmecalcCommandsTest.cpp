@@ -166,6 +166,7 @@ private slots:
         IniFile ini = IniFile::FromBytes(PointText().toUtf8());
         ini.WriteString(QStringLiteral("PIPEFL"), QStringLiteral("DN"), QStringLiteral("-5"));
         ini.WriteString(QStringLiteral("MEDIUM"), QStringLiteral("TEMP"), QStringLiteral("warm"));
+        ini.WriteBool(QStringLiteral("TRANSD"), QStringLiteral("FIXED"), true);
         ini.WriteString(QStringLiteral("TRANSD"), QStringLiteral("FIXDIST"), QStringLiteral("-20*5"));
         ini.WriteString(QStringLiteral("MEDIUM"), QStringLiteral("PRESS"), QStringLiteral("7*5"));
         QFile file(Path("partly.QVR"));
