@@ -1,7 +1,8 @@
 #include "calculator/mainwindow/Logos.h"
 
+#include "formbase/ProgramIcon.h"
+
 #include <QPainter>
-#include <QPainterPath>
 
 #include <functional>
 
@@ -67,15 +68,7 @@ QPixmap DrawLogo(const QString& name, const QColor& mark, const QColor& text)
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(mark, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(2, 6, 36, 28), 6, 6);
-    QPainterPath wave;
-    wave.moveTo(6, 20);
-    wave.cubicTo(14, 6, 18, 34, 26, 20);
-    wave.cubicTo(30, 12, 32, 14, 34, 20);
-    painter.setPen(QPen(mark, 3));
-    painter.drawPath(wave);
+    PaintBrandMark(painter, QRectF(2, 6, 36, 28), mark, Qt::transparent);
     QFont font = painter.font();
     font.setBold(true);
     font.setPixelSize(18);
