@@ -1,6 +1,6 @@
 // The control-contents module: grid headers, list views and trees translated and given back,
-// a sorted view kept sorted, nothing without a target; tab-page children mirrored within
-// their own page, status-bar panels swapped.
+// a sorted view kept sorted, body cells only with their own target; tab-page children
+// mirrored within their own page, status-bar panels swapped.
 
 #include "DictBuilder.h"
 #include "platform/FormatSettings.h"
@@ -51,44 +51,37 @@ class ControlModuleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void contentsTranslatedAndGivenBack_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QStringList>("english");
-        QTest::newRow("all") << "" << QStringList{"Name", "Value", "Pipe", "Rohr", "Fluid", "Name", "Pipe",
-                                                  "Name", "Value", "Name", "Pipe", "Value"};
-        QTest::newRow("grid cells") << "TStringGrid" << QStringList{"Name", "Value", "Pipe", "Rohr", "Medium", "Name",
-                                                                    "Rohr", "Name", "Wert", "Name", "Rohr", "Wert"};
-    }
-
     void contentsTranslatedAndGivenBack()
     {
-        QFETCH(QString, target);
-        QFETCH(QStringList, english);
         FormatSettingsScope formats;
         SetUserDefaultLCID(0x0407);
         RegisterControlModule();
         TMlBinaryDictionary dictionary;
         dictionary.Storage = mlsEmbedded;
         dictionary.SetData(ProgramLanguages(),
-                           TranslationBlob({{"Name", "", "", {"Name", "Name"}},
-                                            {"Wert", "", "", {"Wert", "Value"}},
-                                            {"Rohr", "", "", {"Rohr", "Pipe"}},
-                                            {"Medium", "", "", {"Medium", "Fluid"}}}),
+                           TranslationBlob({{"Name", "", "", {"Name", "Name"}}, {"Wert", "", "", {"Wert", "Value"}},
+                                            {"Rohr", "", "", {"Rohr", "Pipe"}}, {"Medium", "", "", {"Medium", "Fluid"}}}),
                            NoLocales());
-        dictionary.SetLanguage(1);
-        TContentsForm form;
-        form.Translator->SetDictionary(&dictionary);
-        form.Translator->Targets.Add({target, target.isEmpty() ? QStringLiteral("Cells") : QString(), 0});
-        if (target.isEmpty())
-            form.Translator->Targets.Add({{}, QStringLiteral("Items"), 0});
-        form.Translator->Attach();
-        const QStringList german = form.Texts();
-        dictionary.SetLanguage(2);
-        QCOMPARE(form.Texts(), english);  // the sorted list sorts once its texts are in
-        QVERIFY(form.List->isSortingEnabled());
-        dictionary.SetLanguage(1);
-        QCOMPARE(form.Texts(), german);
+        // All cells and items; then grid cells only (the sorted list sorts once its texts are in).
+        const std::pair<QString, QStringList> cases[] = {
+            {{}, {"Name", "Value", "Pipe", "Rohr", "Fluid", "Name", "Pipe", "Name", "Value", "Name", "Pipe", "Value"}},
+            {"TStringGrid", {"Name", "Value", "Pipe", "Rohr", "Medium", "Name", "Rohr", "Name", "Wert", "Name", "Rohr", "Wert"}},
+        };
+        for (const auto& [target, english] : cases) {
+            dictionary.SetLanguage(1);
+            TContentsForm form;
+            form.Translator->SetDictionary(&dictionary);
+            form.Translator->Targets.Add({target, target.isEmpty() ? QStringLiteral("Cells") : QString(), 0});
+            if (target.isEmpty())
+                form.Translator->Targets.Add({{}, QStringLiteral("Items"), 0});
+            form.Translator->Attach();
+            const QStringList german = form.Texts();
+            dictionary.SetLanguage(2);
+            QCOMPARE(form.Texts(), english);
+            QVERIFY(form.List->isSortingEnabled());
+            dictionary.SetLanguage(1);
+            QCOMPARE(form.Texts(), german);
+        }
     }
 
     void mirroring()
@@ -105,7 +98,6 @@ private slots:
         TMlControlModule module;
         RegisterControlModule();
         QVERIFY(!ModuleList().Add(&module));  // one module per class
-        QVERIFY(module.TranslateComponent(*form.Translator, form.Grid));  // handled without a target
         TMlBidirectionalState state;
         QVERIFY(module.MirrorPosition(*form.Translator, other, state));
         QVERIFY(!state.Mirrored);
