@@ -1,11 +1,11 @@
 // The translator on a form: target lists, contexts up the form's classes, the table of
-// originals across switches, tab captions, menus' hotkeys, list lines, memos, windows it
-// must not touch, and library and Qt texts through the dictionary.
+// originals across switches, tab captions, menus' hotkeys, list lines, memos, grids, list
+// views and trees, windows it must not touch, and library and Qt texts through the dictionary.
 
 #include "DictBuilder.h"
 #include "formbase/MultForm.h"
 #include "platform/FormatSettings.h"
-#include "translation/MlBinDic.h"
+#include "translation/MlConMod.h"
 #include "translation/MlResourceHook.h"
 #include "translation/MlTranslator.h"
 
@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 class TTestBase : public TMultilingualForm {
@@ -84,6 +86,39 @@ public:
     QPushButton* Cancel = new QPushButton(QStringLiteral("Abbrechen"), ClientArea());
 };
 
+class TContentsForm : public QWidget {
+    Q_OBJECT
+
+public:
+    TContentsForm()
+    {
+        Grid->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Wert")});
+        Grid->setVerticalHeaderLabels({QStringLiteral("Rohr")});
+        Grid->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Rohr")));  // a body cell: never
+        List->setRootIsDecorated(false);
+        for (const char* name : {"Wert", "Rohr", "Medium"})
+            new QTreeWidgetItem(List, {QString::fromUtf8(name), QStringLiteral("Name")});
+        List->setSortingEnabled(true);
+        List->sortItems(0, Qt::AscendingOrder);
+        new QTreeWidgetItem(new QTreeWidgetItem(Tree, {QStringLiteral("Rohr")}), {QStringLiteral("Wert")});
+    }
+    QTableWidget* Grid = new QTableWidget(1, 2, this);
+    QTreeWidget* List = new QTreeWidget(this);
+    QTreeWidget* Tree = new QTreeWidget(this);
+    TMlTranslator* Translator = new TMlTranslator(this);
+
+    QStringList Texts() const
+    {
+        QStringList texts = {Grid->horizontalHeaderItem(0)->text(), Grid->horizontalHeaderItem(1)->text(),
+                             Grid->verticalHeaderItem(0)->text(), Grid->item(0, 0)->text()};
+        for (const QTreeWidget* view : {List, Tree})
+            for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(view)); *it; ++it)
+                for (int c = 0; c < (*it)->columnCount(); ++c)
+                    texts << (*it)->text(c);
+        return texts;
+    }
+};
+
 class TranslatorTest : public QObject {
     Q_OBJECT
 
@@ -92,8 +127,6 @@ private slots:
     {
         formats_ = std::make_unique<FormatSettingsScope>();
         SetUserDefaultLCID(0x0407);
-        dictionary_ = std::make_unique<TMlBinaryDictionary>();
-        dictionary_->Storage = mlsEmbedded;
         std::vector<TRow> rows = {
             {"Eins", "TTestForm", "LAB_A", {"Eins", "One"}},
             {"Eins", "TTestBase", "LAB_B", {"Eins", "Single"}},
@@ -106,11 +139,12 @@ private slots:
             {"Function not yet implemented", "", "", {"Funktion fehlt", ""}},
         };
         for (const char* pair : {"Eins Uno", "Zwei Two", "rot red", "grün green", "Bemerkung Note", "Öffnen Open",
-                                 "Bearbeiten Edit", "Ordner Folder", "&Drucken Print", "Abbrechen Cancel"}) {
+                                 "Bearbeiten Edit", "Ordner Folder", "&Drucken Print", "Abbrechen Cancel",
+                                 "Name Name", "Wert Value", "Rohr Pipe", "Medium Fluid"}) {
             const QStringList words = QString::fromUtf8(pair).split(QLatin1Char(' '));
             rows.push_back({words[0], "", "", {words[0], words[1]}});
         }
-        dictionary_->SetData(ProgramLanguages(), TranslationBlob(rows), NoLocales());
+        dictionary_ = MakeDictionary(rows);
         dictionary_->SetLanguage(1);
     }
 
@@ -197,6 +231,33 @@ private slots:
         QCOMPARE(form.Texts(), german);
         form.Translator->Release();
         QCOMPARE(form.Texts(), QStringList({"Datei", "Bearbeiten", "Öffnen", "Ordner", "&Drucken", "&Kunde:", "Abbrechen"}));
+    }
+
+    // Grid headers, list views and trees; a sorted view kept sorted; body cells only with
+    // their own target.
+    void contentsTranslatedAndGivenBack()
+    {
+        RegisterControlModule();
+        // All cells and items; then grid cells only (the sorted list sorts once its texts are in).
+        const std::pair<QString, QStringList> cases[] = {
+            {{}, {"Name", "Value", "Pipe", "Rohr", "Fluid", "Name", "Pipe", "Name", "Value", "Name", "Pipe", "Value"}},
+            {"TStringGrid", {"Name", "Value", "Pipe", "Rohr", "Medium", "Name", "Rohr", "Name", "Wert", "Name", "Rohr", "Wert"}},
+        };
+        for (const auto& [target, english] : cases) {
+            dictionary_->SetLanguage(1);
+            TContentsForm form;
+            form.Translator->SetDictionary(dictionary_.get());
+            form.Translator->Targets.Add({target, target.isEmpty() ? QStringLiteral("Cells") : QString(), 0});
+            if (target.isEmpty())
+                form.Translator->Targets.Add({{}, QStringLiteral("Items"), 0});
+            form.Translator->Attach();
+            const QStringList german = form.Texts();
+            dictionary_->SetLanguage(2);
+            QCOMPARE(form.Texts(), english);
+            QVERIFY(form.List->isSortingEnabled());
+            dictionary_->SetLanguage(1);
+            QCOMPARE(form.Texts(), german);
+        }
     }
 
     void libraryAndQtTextsFollowTheLanguage()
