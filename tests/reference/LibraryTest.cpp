@@ -104,12 +104,9 @@ TEST_F(LibraryTest, MaterialSoundSpeedKinds)
 
 TEST_F(LibraryTest, MaterialClasses)
 {
-    const std::set<int> class1 = {3, 12, 13, 16, 18, 19};
-    const std::set<int> class2 = {14, 17, 20, 21, 24, 25};
-    for (int id = 0; id <= 26; ++id) {
-        const int expected = class1.count(id) ? 1 : class2.count(id) ? 2 : 0;
-        EXPECT_EQ(MaterialClass(static_cast<std::uint16_t>(id)), expected) << id;
-    }
+    const std::set<int> class1 = {3, 12, 13, 16, 18, 19}, class2 = {14, 17, 20, 21, 24, 25};
+    for (int id = 0; id <= 26; ++id)
+        EXPECT_EQ(MaterialClass(static_cast<std::uint16_t>(id)), class1.count(id) ? 1 : class2.count(id) ? 2 : 0) << id;
 }
 
 }  // namespace
