@@ -5,17 +5,7 @@
 #include "ProgramDictionaryScope.h"
 #include "translation/MlDlgMod.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QFontDialog>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
-#include <QTreeView>
+#include <QtWidgets>
 #include <QtTest>
 
 namespace {

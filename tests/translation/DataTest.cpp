@@ -1,8 +1,7 @@
-// The dictionary data: the built-in blobs, the language and entry tables, MLD files in every
-// version, byte order and character width, and bad data refused with a read error.
+// The dictionary data: the built-in blobs, the language and entry tables, and bad data
+// refused with a read error.
 
 #include "translation/MlBinDic.h"
-#include "translation/MlMLDFil.h"
 #include "DictBuilder.h"
 #include "../platform/QStringPrinter.h"
 
@@ -108,99 +107,6 @@ TEST(DictionaryData, BadDataRaisesReadErrors)
         EXPECT_TRUE(error.contains(QLatin1String(message))) << message << ": " << error.toStdString();
     }
     EXPECT_TRUE(ReadLocaleData(NoLocales()).empty());
-}
-
-// An MLD stream: three languages (version 2 fields from version 2 on, size prefixes and an
-// unknown trailing field from version 3 on) and one translation entry per row.
-QByteArray Mld(unsigned version, bool big, bool wide, const std::vector<TRow>& rows)
-{
-    auto bytes = [big] { TBytes b; b.big = big; return b; };
-    auto str = [wide](TBytes& out, const QString& s) {
-        out.U16(static_cast<unsigned>(s.size()));
-        for (QChar c : s)
-            wide ? out.U16(c.unicode()) : out.U8(c.unicode());
-    };
-    auto pair = [wide](TBytes& out, char c) { wide ? out.U16(c).U16(c) : out.U8(c).U8(c); };
-    // Version 3 records carry their size, so a reader skips fields it does not know.
-    auto record = [version](TBytes& table, const TBytes& rec) {
-        if (version >= 3)
-            table.U16(static_cast<unsigned>(rec.data.size()));
-        table.data += rec.data;
-    };
-    TBytes langs = bytes(), trans = bytes();
-    for (unsigned i = 0; i < 3; ++i) {
-        TBytes rec = bytes();
-        rec.U16(i == 0 ? 0 : i == 1 ? 7 : 9);
-        if (version >= 2)
-            pair(rec, 'x');
-        rec.U16(i ? 1 : 0);
-        if (version >= 2)
-            pair(rec, 'Y');
-        str(rec, {});
-        if (version >= 2)
-            str(rec, QStringLiteral("n1,n2"));
-        if (version >= 3)
-            rec.U16(0);
-        rec.U16(1252).U8(0);
-        for (const QString& s : {QStringLiteral("Lang%1").arg(i), QString(), QString()})
-            str(rec, s);
-        rec.U8(0);
-        if (version >= 3)
-            rec.U8(0xEE);
-        record(langs, rec);
-    }
-    for (const TRow& r : rows) {
-        TBytes rec = bytes();
-        for (const QString& s : QStringList{r.native, r.a, r.b} + r.texts)
-            str(rec, s);
-        record(trans, rec);
-    }
-    TBytes head = bytes();
-    head.data = "MLD";
-    head.U8(version).U8(big ? 0 : 1).U8(version == 1 ? 9 : (wide ? 0 : 1)).U8(1).U8(version == 1 ? (wide ? 0 : 1) : 0);
-    head.U32(0).U16(3).U32(42);
-    head.U16(static_cast<unsigned>(rows.size())).U32(static_cast<unsigned>(42 + langs.data.size()));
-    head.U16(0).U32(0).U16(0).U32(0);
-    head.data.append(6, '\0');
-    return head.data + langs.data + trans.data;
-}
-
-TEST(DictionaryData, MldHeadersAndRecords)
-{
-    const std::vector<TRow> rows = {{"Datei", "TForm1", "MNU", {"Datei", "File"}}, {"leer", "", "", {"", ""}}};
-    for (unsigned version : {1u, 2u, 3u})
-        for (bool big : {false, true})
-            for (bool wide : {false, true}) {
-                SCOPED_TRACE(testing::Message() << "v" << version << " big " << big << " wide " << wide);
-                const TMlMldStream mld(Mld(version, big, wide, rows));
-                EXPECT_EQ(QList<int>({mld.LanguageCount(), mld.TranslationCount(), mld.Keyed()}), QList<int>({3, 2, 1}));
-                const auto langs = mld.Languages();
-                ASSERT_EQ(langs.size(), 3u);
-                // Version 1 has no ISO names and no name list; the table fills the ISO name in.
-                EXPECT_EQ(QStringList({langs[0].Iso639, langs[1].Iso639, QString::number(langs[1].Names.size()), langs[2].EnglishName}),
-                          QStringList({"", version >= 2 ? "xx" : "de", version >= 2 ? "2" : "0", "Lang2"}));
-                const auto kept = mld.Translations(langs, 2, 0);
-                ASSERT_EQ(kept.size(), 1u);
-                EXPECT_EQ(kept[0].Text + QLatin1Char('/') + kept[0].ContextB, QStringLiteral("File/MNU"));
-            }
-
-    const QByteArray good = Mld(3, false, false, rows);
-    auto patched = [&](int at, QByteArray with) { return good.left(at) + with + good.mid(at + with.size()); };
-    const std::pair<QByteArray, const char*> bad[] = {
-        {patched(0, "MLX"), "not a valid MLD stream"},
-        {good.left(30), "header ends early"},
-        {patched(14, QByteArray(1, '\0')), "Invalid language offset"},  // language table at 0
-        {patched(17, "\x7F"), "Stream read error"},
-        {patched(18, "\xFF\xFF"), "promises 65535 entries"},
-        {good.left(good.size() - 3), "Stream read error"},
-    };
-    for (const auto& [bytes, message] : bad) {
-        const QString error = ErrorOf([&] {
-            const TMlMldStream mld(bytes);
-            mld.Translations(mld.Languages(), 2, 0);
-        });
-        EXPECT_TRUE(error.contains(QLatin1String(message))) << message << ": " << error.toStdString();
-    }
 }
 
 }  // namespace

@@ -82,8 +82,7 @@ TEST_F(DictionaryTest, StartLanguageFollowsTheUserLocale)
     d->SetLanguage(1);
     FormatSettings().ShortDateFormat = QStringLiteral("d.M.yy");
     d->Open();
-    EXPECT_EQ(d->LanguageIndex(), 1);
-    EXPECT_FALSE(d->CurrentLocale().Filled);
+    EXPECT_TRUE(d->LanguageIndex() == 1 && !d->CurrentLocale().Filled);
     EXPECT_EQ(FormatSettings().ShortDateFormat, QStringLiteral("d.M.yy"));
 }
 
@@ -137,9 +136,7 @@ TEST_F(DictionaryTest, RangeErrorsAndRollback)
     EXPECT_THROW(d->LanguageItem(3), ERangeError);
     // Russian needs code page 1251: the switch fails and nothing of it stays.
     EXPECT_EQ(Raised<EMlMulti>([&] { d->SetLanguage(2); }), QStringLiteral("Russian is not supported by the code page"));
-    EXPECT_EQ(d->Language(), 1);
-    EXPECT_EQ(d->LanguageIndex(), 1);
-    EXPECT_EQ(d->LocaleLCID(), 0x0407u);
+    EXPECT_TRUE(d->Language() == 1 && d->LanguageIndex() == 1 && d->LocaleLCID() == 0x0407u);
     EXPECT_EQ(d->Translate("Datei"), QStringLiteral("Datei"));
     EXPECT_EQ(FormatSettings().DecimalSeparator, QLatin1Char(','));
     EXPECT_EQ(languageChanges, 1);
@@ -187,23 +184,13 @@ TEST(DictionaryFormats, SeparatorsYearsAndErrorText)
         EXPECT_EQ(TranslatedExceptionText(message), shown);
 }
 
-class TestClient : public TMlDictionaryClient {
-public:
-    std::function<void()> onChange, onDetach;
+// A translator that counts what it is told and may act on it.
+struct TestClient : TMlDictionaryClient {
+    std::function<void()> onChange = [] {}, onDetach = [] {};
     int changes = 0;
     bool detached = false;
-    void LanguageChanged(bool, bool) override
-    {
-        ++changes;
-        if (onChange)
-            onChange();
-    }
-    void DictionaryDetached() override
-    {
-        detached = true;
-        if (onDetach)
-            onDetach();
-    }
+    void LanguageChanged(bool, bool) override { ++changes; onChange(); }
+    void DictionaryDetached() override { detached = true; onDetach(); }
 };
 
 TEST_F(DictionaryTest, TranslatorsLeavingDuringNotification)

@@ -25,20 +25,9 @@
 #include "transducer/D_SensorAuswahl.h"
 #include "translation/MlBinDic.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTabWidget>
 #include <QValueAxis>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <cstdio>
 
