@@ -322,10 +322,16 @@ TMlDictionary::TMlDictionary(QObject* owner) : QObject(owner)
 TMlDictionary::~TMlDictionary()
 {
     DetachTranslators();
-    if (open_)
-        FollowLanguage(*this, false);
+    if (ResStringTranslator() == &TranslateResString)
+        SetResStringTranslator(nullptr);
+    const bool spokeForQt = open_ && IsDefault(this);
+    // Closed and out of the list before Qt's catalogue goes: dropping it makes Qt ask for
+    // its texts again, and the derived parts of this dictionary are gone already.
+    open_ = false;
     auto& list = DictionaryList();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    if (spokeForQt && QCoreApplication::instance())
+        FollowQtCatalog(QString());
 }
 
 TMlLocale TMlDictionary::GetLocale(int index) const

@@ -33,89 +33,57 @@ protected:
     FormatSettingsScope scope{Separators('.', ',')};
 };
 
-TEST_F(NumberFormat, FixedAndNumber)
+TEST_F(NumberFormat, FixedNumberGeneralAndExponent)
 {
     const Text cases[] = {
         // Halves round away from zero on the exact decimal expansion of the binary value.
-        {FloatToStrF(-78.5, ffFixed, 15, 0), "-79"},    {FloatToStrF(2.5, ffFixed, 15, 0), "3"},
-        {FloatToStrF(-0.125, ffFixed, 15, 2), "-0.13"}, {FloatToStrF(1.005, ffFixed, 15, 2), "1.00"},
-        {FloatToStrF(2.345, ffFixed, 15, 2), "2.35"},   {FloatToStrF(9.995, ffFixed, 15, 2), "9.99"},
-        {FloatToStrF(99.5, ffFixed, 15, 0), "100"},     {FloatToStrF(0.96, ffFixed, 15, 1), "1.0"},
+        {FloatToStrF(-78.5, ffFixed, 15, 0), "-79"},    {FloatToStrF(-0.125, ffFixed, 15, 2), "-0.13"},
+        {FloatToStrF(1.005, ffFixed, 15, 2), "1.00"},   {FloatToStrF(99.5, ffFixed, 15, 0), "100"},
         // Padding, and no sign on a value that rounds to zero.
-        {FloatToStrF(-0.0, ffFixed, 15, 2), "0.00"},    {FloatToStrF(-0.001, ffFixed, 15, 2), "0.00"},
-        {FloatToStrF(0.001, ffFixed, 15, 5), "0.00100"},
-        {FloatToStrF(3.0, ffFixed, 15, 18), "3.000000000000000000"},
+        {FloatToStrF(0.001, ffFixed, 15, 5), "0.00100"}, {FloatToStrF(-0.001, ffFixed, 15, 2), "0.00"},
         // The precision caps the significant digits; the decimals beyond them are zeros.
         {FloatToStrF(1234.5678, ffFixed, 4, 2), "1235.00"},
-        {FloatToStrF(1234567.891, ffFixed, 8, 3), "1234567.900"},
         {FloatToStrF(1234567.891, ffNumber, 8, 3), "1,234,567.900"},
-        {FloatToStrF(0.000123456, ffFixed, 2, 6), "0.000120"},
         // More integer digits than the precision, decided after rounding: general format.
         {FloatToStrF(123456789.0, ffFixed, 8, 1), "1.2345679E8"},
         {FloatToStrF(12345678.0, ffFixed, 8, 1), "12345678.0"},
         {FloatToStrF(-1e20, ffFixed, 15, 2), "-1E20"},  {FloatToStrF(99999999.96, ffFixed, 8, 1), "1E8"},
-        {FloatToStrF(1234567.891, ffNumber, 15, 2), "1,234,567.89"},
-        {FloatToStrF(-123456.0, ffNumber, 15, 0), "-123,456"},
-        {FloatToStrF(999.5, ffNumber, 15, 0), "1,000"},
+        {FloatToStrF(-123456.0, ffNumber, 15, 0), "-123,456"}, {FloatToStrF(999.5, ffNumber, 15, 0), "1,000"},
         {FloatToStrF(1234.5, ffCurrency, 15, 2), "1,234.50"},
         {FloatToStrF(-std::numeric_limits<double>::infinity(), ffFixed, 15, 2), "-INF"},
+        // General: fixed down to 0.00001, scientific below; decided after rounding.
+        {FloatToStr(-0.0), "0"},                      {FloatToStr(0.1 + 0.2), "0.3"},
+        {FloatToStr(2.0 / 3.0), "0.666666666666667"}, {FloatToStr(999999999999999.9), "1E15"},
+        {FloatToStr(0.00001), "0.00001"},             {FloatToStr(0.0000099), "9.9E-6"},
+        {FloatToStrF(0.0000099999, ffGeneral, 4, 0), "0.00001"},
+        {FloatToStr(std::numeric_limits<double>::denorm_min()), "4.94065645841247E-324"},
+        {FloatToStr(std::numeric_limits<double>::quiet_NaN()), "NAN"},
+        {FloatToStrF(12345.0, ffGeneral, 4, 0), "1.235E4"}, {FloatToStrF(9999.5, ffGeneral, 4, 0), "1E4"},
+        {FloatToStrF(1e-7, ffGeneral, 15, 3), "1E-007"}, {FloatToStrF(123.456, ffGeneral, 0, 0), "1E2"},
+        {FloatToStrF(1.0L / 3.0L, ffGeneral, 40, 0), "0.333333333333333333"},
+        {FloatToStrF(1234.5, ffExponent, 4, 2), "1.235E+03"}, {FloatToStrF(-0.00012345, ffExponent, 3, 0), "-1.23E-4"},
+        {FloatToStrF(0.0, ffExponent, 3, 2), "0.00E+00"}, {FloatToStrF(9.96, ffExponent, 2, 1), "1.0E+1"},
     };
     ExpectAll(cases);
     FormatSettingsScope german(Separators(',', '.'));
     EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2), "1.234.567,89");
 }
 
-TEST_F(NumberFormat, GeneralAndExponent)
-{
-    const Text cases[] = {
-        {FloatToStr(-0.0), "0"},                      {FloatToStr(100.0), "100"},
-        {FloatToStr(0.1 + 0.2), "0.3"},               {FloatToStr(1.0 / 3.0), "0.333333333333333"},
-        {FloatToStr(2.0 / 3.0), "0.666666666666667"}, {FloatToStr(1e15), "1E15"},
-        {FloatToStr(999999999999999.0), "999999999999999"},
-        {FloatToStr(999999999999999.9), "1E15"},
-        // Fixed down to 0.00001, scientific below; decided after rounding.
-        {FloatToStr(0.00001), "0.00001"},             {FloatToStr(-0.000012345), "-0.000012345"},
-        {FloatToStr(0.0000099), "9.9E-6"},            {FloatToStrF(0.0000099999, ffGeneral, 4, 0), "0.00001"},
-        {FloatToStr(-1.25e-10), "-1.25E-10"},         {FloatToStr(6.02214076e23), "6.02214076E23"},
-        {FloatToStr(1e-300), "1E-300"},
-        {FloatToStr(std::numeric_limits<double>::denorm_min()), "4.94065645841247E-324"},
-        {FloatToStr(std::numeric_limits<double>::quiet_NaN()), "NAN"},
-        {FloatToStr(std::numeric_limits<double>::infinity()), "INF"},
-        {FloatToStrF(1234.5, ffGeneral, 4, 0), "1235"},  {FloatToStrF(12345.0, ffGeneral, 4, 0), "1.235E4"},
-        {FloatToStrF(9999.5, ffGeneral, 4, 0), "1E4"},   {FloatToStrF(0.000123456, ffGeneral, 3, 0), "0.000123"},
-        {FloatToStrF(1e-7, ffGeneral, 15, 3), "1E-007"}, {FloatToStrF(123.456, ffGeneral, 0, 0), "1E2"},
-        {FloatToStrF(1.0L / 3.0L, ffGeneral, 40, 0), "0.333333333333333333"},
-        {FloatToStrF(1234.5, ffExponent, 4, 2), "1.235E+03"},
-        {FloatToStrF(-0.00012345, ffExponent, 3, 0), "-1.23E-4"},
-        {FloatToStrF(0.0, ffExponent, 3, 2), "0.00E+00"}, {FloatToStrF(9.96, ffExponent, 2, 1), "1.0E+1"},
-        {FloatToStrF(5.0, ffExponent, 1, 4), "5E+0000"},
-    };
-    ExpectAll(cases);
-}
-
 TEST_F(NumberFormat, FormatSpecifiers)
 {
     const Text cases[] = {
-        {Format("%06d", {42}), "    42"},
-        {Format("%0.5d", {42}), "00042"},            {Format("%.5d", {-42}), "-00042"},
+        {Format("%06d", {42}), "    42"},            {Format("%.5d", {-42}), "-00042"},
         {Format("%8.4d|", {7}), "    0007|"},        {Format("%-5d|", {7}), "7    |"},
-        {Format("%u", {4000000000u}), "4000000000"}, {Format("%u", {-1}), "4294967295"},
-        {Format("%.4x", {255}), "00FF"},             {Format("%x", {-1}), "FFFFFFFF"},
-        {Format("%d", {9000000000LL}), "9000000000"},
-        {Format("%.1f", {78.45}), "78.5"},           {Format("%.0f", {78.5}), "79"},
-        {Format("%f", {3.14159}), "3.14"},           {Format("%.*f", {3, 2.0}), "2.000"},
-        {Format("%9.3f|", {-3.14159}), "   -3.142|"}, {Format("%-9.3f|", {3.14159}), "3.142    |"},
-        {Format("%e", {1234.5}), "1.23450000000000E+003"},
-        {Format("%.3e", {-0.000123456}), "-1.23E-004"},
-        {Format("%g", {1e20}), "1E20"},              {Format("%.3g", {1234.0}), "1.23E3"},
-        {Format("%n", {1234567.891}), "1,234,567.89"}, {Format("%.0n", {1234567.5}), "1,234,568"},
-        {Format("%m", {1234.5}), "1,234.50"},
-        {Format("[%5s]", {"ab"}), "[   ab]"},        {Format("[%-*s]", {4, "ab"}), "[ab  ]"},
-        {Format("[%*s]", {4, "ab"}), "[  ab]"},      {Format("[%.2s]", {"abcdef"}), "[ab]"},
+        {Format("%u", {-1}), "4294967295"},          {Format("%x", {-1}), "FFFFFFFF"},
+        {Format("%.4x", {255}), "00FF"},             {Format("%d", {9000000000LL}), "9000000000"},
+        {Format("%.1f", {78.45}), "78.5"},           {Format("%f", {3.14159}), "3.14"},
+        {Format("%.*f", {3, 2.0}), "2.000"},         {Format("%-9.3f|", {3.14159}), "3.142    |"},
+        {Format("%e", {1234.5}), "1.23450000000000E+003"}, {Format("%.3g", {1234.0}), "1.23E3"},
+        {Format("%.0n", {1234567.5}), "1,234,568"},  {Format("%m", {1234.5}), "1,234.50"},
+        {Format("[%-*s]", {4, "ab"}), "[ab  ]"},     {Format("[%.2s]", {"abcdef"}), "[ab]"},
         {Format("[%3s]", {"abcdef"}), "[abcdef]"},   {Format("%s%%", {QString::fromUtf8("\xc3\xa4")}), "\xc3\xa4%"},
-        {Format("100%%", {}), "100%"},               {Format("\t%s\t", {QChar('x')}), "\tx\t"},
         {Format("%1:s %s %0:s %s", {"a", "b", "c"}), "b c a b"},
-        {Format("%0:s-%0:s", {"x"}), "x-x"},         {Format("%1:5d|", {"a", 42}), "   42|"},
+        {Format("%1:5d|", {"a", 42}), "   42|"},
     };
     ExpectAll(cases);
     FormatSettingsScope german(Separators(',', '.'));

@@ -1,13 +1,10 @@
 #include "platform/FormatSettings.h"
-#include "platform/MessageBeep.h"
 #include "platform/TextCodec.h"
 #include "QStringPrinter.h"
 
 #include <QLocale>
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace {
 
@@ -19,59 +16,37 @@ TEST(TextCodec, Windows1252AndUtf8Detection)
     EXPECT_EQ(ToWindows1252(FromWindows1252(bytes)), bytes);
     EXPECT_EQ(ToWindows1252(QString::fromUtf8("a\xce\xa9\xe2\x80\x93")), QByteArray("a?\x96"));
 
-    const QString grosse = QString::fromUtf8("Gr\u00fc\u00dfe");
-    EXPECT_EQ(DecodeFileText("Gr\xc3\xbc\xc3\x9f" "e"), grosse);
-    EXPECT_EQ(DecodeFileText("Gr\xfc\xdf" "e"), grosse);
-    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBFok"), "ok");
-    // Overlong forms, lone continuation bytes and encoded surrogates are no UTF-8.
-    EXPECT_EQ(DecodeFileText("\xC0\xAF"), QString::fromUtf8("\xc3\x80\xc2\xaf"));
-    EXPECT_EQ(DecodeFileText("a\x80"), QString::fromUtf8("a\xe2\x82\xac"));
-    EXPECT_EQ(DecodeFileText("\xED\xA0\x80").size(), 3);
+    const std::pair<QByteArray, QString> files[] = {
+        {"Gr\xc3\xbc\xc3\x9f" "e", QString::fromUtf8("Gr\u00fc\u00dfe")},
+        {"Gr\xfc\xdf" "e", QString::fromUtf8("Gr\u00fc\u00dfe")},
+        {"\xEF\xBB\xBFok", "ok"},
+        // Overlong forms, lone continuation bytes and encoded surrogates are no UTF-8.
+        {"\xC0\xAF", QString::fromUtf8("\xc3\x80\xc2\xaf")},
+        {"a\x80", QString::fromUtf8("a\xe2\x82\xac")},
+        {"\xED\xA0\x80", QString::fromUtf8("\xc3\xad\xc2\xa0\xe2\x82\xac")},
+    };
+    for (const auto& [file, text] : files)
+        EXPECT_EQ(DecodeFileText(file), text) << file.toHex().toStdString();
 }
 
-TEST(FormatSettingsRecord, ScopeRestoresAndLocaleSets)
+TEST(FormatSettingsRecord, LocaleSetsAndThousandsSeparatorFallsBack)
 {
-    const QChar before = FormatSettings().DecimalSeparator;
     {
         FormatSettingsScope scope;
         SetFormatSettingsFromLocale(QLocale(QLocale::German, QLocale::Germany));
-        EXPECT_EQ(FormatSettings().DecimalSeparator, QLatin1Char(','));
-        EXPECT_EQ(FormatSettings().ThousandSeparator, QLatin1Char('.'));
-        SetFormatSettingsFromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-        EXPECT_EQ(FormatSettings().DateSeparator, QLatin1Char('/'));
+        EXPECT_EQ(QString(FormatSettings().DecimalSeparator) + FormatSettings().ThousandSeparator, ",.");
     }
-    EXPECT_EQ(FormatSettings().DecimalSeparator, before);
-}
-
-TEST(FormatSettingsRecord, ThousandsSeparatorFallsBackWhenTheLocaleHasNoUsableOne)
-{
-    struct Case {
-        char16_t decimal;
-        QString group;
-        char16_t expected;
-    };
-    const Case cases[] = {
+    // The locale's group separator unless it is empty, longer than one character or the
+    // decimal separator itself.
+    const std::tuple<char16_t, QString, char16_t> cases[] = {
         {u'.', QStringLiteral(","), u','},       {u',', QStringLiteral("."), u'.'},
         {u',', QStringLiteral("\u00a0"), u'\u00a0'}, {u'.', QString(), u','},
         {u',', QString(), u'.'},                 {u'.', QStringLiteral("."), u','},
         {u',', QStringLiteral(","), u'.'},       {u',', QStringLiteral("\u2019\u2019"), u'.'},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ThousandSeparatorFor(QChar(c.decimal), c.group), QChar(c.expected))
-            << "decimal " << char(c.decimal) << ", group of " << c.group.size();
-}
-
-TEST(MessageBeepHook, CountsAndCallsTheHandler)
-{
-    ResetMessageBeepCount();
-    std::vector<unsigned> heard;
-    SetMessageBeepHandler([&](unsigned type) { heard.push_back(type); });
-    MessageBeep(0xFFFF);
-    MessageBeep();
-    SetMessageBeepHandler(nullptr);
-    MessageBeep(0);
-    EXPECT_EQ(MessageBeepCount(), 3);
-    EXPECT_EQ(heard, (std::vector<unsigned>{0xFFFF, 0xFFFFFFFFu}));
+    for (const auto& [decimal, group, expected] : cases)
+        EXPECT_EQ(ThousandSeparatorFor(QChar(decimal), group), QChar(expected))
+            << "decimal " << char(decimal) << ", group of " << group.size();
 }
 
 }  // namespace

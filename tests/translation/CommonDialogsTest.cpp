@@ -5,58 +5,25 @@
 #include "ProgramDictionaryScope.h"
 #include "translation/MlDlgMod.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QFontDialog>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
-#include <QTreeView>
+#include <QtWidgets>
 #include <QtTest>
 
 namespace {
-
-QString Label(const QWidget* dialog, const char* name)
-{
-    const auto* label = dialog->findChild<QLabel*>(QLatin1String(name));
-    return label ? label->text() : QStringLiteral("<none>");
-}
-
-QString Tip(const QWidget* dialog, const char* name)
-{
-    const auto* button = dialog->findChild<QToolButton*>(QLatin1String(name));
-    return button ? button->toolTip() : QStringLiteral("<none>");
-}
 
 // What a user reads on a file dialog: caption, the three labels, the two buttons, the
 // first four column headers and two tool tips.
 QStringList FileDialogTexts(QFileDialog& dialog)
 {
-    const auto* box = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QStringList texts = {dialog.windowTitle(), Label(&dialog, "lookInLabel"), Label(&dialog, "fileNameLabel"),
-                         Label(&dialog, "fileTypeLabel")};
-    for (QAbstractButton* button : box->buttons())
+    QStringList texts = {dialog.windowTitle()};
+    for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+        texts << dialog.findChild<QLabel*>(QLatin1String(name))->text();
+    for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
         texts << button->text();
     const auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
     for (int i = 0; i < 4; ++i)
         texts << tree->model()->headerData(i, Qt::Horizontal).toString();
-    return texts << Tip(&dialog, "toParentButton") << Tip(&dialog, "newFolderButton");
-}
-
-QStringList FontDialogTexts(QFontDialog& dialog)
-{
-    QStringList texts = {dialog.windowTitle()};
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->buddy())
-            texts << label->text();
-    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
-        texts << group->title();
-    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-        texts << button->text();
+    for (const char* name : {"toParentButton", "newFolderButton"})
+        texts << dialog.findChild<QToolButton*>(QLatin1String(name))->toolTip();
     return texts;
 }
 
@@ -105,7 +72,7 @@ private slots:
                 QVERIFY2(label->buddy() || !label->text().contains(QLatin1Char('&')), qPrintable(label->text()));
             dialog.selectFile(QStringLiteral("Messstelle.qvr"));
             QApplication::processEvents();
-            QCOMPARE(dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->buttons().first()->text(), texts[4]);
+            QCOMPARE(dialog.findChild<QDialogButtonBox*>()->buttons().first()->text(), texts[4]);
         }
     }
 
@@ -115,7 +82,13 @@ private slots:
         QFontDialog dialog;
         dialog.setOption(QFontDialog::DontUseNativeDialog);
         dialog.show();
-        const QStringList texts = FontDialogTexts(dialog);
+        QStringList texts = {dialog.windowTitle()};
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
+            texts << group->title();
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            texts << button->text();
         QCOMPARE(texts.first(), QStringLiteral("Schriftart"));
         for (const char* text : {"&Schriftart:", "Schrifts&til:", "&Größe:", "Effekte", "Beispiel",
                                  "&Durchgestrichen", "&Unterstrichen", "Sk&ript:", "OK", "Abbrechen"})

@@ -1,5 +1,7 @@
 #pragma once
-// Builds dictionary data bytes for tests: the blob layout and an MLD stream.
+// Builds dictionary data for tests: the blob layout, and a dictionary on it.
+
+#include "translation/MlBinDic.h"
 
 #include <QByteArray>
 #include <QString>
@@ -80,3 +82,13 @@ inline QByteArray TranslationBlob(const std::vector<TRow>& rows, unsigned mode =
 }
 
 inline QByteArray NoLocales() { return QByteArray("\x01\x00\x00\x00", 4); }
+
+// A dictionary on the given entries, not yet open.
+inline std::unique_ptr<TMlBinaryDictionary> MakeDictionary(const std::vector<TRow>& rows,
+                                                           const QByteArray& languages = ProgramLanguages())
+{
+    auto d = std::make_unique<TMlBinaryDictionary>();
+    d->Storage = mlsEmbedded;
+    d->SetData(languages, TranslationBlob(rows), NoLocales());
+    return d;
+}

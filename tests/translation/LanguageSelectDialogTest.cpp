@@ -7,10 +7,8 @@
 #include "ProgramDictionaryScope.h"
 #include "translation/MlLaSelD.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QListWidget>
-#include <QPushButton>
+#include <QtTest>
+#include <QtWidgets>
 
 class LanguageSelectDialogTest : public QObject {
     Q_OBJECT
