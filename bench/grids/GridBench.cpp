@@ -177,7 +177,7 @@ void BareStableSort(benchmark::State& state, const std::vector<TSortPass>& keys)
             texts.push_back(grid.Cells(key.Col, r + 1));
             const QString& text = texts.back();
             texts.emplace_back();
-            column[static_cast<std::size_t>(r)] = ParseSortKey(text, key.Style, false, texts.back());
+            column[static_cast<std::size_t>(r)] = ParseSortKey(text, key.Style, false, 2000, texts.back());
         }
         values.push_back(std::move(column));
     }

@@ -143,32 +143,42 @@ int DateOrder()
     return 1;
 }
 
-bool ScanDate(QStringView s, qsizetype& pos, double& value)
+bool ScanDate(QStringView s, qsizetype& pos, int currentYear, double& value)
 {
     std::array<int, 3> n{};
     std::array<qsizetype, 3> digits{};
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0) {
+    int parts = 0;
+    for (; parts < 3; ++parts) {
+        if (parts > 0) {
             if (pos >= s.size() || s[pos] != FormatSettings().DateSeparator)
-                return false;
+                break;
             ++pos;
         }
         const qsizetype start = pos;
-        if (!ReadNumber(s, pos, 4, n[static_cast<std::size_t>(i)]))
+        if (!ReadNumber(s, pos, 4, n[static_cast<std::size_t>(parts)]))
             return false;
-        digits[static_cast<std::size_t>(i)] = pos - start;
+        digits[static_cast<std::size_t>(parts)] = pos - start;
     }
+    if (parts < 2)
+        return false;
     int day = 0;
     int month = 0;
-    int year = 0;
-    qsizetype yearDigits = 0;
-    switch (DateOrder()) {
-    case 0: day = n[0], month = n[1], year = n[2], yearDigits = digits[2]; break;
-    case 2: year = n[0], month = n[1], day = n[2], yearDigits = digits[0]; break;
-    default: month = n[0], day = n[1], year = n[2], yearDigits = digits[2]; break;
+    int year = currentYear;
+    const int order = DateOrder();
+    if (parts == 2) {
+        // Without a year: day and month in the format's order (month first when the year is).
+        day = order == 0 ? n[0] : n[1];
+        month = order == 0 ? n[1] : n[0];
+    } else {
+        qsizetype yearDigits = 0;
+        switch (order) {
+        case 0: day = n[0], month = n[1], year = n[2], yearDigits = digits[2]; break;
+        case 2: year = n[0], month = n[1], day = n[2], yearDigits = digits[0]; break;
+        default: month = n[0], day = n[1], year = n[2], yearDigits = digits[2]; break;
+        }
+        if (yearDigits <= 2)
+            year += year < 50 ? 2000 : 1900;  // a fixed window: never the clock's
     }
-    if (yearDigits <= 2)
-        year += year < 50 ? 2000 : 1900;  // a fixed window: never the clock's
     const QDate date(year, month, day);
     if (!date.isValid())
         return false;
@@ -227,12 +237,12 @@ bool TryStrToTime(QStringView text, double& value)
     return ScanTime(text, pos, value) && AtEnd(text, pos);
 }
 
-bool TryStrToDateTime(QStringView text, double& value)
+bool TryStrToDateTime(QStringView text, int currentYear, double& value)
 {
     qsizetype pos = 0;
     SkipBlanks(text, pos);
     double date = 0;
-    if (!ScanDate(text, pos, date))
+    if (!ScanDate(text, pos, currentYear, date))
         return TryStrToTime(text, value);
     if (AtEnd(text, pos)) {
         value = date;
@@ -248,7 +258,7 @@ bool TryStrToDateTime(QStringView text, double& value)
     return true;
 }
 
-TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitive, QString& lowered)
+TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitive, int currentYear, QString& lowered)
 {
     TSortKeyValue key;
     key.Text = text;
@@ -258,7 +268,7 @@ TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitiv
     }
     switch (style) {
     case ssNumeric: key.Valid = TryStrToFloat(key.Text, key.Value); break;
-    case ssDateTime: key.Valid = TryStrToDateTime(key.Text, key.Value); break;
+    case ssDateTime: key.Valid = TryStrToDateTime(key.Text, currentYear, key.Value); break;
     case ssTime: key.Valid = TryStrToTime(key.Text, key.Value); break;
     default: break;
     }
@@ -282,16 +292,16 @@ int CompareSortKeys(const TSortKeyValue& a, const TSortKeyValue& b, TSortStyle s
     }
 }
 
-int CompareSortTexts(const QString& a, const QString& b, TSortStyle style, bool caseSensitive,
+int CompareSortTexts(const QString& a, const QString& b, TSortStyle style, bool caseSensitive, int currentYear,
                      const TSortCompareFunc& custom)
 {
     QString loweredA;
     QString loweredB;
-    return CompareSortKeys(ParseSortKey(a, style, caseSensitive, loweredA), ParseSortKey(b, style, caseSensitive, loweredB),
-                           style, custom);
+    return CompareSortKeys(ParseSortKey(a, style, caseSensitive, currentYear, loweredA),
+                           ParseSortKey(b, style, caseSensitive, currentYear, loweredB), style, custom);
 }
 
-TSortStyle DetectSortStyle(int count, const std::function<QString(int index)>& text)
+TSortStyle DetectSortStyle(int count, int currentYear, const std::function<QString(int index)>& text)
 {
     bool numeric = true;
     bool dateTime = true;
@@ -301,7 +311,7 @@ TSortStyle DetectSortStyle(int count, const std::function<QString(int index)>& t
         double value = 0;
         numeric = numeric && TryStrToFloat(cell, value);
         time = time && TryStrToTime(cell, value);
-        dateTime = dateTime && TryStrToDateTime(cell, value);
+        dateTime = dateTime && TryStrToDateTime(cell, currentYear, value);
     }
     if (numeric)
         return ssNumeric;

@@ -26,7 +26,8 @@ std::vector<int> SortOrderWith(int count, const std::vector<TSortPass>& keys, co
             // The texts lie scattered in memory: fetch a few rows ahead.
             if (r + 8 < n)
                 __builtin_prefetch(values[r + 8].Text.data());
-            values[r] = ParseSortKey(values[r].Text, key->Style, settings.CaseSensitive, lowered[r]);
+            values[r] = ParseSortKey(values[r].Text, key->Style, settings.CaseSensitive, settings.CurrentYear,
+                                     lowered[r]);
         }
         const TSortStyle style = key->Style;
         const auto sortBy = [&](auto compare) {

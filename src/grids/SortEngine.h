@@ -65,6 +65,7 @@ struct TSortSettings {
     bool CaseSensitive = false;
     TSortDirection Direction = sdAscending;
     TSortCompareFunc Custom;  // for ssCustom; without it ssCustom compares as text
+    int CurrentYear = 2000;   // of dates written without one: the clock's, read once per sort
 };
 
 // The text of a cell, by column and row (0 = the first row to sort).

@@ -18,6 +18,8 @@ TFormatSettings DayFirst()
     return s;
 }
 
+constexpr int Year = 2024;  // the clock's year in these tests: never the machine's
+
 class SortTest : public ::testing::Test {
 protected:
     FormatSettingsScope settings_{DayFirst()};
@@ -59,9 +61,26 @@ TEST_F(SortTest, PairwiseComparisons)
         {"9:05 PM", "10:00", ssTime, false, 1},
         {"9:05:30", "9:05:30.000", ssTime, false, 0},
         {"25:00", "10:00", ssTime, false, 1},  // no time: text order
+        {"1:60", "10:00", ssTime, false, 1},   // minute 60 is none either
+        {"1:00:60", "10:00", ssTime, false, 1},
+        {"12:45 AM", "0:45", ssTime, false, 0},
+        {"12:30 PM", "12:30", ssTime, false, 0},
+        {"1:00 pm", "13:00", ssTime, false, 0},
+        {"1/1/99", "1/1/00", ssDateTime, false, -1},  // two-digit years: 1950 to 2049
+        {"1/1/49", "1/1/50", ssDateTime, false, 1},
+        {"1/1/05", "1/1/2005", ssDateTime, false, 0},
+        {"1/1/950", "1/1/51", ssDateTime, false, -1},  // three digits are the year itself
+        {"30/12/1899", "0:00", ssDateTime, false, 0},  // a time alone lies on the serial's day 0
+        {"30/12/1899 6:00", "6:00", ssDateTime, false, 0},
+        {"31/12/1899", "23:59", ssDateTime, false, 1},
+        {"1/1", "1/1/2024", ssDateTime, false, 0},  // no year: the clock's
+        {"31/12", "1/1/2025", ssDateTime, false, -1},
+        {"29/2", "1/3", ssDateTime, false, -1},  // 2024 is a leap year
+        {"Pos 99999999999999999", "Pos 100000000000000000", ssNumericExtended, false, -1},
+        {"Pos 999999999999999999", "Pos 1000000000000000000", ssNumericExtended, false, 1},  // 19 digits: text
     };
     for (const PairCase& c : cases)
-        EXPECT_EQ(CompareSortTexts(QString::fromUtf8(c.a), QString::fromUtf8(c.b), c.style, c.caseSensitive),
+        EXPECT_EQ(CompareSortTexts(QString::fromUtf8(c.a), QString::fromUtf8(c.b), c.style, c.caseSensitive, Year),
                   c.expected)
             << c.a << " vs " << c.b << " style " << c.style;
 }
@@ -71,14 +90,14 @@ TEST_F(SortTest, CustomCompareIsUsedAndItsSignNormalised)
     const TSortCompareFunc byLength = [](const QString& a, const QString& b) {
         return static_cast<int>(a.size() - b.size()) * 10;
     };
-    EXPECT_EQ(CompareSortTexts("zz", "aaa", ssCustom, false, byLength), -1);
-    EXPECT_EQ(CompareSortTexts("aaa", "zz", ssCustom, false, byLength), 1);
+    EXPECT_EQ(CompareSortTexts("zz", "aaa", ssCustom, false, Year, byLength), -1);
+    EXPECT_EQ(CompareSortTexts("aaa", "zz", ssCustom, false, Year, byLength), 1);
     QString seen;
     const TSortCompareFunc record = [&seen](const QString& a, const QString&) {
         seen = a;
         return 0;
     };
-    CompareSortTexts("MiXed", "x", ssCustom, false, record);
+    CompareSortTexts("MiXed", "x", ssCustom, false, Year, record);
     EXPECT_EQ(seen, QStringLiteral("mixed"));  // lower-cased before the function sees it
 }
 
@@ -93,9 +112,11 @@ TEST_F(SortTest, DetectSortStyleTakesTheStyleEveryCellFits)
         {{"10:00", "9:30:15"}, ssDateTime},  // a time alone is also a date-time
         {{"1", "x"}, ssNormal},
         {{"1", ""}, ssNormal},
+        {{"1", "2", "x"}, ssNormal},  // the last row counts too
+        {{"28/2", "29/2"}, ssDateTime},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DetectSortStyle(static_cast<int>(c.cells.size()), [&](int i) { return c.cells[i]; }), c.expected)
+        EXPECT_EQ(DetectSortStyle(static_cast<int>(c.cells.size()), Year, [&](int i) { return c.cells[i]; }), c.expected)
             << c.cells.join(QLatin1Char('|')).toStdString();
 }
 
@@ -132,7 +153,8 @@ TEST_F(SortTest, MultiKeySortMatchesTheReference)
         std::iota(expected.begin(), expected.end(), 0);
         std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
             for (const TSortPass& key : keys) {
-                int r = CompareSortTexts(cell(key.Col, a), cell(key.Col, b), key.Style, settings.CaseSensitive);
+                int r = CompareSortTexts(cell(key.Col, a), cell(key.Col, b), key.Style, settings.CaseSensitive,
+                                         settings.CurrentYear);
                 if (settings.Direction == sdDescending)
                     r = -r;
                 if (r != 0)

@@ -49,6 +49,8 @@ private slots:
     void initTestCase();
     void sortsByKeysAndCarriesSelectionAndObjects();
     void automaticStyleIsPerKeyAndNeverStored();
+    void datesWithoutAYearTakeTheClocksYear();
+    void titleRowStaysFixed();
     void customStyleAndSortStyleHandler();
     void titleClicksChooseTheDirection();
     void filterRoundTripLosesNothing();
@@ -120,6 +122,41 @@ void SortGridTest::automaticStyleIsPerKeyAndNeverStored()
     QCOMPARE(g.SortOptions().SortStyle, ssAutomatic);
     QCOMPARE(g.DetectSortStyle(0), ssNumeric);
     QCOMPARE(g.DetectSortStyle(1), ssNormal);
+}
+
+void SortGridTest::datesWithoutAYearTakeTheClocksYear()
+{
+    TSortGrid g;
+    Fill(g, {{"3/1"}, {"12/31/2022"}, {"2/28"}});
+    g.SortOptions().SortStyle = ssDateTime;
+    g.Clock = [] { return QDate(2023, 7, 1); };
+    g.SortByColumn(0);
+    QCOMPARE(Column(g, 0), (QStringList{"12/31/2022", "2/28", "3/1"}));
+    g.Clock = [] { return QDate(2021, 7, 1); };
+    g.SortByColumn(0);
+    QCOMPARE(Column(g, 0), (QStringList{"2/28", "3/1", "12/31/2022"}));
+    // February 29 is a date in leap years only; the last row is read too.
+    g.SetCells(0, 3, QStringLiteral("2/29"));
+    QCOMPARE(g.DetectSortStyle(0), ssNormal);
+    g.Clock = [] { return QDate(2024, 7, 1); };
+    QCOMPARE(g.DetectSortStyle(0), ssDateTime);
+}
+
+template <class G>
+constexpr bool CanSetFixedRows = requires(G& g) { g.SetFixedRows(2); };
+
+void SortGridTest::titleRowStaysFixed()
+{
+    static_assert(!CanSetFixedRows<TSortGrid>);
+    TSortGrid g;
+    Fill(g, {{"b"}, {"a"}});
+    g.SetRowCount(1);  // the title alone: it cannot stay fixed
+    QCOMPARE(g.FixedRows(), 0);
+    g.SetRowCount(3);
+    QCOMPARE(g.FixedRows(), 1);
+    g.SortByColumn(0);
+    QCOMPARE(g.Cells(0, 0), QStringLiteral("A"));
+    QCOMPARE(Column(g, 0), (QStringList{"a", "b"}));
 }
 
 void SortGridTest::customStyleAndSortStyleHandler()
