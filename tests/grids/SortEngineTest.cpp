@@ -2,10 +2,12 @@
 #include "grids/StringSparseList.h"
 
 #include "platform/FormatSettings.h"
+#include "platform/NumberParse.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <random>
 
@@ -83,6 +85,34 @@ TEST_F(SortTest, PairwiseComparisons)
         EXPECT_EQ(CompareSortTexts(QString::fromUtf8(c.a), QString::fromUtf8(c.b), c.style, c.caseSensitive, Year),
                   c.expected)
             << c.a << " vs " << c.b << " style " << c.style;
+}
+
+// Keys convert numbers, dates and times on paths of their own: they agree with the
+// platform's parser and the calendar on every text.
+TEST_F(SortTest, KeyConversionsAgreeWithTheParserAndTheCalendar)
+{
+    std::mt19937 rng(99);
+    const QString alphabet = QStringLiteral("0123456789000.,-+ e");
+    QString lowered;
+    for (int i = 0; i < 200000; ++i) {
+        QString text;
+        for (int n = std::uniform_int_distribution<int>(0, 19)(rng); n > 0; --n)
+            text += alphabet[std::uniform_int_distribution<int>(0, static_cast<int>(alphabet.size()) - 1)(rng)];
+        double expected = 0;
+        const bool valid = TryStrToFloat(text, expected);
+        const TSortKeyValue key = ParseSortKey(text, ssNumeric, false, Year, lowered);
+        ASSERT_EQ(key.Valid, valid) << text.toStdString();
+        ASSERT_TRUE(!valid || std::memcmp(&key.Value, &expected, sizeof expected) == 0) << text.toStdString();
+    }
+    const auto below = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    for (int i = 0; i < 100000; ++i) {
+        const int y = below(10000), m = below(14), d = below(33);
+        const QDate date(y, m, d);  // invalid ones too
+        const QString text = QStringLiteral("%1/%2/%3").arg(d).arg(m).arg(y, 4, 10, QLatin1Char('0'));
+        double value = 0;
+        ASSERT_EQ(TryStrToDateTime(text, Year, value), date.isValid()) << text.toStdString();
+        ASSERT_TRUE(!date.isValid() || value == date.toJulianDay() - QDate(1899, 12, 30).toJulianDay()) << text.toStdString();
+    }
 }
 
 TEST_F(SortTest, CustomCompareIsUsedAndItsSignNormalised)
