@@ -25,7 +25,6 @@ private slots:
     void refusedOperationsNameTheFaultAndChangeNothing();
     void extentWritesAndDefaults();
     void movesCarryTextsObjectsExtentsAndTheCurrentCell();
-    void adjustSizeInsertsAndRemoves();
     void bracketAppliesCountsOnceWithTheOldCounts();
     void bracketDisablesButKeepsTheFocus();
     void bracketCursorNestingAndFailures();
@@ -147,22 +146,6 @@ void GridControlTest::movesCarryTextsObjectsExtentsAndTheCurrentCell()
     QCOMPARE(r.Cols(1).ToStringList(), (QStringList{"", "", "", ""}));
     QCOMPARE(r.newCounts, (Pairs{{5, 4}, {4, 4}}));
     QCOMPARE(r.sizeChanges, (Pairs{{5, 5}, {5, 4}}));
-}
-
-void GridControlTest::adjustSizeInsertsAndRemoves()
-{
-    ProbeGrid g;
-    g.SetRowHeights(3, 33);
-    g.SetRow(3);
-    g.AdjustSize(1, 2, true);
-    QCOMPARE(QList<int>({g.RowCount(), g.RowHeights(5), g.Row()}), QList<int>({7, 33, 5}));
-    g.AdjustSize(4, -2, true);  // the current row lies in the removed range: it moves to 4
-    QCOMPARE(QList<int>({g.RowCount(), g.Row()}), QList<int>({5, 4}));
-    QCOMPARE(ErrorOf([&] { g.AdjustSize(3, -3, true); }), QStringLiteral("Zu viele Zeilen oder Spalten gelöscht"));
-    // A range ending at the last row, the current row in it: the current row stays inside.
-    g.SetRowHeights(2, 22);
-    g.AdjustSize(3, -2, true);
-    QCOMPARE(QList<int>({g.RowCount(), g.Row(), g.RowHeights(2)}), QList<int>({3, 2, 22}));
 }
 
 void GridControlTest::bracketAppliesCountsOnceWithTheOldCounts()

@@ -33,17 +33,15 @@ protected:
     FormatSettingsScope settings_{DayFirst()};
 };
 
-struct PairCase {
-    const char* a;
-    const char* b;
-    TSortStyle style;
-    bool caseSensitive;
-    int expected;
-};
-
 TEST_F(SortTest, PairwiseComparisons)
 {
-    const PairCase cases[] = {
+    const struct {
+        const char* a;
+        const char* b;
+        TSortStyle style;
+        bool caseSensitive;
+        int expected;
+    } cases[] = {
         {"5 mm", "12 mm", ssNumericExtended, false, -1},
         {"Pos 9", "Pos 10", ssNumericExtended, false, -1},
         {"Pos 10", "Pos 9", ssNumericExtended, false, 1},
@@ -87,7 +85,7 @@ TEST_F(SortTest, PairwiseComparisons)
         {"Pos 99999999999999999", "Pos 100000000000000000", ssNumericExtended, false, -1},
         {"Pos 999999999999999999", "Pos 1000000000000000000", ssNumericExtended, false, 1},  // 19 digits: text
     };
-    for (const PairCase& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(CompareSortTexts(QString::fromUtf8(c.a), QString::fromUtf8(c.b), c.style, c.caseSensitive, Year),
                   c.expected)
             << c.a << " vs " << c.b << " style " << c.style;
@@ -121,20 +119,16 @@ TEST_F(SortTest, KeyConversionsAgreeWithTheParserAndTheCalendar)
     }
 }
 
-TEST_F(SortTest, CustomCompareIsUsedAndItsSignNormalised)
+TEST_F(SortTest, CustomCompareSeesLowerCaseAndItsSignIsNormalised)
 {
-    const TSortCompareFunc byLength = [](const QString& a, const QString& b) {
+    QString seen;
+    const TSortCompareFunc byLength = [&seen](const QString& a, const QString& b) {
+        seen += a;
         return static_cast<int>(a.size() - b.size()) * 10;
     };
-    EXPECT_EQ(CompareSortTexts("zz", "aaa", ssCustom, false, Year, byLength), -1);
+    EXPECT_EQ(CompareSortTexts("ZZ", "aaa", ssCustom, false, Year, byLength), -1);
     EXPECT_EQ(CompareSortTexts("aaa", "zz", ssCustom, false, Year, byLength), 1);
-    QString seen;
-    const TSortCompareFunc record = [&seen](const QString& a, const QString&) {
-        seen = a;
-        return 0;
-    };
-    CompareSortTexts("MiXed", "x", ssCustom, false, Year, record);
-    EXPECT_EQ(seen, QStringLiteral("mixed"));  // lower-cased before the function sees it
+    EXPECT_EQ(seen, QStringLiteral("zzaaa"));
 }
 
 TEST_F(SortTest, DetectSortStyleTakesTheStyleEveryCellFits)
@@ -161,43 +155,35 @@ TEST_F(SortTest, DetectSortStyleTakesTheStyleEveryCellFits)
 TEST_F(SortTest, MultiKeySortMatchesTheReference)
 {
     std::mt19937 rng(12345);
+    const auto below = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
     const QStringList words{"alpha", "Beta", "beta", "gamma", "Alpha", "", "delta", "b"};
+    // Column 0 words, 1 integers, 2 dates, 3 times: each style sees only texts it converts.
+    const TSortStyle styleOf[] = {ssNormal, ssNumeric, ssDateTime, ssTime};
     for (int round = 0; round < 200; ++round) {
-        const int rows = std::uniform_int_distribution<int>(0, 120)(rng);
-        const int cols = 4;
-        // Column 0 words, 1 integers, 2 dates, 3 times: each style sees only texts it converts.
-        std::vector<QStringList> table(static_cast<std::size_t>(rows));
-        for (auto& row : table) {
-            row << words[std::uniform_int_distribution<int>(0, 7)(rng)];
-            row << QString::number(std::uniform_int_distribution<int>(-5, 5)(rng));
-            row << QStringLiteral("%1/%2/2020").arg(std::uniform_int_distribution<int>(1, 3)(rng)).arg(1 + round % 12);
-            row << QStringLiteral("%1:%2").arg(std::uniform_int_distribution<int>(0, 2)(rng)).arg(round % 60);
-        }
-        const TSortStyle styleOf[cols] = {ssNormal, ssNumeric, ssDateTime, ssTime};
+        std::vector<QStringList> table(static_cast<std::size_t>(below(121)));
+        for (auto& row : table)
+            row << words[below(8)] << QString::number(below(11) - 5)
+                << QStringLiteral("%1/%2/2020").arg(1 + below(3)).arg(1 + round % 12)
+                << QStringLiteral("%1:%2").arg(below(3)).arg(round % 60);
         std::vector<TSortPass> keys;
-        const int keyCount = std::uniform_int_distribution<int>(1, 3)(rng);
-        for (int k = 0; k < keyCount; ++k) {
-            const int col = std::uniform_int_distribution<int>(0, cols - 1)(rng);
+        for (int k = below(3); k >= 0; --k) {
+            const int col = below(4);
             keys.push_back({col, styleOf[col]});
         }
         TSortSettings settings;
         settings.CaseSensitive = round % 3 == 0;
         settings.Direction = round % 2 == 0 ? sdAscending : sdDescending;
         const auto cell = [&](int col, int row) { return table[static_cast<std::size_t>(row)][col]; };
-
-        std::vector<int> expected = Identity(rows);
+        std::vector<int> expected = Identity(static_cast<int>(table.size()));
         std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
-            for (const TSortPass& key : keys) {
-                int r = CompareSortTexts(cell(key.Col, a), cell(key.Col, b), key.Style, settings.CaseSensitive,
-                                         settings.CurrentYear);
-                if (settings.Direction == sdDescending)
-                    r = -r;
-                if (r != 0)
-                    return r < 0;
-            }
+            for (const TSortPass& key : keys)
+                if (const int r = CompareSortTexts(cell(key.Col, a), cell(key.Col, b), key.Style,
+                                                   settings.CaseSensitive, settings.CurrentYear);
+                    r != 0)
+                    return (settings.Direction == sdDescending ? -r : r) < 0;
             return false;
         });
-        ASSERT_EQ(SortOrder(rows, keys, settings, cell), expected) << "round " << round;
+        ASSERT_EQ(SortOrder(static_cast<int>(table.size()), keys, settings, cell), expected) << "round " << round;
     }
 }
 
@@ -208,8 +194,7 @@ TEST_F(SortTest, MergeSortSurvivesAnyComparison)
     for (int n : {0, 1, 15, 17, 100, 1000}) {
         for (int mode = 0; mode < 3; ++mode) {
             auto run = [&] {
-                std::vector<int> items(static_cast<std::size_t>(n));
-                std::iota(items.begin(), items.end(), 0);
+                std::vector<int> items = Identity(n);
                 std::mt19937 rng(static_cast<unsigned>(n * 7 + mode));
                 long calls = 0;
                 StableMergeSort(items, [&](int a, int b) {
