@@ -1,7 +1,6 @@
 #include "GridErrorText.h"
 
 #include "grids/GridExtents.h"
-#include "grids/GridGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -63,57 +62,6 @@ TEST(GridExtents, ModifyAtAnIndex)
         EXPECT_EQ(error, c.error.isEmpty() ? QStringLiteral("<no exception>") : c.error) << c.index << " " << c.amount;
         EXPECT_EQ(Entries(e), c.after) << c.index << " " << c.amount;
     }
-}
-
-TEST(GridExtents, MovesShiftTheEntriesBetween)
-{
-    TGridExtents e = Extents({10, 11, 12, 13, 14});
-    const struct {
-        int from;
-        int to;
-        std::vector<int> after;
-    } moves[] = {
-        {0, 3, {11, 12, 13, 10, 14}},
-        {4, 1, {11, 14, 12, 13, 10}},
-        {4, 0, {10, 11, 14, 12, 13}},
-        {0, 4, {11, 14, 12, 13, 10}},
-    };
-    for (const auto& m : moves) {
-        e.Move(m.from, m.to, 5, 0);
-        EXPECT_EQ(Entries(e), m.after) << m.from << " " << m.to;
-    }
-    EXPECT_EQ(ErrorOf([&] { e.Move(0, 5, 5, 0); }), GridMessages::IndexOutOfRange);
-}
-
-TEST(GridGeometry, AxisBoundariesVisibleCellsAndScrollLimit)
-{
-    // Widths 10,20,30,40,50 with a 1-pixel line, 1 fixed cell, 70 pixels of client:
-    // 11 + 21 = 32, + 31 = 63 <= 71, + 41 = 104 > 71.
-    const int widths[] = {10, 20, 30, 40, 50};
-    auto ext = [&](int i) { return widths[i]; };
-    const TGridAxisDrawInfo a = CalcAxisDrawInfo(ext, 1, 1, 5, 1, 70);
-    EXPECT_EQ((std::vector<int>{a.FixedBoundary, a.LastFullVisibleCell, a.FullVisBoundary, a.GridBoundary,
-                                a.VisibleCount()}),
-              (std::vector<int>{11, 2, 63, 70, 2}));
-    EXPECT_EQ((std::vector<int>{a.CellStart(0), a.CellStart(1), a.CellStart(3), a.CellStart(4)}),
-              (std::vector<int>{0, 11, 63, -1}));
-    EXPECT_EQ((std::vector<int>{a.CellAt(5), a.CellAt(11), a.CellAt(69), a.CellAt(70)}),
-              (std::vector<int>{0, 1, 3, -1}));
-    // Scrolled to cell 3: cells 1 and 2 are gone, the grid ends with the last cell.
-    const TGridAxisDrawInfo s = CalcAxisDrawInfo(ext, 1, 1, 5, 3, 200);
-    EXPECT_EQ((std::vector<int>{s.CellStart(2), s.CellStart(3), s.GridBoundary, s.LastFullVisibleCell}),
-              (std::vector<int>{-1, 11, 11 + 41 + 51, 4}));
-    // A cell counts as fully visible while its end (line included) is within extent + line.
-    auto nine = [](int) { return 9; };
-    EXPECT_EQ(CalcAxisDrawInfo(nine, 1, 0, 10, 0, 29).LastFullVisibleCell, 2);
-    EXPECT_EQ(CalcAxisDrawInfo(nine, 1, 0, 10, 0, 28).LastFullVisibleCell, 1);
-
-    // The largest first cell that still fills the client area: 1 fixed row of 25 pixels,
-    // 100 rows, client 120: 3 rows fit; all fit; not even the last fits.
-    auto row = [](int) { return 24; };
-    EXPECT_EQ(CalcMaxFirstCell(row, 1, 1, 100, 120), 97);
-    EXPECT_EQ(CalcMaxFirstCell(row, 1, 1, 4, 120), 1);
-    EXPECT_EQ(CalcMaxFirstCell([](int) { return 500; }, 1, 1, 10, 120), 9);
 }
 
 }  // namespace

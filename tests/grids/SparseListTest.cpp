@@ -40,14 +40,6 @@ TEST(SparsePointerArray, AllocatesForNonNullWritesOnlyAndTracksTheHighBound)
         a.Put(7, P(v));
         EXPECT_EQ(a.Get(7), P(v));
     }
-    // The walk visits in order and stops at the first non-zero answer.
-    std::vector<int> seen;
-    EXPECT_EQ(a.ForAll([&](int i, int*) {
-        seen.push_back(i);
-        return i == 3000000 ? 5 : 0;
-    }),
-              5);
-    EXPECT_EQ(seen, (std::vector<int>{1500000, 3000000}));
 }
 
 TEST(SparseList, EditsAndIndicesOutsideTheList)
@@ -99,17 +91,6 @@ TEST(StringSparseList, EmptyItemsAreRemovedAndTextsKeepTheirObjects)
 
     TStringSparseList t(SPALarge);
     EXPECT_EQ(t.Add(QString()), 0);  // an empty text added at the end still takes its place
-    for (const char* text : {"a", "b", "c"})
-        t.Put(t.Count(), QString::fromLatin1(text));
-    t.PutObject(2, P(2));
-    t.Insert(2, QStringLiteral("n"));  // "" a n b c
-    t.Move(3, 0);                      // b "" a n c
-    t.Delete(1);
-    t.Delete(10);
-    EXPECT_EQ(t.ToStringList(), (QStringList{"b", "a", "n", "c"}));
-    EXPECT_EQ(t.GetObject(0), static_cast<TGridObject>(P(2)));
-    t.Exchange(0, 3);
-    EXPECT_EQ(t.GetObject(3), static_cast<TGridObject>(P(2)));
     EXPECT_EQ(ErrorOf<EListError>([&] { t.Delete(-1); }), ListErrorText(-1));
 }
 
