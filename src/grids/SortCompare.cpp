@@ -141,8 +141,8 @@ int DateOrder(const TFormatSettings& settings)
     return 1;
 }
 
-// Days since 30 December 1899 of a date in the Gregorian calendar from year 1 on (the
-// civil-from-days reckoning in 400-year eras; the date itself is checked by the caller).
+// Days since 30 December 1899 of a valid date of the Gregorian calendar from year 1 on,
+// counted in 400-year eras of 146097 days from 1 March of year 0.
 long long SerialDay(int year, int month, int day)
 {
     const int y = year - (month <= 2 ? 1 : 0);

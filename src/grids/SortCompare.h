@@ -35,9 +35,9 @@ using TSortClock = std::function<QDate()>;
 
 // Date-times in the current short date format's order of day, month and year with the
 // current date separator, optionally followed by a time; a time alone also counts. A date
-// of two numbers (day and month in the format's order) lies in `currentYear`; a year of
-// one or two digits means 1950 to 2049. The value is in days since 30 December 1899, the
-// time as the fraction of a day.
+// of two numbers (day and month in the format's order, month first where the year is)
+// lies in `currentYear`; a year of one or two digits means 1950 to 2049. The value is in
+// days since 30 December 1899, the time as the fraction of a day.
 bool TryStrToDateTime(QStringView text, int currentYear, double& value);
 // Times "h", "h:m", "h:m:s" or "h:m:s.zzz" with the current time separator, optionally
 // followed by AM or PM.

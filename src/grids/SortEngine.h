@@ -52,7 +52,7 @@ void StableMergeSort(std::vector<T>& items, Less less)
     }
 }
 
-// One key pass: the column and the style its texts are compared with.
+// One sort key: the column and the style its texts are compared with.
 struct TSortPass {
     int Col = 0;
     TSortStyle Style = ssNormal;

@@ -101,7 +101,7 @@ public:
 
     TSortOptions& SortOptions() { return sortOptions_; }
     const TSortOptions& SortOptions() const { return sortOptions_; }
-    // The title row is the one fixed row, always: it never takes part in a sort.
+    // Read-only: the title row is the one fixed row (none while the grid has no data row).
     void SetFixedRows(int value) = delete;
     TPrintOptions& PrintOptions() { return printOptions_; }
     QMenu* PopupMenu() const { return popupMenu_; }
