@@ -3,8 +3,6 @@
 #include "platform/FormatSettings.h"
 #include "platform/NumberParse.h"
 
-#include <QDate>
-
 #include <algorithm>
 #include <array>
 
@@ -130,10 +128,10 @@ void SkipBlanks(QStringView s, qsizetype& pos)
 
 // The order of day, month and year in the short date format: 0 = day first (d/m/y),
 // 1 = month first (m/d/y), 2 = year first (y/m/d).
-int DateOrder()
+int DateOrder(const TFormatSettings& settings)
 {
-    for (QChar c : FormatSettings().ShortDateFormat) {
-        switch (c.toLower().unicode()) {
+    for (QChar c : settings.ShortDateFormat) {
+        switch (c.unicode() | 0x20) {  // ASCII letters in lower case; no other byte becomes d, m or y
         case 'd': return 0;
         case 'm': return 1;
         case 'y': return 2;
@@ -143,47 +141,96 @@ int DateOrder()
     return 1;
 }
 
-bool ScanDate(QStringView s, qsizetype& pos, double& value)
+// Days since 30 December 1899 of a valid date of the Gregorian calendar from year 1 on,
+// counted in 400-year eras of 146097 days from 1 March of year 0.
+long long SerialDay(int year, int month, int day)
 {
+    const int y = year - (month <= 2 ? 1 : 0);
+    const int era = y / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    constexpr long long Day0 = 693899;  // 30 December 1899 counted the same way
+    return era * 146097LL + dayOfEra - Day0;
+}
+
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+bool IsValidDate(int year, int month, int day)
+{
+    static constexpr std::array<int, 12> Days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    return day <= Days[static_cast<std::size_t>(month - 1)] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
+bool ScanDate(QStringView s, qsizetype& pos, int currentYear, double& value)
+{
+    const TFormatSettings& settings = FormatSettings();
     std::array<int, 3> n{};
     std::array<qsizetype, 3> digits{};
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0) {
-            if (pos >= s.size() || s[pos] != FormatSettings().DateSeparator)
-                return false;
+    int parts = 0;
+    for (; parts < 3; ++parts) {
+        if (parts > 0) {
+            if (pos >= s.size() || s[pos] != settings.DateSeparator)
+                break;
             ++pos;
         }
         const qsizetype start = pos;
-        if (!ReadNumber(s, pos, 4, n[static_cast<std::size_t>(i)]))
+        if (!ReadNumber(s, pos, 4, n[static_cast<std::size_t>(parts)]))
             return false;
-        digits[static_cast<std::size_t>(i)] = pos - start;
+        digits[static_cast<std::size_t>(parts)] = pos - start;
     }
+    if (parts < 2)
+        return false;
     int day = 0;
     int month = 0;
-    int year = 0;
-    qsizetype yearDigits = 0;
-    switch (DateOrder()) {
-    case 0: day = n[0], month = n[1], year = n[2], yearDigits = digits[2]; break;
-    case 2: year = n[0], month = n[1], day = n[2], yearDigits = digits[0]; break;
-    default: month = n[0], day = n[1], year = n[2], yearDigits = digits[2]; break;
+    int year = currentYear;
+    const int order = DateOrder(settings);
+    if (parts == 2) {
+        // Without a year: day and month in the format's order (month first when the year is).
+        day = order == 0 ? n[0] : n[1];
+        month = order == 0 ? n[1] : n[0];
+    } else {
+        qsizetype yearDigits = 0;
+        switch (order) {
+        case 0: day = n[0], month = n[1], year = n[2], yearDigits = digits[2]; break;
+        case 2: year = n[0], month = n[1], day = n[2], yearDigits = digits[0]; break;
+        default: month = n[0], day = n[1], year = n[2], yearDigits = digits[2]; break;
+        }
+        if (yearDigits <= 2)
+            year += year < 50 ? 2000 : 1900;  // a fixed window: never the clock's
     }
-    if (yearDigits <= 2)
-        year += year < 50 ? 2000 : 1900;  // a fixed window: never the clock's
-    const QDate date(year, month, day);
-    if (!date.isValid())
+    if (!IsValidDate(year, month, day))
         return false;
-    value = static_cast<double>(date.toJulianDay() - QDate(1899, 12, 30).toJulianDay());
+    value = static_cast<double>(SerialDay(year, month, day));
     return true;
+}
+
+// "AM" or "PM" in any case at `pos`: 0 = neither, 1 = AM, 2 = PM.
+int HalfDayAt(QStringView s, qsizetype pos)
+{
+    if (s.size() - pos < 2 || (s[pos + 1].unicode() | 0x20) != 'm')
+        return 0;
+    switch (s[pos].unicode() | 0x20) {
+    case 'a': return 1;
+    case 'p': return 2;
+    default: return 0;
+    }
 }
 
 bool ScanTime(QStringView s, qsizetype& pos, double& value)
 {
+    const TFormatSettings& settings = FormatSettings();
     std::array<int, 3> hms{};
     int parts = 0;
     int millis = 0;
     while (parts < 3) {
         if (parts > 0) {
-            if (pos >= s.size() || s[pos] != FormatSettings().TimeSeparator)
+            if (pos >= s.size() || s[pos] != settings.TimeSeparator)
                 break;
             ++pos;
         }
@@ -191,7 +238,7 @@ bool ScanTime(QStringView s, qsizetype& pos, double& value)
             return false;
         ++parts;
     }
-    if (parts == 3 && pos < s.size() && s[pos] == FormatSettings().DecimalSeparator) {
+    if (parts == 3 && pos < s.size() && s[pos] == settings.DecimalSeparator) {
         ++pos;
         if (!ReadNumber(s, pos, 3, millis))
             return false;
@@ -199,11 +246,10 @@ bool ScanTime(QStringView s, qsizetype& pos, double& value)
     qsizetype marker = pos;
     SkipBlanks(s, marker);
     int hour = hms[0];
-    const QString half = s.mid(marker, std::min<qsizetype>(2, s.size() - marker)).toString().toUpper();
-    if (half == QLatin1String("AM") || half == QLatin1String("PM")) {
+    if (const int half = HalfDayAt(s, marker); half != 0) {
         if (hour > 12)
             return false;
-        hour = hour % 12 + (half == QLatin1String("PM") ? 12 : 0);
+        hour = hour % 12 + (half == 2 ? 12 : 0);
         pos = marker + 2;
     }
     if (hour > 23 || hms[1] > 59 || hms[2] > 59)
@@ -227,12 +273,12 @@ bool TryStrToTime(QStringView text, double& value)
     return ScanTime(text, pos, value) && AtEnd(text, pos);
 }
 
-bool TryStrToDateTime(QStringView text, double& value)
+bool TryStrToDateTime(QStringView text, int currentYear, double& value)
 {
     qsizetype pos = 0;
     SkipBlanks(text, pos);
     double date = 0;
-    if (!ScanDate(text, pos, date))
+    if (!ScanDate(text, pos, currentYear, date))
         return TryStrToTime(text, value);
     if (AtEnd(text, pos)) {
         value = date;
@@ -248,7 +294,53 @@ bool TryStrToDateTime(QStringView text, double& value)
     return true;
 }
 
-TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitive, QString& lowered)
+namespace {
+
+// The common number of a sort key, a sign and at most 15 digits with or without a decimal
+// separator between blanks, converted without the general parser: the digits as an integer
+// and a power of ten are both exact doubles, so their quotient is the correctly rounded
+// value, the same that the parser gives. Anything else is left to the parser (false).
+bool TryPlainDecimal(QStringView s, double& value)
+{
+    static constexpr std::array<double, 16> Powers{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const QChar separator = FormatSettings().DecimalSeparator;
+    qsizetype i = 0;
+    qsizetype end = s.size();
+    while (i < end && s[i] == QLatin1Char(' '))
+        ++i;
+    while (end > i && s[end - 1] == QLatin1Char(' '))
+        --end;
+    const bool negative = i < end && s[i] == QLatin1Char('-');
+    if (i < end && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+')))
+        ++i;
+    long long digits = 0;
+    int count = 0;
+    int decimals = -1;  // none before the separator
+    for (; i < end; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c >= '0' && c <= '9') {
+            if (++count > 15)
+                return false;
+            digits = digits * 10 + (c - '0');
+            if (decimals >= 0)
+                ++decimals;
+        } else if (s[i] == separator && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0)
+        return false;
+    const double magnitude = static_cast<double>(digits) / Powers[static_cast<std::size_t>(std::max(decimals, 0))];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+}  // namespace
+
+TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitive, int currentYear, QString& lowered)
 {
     TSortKeyValue key;
     key.Text = text;
@@ -257,8 +349,8 @@ TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitiv
         key.Text = lowered;
     }
     switch (style) {
-    case ssNumeric: key.Valid = TryStrToFloat(key.Text, key.Value); break;
-    case ssDateTime: key.Valid = TryStrToDateTime(key.Text, key.Value); break;
+    case ssNumeric: key.Valid = TryPlainDecimal(key.Text, key.Value) || TryStrToFloat(key.Text, key.Value); break;
+    case ssDateTime: key.Valid = TryStrToDateTime(key.Text, currentYear, key.Value); break;
     case ssTime: key.Valid = TryStrToTime(key.Text, key.Value); break;
     default: break;
     }
@@ -282,16 +374,16 @@ int CompareSortKeys(const TSortKeyValue& a, const TSortKeyValue& b, TSortStyle s
     }
 }
 
-int CompareSortTexts(const QString& a, const QString& b, TSortStyle style, bool caseSensitive,
+int CompareSortTexts(const QString& a, const QString& b, TSortStyle style, bool caseSensitive, int currentYear,
                      const TSortCompareFunc& custom)
 {
     QString loweredA;
     QString loweredB;
-    return CompareSortKeys(ParseSortKey(a, style, caseSensitive, loweredA), ParseSortKey(b, style, caseSensitive, loweredB),
-                           style, custom);
+    return CompareSortKeys(ParseSortKey(a, style, caseSensitive, currentYear, loweredA),
+                           ParseSortKey(b, style, caseSensitive, currentYear, loweredB), style, custom);
 }
 
-TSortStyle DetectSortStyle(int count, const std::function<QString(int index)>& text)
+TSortStyle DetectSortStyle(int count, int currentYear, const std::function<QString(int index)>& text)
 {
     bool numeric = true;
     bool dateTime = true;
@@ -301,7 +393,7 @@ TSortStyle DetectSortStyle(int count, const std::function<QString(int index)>& t
         double value = 0;
         numeric = numeric && TryStrToFloat(cell, value);
         time = time && TryStrToTime(cell, value);
-        dateTime = dateTime && TryStrToDateTime(cell, value);
+        dateTime = dateTime && TryStrToDateTime(cell, currentYear, value);
     }
     if (numeric)
         return ssNumeric;

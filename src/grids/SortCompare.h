@@ -5,6 +5,7 @@
 // pair in which either text does not convert, so a comparison never fails; such mixed
 // comparisons need not be a strict weak order, which the sort itself copes with.
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
 
@@ -28,10 +29,16 @@ int CompareSortText(QStringView a, QStringView b);
 // text order decides. An empty text comes before any other; two empty texts are equal.
 int CompareNumericExtended(QStringView s1, QStringView s2);
 
+// The date a sort takes "today" from; read once per sort, for the year of dates written
+// without one.
+using TSortClock = std::function<QDate()>;
+
 // Date-times in the current short date format's order of day, month and year with the
-// current date separator, optionally followed by a time; a time alone also counts. The
-// value is in days since 30 December 1899, the time as the fraction of a day.
-bool TryStrToDateTime(QStringView text, double& value);
+// current date separator, optionally followed by a time; a time alone also counts. A date
+// of two numbers (day and month in the format's order, month first where the year is)
+// lies in `currentYear`; a year of one or two digits means 1950 to 2049. The value is in
+// days since 30 December 1899, the time as the fraction of a day.
+bool TryStrToDateTime(QStringView text, int currentYear, double& value);
 // Times "h", "h:m", "h:m:s" or "h:m:s.zzz" with the current time separator, optionally
 // followed by AM or PM.
 bool TryStrToTime(QStringView text, double& value);
@@ -47,7 +54,8 @@ struct TSortKeyValue {
 
 // Prepares a key. `text` must outlive the key; a lower-cased copy, when one is needed, is
 // made in `lowered`, which must outlive the key too.
-TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitive, QString& lowered);
+// `currentYear` as for TryStrToDateTime.
+TSortKeyValue ParseSortKey(QStringView text, TSortStyle style, bool caseSensitive, int currentYear, QString& lowered);
 
 // Two keys of a converting style: by value when both converted, else as text.
 inline int CompareConvertedKeys(const TSortKeyValue& a, const TSortKeyValue& b)
@@ -63,9 +71,9 @@ int CompareSortKeys(const TSortKeyValue& a, const TSortKeyValue& b, TSortStyle s
                     const TSortCompareFunc& custom);
 
 // The two texts as one sort pass compares them.
-int CompareSortTexts(const QString& a, const QString& b, TSortStyle style, bool caseSensitive,
+int CompareSortTexts(const QString& a, const QString& b, TSortStyle style, bool caseSensitive, int currentYear,
                      const TSortCompareFunc& custom = {});
 
 // ssNumeric when every text is a number, else ssDateTime when every one is a date-time,
 // else ssTime when every one is a time, else ssNormal.
-TSortStyle DetectSortStyle(int count, const std::function<QString(int index)>& text);
+TSortStyle DetectSortStyle(int count, int currentYear, const std::function<QString(int index)>& text);

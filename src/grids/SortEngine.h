@@ -1,11 +1,8 @@
 #pragma once
-// The sort of the sort grid's rows, without widgets: each key pass prepares every row's key
-// once and orders the rows with a stable merge sort; the result is a permutation of the
-// rows, applied to the storage by moving whole rows, never by rewriting cells.
-//
-// Keys are sorted from the last to the first, each pass stable, so the first key decides
-// and each further key breaks the ties of those before it. Equal rows keep their order in
-// either direction.
+// The sort of the sort grid's rows, without widgets: every key cell is converted once per
+// sort, and one stable merge sort orders the rows by the first key, its ties by the second
+// and so on; equal rows keep their order in either direction. The result is a permutation
+// of the rows, applied to the storage by moving whole rows, never by rewriting cells.
 
 #include "grids/SortCompare.h"
 #include "grids/SparseList.h"
@@ -55,7 +52,7 @@ void StableMergeSort(std::vector<T>& items, Less less)
     }
 }
 
-// One key pass: the column and the style its texts are compared with.
+// One sort key: the column and the style its texts are compared with.
 struct TSortPass {
     int Col = 0;
     TSortStyle Style = ssNormal;
@@ -65,6 +62,7 @@ struct TSortSettings {
     bool CaseSensitive = false;
     TSortDirection Direction = sdAscending;
     TSortCompareFunc Custom;  // for ssCustom; without it ssCustom compares as text
+    int CurrentYear = 2000;   // of dates written without one: the clock's, read once per sort
 };
 
 // The text of a cell, by column and row (0 = the first row to sort).

@@ -357,6 +357,10 @@ void TSortGrid::AutoSizeColumns(bool Force)
 void TSortGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     TMyStringGrid::SizeChanged(OldColCount, OldRowCount);
+    // Shrunk to the title row alone, the grid lost its fixed row; the title is fixed again
+    // as soon as a data row is back.
+    if (FixedRows() == 0 && RowCount() > 1)
+        TMyCustomGrid::SetFixedRows(1);
     if (OldColCount != ColCount() || OldRowCount != RowCount())
         SetModified(true);
     UpdateProportionalBars();
@@ -624,7 +628,12 @@ void TSortGrid::ScrollToCell(int ACol, int ARow)
 
 // ---- sorting ----
 
-std::vector<TSortPass> TSortGrid::SortKeys(int ACol) const
+int TSortGrid::CurrentYear() const
+{
+    return (Clock ? Clock() : QDate::currentDate()).year();
+}
+
+std::vector<TSortPass> TSortGrid::SortKeys(int ACol, int currentYear) const
 {
     std::vector<TSortPass> keys{{ACol, sortOptions_.SortStyle}};
     for (const QString& part : sortOptions_.SecondaryIndex.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -637,14 +646,19 @@ std::vector<TSortPass> TSortGrid::SortKeys(int ACol) const
         if (OnGetSortStyle)
             OnGetSortStyle(const_cast<TSortGrid*>(this), key->Col, key->Style);
         else if (key->Style == ssAutomatic)
-            key->Style = DetectSortStyle(key->Col);
+            key->Style = DetectSortStyle(key->Col, currentYear);
     }
     return keys;
 }
 
 TSortStyle TSortGrid::DetectSortStyle(int ACol) const
 {
-    return ::DetectSortStyle(RowCount() - 1, [this, ACol](int i) { return Cells(ACol, i + 1); });
+    return DetectSortStyle(ACol, CurrentYear());
+}
+
+TSortStyle TSortGrid::DetectSortStyle(int ACol, int currentYear) const
+{
+    return ::DetectSortStyle(RowCount() - 1, currentYear, [this, ACol](int i) { return Cells(ACol, i + 1); });
 }
 
 void TSortGrid::ApplySortOrder(const std::vector<int>& order)
@@ -687,9 +701,10 @@ void TSortGrid::SortByColumn(int ACol)
     sortOptions_.SortCol = col;
     const int count = RowCount() - 1;
     if (count > 0) {
+        const int year = CurrentYear();
         const TSortSettings settings{sortOptions_.SortCaseSensitive, sortOptions_.SortDirection,
-                                     sortOptions_.SortCompare};
-        ApplySortOrder(SortRowOrder(RowStore(), 1, count, SortKeys(col), settings));
+                                     sortOptions_.SortCompare, year};
+        ApplySortOrder(SortRowOrder(RowStore(), 1, count, SortKeys(col, year), settings));
     }
     sortOptions_.SortCompare = nullptr;
     if (OnEndSort)

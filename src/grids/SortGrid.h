@@ -101,6 +101,8 @@ public:
 
     TSortOptions& SortOptions() { return sortOptions_; }
     const TSortOptions& SortOptions() const { return sortOptions_; }
+    // Read-only: the title row is the one fixed row (none while the grid has no data row).
+    void SetFixedRows(int value) = delete;
     TPrintOptions& PrintOptions() { return printOptions_; }
     QMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
@@ -158,6 +160,8 @@ public:
 
     void SortByColumn(int ACol);
     TSortStyle DetectSortStyle(int ACol) const;
+    // Today's date for sorting dates written without a year (the system date unless set).
+    TSortClock Clock;
 
     // A title too wide for `room` pixels: its last two characters become ".." and those
     // before them go until it fits or fewer than 4 characters remain.
@@ -225,7 +229,9 @@ private:
     void DrawBevel(QPainter& canvas, const QRect& ARect, const TFormatOptions& fo);
     bool SortArrowShown(int ACol) const;
 
-    std::vector<TSortPass> SortKeys(int ACol) const;
+    int CurrentYear() const;
+    TSortStyle DetectSortStyle(int ACol, int currentYear) const;
+    std::vector<TSortPass> SortKeys(int ACol, int currentYear) const;
     void ApplySortOrder(const std::vector<int>& order);
     void FilterRows();
     void UnfilterRows();

@@ -5,7 +5,6 @@
 #include "grids/MyGrids.h"
 
 #include <QApplication>
-#include <QSet>
 #include <QString>
 #include <QTest>
 
@@ -16,18 +15,16 @@
 class ProbeGrid : public TMyStringGrid {
 public:
     using TMyStringGrid::TMyStringGrid;
-    using TMyCustomGrid::AdjustSize;
     using TMyCustomGrid::CanEditShow;
-    using TMyCustomGrid::MoveAnchor;
     using TMyCustomGrid::ScrollTimerActive;
     using TMyCustomGrid::ScrollTimerInterval;
     using TMyCustomGrid::TimedScroll;
 
     std::vector<std::pair<int, int>> sizeChanges;  // old counts per SizeChanged
     std::vector<std::pair<int, int>> newCounts;    // counts seen inside SizeChanged
-    QSet<QPair<int, int>> painted;
     int editLimit = 0;
     int widthChanges = 0;
+    bool digitsOnly = false;  // the editor takes digits only
     std::function<bool(int, int)> selectable;
 
 protected:
@@ -37,12 +34,8 @@ protected:
         newCounts.emplace_back(ColCount(), RowCount());
         TMyStringGrid::SizeChanged(OldColCount, OldRowCount);
     }
-    void DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawState AState) override
-    {
-        painted.insert({ACol, ARow});
-        TMyStringGrid::DrawCell(ACol, ARow, ARect, AState);
-    }
     int GetEditLimit() override { return editLimit; }
+    bool CanEditAcceptKey(QChar key) const override { return !digitsOnly || key.isDigit(); }
     void ColWidthsChanged() override
     {
         ++widthChanges;
