@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -75,6 +76,7 @@ private slots:
     void mouseSelectionAndTimedScroll();
     void dividerSizingAndColumnMoving();
     void scrollBarsMapTheTopLeft();
+    void wheelAndDragStopAtTheLastCell();
 };
 
 void GridInputTest::typingOpensTheEditorAndWritesTheCell()
@@ -426,6 +428,34 @@ void GridInputTest::scrollBarsMapTheTopLeft()
     bar->setSliderPosition(0);
     QCOMPARE(f.grid->TopRow(), 1);
     bar->setSliderDown(false);
+}
+
+void GridInputTest::wheelAndDragStopAtTheLastCell()
+{
+    Fixture f;
+    auto turn = [&](int delta, int times) {
+        for (int i = 0; i < times; ++i) {
+            QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(f.grid->viewport(), &wheel);
+        }
+        return f.grid->Row();
+    };
+    QCOMPARE(turn(-120, 1), 2);
+    QCOMPARE(turn(120, 2), 1);  // never into the fixed rows
+    f.grid->SetRow(4);
+    QCOMPARE(turn(-120, 2), 4);  // on the last row, turning down keeps it there
+
+    Fixture wide({}, QSize(300, 160));
+    wide.grid->SetColCount(30);
+    QWidget* vp = wide.grid->viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, wide.center(1, 1));
+    QTest::mouseMove(vp, QPoint(vp->width() + 30, wide.center(1, 1).y()));
+    for (int i = 0; i < 80; ++i)
+        wide.grid->TimedScroll();
+    QCOMPARE(wide.grid->Anchor().X, 29);
+    QVERIFY(wide.grid->CellRect(29, 1).right() <= vp->width());  // the last column is in view
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(vp->width() + 30, wide.center(1, 1).y()));
 }
 
 QTEST_MAIN(GridInputTest)
