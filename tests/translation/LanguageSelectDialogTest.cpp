@@ -69,12 +69,11 @@ private slots:
         TXmeCalcDlg window;
         TranslateForm(window);
         QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("&Sprache"));
-        QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<TMlLanguageSelectDialog*>(QApplication::activeModalWidget());
-            dialog->ListBox->setCurrentRow(1);
-            dialog->OkButton->click();
-        });
-        window.ACT_ToggleSprache->trigger();
+        QVERIFY(RunModal<TMlLanguageSelectDialog>([&] { window.ACT_ToggleSprache->trigger(); },
+                                                  [](TMlLanguageSelectDialog& dialog) {
+                                                      dialog.ListBox->setCurrentRow(1);
+                                                      dialog.OkButton->click();
+                                                  }));
         QCOMPARE(scope_->Dictionary->LanguageIndex(), 2);
         QCOMPARE(window.ACT_ToggleSprache->text(), QStringLiteral("&Language"));
         // A closed dictionary raises before any dialog is made, and the language stays.

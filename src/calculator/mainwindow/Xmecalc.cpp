@@ -889,10 +889,15 @@ void TXmeCalcDlg::ACT_StandardwerteExecute()
 {
     Point.SetStandardValues();
     Commands->LoadDefaultValues();
-    // The focus has not moved (a default-values file load would say the volume flow).
+    KeepFocusMarks();
+    Render(true);
+}
+
+void TXmeCalcDlg::KeepFocusMarks()
+{
+    // The focus has not moved (a file load would say the volume flow).
     if (const TFocusTarget focused = FocusTargetOf(focusWidget()); focused != TFocusTarget::Other)
         Point.AnyEditGetFocus(focused);
-    Render(true);
 }
 
 TFocusTarget TXmeCalcDlg::FocusTargetOf(const QWidget* control) const

@@ -172,6 +172,9 @@ public:
     void Render(bool forgetTyping = false);
     // ACT_Standardwerte.
     void ACT_StandardwerteExecute();
+    // After a writer that moved the model's focus (standard values, a file): the markers and
+    // colour follow the control that really has the focus.
+    void KeepFocusMarks();
     // The language command's image for the current language.
     void ShowLanguageImage();
     // The language selection dialog; on OK the dictionary switches to the chosen language.

@@ -78,6 +78,7 @@ void TXmeCalcCommands::ACT_OpenQVFileExecute()
         ReportError(error);
         return;
     }
+    window_.KeepFocusMarks();
     // The edits show the file's values first: the focused one is committed next, and its
     // old text would otherwise overwrite what the file brought.
     window_.Render(true);

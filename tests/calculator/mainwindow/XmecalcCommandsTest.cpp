@@ -94,6 +94,7 @@ private slots:
         QTest::newRow("no focus") << QString();
         QTest::newRow("volume flow") << QStringLiteral("INP_Volume");
         QTest::newRow("temperature") << QStringLiteral("INP_FluidTemp");
+        QTest::newRow("mass flow") << QStringLiteral("INP_MassFl");
     }
 
     void savedPointOpensAgainWithItsVolumeUnit()
@@ -124,6 +125,8 @@ private slots:
         QVERIFY(window_->CBX_ME_VOLUME->currentData().toInt() == 16 && window_->CBX_ME_VOLUME->currentIndex() == 7);
         QCOMPARE(window_->INP_FluidTemp->text(), QStringLiteral("55.0"));
         QCOMPARE(messages_, QStringList());
+        if (focused == QLatin1String("INP_MassFl"))  // the focused field keeps its colour
+            QCOMPARE(window_->INP_MassFl->palette().color(QPalette::Base), QColor(255, 255, 0));
     }
 
     // File dialogs and file messages speak the dictionary's language; a foreign or huge
