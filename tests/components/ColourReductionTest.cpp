@@ -61,30 +61,35 @@ TEST(ColourReduction, NearestLevelsTieToTheLowerIndex)
 
 TEST(ColourReduction, EachMethodGivesItsPaletteAndIndices)
 {
-    const TBitmap white = Rgb(3, 2, [](int, int) { return qRgb(255, 255, 255); });
-    const TBitmap orange = Rgb(1, 1, [](int, int) { return qRgb(200, 100, 30); });
+    const QRgb white = qRgb(255, 255, 255), orange = qRgb(200, 100, 30);
     struct Case {
         TColorReduction method;
-        const TBitmap& source;
+        QRgb source;
         int index;
         QRgb entry;
         std::uint32_t used;
     };
     const Case cases[] = {
-        {rmHistogram, orange, 0, qRgb(200, 100, 30), 256},
-        {rmMedianCut, white, 0, qRgb(255, 255, 255), 1},
+        {rmHistogram, orange, 0, orange, 256},
+        {rmMedianCut, white, 0, white, 1},
+        // A box colour is black only when all three channels are dark.
+        {rmMedianCut, qRgb(200, 5, 200), 0, qRgb(207, 15, 207), 1},
+        {rmMedianCut, qRgb(5, 5, 5), 0, qRgb(0, 0, 0), 1},
         {rmPalette784, orange, 5 * 32 + 3 * 4 + 0, qRgb(213, 109, 0), 224},
         {rmPalette666, orange, 4 * 36 + 2 * 6 + 1, qRgb(204, 102, 51), 216},
         {rmRamps, orange, 200 / 4, qRgb(200, 0, 0), 192},
-        {rmGrayscale, white, 255, qRgb(255, 255, 255), 256},
+        {rmGrayscale, white, 255, white, 256},
+        {rmGrayscale, orange, (200 * 77 + 100 * 150 + 30 * 29) >> 8, qRgb(122, 122, 122), 256},
+        {rmGrayscale, qRgb(0, 255, 0), 149, qRgb(149, 149, 149), 256},
     };
     for (const Case& c : cases) {
-        const TBitmap reduced = ReduceColors(c.source, pf8bit, c.method);
+        const TBitmap source = Rgb(1, 1, [&](int, int) { return c.source; });
+        const TBitmap reduced = ReduceColors(source, pf8bit, c.method);
         EXPECT_EQ(reduced.PixelFormat, pf8bit);
         EXPECT_EQ(reduced.Image.colorCount(), 256);
         EXPECT_EQ(reduced.Image.pixelIndex(0, 0), c.index) << int(c.method);
         EXPECT_EQ(reduced.Image.color(c.index), c.entry) << int(c.method);
-        EXPECT_EQ(ReadHeader(BitmapToMemoryStream(c.source, pf8bit, c.method)).used, c.used) << int(c.method);
+        EXPECT_EQ(ReadHeader(BitmapToMemoryStream(source, pf8bit, c.method)).used, c.used) << int(c.method);
     }
 }
 
