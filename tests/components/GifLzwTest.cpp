@@ -112,6 +112,23 @@ TEST(GifLzw, EncoderClearsAfterCode4094AndCompressesRuns)
     EXPECT_EQ(Decode(packed, 1024, 1024).pixels, flat);
 }
 
+TEST(GifLzw, AFullTableGoesOnWithTwelveBitCodesUntilAClear)
+{
+    // Other encoders wait for the table to fill and keep sending 12-bit codes without a clear.
+    CodeStream stream(8);
+    stream.Code(256, 9);
+    Bytes pixels;
+    for (int n = 0, length = 9, next = 258; n < 4200; ++n) {
+        pixels.push_back(static_cast<std::uint8_t>(n * 7));
+        stream.Code(pixels.back(), length);
+        if (n > 0 && next < 4096 && ++next == (1 << length) && length < 12)
+            ++length;
+    }
+    const Decoded d = Decode(stream.Code(257, 12).Finish(), 4200, 1);
+    EXPECT_FALSE(d.result.corrupted);
+    EXPECT_EQ(d.pixels, pixels);
+}
+
 TEST(GifLzw, RowStepperVisitsTheInterlacePasses)
 {
     struct Case {
