@@ -24,12 +24,17 @@ inline std::vector<QRgb> Colours(const TBitmap& bitmap)
 {
     const QImage& image = bitmap.Image;
     const QList<QRgb> table = image.colorTable();
+    const bool indexed = image.format() == QImage::Format_Indexed8;
     std::vector<QRgb> colours;
     colours.reserve(std::size_t(image.width()) * std::size_t(image.height()));
     for (int y = 0; y < image.height(); ++y) {
         const uchar* row = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x)
-            colours.push_back(row[x] < table.size() ? table[row[x]] & 0xFFFFFF : 0x1000000u);
+        for (int x = 0; x < image.width(); ++x) {
+            if (!indexed)
+                colours.push_back(image.pixel(x, y) & 0xFFFFFF);
+            else
+                colours.push_back(row[x] < table.size() ? table[row[x]] & 0xFFFFFF : 0x1000000u);
+        }
     }
     return colours;
 }
@@ -40,14 +45,15 @@ inline Outcome Check(TGIFImage& image)
     struct Before {
         int width, height;
         std::vector<QRgb> colours;
-        std::optional<QByteArray> data;  // the encoded data of a sound frame
+        std::optional<QByteArray> data;  // the encoded data of a sound frame read from a file
     };
     std::vector<Before> before;
     for (int i = 0; i < image.FrameCount(); ++i) {
         TGIFFrame& frame = image.Frame(i);
         const TBitmap& bitmap = frame.Bitmap();
         before.push_back({bitmap.Width(), bitmap.Height(), Colours(bitmap),
-                          frame.Corrupted ? std::nullopt : std::optional<QByteArray>(frame.Item().Data)});
+                          frame.Corrupted || !frame.HasData() ? std::nullopt
+                                                              : std::optional<QByteArray>(frame.Item().Data)});
     }
     Outcome outcome;
     QByteArray written;

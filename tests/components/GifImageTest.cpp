@@ -167,6 +167,17 @@ TEST(GifImage, ResavingKeepsEveryFrameOrRefusesClearly)
         EXPECT_EQ(outcome.fault, "") << c.name;
         EXPECT_EQ(outcome.written, c.written) << c.name;
     }
+    // A frame wider than a descriptor holds is refused; one reaching past the largest screen
+    // writes with the screen clamped.
+    QImage line(70000, 1, QImage::Format_RGB32);
+    line.fill(Qt::red);
+    TGIFImage image;
+    image.AddFrame(BitmapFromImage(line));
+    EXPECT_THROW(image.SaveToStream(), EInvalidGraphicOperation);
+    image.Assign(BitmapFromImage(line.copy(0, 0, 2, 1)));
+    image.Frame(0).Left = 65535;
+    EXPECT_EQ(gif_resave::Check(image).fault, "");
+    EXPECT_EQ(image.ScreenWidth, 65535);
 }
 
 TEST(GifImage, TransparencyIsAnIndexAndOnlyThatIndexIsMasked)
