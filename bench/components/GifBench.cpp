@@ -1,7 +1,6 @@
-// LZW decoding and encoding beside giflib on the same pixels (bytes/s are pixels/s), and
-// the colour-reduction methods (items/s are pixels/s).
+// LZW decoding and encoding (bytes/s are pixels/s), and the colour-reduction methods
+// (items/s are pixels/s).
 
-#include "../../tests/components/GiflibReference.h"
 #include "components/imaging/CeGIF.h"
 #include "components/imaging/CeGraph.h"
 #include "components/imaging/GifLzw.h"
@@ -30,68 +29,41 @@ std::vector<std::uint8_t> Pixels(bool noise)
     return pixels;
 }
 
-QList<QRgb> Grey()
-{
-    QList<QRgb> palette;
-    for (int i = 0; i < 256; ++i)
-        palette.append(qRgb(i, i, i));
-    return palette;
-}
-
-// The frame's LZW data inside a GIF written by giflib: code size byte up to the terminator.
-std::vector<std::uint8_t> FrameData(const QByteArray& gif)
-{
-    const qsizetype start = 13 + 768 + 10;
-    return std::vector<std::uint8_t>(gif.begin() + start, gif.end() - 1);
-}
-
-void Decode(benchmark::State& state, bool noise, bool giflib)
+void Decode(benchmark::State& state, bool noise)
 {
     const std::vector<std::uint8_t> pixels = Pixels(noise);
-    const QByteArray gif = GiflibEncode(kSide, kSide, Grey(), pixels.data());
-    const std::vector<std::uint8_t> data = FrameData(gif);
+    std::vector<std::uint8_t> data;
+    GifLzwEncode(data, pixels.data(), kSide, kSide, kSide, 8, false);
     std::vector<std::uint8_t> out(pixels.size());
     for (auto _ : state) {
-        if (giflib) {
-            benchmark::DoNotOptimize(GiflibSlurp(gif));
-        } else {
-            GifLzwDecode(data.data(), data.size(), kSide, kSide, false, 8, out.data(), kSide, true);
-            benchmark::DoNotOptimize(out.data());
-        }
+        GifLzwDecode(data.data(), data.size(), kSide, kSide, false, 8, out.data(), kSide, true);
+        benchmark::DoNotOptimize(out.data());
     }
-    if (!giflib && out != pixels)
+    if (out != pixels)
         state.SkipWithError("decoded pixels differ");
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(pixels.size()));
 }
 
-void Encode(benchmark::State& state, bool noise, bool giflib)
+void Encode(benchmark::State& state, bool noise)
 {
     const std::vector<std::uint8_t> pixels = Pixels(noise);
     std::size_t size = 0;
     for (auto _ : state) {
-        if (giflib) {
-            size = std::size_t(GiflibEncode(kSide, kSide, Grey(), pixels.data()).size()) - 13 - 768 - 10 - 1;
-        } else {
-            std::vector<std::uint8_t> out;
-            out.reserve(pixels.size() + pixels.size() / 2);
-            GifLzwEncode(out, pixels.data(), kSide, kSide, kSide, 8, false);
-            size = out.size();
-        }
+        std::vector<std::uint8_t> out;
+        out.reserve(pixels.size() + pixels.size() / 2);
+        GifLzwEncode(out, pixels.data(), kSide, kSide, kSide, 8, false);
+        size = out.size();
     }
     state.counters["encoded_bytes"] = double(size);
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(pixels.size()));
 }
 
-void BM_LzwDecodeOurs(benchmark::State& state) { Decode(state, state.range(0) != 0, false); }
-void BM_LzwDecodeGiflib(benchmark::State& state) { Decode(state, state.range(0) != 0, true); }
-void BM_LzwEncodeOurs(benchmark::State& state) { Encode(state, state.range(0) != 0, false); }
-void BM_LzwEncodeGiflib(benchmark::State& state) { Encode(state, state.range(0) != 0, true); }
+void BM_LzwDecode(benchmark::State& state) { Decode(state, state.range(0) != 0); }
+void BM_LzwEncode(benchmark::State& state) { Encode(state, state.range(0) != 0); }
 
 // Argument 0: a shaded picture; 1: noise.
-BENCHMARK(BM_LzwDecodeOurs)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LzwDecodeGiflib)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LzwEncodeOurs)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LzwEncodeGiflib)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LzwDecode)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LzwEncode)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ColourReduction(benchmark::State& state)
 {

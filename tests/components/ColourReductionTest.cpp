@@ -50,41 +50,36 @@ BmpHeader ReadHeader(const QByteArray& bmp)
 
 TEST(ColourReduction, NearestLevelsTieToTheLowerIndex)
 {
-    struct Case {
-        int levels, value, index;
-    };
-    const Case cases[] = {{4, 42, 0}, {4, 43, 1}, {4, 255, 3}, {6, 25, 0}, {6, 26, 1},
+    const struct { int levels, value, index; } cases[] = {{4, 42, 0}, {4, 43, 1}, {4, 255, 3}, {6, 25, 0}, {6, 26, 1},
                           {7, 21, 0}, {7, 22, 1}, {8, 18, 0}, {8, 19, 1}, {8, 237, 6}, {8, 238, 7}};
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(NearestLevel(c.levels, c.value), c.index) << c.levels << " levels, value " << c.value;
 }
 
 TEST(ColourReduction, EachMethodGivesItsPaletteAndIndices)
 {
-    const TBitmap white = Rgb(3, 2, [](int, int) { return qRgb(255, 255, 255); });
-    const TBitmap orange = Rgb(1, 1, [](int, int) { return qRgb(200, 100, 30); });
-    struct Case {
-        TColorReduction method;
-        const TBitmap& source;
-        int index;
-        QRgb entry;
-        std::uint32_t used;
-    };
-    const Case cases[] = {
-        {rmHistogram, orange, 0, qRgb(200, 100, 30), 256},
-        {rmMedianCut, white, 0, qRgb(255, 255, 255), 1},
+    const QRgb white = qRgb(255, 255, 255), orange = qRgb(200, 100, 30);
+    const struct { TColorReduction method; QRgb source; int index; QRgb entry; std::uint32_t used; } cases[] = {
+        {rmHistogram, orange, 0, orange, 256},
+        {rmMedianCut, white, 0, white, 1},
+        // A box colour is black only when all three channels are dark.
+        {rmMedianCut, qRgb(200, 5, 200), 0, qRgb(207, 15, 207), 1},
+        {rmMedianCut, qRgb(5, 5, 5), 0, qRgb(0, 0, 0), 1},
         {rmPalette784, orange, 5 * 32 + 3 * 4 + 0, qRgb(213, 109, 0), 224},
         {rmPalette666, orange, 4 * 36 + 2 * 6 + 1, qRgb(204, 102, 51), 216},
         {rmRamps, orange, 200 / 4, qRgb(200, 0, 0), 192},
-        {rmGrayscale, white, 255, qRgb(255, 255, 255), 256},
+        {rmGrayscale, white, 255, white, 256},
+        {rmGrayscale, orange, (200 * 77 + 100 * 150 + 30 * 29) >> 8, qRgb(122, 122, 122), 256},
+        {rmGrayscale, qRgb(0, 255, 0), 149, qRgb(149, 149, 149), 256},
     };
-    for (const Case& c : cases) {
-        const TBitmap reduced = ReduceColors(c.source, pf8bit, c.method);
+    for (const auto& c : cases) {
+        const TBitmap source = Rgb(1, 1, [&](int, int) { return c.source; });
+        const TBitmap reduced = ReduceColors(source, pf8bit, c.method);
         EXPECT_EQ(reduced.PixelFormat, pf8bit);
         EXPECT_EQ(reduced.Image.colorCount(), 256);
         EXPECT_EQ(reduced.Image.pixelIndex(0, 0), c.index) << int(c.method);
         EXPECT_EQ(reduced.Image.color(c.index), c.entry) << int(c.method);
-        EXPECT_EQ(ReadHeader(BitmapToMemoryStream(c.source, pf8bit, c.method)).used, c.used) << int(c.method);
+        EXPECT_EQ(ReadHeader(BitmapToMemoryStream(source, pf8bit, c.method)).used, c.used) << int(c.method);
     }
 }
 
@@ -122,13 +117,9 @@ TEST(ColourReduction, RampsFollowTheStoredRowsDiagonally)
 TEST(ColourReduction, PackedBitmapsHaveFreshCorrectHeaders)
 {
     const TBitmap picture = Rgb(5, 3, [](int x, int y) { return qRgb(x * 60, y * 100, 0); });
-    struct Case {
-        TPixelFormat format;
-        int bits;
-        std::uint32_t stride;
-    };
-    const Case cases[] = {{pf1bit, 1, 4}, {pf4bit, 4, 4}, {pf8bit, 8, 8}, {pf24bit, 24, 16}};
-    for (const Case& c : cases) {
+    const struct { TPixelFormat format; int bits; std::uint32_t stride; } cases[] = {
+        {pf1bit, 1, 4}, {pf4bit, 4, 4}, {pf8bit, 8, 8}, {pf24bit, 24, 16}};
+    for (const auto& c : cases) {
         const QByteArray bmp = BitmapToMemoryStream(picture, c.format);
         const BmpHeader h = ReadHeader(bmp);
         EXPECT_EQ(h.bits, c.bits);

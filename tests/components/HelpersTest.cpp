@@ -3,19 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 namespace {
 
 TEST(PointInRect, AllFourEdgesAreInside)
 {
     const QRect r(QPoint(2, 3), QPoint(10, 5));
-    EXPECT_TRUE(PointInRect({2, 3}, r));
-    EXPECT_TRUE(PointInRect({10, 5}, r));
-    EXPECT_FALSE(PointInRect({11, 5}, r));
-    EXPECT_FALSE(PointInRect({10, 6}, r));
-    EXPECT_FALSE(PointInRect({1, 4}, r));
-    EXPECT_FALSE(PointInRect({5, 4}, QRect(QPoint(10, 3), QPoint(2, 5))));
+    const struct { QPoint p; QRect r; bool inside; } cases[] = {
+        {{2, 3}, r, true}, {{10, 5}, r, true}, {{11, 5}, r, false}, {{10, 6}, r, false}, {{1, 4}, r, false},
+        {{5, 4}, QRect(QPoint(10, 3), QPoint(2, 5)), false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PointInRect(c.p, c.r), c.inside) << c.p.x() << ", " << c.p.y();
 }
 
 TEST(ClipBltToSource, NothingRemainsOfAnEmptyOrOutsideSource)
@@ -24,18 +22,6 @@ TEST(ClipBltToSource, NothingRemainsOfAnEmptyOrOutsideSource)
     EXPECT_FALSE(ClipBltToSource({QRect(0, 0, 0, 4), QRect(0, 0, 4, 4)}, QSize(4, 4)));
     // Shrunk below one pixel: nothing remains.
     EXPECT_FALSE(ClipBltToSource({QRect(-2, 0, 40, 1), QRect(0, 0, 5, 1)}, QSize(4, 4)));
-}
-
-TEST(Memory, AllocMemoZeroFillsAndGivesNothingBelowOne)
-{
-    EXPECT_EQ(AllocMemo(0), nullptr);
-    EXPECT_EQ(AllocMemo(-5), nullptr);
-    void* p = AllocMemo(37);
-    ASSERT_NE(p, nullptr);
-    const auto* bytes = static_cast<const unsigned char*>(p);
-    EXPECT_TRUE(std::all_of(bytes, bytes + 37, [](unsigned char b) { return b == 0; }));
-    FreeMemo(p);
-    EXPECT_EQ(p, nullptr);
 }
 
 TEST(Memory, CompareMemSeesADifferenceInTheTailBytes)

@@ -27,12 +27,9 @@ QByteArray Resource(const QString& name)
 
 TEST(PictureFormats, MountingPicturesLoadAndDrawStretched)
 {
-    struct Case {
-        const char* name;
-        int width;
-    };
-    const Case cases[] = {{"MountingReflex", 240}, {"MountingFaceToFace", 240}, {"MountingFaceToFaceNegative", 241}};
-    for (const Case& c : cases) {
+    const struct { const char* name; int width; } cases[] = {
+        {"MountingReflex", 240}, {"MountingFaceToFace", 240}, {"MountingFaceToFaceNegative", 241}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TGIFImage image;
         image.LoadFromStream(Resource(QLatin1String(c.name)));

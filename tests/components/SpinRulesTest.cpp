@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -81,15 +82,12 @@ TEST_F(SpinRules, ReadValueIsMinValueRoundedForIntegerTypesWhenTheTextDoesNotPar
 TEST_F(SpinRules, SaturationClampingAndIncrement)
 {
     EXPECT_EQ(RoundToInt64(kNaN), 0);
-    EXPECT_EQ(TruncToInt32(3e9L), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(TruncToInt32(-3e9L), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(TruncToInt32(-2.7L), -2);
-    EXPECT_EQ(CheckSpinValue(11, 0, 10), 10.0L);
-    EXPECT_EQ(CheckSpinValue(-1, 0, 10), 0.0L);
-    EXPECT_EQ(CheckSpinValue(-1e6L, 5, 5), -1e6L);  // equal bounds: no range
-    // The integer types step by the rounded increment, never by 0.
-    EXPECT_EQ(IntegerIncrement(0.4L), 1.0L);
-    EXPECT_EQ(IntegerIncrement(2.5L), 2.0L);
+    EXPECT_EQ(std::vector<std::int32_t>({TruncToInt32(3e9L), TruncToInt32(-3e9L), TruncToInt32(-2.7L)}),
+              std::vector<std::int32_t>({std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min(), -2}));
+    // Equal bounds: no range. The integer types step by the rounded increment, never by 0.
+    EXPECT_EQ(std::vector<long double>({CheckSpinValue(11, 0, 10), CheckSpinValue(-1, 0, 10), CheckSpinValue(-1e6L, 5, 5),
+                                  IntegerIncrement(0.4L), IntegerIncrement(2.5L)}),
+              std::vector<long double>({10, 0, -1e6L, 1, 2}));
 }
 
 TEST_F(SpinRules, KeyFilter)

@@ -39,12 +39,28 @@ void PutU32(QByteArray& out, std::uint32_t value)
         out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-// A colour table padded with black to the 2^bits entries its flags announce.
+// A colour table padded to the 2^bits entries its flags announce, with the grey that the
+// decoded bitmap shows for indices beyond the table.
 void PutColorTable(QByteArray& out, const TGIFColorMap& map, int bits)
 {
     const std::uint32_t count = std::min<std::uint32_t>(map.Count, 256);
     out.append(reinterpret_cast<const char*>(map.Colors.data()), static_cast<qsizetype>(count * 3));
-    out.append(static_cast<qsizetype>(((1u << bits) - count) * 3), '\0');
+    out.append(static_cast<qsizetype>(((1u << bits) - count) * 3), '\x80');
+}
+
+// The colour table and bit count as the reader gets them back from PutColorTable.
+TGIFColorMap AsWritten(const TGIFColorMap& map)
+{
+    TGIFColorMap written;
+    written.Count = 1u << BitsForCount(map.Count);
+    std::fill(written.Colors.begin(), written.Colors.end(), std::uint8_t(128));
+    std::copy_n(map.Colors.begin(), std::min<std::uint32_t>(map.Count, 256) * 3, written.Colors.begin());
+    return written;
+}
+
+bool SameColors(const TGIFColorMap& a, const TGIFColorMap& b)
+{
+    return a.Count == b.Count && std::equal(a.Colors.begin(), a.Colors.begin() + a.Count * 3, b.Colors.begin());
 }
 
 // Data as sub-blocks: empty strings are left out, long ones are split, then the terminator.
@@ -158,6 +174,21 @@ void SetDefaultGreyTable(TGIFItem& item)
         const auto grey = static_cast<std::uint8_t>(i * 255 / (count - 1));
         std::fill_n(item.ColorMap.Colors.begin() + i * 3, 3, grey);
     }
+}
+
+// True when a frame written without a local table reads back with its own colours: the
+// global table's when there is one, else the grey ramp its code size gives.
+bool GlobalTableFits(const TGIFItem& item, const TGIFData& data)
+{
+    TGIFItem reread;
+    if (data.ColorMap.Count > 0) {
+        reread.ColorMap = AsWritten(data.ColorMap);
+        reread.BitsPerPixel = BitsForCount(data.ColorMap.Count);
+    } else {
+        reread.Data = item.Data.left(1);
+        SetDefaultGreyTable(reread);
+    }
+    return reread.BitsPerPixel == item.BitsPerPixel && SameColors(reread.ColorMap, AsWritten(item.ColorMap));
 }
 
 }  // namespace
@@ -627,6 +658,21 @@ QByteArray TGIFImage::SaveToStream()
             frame->Encode();
         frame->UpdateGraphicControl();
     }
+    for (auto& frame : frames_) {
+        // A frame of no pixels would read back with the screen's size; the descriptor's
+        // 16-bit fields and the reader's size limit bound the others.
+        const TGIFItem& item = frame->Item();
+        if (item.Width <= 0 || item.Height <= 0)
+            RaiseGIFError(SGIFNoData());
+        if (item.Width > 0xFFFF || item.Height > 0xFFFF || frame->Left < 0 || frame->Left > 0xFFFF
+            || frame->Top < 0 || frame->Top > 0xFFFF
+            || std::uint64_t(item.Width) * std::uint64_t(item.Height) > kMaxFramePixels)
+            RaiseGIFError(SGIFEncodeError());
+        // A frame that decoding or an encoded neighbour left with colours the global table
+        // does not give it writes its own.
+        if (!frame->LocalColorTable && !GlobalTableFits(item, *data_))
+            frame->LocalColorTable = true;
+    }
     if (!data_->Comment.isEmpty())
         Version = 2;
     QByteArray out;
@@ -662,8 +708,9 @@ void TGIFImage::UpdateScreenSize()
         width = std::max(width, frame->Left + w);
         height = std::max(height, frame->Top + h);
     }
-    ScreenWidth = width;
-    ScreenHeight = height;
+    // Frames may reach beyond the largest screen the header can hold.
+    ScreenWidth = std::min(width, 0xFFFF);
+    ScreenHeight = std::min(height, 0xFFFF);
 }
 
 void TGIFImage::WriteHeader(QByteArray& out)
