@@ -5,7 +5,6 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  libgif-dev gdk-pixbuf-tests
   fonts-dejavu-core
 )
 missing=()
