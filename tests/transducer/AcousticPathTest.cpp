@@ -99,28 +99,20 @@ TEST(AcousticPath, RefractionChainSpacingAndTransitTimes)
             Refracted(100.0, WaterSpeed(20.0), V20)};
         for (tQuadrantId id : {ALPHA, BETA, BETA2, GAMMA}) {
             const tQuadrant& q = path.Quadrant(id);
-            EXPECT_NEAR(q.sin, layers[id].sin, Tol) << id;
-            EXPECT_NEAR(q.cos, layers[id].cos, Tol) << id;
-            if (layers[id].sin > 0) {
-                EXPECT_NEAR(q.angle, std::asin(layers[id].sin), Tol) << id;
-            }
-            EXPECT_NEAR(q.Lachs, layers[id].Lachs, 1e-8) << id;
-            EXPECT_NEAR(q.Lpfad, layers[id].Lpfad, 1e-8) << id;
-            EXPECT_NEAR(q.tlauf, layers[id].tlauf, 1e-5) << id;
+            const tExpectedLayer& e = layers[id];
+            EXPECT_TRUE(std::fabs(q.sin - e.sin) < Tol && std::fabs(q.cos - e.cos) < Tol) << id;
+            EXPECT_TRUE(e.sin == 0 || std::fabs(q.angle - std::asin(e.sin)) < Tol) << id;
+            EXPECT_TRUE(std::fabs(q.Lachs - e.Lachs) < 1e-8 && std::fabs(q.Lpfad - e.Lpfad) < 1e-8) << id;
+            EXPECT_NEAR(q.tlauf, e.tlauf, 1e-5) << id;
         }
-        const tExpectedLayer& a = layers[ALPHA];
-        const tExpectedLayer& b = layers[BETA];
-        const tExpectedLayer& b2 = layers[BETA2];
-        const tExpectedLayer& g = layers[GAMMA];
+        const auto& [a, b, b2, g] = layers;
         const double spacing = 2 * g.Lachs + 2 * (b.Lachs + b2.Lachs) - 2 * 13.9;
-        EXPECT_NEAR(path.Spacing(), spacing, 1e-8);
-        EXPECT_NEAR(result.Value, spacing, 1e-8);
+        EXPECT_TRUE(std::fabs(path.Spacing() - spacing) < 1e-8 && std::fabs(result.Value - spacing) < 1e-8);
         EXPECT_NEAR(path.AxialLength(), spacing + 2 * (13.9 + a.Lachs), 1e-8);
         EXPECT_NEAR(path.TotalTransitTime(), 2 * g.tlauf + 2 * (a.tlauf + b.tlauf + b2.tlauf), 1e-5);
         EXPECT_EQ(path.SumTransitTime(), path.TotalTransitTime());
-        if (lining == 0.0) {  // worked out by hand: V = 4026.71 m/s, water 1482.00 m/s
-            EXPECT_NEAR(result.Value, 59.425, 0.0005);
-        }
+        // Worked out by hand: V = 4026.71 m/s, water 1482.00 m/s.
+        EXPECT_TRUE(lining > 0.0 || std::fabs(result.Value - 59.425) < 0.0005);
     }
 }
 
@@ -170,13 +162,10 @@ TEST(AcousticPath, TotalReflectionInWallOrMedium)
     path.Input.LiningThickness = 1.0;
     path.Input.LiningMaterial = 13;
     EXPECT_EQ(path.Recalculate().Status, tPathStatus::TotalReflection);
-    for (tQuadrantId id : {BETA, BETA2, GAMMA}) {
+    for (tQuadrantId id : {BETA, BETA2, GAMMA}) {  // blocked: c, thickness and temperature kept
         const tQuadrant& q = path.Quadrant(id);
-        EXPECT_DOUBLE_EQ(q.angle, std::numbers::pi) << id;
-        EXPECT_EQ(q.sin, 1.0) << id;
-        EXPECT_EQ(q.cos, 0.0) << id;
-        EXPECT_EQ(q.Lachs + q.Lpfad + q.tlauf, 0.0) << id;
-        EXPECT_TRUE(q.c > 0.0 && q.Dicke > 0.0 && q.Temper > 0.0) << id;  // all three kept
+        EXPECT_TRUE(q.angle == std::numbers::pi && q.sin == 1.0 && q.cos == 0.0) << id;
+        EXPECT_TRUE(q.Lachs + q.Lpfad + q.tlauf == 0.0 && q.c > 0.0 && q.Dicke > 0.0 && q.Temper > 0.0) << id;
     }
     EXPECT_EQ(path.SpacingForValue(1400.0).Status, tPathStatus::TotalReflection);
     EXPECT_EQ(path.TransitTimeDifference(1500.0).Status, tPathStatus::TotalReflection);

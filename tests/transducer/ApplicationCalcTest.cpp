@@ -24,6 +24,15 @@ struct Calc : tApplicationCalc {
     }
 };
 
+// The base point with a change.
+template <class F>
+tApplicationInput With(F change)
+{
+    tApplicationInput in = BasePoint();
+    change(in);
+    return in;
+}
+
 class ApplicationCalc : public ::testing::Test {
 protected:
     FormatSettingsScope format_;
@@ -68,10 +77,8 @@ TEST_F(ApplicationCalc, WarningsInsteadOfSpacing)
         {"another lining without speed", [](tApplicationInput& in) { in.LiningThickness = 2.0; }, "NEED VALUES", true},
     };
     for (const auto& r : rows) {
-        tApplicationInput in = BasePoint();
-        r.change(in);
-        Calc calc;
-        calc.SetInputData(in);
+        Calc calc;  // loaded over valid results
+        calc.SetInputData(With(r.change));
         const tApplicationView& v = calc.View();
         EXPECT_EQ(v.Spacing, r.spacing) << r.what;
         EXPECT_FALSE(calc.ResultsValid()) << r.what;
@@ -79,22 +86,14 @@ TEST_F(ApplicationCalc, WarningsInsteadOfSpacing)
         EXPECT_FALSE(v.SmallPipe) << r.what;
         EXPECT_TRUE(v.FreeLength.isEmpty() && v.SpacingNumber.isEmpty() && v.FreeNumber.isEmpty()) << r.what;
     }
-    // Another wall material without speed is no fault when the wall has no thickness.
-    tApplicationInput thin = BasePoint();
-    thin.MaterialItems = Materials(0);
-    thin.WallThickness = 0.0;
-    EXPECT_TRUE(Calc(thin).ResultsValid());
-    // Nor is a lining without speed once the lining is switched off.
-    tApplicationInput lined = BasePoint();
-    lined.LiningThickness = 2.0;
-    Calc unlined(lined);
+    // Another wall material without speed is no fault when the wall has no thickness, nor is
+    // a lining without speed once the lining is switched off.
+    EXPECT_TRUE(Calc(With([](auto& in) { in.MaterialItems = Materials(0); in.WallThickness = 0.0; })).ResultsValid());
+    Calc unlined(With([](auto& in) { in.LiningThickness = 2.0; }));
     unlined.UserLiningSwitch(false);
     EXPECT_TRUE(unlined.ResultsValid());
     // The small-pipe mark belongs to a valid pipe only.
-    tApplicationInput tiny = BasePoint();
-    tiny.InnerDiameter = 2.0;
-    tiny.WallThickness = 0.5;
-    Calc small(tiny);
+    Calc small(With([](auto& in) { in.InnerDiameter = 2.0; in.WallThickness = 0.5; }));
     EXPECT_TRUE(small.View().SmallPipe);
     small.UserOuterDiameter(1.0);
     EXPECT_FALSE(small.View().SmallPipe);
@@ -104,10 +103,7 @@ TEST_F(ApplicationCalc, AutoRaisesThePathCountWhileTheSpacingIsNegative)
 {
     // A slow medium: the reflex spacing of the default two paths is negative.
     for (auto [speed, paths, red] : {std::tuple{343.0, 4, false}, std::tuple{90.0, 8, true}}) {
-        tApplicationInput in = BasePoint();
-        in.MediumItems = Media(10000);
-        in.MediumSpeed = speed;
-        Calc calc(in);
+        Calc calc(With([speed](auto& in) { in.MediumItems = Media(10000); in.MediumSpeed = speed; }));
         EXPECT_EQ(calc.GetSoundPaths(), paths) << speed;
         EXPECT_EQ(calc.View().SpacingRed, red) << speed;
         // The path and capture window belong to the raised count, not the default one.
@@ -135,12 +131,12 @@ TEST_F(ApplicationCalc, SpacingOfExactlyZeroIsNoOverlap)
     }
     path.Input.InnerDiameter = high;
     ASSERT_EQ(path.Recalculate().Value, 0.0);
-    tApplicationInput in = BasePoint();
-    in.InnerDiameter = high;
-    in.WallThickness = 0.0;
-    in.MediumItems = Media(10000);
-    in.MediumSpeed = 915.0;
-    Calc calc(in);
+    Calc calc(With([high](auto& in) {
+        in.InnerDiameter = high;
+        in.WallThickness = 0.0;
+        in.MediumItems = Media(10000);
+        in.MediumSpeed = 915.0;
+    }));
     EXPECT_EQ(calc.GetSoundPaths(), 4);
     EXPECT_EQ(calc.View().Spacing, "T= 0.0 mm");
     EXPECT_FALSE(calc.View().SpacingRed);
@@ -154,37 +150,23 @@ TEST_F(ApplicationCalc, PathCountOnReopening)
     using M = tPathCountMode;
     using B = tBeamMode;
     // type, inner diameter, stored count -> mode, beam, count, follow-preferred
-    const struct {
-        std::uint8_t type;
-        double diameter;
-        int stored;
-        M mode;
-        B beam;
-        int paths;
-        bool follow;
-    } rows[] = {
-        {11, 10.0, 2, M::User, B::Reflex, 2, true},    // 4 MHz on 10 mm: reflex default 8
+    const std::tuple<std::uint8_t, double, int, M, B, int, bool> rows[] = {
+        {11, 10.0, 2, M::User, B::Reflex, 2, true},  // 4 MHz on 10 mm: reflex default 8
         {11, 10.0, 8, M::Auto, B::Reflex, 8, true},
-        {11, 10.0, 1, M::Auto, B::Direct, 1, false},   // direct is not the preferred mode there
-        {11, 10.0, 0, M::Auto, B::Reflex, 8, true},
-        {11, 30.0, 4, M::Auto, B::Reflex, 4, true},
-        {11, 30.0, 3, M::User, B::Direct, 3, true},
-        {11, 30.0, 9, M::User, B::Reflex, 8, true},    // clamped before the parity is taken
-        {11, 30.0, -1, M::User, B::Direct, 1, true},
-        {6, 50.0, 5, M::Auto, B::Direct, 5, true},     // 1 MHz: direct preferred
+        {11, 10.0, 1, M::Auto, B::Direct, 1, false},  // direct is not the preferred mode there
+        {11, 10.0, 0, M::Auto, B::Reflex, 8, true},   {11, 30.0, 4, M::Auto, B::Reflex, 4, true},
+        {11, 30.0, 3, M::User, B::Direct, 3, true},   {11, 30.0, -1, M::User, B::Direct, 1, true},
+        {11, 30.0, 9, M::User, B::Reflex, 8, true},   // clamped before the parity is taken
+        {6, 50.0, 5, M::Auto, B::Direct, 5, true},    // 1 MHz: direct preferred
         {6, 50.0, 4, M::Auto, B::Reflex, 4, false},
     };
-    for (const auto& r : rows) {
-        tApplicationInput in = BasePoint();
-        in.TypeCode = r.type;
-        in.InnerDiameter = r.diameter;
-        in.SoundPaths = r.stored;
-        Calc calc(in);
-        const std::string id = std::to_string(r.type) + "/" + std::to_string(r.stored);
-        EXPECT_EQ(calc.PathCountMode(), r.mode) << id;
-        EXPECT_EQ(calc.BeamMode(), r.beam) << id;
-        EXPECT_EQ(calc.GetSoundPaths(), r.paths) << id;
-        EXPECT_EQ(calc.FollowPreferred(), r.follow) << id;
+    for (const auto& [type, diameter, stored, mode, beam, paths, follow] : rows) {
+        Calc calc(With([&](auto& in) { in.TypeCode = type; in.InnerDiameter = diameter; in.SoundPaths = stored; }));
+        SCOPED_TRACE(testing::Message() << int{type} << "/" << stored);
+        EXPECT_EQ(calc.PathCountMode(), mode);
+        EXPECT_EQ(calc.BeamMode(), beam);
+        EXPECT_EQ(calc.GetSoundPaths(), paths);
+        EXPECT_EQ(calc.FollowPreferred(), follow);
     }
 }
 
@@ -208,10 +190,7 @@ TEST_F(ApplicationCalc, UserChoicesAndTemperatureColour)
     EXPECT_EQ(calc.GetSoundPaths(), 2);
     EXPECT_EQ(calc.GetInnerDiameter(), 98.0);
     // The lining switch keeps the typed thickness.
-    tApplicationInput lined = BasePoint();
-    lined.LiningThickness = 2.0;
-    lined.LiningMaterial = 3;
-    Calc lining(lined);
+    Calc lining(With([](auto& in) { in.LiningThickness = 2.0; in.LiningMaterial = 3; }));
     lining.UserLiningSwitch(false);
     EXPECT_EQ(lining.GetLiningThickness(), 0.0);
     EXPECT_EQ(lining.GetInnerDiameter(), 104.0);
@@ -221,10 +200,7 @@ TEST_F(ApplicationCalc, UserChoicesAndTemperatureColour)
 
 TEST_F(ApplicationCalc, FixedSpacing)
 {
-    tApplicationInput in = BasePoint();
-    in.SpacingFixed = 1;
-    in.FixedSpacing = -20.5;
-    Calc calc(in);
+    Calc calc(With([](auto& in) { in.SpacingFixed = 1; in.FixedSpacing = -20.5; }));
     EXPECT_TRUE(calc.SpacingFixed());
     EXPECT_EQ(calc.View().FixedNumber, "-20.5");
     EXPECT_EQ(calc.View().FreeNumber, "100  ");   // fixed spacing + 2 x 60 mm mounting length
@@ -236,13 +212,8 @@ TEST_F(ApplicationCalc, FixedSpacing)
 
 TEST_F(ApplicationCalc, RecommendationInBothBrands)
 {
-    const struct {
-        bool oem;
-        double diameter;
-        std::uint8_t selected;
-        QString caption;
-        bool enabled;
-    } rows[] = {
+    // brand, inner diameter, selected type -> caption, enabled
+    const std::tuple<bool, double, std::uint8_t, QString, bool> rows[] = {
         {false, 100.0, 11, "This is the recommended transd.", false},
         {false, 100.0, 6, "Assign recommended transducer", true},
         {false, 8.0, 11, "Assign recommended transducer", true},  // the own 8 MHz head fits
@@ -250,19 +221,14 @@ TEST_F(ApplicationCalc, RecommendationInBothBrands)
         {true, 100.0, 11, "This is the recommended transd.", false},
         {false, 3.0, 11, "SORRY, NO TRANSDUCER", false},
     };
-    for (const auto& r : rows) {
-        tApplicationInput in = BasePoint();
-        in.InnerDiameter = r.diameter;
-        in.TypeCode = r.selected;
-        Calc calc(in, r.oem);
-        EXPECT_EQ(calc.View().Recommendation.Caption, r.caption) << r.oem << r.diameter;
-        EXPECT_EQ(calc.View().Recommendation.Enabled, r.enabled) << r.oem << r.diameter;
+    for (const auto& [oem, diameter, type, caption, enabled] : rows) {
+        Calc calc(With([&](auto& in) { in.InnerDiameter = diameter; in.TypeCode = type; }), oem);
+        EXPECT_EQ(calc.View().Recommendation.Caption, caption) << oem << diameter;
+        EXPECT_EQ(calc.View().Recommendation.Enabled, enabled) << oem << diameter;
     }
-    tApplicationInput in = BasePoint();
-    in.TypeCode = 0;
-    in.InnerDiameter = 8.0;
-    EXPECT_EQ(Calc(in).GetSensorTypeCode(), 14);
-    EXPECT_EQ(Calc(in, true).GetSensorTypeCode(), 11);  // nothing to assign: the default stays
+    const tApplicationInput none = With([](auto& in) { in.TypeCode = 0; in.InnerDiameter = 8.0; });
+    EXPECT_EQ(Calc(none).GetSensorTypeCode(), 14);
+    EXPECT_EQ(Calc(none, true).GetSensorTypeCode(), 11);  // nothing to assign: the default stays
 }
 
 TEST_F(ApplicationCalc, ExpertTimeGroup)
@@ -286,11 +252,7 @@ TEST_F(ApplicationCalc, ExpertTimeGroup)
     EXPECT_EQ(calc.View().Time.UncorrectedFlow, Format(QStringLiteral("%.2f cm/s"), {raw * 0.1}));
     EXPECT_TRUE(calc.View().Time.TimeValid);
     // Another medium without viscosity: no profile, no time difference.
-    tApplicationInput in = BasePoint();
-    in.MediumItems = Media(10000);
-    in.MediumSpeed = 1480.0;
-    in.KinViscosity = 0.0;
-    Calc other(in);
+    Calc other(With([](auto& in) { in.MediumItems = Media(10000); in.MediumSpeed = 1480.0; in.KinViscosity = 0.0; }));
     other.SetVelocity(1000.0);
     EXPECT_EQ(other.View().Time.UncorrectedFlow, "---- ITERATION FAIL ---");
     EXPECT_FALSE(other.View().Time.TimeValid);
@@ -302,11 +264,7 @@ TEST_F(ApplicationCalc, UserSoundSpeeds)
     // medium, medium speed, lining -> start of the medium input, of the lining input (0: none)
     for (auto [medium, speed, lining, mediumStart, liningStart] :
          {std::tuple{10000, 0.0, 0.0, 1500.0, 0.0}, {10000, 1234.0, 2.0, 0.0, 2500.0}, {10001, 0.0, 2.0, 0.0, 2500.0}}) {
-        tApplicationInput in = BasePoint();
-        in.MediumItems = Media(medium);
-        in.MediumSpeed = speed;
-        in.LiningThickness = lining;
-        Calc calc(in);
+        Calc calc(With([&](auto& in) { in.MediumItems = Media(medium); in.MediumSpeed = speed; in.LiningThickness = lining; }));
         EXPECT_EQ(calc.StartUserSpeed(GAMMA, 1500.0), mediumStart) << medium;
         EXPECT_EQ(calc.StartUserSpeed(BETA2, 2500.0), liningStart) << medium;
         EXPECT_EQ(calc.StartUserSpeed(BETA, 3200.0), 0.0) << medium;
@@ -316,12 +274,12 @@ TEST_F(ApplicationCalc, UserSoundSpeeds)
         EXPECT_EQ(calc.UserMediumSpeed(), speed) << medium;
     }
     // Each layer hands back its own speed.
-    tApplicationInput in = BasePoint();
-    in.MaterialItems = Materials(0);
-    in.LiningThickness = 2.0;
-    in.WallSpeed = 3100.0;
-    in.LiningSpeed = 2400.0;
-    const tApplicationResult back = Calc(in).Result();
+    const tApplicationResult back = Calc(With([](auto& in) {
+        in.MaterialItems = Materials(0);
+        in.LiningThickness = 2.0;
+        in.WallSpeed = 3100.0;
+        in.LiningSpeed = 2400.0;
+    })).Result();
     EXPECT_EQ(back.WallSpeed, 3100.0);
     EXPECT_EQ(back.LiningSpeed, 2400.0);
     // A library material offers its own sound speed to start from.
@@ -337,10 +295,9 @@ TEST_F(ApplicationCalc, UserSoundSpeeds)
 // The lists are sorted by the names shown; each item keeps its code, the selection its item.
 TEST_F(ApplicationCalc, SortedLists)
 {
-    tApplicationInput in = BasePoint();
-    in.MediumItems.Items = {{"Wasser", 10001}, {"anderes", 10000}, {"Äthanol", 10003}, {"Benzin", 10002}};
-    in.MediumItems.ItemIndex = 0;
-    Calc calc(in);
+    Calc calc(With([](auto& in) {
+        in.MediumItems = {{{"Wasser", 10001}, {"anderes", 10000}, {"Äthanol", 10003}, {"Benzin", 10002}}, 0};
+    }));
     auto names = [&calc] {
         QStringList list;
         for (const tCodeItem& item : calc.MediumItems().Items)

@@ -16,12 +16,9 @@
 class ApplicationSketchTest : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FormatSettingsScope> formats_;
+    FormatSettingsScope formats_{TFormatSettings()};
 
 private slots:
-    void init() { formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings()); }
-    void cleanup() { formats_.reset(); }
 
     void drawsThePipeHeadsAndPath()
     {
@@ -80,6 +77,7 @@ private slots:
                 QVERIFY2(shape->toolTip().isEmpty() && shape->Points().isEmpty(), r.spacing);
             QVERIFY(sketch->SHP_SensV->isHidden() && !dialog->CB_SabstFixed->isEnabled());
             QCOMPARE(dialog->BUT_MehrInfos->isEnabled(), r.detail);
+            QCOMPARE(dialog->BUT_OK->isEnabled(), r.spacing[0] != 'I');
         }
     }
 };
