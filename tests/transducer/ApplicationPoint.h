@@ -1,20 +1,16 @@
 #pragma once
-// The base measuring point of the application tests: water at 20 °C in a 100 mm
-// carbon-steel pipe with a 3 mm wall, in mm and °C, the 4 MHz QT-4 S, paths automatic; with
-// the material and medium lists as the main window shows them.
+// The application tests' measuring point: water at 20 °C in a 100 mm carbon-steel pipe, 3 mm
+// wall, mm and °C, the 4 MHz QT-4 S, automatic paths, lists as the main window shows them.
 
 #include "reference/QlvTabels.h"
 #include "transducer/ApplicationInput.h"
 
 inline tCodeItems LibraryItems(bool media, int selectedCode)
 {
-    tCodeItems items;
-    items.Items.push_back({QStringLiteral("Anderes"), media ? OtherMediumCode : OtherMaterialCode});
-    const int count = media ? MediumCount() : MaterialCount();
-    for (int n = 1; n <= count; ++n) {
+    tCodeItems items{{{QStringLiteral("Anderes"), media ? OtherMediumCode : OtherMaterialCode}}, -1};
+    for (int n = 1; n <= (media ? MediumCount() : MaterialCount()); ++n) {
         const int id = media ? MediumIdAt(n) : MaterialIdAt(n);
-        const auto code = static_cast<std::uint16_t>(id);
-        items.Items.push_back({media ? MediumName(code) : MaterialName(code), id});
+        items.Items.push_back({media ? MediumName(std::uint16_t(id)) : MaterialName(std::uint16_t(id)), id});
     }
     for (std::size_t i = 0; i < items.Items.size(); ++i)
         if (items.Items[i].Code == selectedCode)
@@ -36,5 +32,14 @@ inline tApplicationInput BasePoint()
     in.Pressure = 1.0;
     in.LengthUnit = 2;
     in.TypeCode = 11;
+    return in;
+}
+
+// The base point with a change.
+template <class F>
+tApplicationInput With(F change)
+{
+    tApplicationInput in = BasePoint();
+    change(in);
     return in;
 }

@@ -10,9 +10,7 @@
 #include "transducer/DUChart.h"
 #include "transducer/OemVariant.h"
 
-#include <QChart>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPlainTextEdit>
@@ -20,30 +18,14 @@
 #include <QValueAxis>
 #include <QtTest>
 
-#include <cmath>
-#include <memory>
-
 namespace {
 
-// dvt0 = 10 mm/s from a medium layer made for it: 0.001 c² cos T / (2 N D sin) with
-// c = 1000, cos = sin, T = 0.8, N = 2, D = 20.
+// dvt0 = 10 mm/s from a medium layer made for it: 0.001 c² cos T / (2 N D sin) with c = 1000,
+// cos = sin, T = 0.8, N = 2, D = 20. No density: a mass factor of 0.
 tErrorData Data(double velocity, double laminar, double turbulent)
 {
-    tErrorData data;
-    data.VelocityUnit = QStringLiteral("mm/s");
-    data.VolumeUnit = QStringLiteral("l/s");
-    data.MassUnit = QStringLiteral("kg/s");
-    data.VelocityFactor = 1.0;
-    data.VolumeFactor = 2.0;
-    data.MassFactor = 0.0;
-    data.Velocity = velocity;
-    data.InnerDiameter = 20.0;
-    data.VelocityLaminar = laminar;
-    data.VelocityTurbulent = turbulent;
-    data.Medium.c = 1000.0;
-    data.Medium.sin = std::sqrt(0.5);
-    data.Medium.cos = std::sqrt(0.5);
-    data.SoundPaths = 2;
+    tErrorData data{"mm/s", "l/s", 1.0, 2.0, 0.0, "kg/s", velocity, 20.0, laminar, turbulent,
+                    {.sin = std::sqrt(0.5), .cos = std::sqrt(0.5), .c = 1000.0}, 2, {}};
     data.Sensor.TotZeitAbgleich = 0.8;
     return data;
 }
@@ -62,8 +44,7 @@ int CountColour(const QImage& image, int x0, int x1, int y0, int y1, QRgb colour
 class ErrorDiagramTest : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FormatSettingsScope> formats_;
+    FormatSettingsScope formats_{TFormatSettings()};
 
     static QImage Paint(TDLG_ErrorDiagram& dialog)
     {
@@ -76,16 +57,33 @@ private:
     }
 
 private slots:
-    void init() { formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings()); }
-    void cleanup()
-    {
-        formats_.reset();
-        IsOemVariant = 0;
-    }
+    void cleanup() { IsOemVariant = 0; }
 
-    void textsAndQuantities()
+    void chartTextsAndQuantities()
     {
         auto dialog = CreateDialog<TDLG_ErrorDiagram>();
+        dialog->SetErrorData(Data(3000.0, 1000.0, 2000.0));
+        dialog->SetQuantity(0);
+        const QImage image = Paint(*dialog);
+        const int top = int(dialog->ErrChart->PlotArea().top()) + 5;
+        const int bottom = int(dialog->ErrChart->PlotArea().bottom()) - 5;
+        const auto px = [&dialog](double velocity) { return int(std::lround(dialog->ErrChart->XPixel(velocity))); };
+        const QRgb blue = qRgb(0, 0, 255);
+        const QRgb silver = qRgb(192, 192, 192);
+        // The operating point: pure blue at its column, none half-way to the zone.
+        QVERIFY(CountColour(image, px(3000.0), px(3000.0), top, bottom, blue) > (bottom - top) / 2);
+        QCOMPARE(CountColour(image, px(2500.0), px(2500.0), top, bottom, blue), 0);
+        // The transition zone: a silver hatch between the limits, none outside.
+        QVERIFY(CountColour(image, px(1000.0) + 2, px(2000.0) - 2, top, bottom, silver) > 50);
+        QCOMPARE(CountColour(image, px(2000.0) + 3, px(3000.0) - 3, top, bottom, silver), 0);
+        // A zone narrower than 3 px is one silver line at its middle.
+        dialog->SetErrorData(Data(3000.0, 1500.0, 1510.0));
+        dialog->SetQuantity(0);
+        const QImage narrow = Paint(*dialog);
+        QVERIFY(CountColour(narrow, px(1505.0) - 1, px(1505.0) + 1, top, bottom, silver) > bottom - top);
+        QCOMPARE(CountColour(narrow, px(1505.0) + 4, px(1505.0) + 30, top, bottom, silver), 0);
+        dialog->hide();
+        dialog = CreateDialog<TDLG_ErrorDiagram>();
         dialog->Model().ShowOnePercentBand = 1;
         dialog->SetErrorData(Data(1000.0, 100.0, 200.0));
         QCOMPARE(dialog->Memo1->toPlainText(),
@@ -98,50 +96,15 @@ private slots:
         QCOMPARE(dialog->SER_1PO->count(), 100);
         dialog->RB_FlowVeloc->click();
         QCOMPARE(dialog->ErrChart->BottomAxis()->max(), 10100.0);
-        // A mass factor of 0 (no density) leaves the bands empty.
         dialog->RB_MassFlow->click();
         QCOMPARE(dialog->SER_3PO->count(), 0);
-    }
-
-    void chartPaintsZoneAndOperatingPoint()
-    {
-        auto dialog = CreateDialog<TDLG_ErrorDiagram>();
-        dialog->SetErrorData(Data(3000.0, 1000.0, 2000.0));
-        dialog->SetQuantity(0);
-        const QImage image = Paint(*dialog);
-        const QRectF plot = dialog->ErrChart->PlotArea();
-        const int top = int(plot.top()) + 5;
-        const int bottom = int(plot.bottom()) - 5;
-        // The operating point: pure blue at its column, none half-way to the zone.
-        const int x = int(std::lround(dialog->ErrChart->XPixel(3000.0)));
-        QVERIFY(CountColour(image, x, x, top, bottom, qRgb(0, 0, 255)) > (bottom - top) / 2);
-        const int free = int(std::lround(dialog->ErrChart->XPixel(2500.0)));
-        QCOMPARE(CountColour(image, free, free, top, bottom, qRgb(0, 0, 255)), 0);
-        // The transition zone: a silver hatch between the limits, none outside.
-        const int zoneLeft = int(std::lround(dialog->ErrChart->XPixel(1000.0)));
-        const int zoneRight = int(std::lround(dialog->ErrChart->XPixel(2000.0)));
-        QVERIFY(CountColour(image, zoneLeft + 2, zoneRight - 2, top, bottom, qRgb(192, 192, 192)) > 50);
-        QCOMPARE(CountColour(image, zoneRight + 3, x - 3, top, bottom, qRgb(192, 192, 192)), 0);
-
-        // A zone narrower than 3 px is one silver line at its middle.
-        dialog->SetErrorData(Data(3000.0, 1500.0, 1510.0));
-        dialog->SetQuantity(0);
-        const QImage narrow = Paint(*dialog);
-        const int middle = int(std::lround(dialog->ErrChart->XPixel(1505.0)));
-        QVERIFY(CountColour(narrow, middle - 1, middle + 1, top, bottom, qRgb(192, 192, 192)) > bottom - top);
-        QCOMPARE(CountColour(narrow, middle + 4, middle + 30, top, bottom, qRgb(192, 192, 192)), 0);
-        dialog->hide();
-    }
-
-    // The quantity box fits its longest caption in the language shown.
-    void quantityBoxFitsTheLanguage()
-    {
+        // The quantity box fits its longest caption in the language shown.
         FakeDictionary dictionary;
         dictionary.entries = {{QStringLiteral("Volume flow"), QStringLiteral("Volumenstrom")},
                               {QStringLiteral("Flow velocity"), QStringLiteral("Strömungsgeschwindigkeit")}};
         SetFormsDictionary(&dictionary);
         const auto restore = qScopeGuard([] { SetFormsDictionary(nullptr); });
-        auto dialog = CreateDialog<TDLG_ErrorDiagram>();
+        dialog = CreateDialog<TDLG_ErrorDiagram>();
         dialog->SetErrorData(Data(1000.0, 100.0, 200.0));
         Paint(*dialog);
         for (QRadioButton* button : {dialog->RB_FlowVeloc, dialog->RB_VolumeFlow, dialog->RB_MassFlow}) {
@@ -150,17 +113,13 @@ private slots:
         }
         QCOMPARE(dialog->RB_VolumeFlow->text(), QStringLiteral("Volumenstrom"));
         dialog->hide();
+        // The partner brand offers no velocity: the box closes up.
+        IsOemVariant = 1;
+        auto partner = CreateDialog<TDLG_ErrorDiagram>();
+        QVERIFY(partner->RB_FlowVeloc->isHidden() && partner->GRP_RB->height() < dialog->GRP_RB->height());
+        QCOMPARE(partner->RB_VolumeFlow->y(), dialog->RB_FlowVeloc->y());
     }
 
-    void partnerBrandOffersNoVelocity()
-    {
-        IsOemVariant = 1;
-        auto dialog = CreateDialog<TDLG_ErrorDiagram>();
-        QVERIFY(dialog->RB_FlowVeloc->isHidden());
-        QCOMPARE(dialog->GRP_RB->height(), 80);
-        QCOMPARE(dialog->RB_VolumeFlow->y(), 24);
-        QCOMPARE(dialog->RB_MassFlow->y(), 48);
-    }
 };
 
 QTEST_MAIN(ErrorDiagramTest)

@@ -1,7 +1,8 @@
-// The fixed-spacing entry offscreen: the value in the caller's unit, the spacing back in mm
-// (negative ones too), a refused text and Cancel.
+// The fixed-spacing entry (in the caller's unit, back in mm, refusing text that is no number)
+// and the mounting information (page for the mode, pictures by the program's GIF reader).
 
 #include "transducer/D_InputSensorAbstand.h"
+#include "transducer/D_MountingInfo.h"
 
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
@@ -12,17 +13,14 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 
-class InputSensorAbstandTest : public QObject {
+class MountingDialogsTest : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FormatSettingsScope> formats_;
+    FormatSettingsScope formats_{TFormatSettings()};
 
 private slots:
-    void init() { formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings()); }
-    void cleanup() { formats_.reset(); }
-
     void valueInTheUnitAndBackInMm()
     {
         auto dialog = CreateDialog<TDLG_InputSensorAbstand>();
@@ -35,11 +33,8 @@ private slots:
         dialog->LoadFixSpacing(QStringLiteral("mm"), 1, 80.0, 1.0);
         QCOMPARE(RunModal(*dialog, [&] { TypeAndEnter(dialog->EDI_SAbstand, QStringLiteral("-20.5")); }), 1);
         QCOMPARE(dialog->GetFixedSpacing(), -20.5);
-    }
-
-    void refusesTextThatIsNoNumber()
-    {
-        auto dialog = CreateDialog<TDLG_InputSensorAbstand>();
+        // A text that is no number is refused with a beep until it is mended.
+        dialog = CreateDialog<TDLG_InputSensorAbstand>();
         dialog->LoadFixSpacing(QStringLiteral("mm"), 1, 120.0, 1.0);
         ResetMessageBeepCount();
         const int result = RunModal(*dialog, [&] {
@@ -57,7 +52,22 @@ private slots:
         QCOMPARE(dialog->GetFixedSpacing(), 7.0);
         QCOMPARE(RunModal(*dialog, [&] { QTest::mouseClick(dialog->BUT_Cancel, Qt::LeftButton); }), 2);
     }
+
+    void pageForTheModeAndPictures()
+    {
+        auto dialog = CreateDialog<TDLG_MountingInfo>();
+        for (auto [paths, spacing, page] : {std::tuple{2, 50.0, "Reflex"}, {2, -3.0, "Reflex"}, {4, 0.0, "Reflex"},
+                                            {1, 0.0, "Face to Face"}, {3, 12.0, "Face to Face"},
+                                            {1, -0.5, "Face to Face (T<0)"}}) {
+            dialog->SelectPage(paths, spacing);
+            QCOMPARE(dialog->PageControl->tabText(dialog->PageControl->currentIndex()), QString::fromLatin1(page));
+        }
+        QCOMPARE(QList<QSize>({dialog->Image4->pixmap().size(), dialog->Image1->pixmap().size(), dialog->Image5->pixmap().size()}),
+                 QList<QSize>({{240, 156}, {240, 156}, {241, 156}}));
+        QVERIFY(dialog->BUT_OK->isHidden());
+        QCOMPARE(RunModal(*dialog, [&] { QTest::mouseClick(dialog->BUT_Cancel, Qt::LeftButton); }), 2);
+    }
 };
 
-QTEST_MAIN(InputSensorAbstandTest)
-#include "InputSensorAbstandTest.moc"
+QTEST_MAIN(MountingDialogsTest)
+#include "MountingDialogsTest.moc"
