@@ -115,7 +115,8 @@ private slots:
         QCOMPARE(coefficients, CoefficientLines(water_.SoundSpeed).join(QLatin1Char('\n')));
     }
 
-    // A chart laid out while hidden, before it had values, opens with its labels in full.
+    // A chart laid out while hidden, before it had values, opens with its labels in full (the
+    // chart layer lays them out afresh when shown).
     void axisLabelsAreNotCutAfterAHiddenReplot()
     {
         chart_ = CreateDialog<TDLG_MedienInfo>();
