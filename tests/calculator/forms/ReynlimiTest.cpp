@@ -60,11 +60,8 @@ private slots:
     void enterInTheFlowProfileDialogIsOk()
     {
         dialog_->hide();
-        QCOMPARE(RunModal(*dialog_, [this] {
-                     dialog_->SPE_ReynMax->setFocus(Qt::TabFocusReason);
-                     QTest::keyClick(dialog_->SPE_ReynMax, Qt::Key_Return);
-                 }),
-                 1);
+        QCOMPARE(RunModal(*dialog_, [this] { TypeAndEnter(dialog_->SPE_ReynMax, QStringLiteral("5000")); }), 1);
+        QCOMPARE(dialog_->ReynoldsTurb(), 5000.0);
     }
 };
 
