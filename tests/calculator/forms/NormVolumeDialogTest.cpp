@@ -99,8 +99,7 @@ private slots:
         QVERIFY(dialog_->INP_FluidDruck->text() == QStringLiteral("1.0") && dialog_->isVisible());
         dialog_->ME_TEMP->setCurrentIndex(1);
         emit dialog_->ME_TEMP->activated(1);
-        QCOMPARE(dialog_->INP_FluidTemp->text() + dialog_->INP_NormTemp->text() + dialog_->LAB_MeNormTemp->text(),
-                 QStringLiteral("68.068.0°F"));
+        QCOMPARE(dialog_->INP_FluidTemp->text() + dialog_->INP_NormTemp->text() + dialog_->LAB_MeNormTemp->text(), QStringLiteral("68.068.0°F"));
     }
 
     void languageSwitchRewritesInTheNewFormat()

@@ -19,9 +19,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int Mm = 2;
-constexpr int Inch = 3;
-
 // The texts a user sees: outer diameter, wall, lining and inner diameter.
 QString Shown(const TDLG_Rohrgeometrie& d)
 {
@@ -56,10 +53,10 @@ private slots:
         // leave the geometry to the last digit.
         dialog.SetGeometry(101.23456789, 0.3333333, 4.7777777);
         const double outer = dialog.GetOuterDiameter();
-        dialog.SetLengthUnit(Inch);
+        dialog.SetLengthUnit(3);  // inch
         QCOMPARE(Shown(dialog) + dialog.LAB_MeWall->text(), QStringLiteral("4.39 0.19 0.01 3.99inch"));
         dialog.show();
-        dialog.SetLengthUnit(Mm);
+        dialog.SetLengthUnit(2);  // mm
         QVERIFY(dialog.GetOuterDiameter() == outer && dialog.GetInnerDiameter() == 101.23456789);
         QVERIFY(dialog.GetLiningThickness() == 0.3333333 && dialog.GetWallThickness() == 4.7777777);
     }
