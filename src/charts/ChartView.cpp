@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QLegendMarker>
+#include <QLogValueAxis>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPen>
@@ -181,6 +182,25 @@ void TChartView::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange)
         viewport()->update();
     QChartView::changeEvent(event);
+}
+
+void TChartView::showEvent(QShowEvent* event)
+{
+    QChartView::showEvent(event);
+    // Setting an unchanged range is ignored, so each axis passes through a wider one first.
+    for (QAbstractAxis* axis : chart()->axes()) {
+        if (auto* value = qobject_cast<QValueAxis*>(axis)) {
+            const double min = value->min();
+            const double max = value->max();
+            value->setMax(max + std::fabs(max) + 1.0);
+            value->setRange(min, max);
+        } else if (auto* log = qobject_cast<QLogValueAxis*>(axis)) {
+            const double min = log->min();
+            const double max = log->max();
+            log->setMax(max * 2.0 + 1.0);
+            log->setRange(min, max);
+        }
+    }
 }
 
 QLineSeries* TChartView::AddLineSeries(const QString& title, const QColor& colour, bool inLegend)

@@ -8,6 +8,10 @@
 // their room but are not drawn, and the view paints each label with the separators of the
 // format record, so they follow the language (the view repaints on a language switch).
 // A form that paints an axis's labels itself sets their colour to transparent.
+//
+// Qt keeps an axis's label room from the chart's last layout, so a chart laid out while
+// hidden (before it had its values) would open with its labels cut; the view lays out
+// every axis's labels afresh whenever it is shown.
 
 #include <QChartView>
 #include <QColor>
@@ -60,6 +64,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 

@@ -24,8 +24,6 @@
 #include <QRadioButton>
 #include <QValueAxis>
 
-#include <cmath>
-
 namespace {
 
 struct tPropertyDesign {
@@ -277,17 +275,6 @@ void TDLG_MedienInfo::DrawCrosshair(QPainter& painter) const
 // Qt Charts measures an axis's labels only when its range changes on a chart that is laid
 // out: a range set while the chart was hidden came up with its labels cut to the width of
 // the labels before ("15..."). Shown, each axis takes its range once more.
-void TDLG_MedienInfo::showEvent(QShowEvent* event)
-{
-    TMultilingualForm::showEvent(event);
-    for (QValueAxis* axis : {Chart1->LeftAxis(), Chart1->BottomAxis()}) {
-        const double min = axis->min();
-        const double max = axis->max();
-        axis->setMax(max + std::abs(max) + 1.0);
-        axis->setRange(min, max);
-    }
-}
-
 bool TDLG_MedienInfo::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Chart1->viewport()) {

@@ -75,7 +75,6 @@ public:
 protected:
     void FormCreate();
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     // Plots the points and scales the axes (the derived chart fills its own series).
     void ShowPoints(std::vector<QPointF> points);
     // Hides the controls the calibration-factor chart has no use for.

@@ -11,13 +11,7 @@ namespace {
 
 TEST(NameVariants, DistinctNamesAndTheAllEqualFlag)
 {
-    struct Case {
-        TNamedEntry kind;
-        std::uint16_t id;
-        QStringList distinct;
-        bool allEqual;
-    };
-    const Case cases[] = {
+    const std::tuple<TNamedEntry, std::uint16_t, QStringList, bool> cases[] = {  // entry, distinct names, all equal
         {TNamedEntry::Medium, 10001, {"Wasser", "Water"}, false},
         {TNamedEntry::Medium, 10045, {"HLP32"}, true},
         {TNamedEntry::Medium, 10000, {"Anderes Medium", "Other Medium"}, false},
@@ -25,10 +19,9 @@ TEST(NameVariants, DistinctNamesAndTheAllEqualFlag)
         {TNamedEntry::Material, 1, {"Carbon Steel", "Stahl (Normal)"}, false},
     };
     FirmwareLanguageIndex = LibLangEnglish;
-    for (const Case& c : cases) {
-        const TNameVariants names = CollectNameVariants(c.kind, c.id);
-        EXPECT_EQ(names.DistinctNames, c.distinct) << c.id;
-        EXPECT_EQ(names.AllNamesEqual, c.allEqual) << c.id;
+    for (const auto& [kind, id, distinct, allEqual] : cases) {
+        const TNameVariants names = CollectNameVariants(kind, id);
+        EXPECT_TRUE(names.DistinctNames == distinct && names.AllNamesEqual == allEqual) << id;
         ASSERT_EQ(names.Rows.size(), 8u);
         EXPECT_EQ(FirmwareLanguageIndex, LibLangEnglish);  // restored
     }
@@ -40,16 +33,9 @@ TEST(NameVariants, DistinctNamesAndTheAllEqualFlag)
 TEST(CoeffLines, SixLinesWithSignedCoefficients)
 {
     const FormatSettingsScope format{TFormatSettings{}};
-    const tCoeffSet set = MakeCoeffSet(3, {1000.0L, -0.25L, 0.0L, 0.000030517578125L});
-    const QStringList expected{
-        "TYPE\t3",
-        "K[0]\t+1.00000000000000E+003",
-        "K[1]\t-2.50000000000000E-001",
-        "K[2]\t+0.00000000000000E+000",
-        "K[3]\t+3.05175781250000E-005",
-        "K[4]\t+0.00000000000000E+000",
-    };
-    EXPECT_EQ(CoefficientLines(set), expected);
+    EXPECT_EQ(CoefficientLines(MakeCoeffSet(3, {1000.0L, -0.25L, 0.0L, 0.000030517578125L})),
+              QStringList({"TYPE\t3", "K[0]\t+1.00000000000000E+003", "K[1]\t-2.50000000000000E-001",
+                           "K[2]\t+0.00000000000000E+000", "K[3]\t+3.05175781250000E-005", "K[4]\t+0.00000000000000E+000"}));
 }
 
 } // namespace

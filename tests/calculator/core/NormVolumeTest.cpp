@@ -11,11 +11,7 @@ constexpr double PerM3h = 1e9 / 3600.0;  // mm³/s in 1 m³/h
 
 TEST(NormVolume, FormulaCases)
 {
-    struct Case {
-        double v, tOp, pOp, tN, pN, z;
-        double expected;  // mm³/s
-    };
-    const Case cases[] = {
+    const double cases[][7] = {  // V, T_op, p_op, T_n, p_n, Z, normalized V [mm³/s]
         // Operating and reference temperature equal: only the pressures count.
         {10 * PerM3h, 20.0, 1.0, 20.0, 1.01325, 1.0, 10 * PerM3h / 1.01325},
         // 0 °C reference, 20 °C operating, 5 bar, Z 0.9.
@@ -25,9 +21,8 @@ TEST(NormVolume, FormulaCases)
         {1000.0, 20.0, 1.0, 20.0, 0.0, 1.0, 0.0},
         {1000.0, 20.0, 1.0, 20.0, 1.01325, 0.0, 0.0},
     };
-    for (const Case& c : cases) {
-        const tNormVolumeParams p{c.tOp, c.pOp, c.v, c.z, c.tN, c.pN};
-        EXPECT_NEAR(NormalizedVolumeFlow(p), c.expected, 1e-9 * std::abs(c.expected)) << c.tOp << " " << c.z;
+    for (const auto& [v, tOp, pOp, tN, pN, z, expected] : cases) {
+        EXPECT_NEAR(NormalizedVolumeFlow({tOp, pOp, v, z, tN, pN}), expected, 1e-9 * std::abs(expected)) << tOp << " " << z;
     }
 }
 
@@ -88,9 +83,7 @@ TEST(NormVolume, UnchangedTextKeepsFullPrecision)
     TNormVolume dlg;
     dlg.SetValue(TNormField::CompressFactor, 0.987654321);
     const TNormVolume::TCommit r = dlg.Commit(TNormField::CompressFactor, dlg.Text(TNormField::CompressFactor));
-    EXPECT_TRUE(r.Check.Ok);
-    EXPECT_FALSE(r.Stored);
-    EXPECT_EQ(dlg.Value(TNormField::CompressFactor), 0.987654321);
+    EXPECT_TRUE(r.Check.Ok && !r.Stored && dlg.Value(TNormField::CompressFactor) == 0.987654321);
 }
 
 }  // namespace

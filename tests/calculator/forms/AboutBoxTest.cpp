@@ -12,7 +12,6 @@
 #include "formbase/D_MemoInfo.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/FormRegistry.h"
-#include "formbase/MultForm.h"
 #include "formbase/ProgramIcon.h"
 #include "report/d_reportform.h"
 #include "transducer/D_ErrorTextInfos.h"
@@ -38,23 +37,19 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("Quelvar"));
     }
 
-    void ownBrandOpensItsAddressOnClick()
+    // The own brand opens its address on a click; the partner brand shows its own title and
+    // texts, and no address.
+    void ownAndPartnerBrand()
     {
         QList<QUrl> opened;
         TAboutBox::SetUrlOpener([&opened](const QUrl& url) { return opened << url, true; });
-        auto box = CreateDialog<TAboutBox>();
-        QCOMPARE(box->LAB_ProgName->Caption(), QStringLiteral("Quelvar "));
-        QCOMPARE(box->LAB_ProgName->ShadowPos(), spRightBottom);
-        QVERIFY(!box->ProgramIcon->pixmap().isNull());
-        QVERIFY(!box->LabelWWW->isHidden() && !box->LAB_wwwLAB->isHidden());
-        QTest::mouseClick(box->LabelWWW, Qt::LeftButton);
-        QCOMPARE(opened, QList<QUrl>{QUrl(box->LabelWWW->text())});
-        QVERIFY(opened.first().isValid());
-    }
-
-    void partnerBrandShowsItsTitleAndTextsAndNoAddress()
-    {
         auto own = CreateDialog<TAboutBox>();
+        QCOMPARE(own->LAB_ProgName->Caption(), QStringLiteral("Quelvar "));
+        QCOMPARE(own->LAB_ProgName->ShadowPos(), spRightBottom);
+        QVERIFY(!own->ProgramIcon->pixmap().isNull());
+        QVERIFY(!own->LabelWWW->isHidden() && !own->LAB_wwwLAB->isHidden());
+        QTest::mouseClick(own->LabelWWW, Qt::LeftButton);
+        QVERIFY(opened == QList<QUrl>{QUrl(own->LabelWWW->text())} && opened.first().isValid());
         IsOemVariant = 1;
         QCoreApplication::setApplicationName(QStringLiteral("VK_RT"));
         QVERIFY(RunModal<TAboutBox>([] { ShowAboutBox(nullptr); }, [&own](TAboutBox& box) {

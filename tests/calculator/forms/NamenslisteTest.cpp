@@ -72,11 +72,9 @@ private slots:
                                               [&](TDLG_Namensliste& names) { shown = Column(names.StringGrid1, 1); });
         };
         QVERIFY(open(XmeCalcDlg()->MateriInfiButton));
-        QCOMPARE(DLG_Namensliste()->MaterialId(), std::uint16_t(1));  // the standard point's carbon steel
-        QCOMPARE(shown.first(), QStringLiteral("Stahl (Normal)"));
+        QVERIFY(DLG_Namensliste()->MaterialId() == 1 && shown.first() == QStringLiteral("Stahl (Normal)"));  // the standard point's steel
         QVERIFY(open(XmeCalcDlg()->MediInfoButton));
-        QCOMPARE(DLG_Namensliste()->MediumId(), std::uint16_t(10001));  // and its water
-        QCOMPARE(shown.last(), QStringLiteral("Water"));
+        QVERIFY(DLG_Namensliste()->MediumId() == 10001 && shown.last() == QStringLiteral("Water"));  // and its water
     }
 };
 

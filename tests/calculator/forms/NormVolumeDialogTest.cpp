@@ -4,18 +4,16 @@
 
 #include "calculator/forms/D_NormVolume.h"
 #include "formbase/DialogFactory.h"
-#include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
 #include "platform/MessageBeep.h"
 
 #include "FakeDictionary.h"
+#include "ModalDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
 
 constexpr double PerM3h = 1e9 / 3600.0;
 
@@ -52,13 +50,15 @@ private slots:
     void init()
     {
         formats_ = std::make_unique<FormatSettingsScope>(TFormatSettings());
-        SetMessageBeepHandler(nullptr);
+        SetMessageBeepHandler(nullptr), ResetMessageBeepCount();
         dialog_ = CreateDialog<TDLG_NormVolume>();
     }
 
     void cleanup() { dialog_.reset(), formats_.reset(); }
 
-    void showingAppliesTheReferenceDefaultsLocked()
+    // Every showing applies the reference defaults locked; OK takes the edit being typed, but
+    // a rejected text keeps the dialog open.
+    void showingLocksTheReferenceAndOkTakesTheTypedEdit()
     {
         const QColor silver(0xC0, 0xC0, 0xC0);
         Show();
@@ -68,9 +68,15 @@ private slots:
         dialog_->CB_EditNormConditions->click();
         QVERIFY(dialog_->INP_NormDruck->isEnabled() && dialog_->BUT_DefaultNormValues->isEnabled());
         QVERIFY(dialog_->INP_NormTemp->palette().color(QPalette::Base) != silver);
-        dialog_->hide();
-        Show();  // locked again
+        Type(dialog_->INP_Volume, QStringLiteral("20"));
+        dialog_->BUT_OK->click();
+        QCOMPARE(dialog_->result(), 1);
+        QCOMPARE(dialog_->StoreParams().VolumeFlow, 20 * PerM3h);
+        Show();
         QVERIFY(!dialog_->CB_EditNormConditions->isChecked() && !dialog_->INP_NormDruck->isEnabled());
+        Type(dialog_->INP_FluidTemp, QStringLiteral("400"));
+        dialog_->BUT_OK->click();
+        QVERIFY(dialog_->isVisible() && dialog_->PAN_Volume->text() == QStringLiteral("MAX: 300 °C"));
     }
 
     // A value out of range beeps, shows its limit in the group's panel and takes the focus
@@ -85,8 +91,7 @@ private slots:
         QCOMPARE(dialog_->PAN_CompressFactor->text(), QStringLiteral("MAX: 10 "));
         QVERIFY(dialog_->Values.Value(TNormField::CompressFactor) == 1.0 && MessageBeepCount() == 1);
         QTRY_COMPARE(QApplication::focusWidget(), dialog_->INP_CompressFactor);
-        Type(dialog_->INP_CompressFactor, QStringLiteral("0.5"));
-        QTest::keyClick(dialog_->INP_CompressFactor, Qt::Key_Return);
+        TypeAndEnter(dialog_->INP_CompressFactor, QStringLiteral("0.5"));
         QCOMPARE(dialog_->INP_CompressFactor->selectedText() + dialog_->PAN_CompressFactor->text(), QStringLiteral("0.500"));
         QCOMPARE(dialog_->LAB_NormalizedVolumeValue->text(), QStringLiteral("19.738 m³/h"));
         Type(dialog_->INP_FluidDruck, QStringLiteral("7"));
@@ -94,21 +99,7 @@ private slots:
         QVERIFY(dialog_->INP_FluidDruck->text() == QStringLiteral("1.0") && dialog_->isVisible());
         dialog_->ME_TEMP->setCurrentIndex(1);
         emit dialog_->ME_TEMP->activated(1);
-        QCOMPARE(dialog_->INP_FluidTemp->text() + dialog_->INP_NormTemp->text() + dialog_->LAB_MeNormTemp->text(),
-                 QStringLiteral("68.068.0°F"));
-    }
-
-    void okTakesTheEditBeingTyped()
-    {
-        Show();
-        Type(dialog_->INP_Volume, QStringLiteral("20"));
-        dialog_->BUT_OK->click();
-        QCOMPARE(dialog_->result(), 1);
-        QCOMPARE(dialog_->StoreParams().VolumeFlow, 20 * PerM3h);
-        Show();  // a rejected text keeps the dialog open
-        Type(dialog_->INP_FluidTemp, QStringLiteral("400"));
-        dialog_->BUT_OK->click();
-        QVERIFY(dialog_->isVisible() && dialog_->PAN_Volume->text() == QStringLiteral("MAX: 300 °C"));
+        QCOMPARE(dialog_->INP_FluidTemp->text() + dialog_->INP_NormTemp->text() + dialog_->LAB_MeNormTemp->text(), QStringLiteral("68.068.0°F"));
     }
 
     void languageSwitchRewritesInTheNewFormat()

@@ -39,7 +39,7 @@ private slots:
     // Typed digits stay as typed; an emptied edit left writes the limit it stands for; a 0
     // is stored as the 1 the box shows, while typing already; a limit exactly at its bound
     // is kept as typed.
-    void typingALimitKeepsTheTypedDigits()
+    void typingALimitKeepsTheTypedDigitsAndEnterIsOk()
     {
         TCeSpinEdit* edit = dialog_->SPE_ReynMin;
         Type(edit, QStringLiteral("2500"));
@@ -55,16 +55,10 @@ private slots:
             QCOMPARE(limit->text(), QStringLiteral("100000000"));
         }
         QVERIFY(dialog_->ReynoldsLam() == 1e8 && dialog_->ReynoldsTurb() == 1e8);
-    }
-
-    void enterInTheFlowProfileDialogIsOk()
-    {
+        // Enter takes the typed limit and is OK.
         dialog_->hide();
-        QCOMPARE(RunModal(*dialog_, [this] {
-                     dialog_->SPE_ReynMax->setFocus(Qt::TabFocusReason);
-                     QTest::keyClick(dialog_->SPE_ReynMax, Qt::Key_Return);
-                 }),
-                 1);
+        QCOMPARE(RunModal(*dialog_, [this] { TypeAndEnter(dialog_->SPE_ReynMax, QStringLiteral("5000")); }), 1);
+        QCOMPARE(dialog_->ReynoldsTurb(), 5000.0);
     }
 };
 

@@ -19,9 +19,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int Mm = 2;
-constexpr int Inch = 3;
-
 // The texts a user sees: outer diameter, wall, lining and inner diameter.
 QString Shown(const TDLG_Rohrgeometrie& d)
 {
@@ -36,7 +33,7 @@ private:
     const FormatSettingsScope format_{TFormatSettings{}};
 
 private slots:
-    void designedPipeLoadingAndTheLiningBox()
+    void designedPipeTheLiningBoxAndUnitSwitches()
     {
         TDLG_Rohrgeometrie dialog;
         QCOMPARE(Shown(dialog), QStringLiteral("106.0 3.0 0.0 100.0"));
@@ -45,26 +42,21 @@ private slots:
         QCOMPARE(Shown(dialog), QStringLiteral("114.0 5.0 2.0 100.0"));
         QVERIFY(dialog.CB_AUSKLEID->isChecked() && !dialog.PAN_AUSKLEID->isHidden() && !dialog.SHP_Lining->isHidden());
         // The sketch's circles are centred and scaled to the outer one.
-        const QRect outer = dialog.SHP_Wall->geometry();
-        QVERIFY(dialog.SHP_Lining->geometry().center() == outer.center() && dialog.SHP_IDM->geometry().center() == outer.center());
-        QCOMPARE(dialog.SHP_IDM->width(), qRound(outer.width() * 100.0 / 114.0));
+        const QRect wall = dialog.SHP_Wall->geometry();
+        QVERIFY(dialog.SHP_Lining->geometry().center() == wall.center() && dialog.SHP_IDM->geometry().center() == wall.center());
+        QCOMPARE(dialog.SHP_IDM->width(), qRound(wall.width() * 100.0 / 114.0));
         // Unchecking the lining adds twice the former lining to the inner diameter.
         dialog.CB_AUSKLEID->click();
         QCOMPARE(Shown(dialog), QStringLiteral("114.0 5.0 0.0 104.0"));
         QVERIFY(dialog.SHP_Lining->isHidden());
-    }
-
-    // Inch shows the inch row's decimals; edits rewritten on activation and a switch back
-    // leave the geometry to the last digit.
-    void unitSwitchesChangeTheDisplayOnly()
-    {
-        TDLG_Rohrgeometrie dialog;
+        // Inch shows the inch row's decimals; edits rewritten on activation and a switch back
+        // leave the geometry to the last digit.
         dialog.SetGeometry(101.23456789, 0.3333333, 4.7777777);
         const double outer = dialog.GetOuterDiameter();
-        dialog.SetLengthUnit(Inch);
+        dialog.SetLengthUnit(3);  // inch
         QCOMPARE(Shown(dialog) + dialog.LAB_MeWall->text(), QStringLiteral("4.39 0.19 0.01 3.99inch"));
         dialog.show();
-        dialog.SetLengthUnit(Mm);
+        dialog.SetLengthUnit(2);  // mm
         QVERIFY(dialog.GetOuterDiameter() == outer && dialog.GetInnerDiameter() == 101.23456789);
         QVERIFY(dialog.GetLiningThickness() == 0.3333333 && dialog.GetWallThickness() == 4.7777777);
     }
@@ -91,19 +83,18 @@ private slots:
         CreateStartupForms(forms);
         TXmeCalcDlg* window = XmeCalcDlg();
         window->Point.WallThickness = 5.0;
-        QString loadedOuter;
-        QVERIFY(RunModal<TDLG_Rohrgeometrie>([&] { window->ACT_EditRohrGeometrie->trigger(); },
-                                             [&](TDLG_Rohrgeometrie& dialog) {
-                                                 loadedOuter = dialog.EDI_ADM->text();
-                                                 dialog.SetLiningThickness(1.5);  // inner 97 mm
-                                                 QTest::mouseClick(dialog.BUT_OK, Qt::LeftButton);
-                                             }));
-        QCOMPARE(loadedOuter, QStringLiteral("110.0"));  // 100 + 2 * 5
+        auto edit = [window](const std::function<void(TDLG_Rohrgeometrie&)>& act) {
+            return RunModal<TDLG_Rohrgeometrie>([window] { window->ACT_EditRohrGeometrie->trigger(); }, act);
+        };
+        QVERIFY(edit([](TDLG_Rohrgeometrie& dialog) {
+            QCOMPARE(dialog.EDI_ADM->text(), QStringLiteral("110.0"));  // 100 + 2 * 5
+            dialog.SetLiningThickness(1.5);                              // inner 97 mm
+            QTest::mouseClick(dialog.BUT_OK, Qt::LeftButton);
+        }));
         QVERIFY(window->Point.GetInnerDiameterMm() == 97.0 && window->Point.GetLiningThickness() == 1.5);
         QVERIFY(window->Point.WallThickness == 5.0 && window->FIX_Quer->isChecked());
         // Cancel leaves the point alone.
-        QVERIFY(RunModal<TDLG_Rohrgeometrie>([&] { window->ACT_EditRohrGeometrie->trigger(); },
-                                             [](TDLG_Rohrgeometrie& dialog) { dialog.SetWallThickness(8.0); }));
+        QVERIFY(edit([](TDLG_Rohrgeometrie& dialog) { dialog.SetWallThickness(8.0); }));
         QCOMPARE(window->Point.WallThickness, 5.0);
     }
 };
