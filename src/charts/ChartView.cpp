@@ -149,9 +149,6 @@ void TChartView::PaintLabelsOf(QValueAxis* axis)
         it->second = colour;
         axis->setLabelsColor(unseen);
     });
-    connect(axis, &QObject::destroyed, this, [this, axis] {
-        std::erase_if(painted_, [axis](const auto& p) { return p.first == axis; });
-    });
 }
 
 void TChartView::DrawLabels(QPainter& painter, const QValueAxis& axis, const QColor& colour) const
@@ -237,7 +234,8 @@ void TChartView::drawForeground(QPainter* painter, const QRectF& rect)
     QChartView::drawForeground(painter, rect);
     painter->save();
     for (const auto& [axis, colour] : painted_)
-        DrawLabels(*painter, *axis, colour);
+        if (axis)
+            DrawLabels(*painter, *axis, colour);
     painter->restore();
     if (OnAfterDraw) {
         painter->save();

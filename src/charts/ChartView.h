@@ -16,6 +16,7 @@
 #include <QChartView>
 #include <QColor>
 #include <QPointF>
+#include <QPointer>
 #include <QRectF>
 #include <QString>
 
@@ -74,7 +75,8 @@ private:
     void DrawLabels(QPainter& painter, const QValueAxis& axis, const QColor& colour) const;
 
     // The axes whose labels the view paints, with the colour they are painted in.
-    std::vector<std::pair<QValueAxis*, QColor>> painted_;
+    // Guarded: an axis dies with the chart, while this view is half destroyed already.
+    std::vector<std::pair<QPointer<QValueAxis>, QColor>> painted_;
     QValueAxis* bottom_ = nullptr;
     QValueAxis* left_ = nullptr;
 };
