@@ -109,8 +109,7 @@ TEST(GifLzw, AFullTableGoesOnWithTwelveBitCodesUntilAClear)
             ++length;
     }
     const Decoded d = Decode(stream.Code(257, 12).Finish(), 4200, 1);
-    EXPECT_FALSE(d.result.corrupted);
-    EXPECT_EQ(d.pixels, pixels);
+    EXPECT_TRUE(!d.result.corrupted && d.pixels == pixels);
 }
 
 TEST(GifLzw, RowStepperVisitsTheInterlacePasses)
@@ -159,8 +158,7 @@ TEST(GifLzw, DamagedStreamsStopCleanlyKeepingWhatWasDecoded)
 TEST(GifLzw, ZeroSizesAndStrictModeFailures)
 {
     const Bytes data = CodeStream(2).Code(4, 3).Code(1, 3).Code(5, 3).Finish();
-    EXPECT_FALSE(Decode(data, 3, 0).result.corrupted);
-    EXPECT_TRUE(Decode(data, 0, 3).result.corrupted);
+    EXPECT_TRUE(!Decode(data, 3, 0).result.corrupted && Decode(data, 0, 3).result.corrupted);
 
     Bytes pixels(4, 0);
     const Bytes bad = CodeStream(2).Code(4, 3).Code(7, 3).Finish();

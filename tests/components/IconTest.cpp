@@ -73,10 +73,8 @@ TEST(Icon, ReadsIconsBottomUpWithTheirMasksAndShowsTheDeepestLargestEntry)
 {
     TIcon icon;
     icon.LoadFromBytes(Icon(1, {4}));
-    EXPECT_EQ(icon.Width(), 2);
-    EXPECT_EQ(qAlpha(icon.Image().pixel(0, 0)), 0);
-    EXPECT_EQ(icon.Image().pixel(1, 0), qRgb(0x30, 0x20, 0x11));
-    EXPECT_EQ(icon.Image().pixel(1, 1), qRgb(0x30, 0x20, 0x10));
+    EXPECT_TRUE(icon.Width() == 2 && qAlpha(icon.Image().pixel(0, 0)) == 0);
+    EXPECT_TRUE(icon.Image().pixel(1, 0) == qRgb(0x30, 0x20, 0x11) && icon.Image().pixel(1, 1) == qRgb(0x30, 0x20, 0x10));
     // Of entries of one size the one with the most colours is shown, the first on a tie.
     const struct { QList<int> depths; int shown; QRgb topRight; } cases[] = {
         {{4, 8, 1}, 1, qRgb(0x30, 0x20, 0x21)}, {{8, 4}, 0, qRgb(0x30, 0x20, 0x21)}, {{4, 4}, 0, qRgb(0x30, 0x20, 0x11)}};
@@ -98,9 +96,7 @@ TEST(IconList, StreamsEntriesAndEmptySlots)
     QByteArray twoEmpty = U32(2) + U32(0) + U32(0);
     ByteReader reader(twoEmpty);
     list.LoadFromStream(reader);
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Get(0), nullptr);
-    EXPECT_EQ(list.Get(1), nullptr);
+    EXPECT_TRUE(list.Count() == 2 && !list.Get(0) && !list.Get(1));
 
     TIcon icon;
     icon.LoadFromBytes(Icon());
@@ -116,9 +112,7 @@ TEST(IconList, StreamsEntriesAndEmptySlots)
     TIconList back;
     ByteReader again(stream);
     back.LoadFromStream(again);
-    EXPECT_EQ(back.Count(), 4);
-    EXPECT_EQ(back.Get(1), nullptr);
-    EXPECT_EQ(back.Get(3)->Image(), icon.Image());
+    EXPECT_TRUE(back.Count() == 4 && !back.Get(1) && back.Get(3)->Image() == icon.Image());
     EXPECT_EQ(back.SaveToStream(), stream);
 
     // Cut streams and counts larger than the data are read errors, not allocations.
@@ -140,25 +134,19 @@ TEST(AnimatedCursor, EachRateAndSequenceEntryIsItsOwnSteps)
     EXPECT_EQ(cursor.Header.Steps, 3u);
     const int sequence[] = {1, 0, 1};
     const std::uint32_t rates[] = {5, 10, 15};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(cursor.Frame(i).SequenceIndex, sequence[i]);
-        EXPECT_EQ(cursor.Frame(i).Rate, rates[i]);
-    }
-    EXPECT_FALSE(cursor.Frame(1).IsIcon);
-    EXPECT_EQ(cursor.Frame(1).HotSpot, QPoint(1, 0));
-    EXPECT_TRUE(cursor.Frame(0).IsIcon);
-    EXPECT_EQ(cursor.Frame(0).HotSpot, QPoint(1, 1));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(cursor.Frame(i).SequenceIndex == sequence[i] && cursor.Frame(i).Rate == rates[i]) << i;
+    EXPECT_TRUE(!cursor.Frame(1).IsIcon && cursor.Frame(1).HotSpot == QPoint(1, 0));
+    EXPECT_TRUE(cursor.Frame(0).IsIcon && cursor.Frame(0).HotSpot == QPoint(1, 1));
     EXPECT_EQ(cursor.MaxColors, 256);  // from the images' own headers
-    EXPECT_EQ(cursor.Title.size(), 255);
-    EXPECT_EQ(cursor.Creator, QStringLiteral("me"));
+    EXPECT_TRUE(cursor.Title.size() == 255 && cursor.Creator == QStringLiteral("me"));
 
     // Handed on: a GIF frame per step, with the rates as delays.
     TGIFImage gif;
     gif.Assign(cursor);
     ASSERT_EQ(gif.FrameCount(), 3);
     EXPECT_EQ(gif.Frame(2).Delay, 15u * 100 / 6);
-    EXPECT_TRUE(gif.SaveToStream().startsWith("GIF89a"));
-    EXPECT_EQ(cursor.AssignToBitmap(clWhite).Width(), 6);
+    EXPECT_TRUE(gif.SaveToStream().startsWith("GIF89a") && cursor.AssignToBitmap(clWhite).Width() == 6);
 }
 
 TEST(AnimatedCursor, IconsNoStepNamesAreAppendedAndBadFilesRefused)
@@ -166,8 +154,7 @@ TEST(AnimatedCursor, IconsNoStepNamesAreAppendedAndBadFilesRefused)
     TAnimatedCursorImage cursor;
     cursor.LoadFromStream(Riff(Anih(3, 3) + Fram({Icon(), Icon(), Icon(), Icon()})));
     ASSERT_EQ(cursor.FrameCount(), 4);
-    EXPECT_EQ(cursor.Frame(3).SequenceIndex, -1);
-    EXPECT_EQ(cursor.Frame(3).Rate, 6u);
+    EXPECT_TRUE(cursor.Frame(3).SequenceIndex == -1 && cursor.Frame(3).Rate == 6u);
 
     const struct { const char* name; QByteArray bytes; } cases[] = {
         {"not ACON", Riff(Anih(1, 1) + Fram({Icon()}), "AVI ")},

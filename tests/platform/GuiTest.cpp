@@ -3,159 +3,108 @@
 #include "platform/Exceptions.h"
 #include "platform/FocusRules.h"
 #include "platform/MessageBox.h"
+#include "ModalDriver.h"
 #include "QStringPrinter.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QFocusEvent>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <stdexcept>
 #include <vector>
 
 namespace {
 
-// Raises whatever the test hands it when it receives an event.
-class Thrower : public QObject {
+// Hands the events of the objects it watches to `see`.
+class Hook : public QObject {
 public:
-    std::function<void()> raise;
-
-protected:
-    bool event(QEvent* e) override
+    explicit Hook(std::function<void(QEvent*)> see) : see_(std::move(see)) {}
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (e->type() == QEvent::User)
-            raise();
-        return true;
+        see_(event);
+        return false;
     }
+
+private:
+    std::function<void(QEvent*)> see_;
 };
 
-class PlatformGui : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_platform_gui";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<TApplication>(argc, argv);
-    }
-    static void TearDownTestSuite() { app.reset(); }
-
-    void SetUp() override
-    {
-        SetMessageHook([this](const MessageRequest& r) {
-            shown.push_back(r);
-            return true;
-        });
-    }
-    void TearDown() override
-    {
-        SetMessageHook(nullptr);
-        app->OnException = nullptr;
-    }
-
-    static void Deliver(std::function<void()> raise)
-    {
-        Thrower target;
-        target.raise = std::move(raise);
-        QEvent event(QEvent::User);
-        QCoreApplication::sendEvent(&target, &event);
-    }
-
-    static std::unique_ptr<TApplication> app;
-    std::vector<MessageRequest> shown;
-};
-
-std::unique_ptr<TApplication> PlatformGui::app;
-
-TEST_F(PlatformGui, NotifyReportsExceptionsButTheSilentAbortOrHandsThemOn)
+// Raises `raise` inside an event's delivery, as a handler of the program's would.
+void Deliver(const std::function<void()>& raise)
 {
-    EXPECT_EQ(Application(), app.get());
+    QObject target;
+    Hook hook([&](QEvent* event) {
+        if (event->type() == QEvent::User)
+            raise();
+    });
+    target.installEventFilter(&hook);
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&target, &event);
+}
+
+TEST(PlatformGui, NotifyReportsExceptionsButTheSilentAbortOrHandsThemOn)
+{
+    std::vector<MessageRequest> shown;
+    SetMessageHook([&](const MessageRequest& r) {
+        shown.push_back(r);
+        return true;
+    });
     Deliver([] { Abort(); });
     Deliver([] { throw EConvertError(QString::fromUtf8("'x\xc3\xa4' is not a valid integer value")); });
     Deliver([] { throw std::out_of_range("index 7"); });
     Deliver([] { throw 42; });
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[0].text, QString::fromUtf8("'x\xc3\xa4' is not a valid integer value"));
     EXPECT_TRUE(shown[0].kind == MessageKind::Error && !shown[0].yesNo);
-    EXPECT_EQ(shown[1].text, "index 7");
-    EXPECT_FALSE(shown[2].text.isEmpty());
+    EXPECT_EQ(shown[0].text, QString::fromUtf8("'x\xc3\xa4' is not a valid integer value"));
+    EXPECT_TRUE(shown[1].text == "index 7" && !shown[2].text.isEmpty());
 
     // A handler of the program's replaces the box.
     QString seen;
-    app->OnException = [&](const std::exception& e) { seen = QString::fromUtf8(e.what()); };
+    Application()->OnException = [&](const std::exception& e) { seen = QString::fromUtf8(e.what()); };
     Deliver([] { throw std::runtime_error("custom"); });
     Deliver([] { Abort(); });
     EXPECT_EQ(seen, "custom");
     EXPECT_EQ(shown.size(), 3u);
-}
-
-TEST_F(PlatformGui, RealBoxReturnsTheButton)
-{
+    Application()->OnException = nullptr;
     SetMessageHook(nullptr);
-    for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
-        QTimer::singleShot(0, [button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->text(), "Continue?");
-            EXPECT_EQ(box->icon(), QMessageBox::Question);
-            box->button(button)->click();
-        });
-        MessageRequest request{.caption = {}, .text = "Continue?", .kind = MessageKind::Question, .yesNo = true};
-        EXPECT_EQ(ShowMessage(request), button == QMessageBox::Yes);
-    }
 }
 
-TEST(FocusRules, ActivationAndPopupsAreNotTheUsers)
+TEST(PlatformGui, RealBoxReturnsTheButton)
 {
-    for (const Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::TabFocusReason, Qt::BacktabFocusReason,
-                                         Qt::ShortcutFocusReason, Qt::OtherFocusReason, Qt::ActiveWindowFocusReason,
-                                         Qt::PopupFocusReason}) {
-        const bool user = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-        const QFocusEvent event(QEvent::FocusOut, reason);
-        EXPECT_TRUE(IsUserFocusReason(reason) == user && IsUserFocusChange(&event) == user) << reason;
+    for (const auto button : {QMessageBox::Yes, QMessageBox::No}) {
+        bool yes = false;
+        const MessageRequest request{.caption = {}, .text = "Continue?", .kind = MessageKind::Question, .yesNo = true};
+        EXPECT_TRUE(RunModal<QMessageBox>([&] { yes = ShowMessage(request); }, [&](QMessageBox& box) {
+            EXPECT_TRUE(box.text() == "Continue?" && box.icon() == QMessageBox::Question);
+            box.button(button)->click();
+        }));
+        EXPECT_EQ(yes, button == QMessageBox::Yes);
     }
 }
 
-// Records whether the focus changes a control sees count as the user's.
-class FocusWatch : public QObject {
-public:
-    std::vector<bool> seen;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
-            seen.push_back(IsUserFocusChange(static_cast<QFocusEvent*>(event)));
-        return false;
-    }
-};
-
-TEST_F(PlatformGui, FocusReturnIsDeferredAloneAndNotTheUsers)
+TEST(FocusRules, FocusReturnIsDeferredAloneAndNotTheUsers)
 {
     QWidget window;
     auto* rejected = new QLineEdit(QStringLiteral("abc"), &window);
     auto* passed = new QLineEdit(&window);
     window.show();
-    window.activateWindow();
-    for (int i = 0; i < 100 && !window.isActiveWindow(); ++i)
-        QCoreApplication::processEvents();
-    ASSERT_TRUE(window.isActiveWindow());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     passed->setFocus(Qt::MouseFocusReason);
-    FocusWatch watch;
+    std::vector<bool> seen;  // whether the focus changes the passed field sees count as the user's
+    Hook watch([&](QEvent* event) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            seen.push_back(IsUserFocusChange(static_cast<QFocusEvent*>(event)));
+    });
     passed->installEventFilter(&watch);
 
     ReturnFocusLater(rejected, TFocusReturn::SelectAll);
     ReturnFocusLater(passed);  // a second return while one is pending is dropped
     EXPECT_TRUE(FocusReturnActive() && window.focusWidget() == passed);  // not before the current event is over
     QCoreApplication::processEvents();
-    EXPECT_TRUE(!FocusReturnActive() && window.focusWidget() == rejected);
-    EXPECT_EQ(rejected->selectedText(), QStringLiteral("abc"));
-    EXPECT_EQ(watch.seen, std::vector<bool>{false});  // the passed-through field's exit
+    EXPECT_TRUE(!FocusReturnActive() && window.focusWidget() == rejected && rejected->selectedText() == "abc");
+    EXPECT_EQ(seen, std::vector<bool>{false});  // the passed-through field's exit
 
     // A return whose target is gone ends all the same.
     auto* gone = new QLineEdit(&window);
@@ -167,10 +116,15 @@ TEST_F(PlatformGui, FocusReturnIsDeferredAloneAndNotTheUsers)
 
 TEST(Colors, BlueGreenRedValues)
 {
-    EXPECT_EQ(ColorFromTColor(0x123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_FALSE(ColorFromTColor(clNone).isValid());
-    EXPECT_EQ(TColorFromColor(QColor(0x56, 0x34, 0x12)), 0x123456u);
-    EXPECT_EQ(TColorFromColor(QColor()), clDefault);
+    EXPECT_TRUE(ColorFromTColor(0x123456) == QColor(0x56, 0x34, 0x12) && !ColorFromTColor(clNone).isValid());
+    EXPECT_TRUE(TColorFromColor(QColor(0x56, 0x34, 0x12)) == 0x123456u && TColorFromColor(QColor()) == clDefault);
 }
 
 }  // namespace
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -3,6 +3,7 @@
 #include "platform/NumberParse.h"
 #include "QStringPrinter.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -34,28 +35,21 @@ TEST(NumberParse, StrictGrammarAndRange)
         EXPECT_EQ(value, 42) << text;
     }
     long double wide = 0;
-    EXPECT_TRUE(TryStrToFloat(QStringLiteral("1e400"), wide));
-    EXPECT_EQ(wide, 1e400L);
+    EXPECT_TRUE(TryStrToFloat(QStringLiteral("1e400"), wide) && wide == 1e400L);
     EXPECT_FALSE(TryStrToFloat(QStringLiteral("1e5000"), wide));
-    EXPECT_TRUE(TryStrToFloat(QStringLiteral("0.1"), wide));
-    EXPECT_EQ(wide, 0.1L);  // parsed at full width, not through a double
+    EXPECT_TRUE(TryStrToFloat(QStringLiteral("0.1"), wide) && wide == 0.1L);  // at full width, not through a double
 }
 
 TEST(NumberParse, CurrentOrGivenSeparatorAndTheErrorText)
 {
     FormatSettingsScope scope{TFormatSettings{}};
     double value = 0;
-    EXPECT_TRUE(TryStrToFloat(QStringLiteral("1,5"), value, QLatin1Char(',')));
-    EXPECT_EQ(value, 1.5);
+    EXPECT_TRUE(TryStrToFloat(QStringLiteral("1,5"), value, QLatin1Char(',')) && value == 1.5);
     EXPECT_FALSE(TryStrToFloat(QStringLiteral("1.5"), value, QLatin1Char(',')));
     FormatSettings().DecimalSeparator = QLatin1Char(',');
     EXPECT_EQ(StrToFloat(QStringLiteral("-2,25")), -2.25);
-    try {
-        StrToFloat(QStringLiteral("abc"));
-        FAIL();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'abc' is not a valid floating point value");
-    }
+    EXPECT_THAT([] { StrToFloat(QStringLiteral("abc")); },
+                testing::ThrowsMessage<EConvertError>(testing::StrEq("'abc' is not a valid floating point value")));
 }
 
 TEST(IntegerParse, DecimalAndHexadecimal)

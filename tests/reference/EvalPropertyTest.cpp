@@ -23,11 +23,7 @@ TEST_F(EvalPropertyTest, LibraryMediaAsPrinted)
 {
     tMediumRec water, transcal, hlp32;
     ASSERT_TRUE(GetMedium(10001, water) && GetMedium(10012, transcal) && GetMedium(10045, hlp32));
-    const struct {
-        const tCoeffSet& set;
-        double T, p;
-        const char* text;
-    } cases[] = {
+    const struct { const tCoeffSet& set; double T, p; const char* text; } cases[] = {
         {water.Density, 20, 1, "0.998801"},       {water.KinViscosity, 20, 1, "0.987196"},
         // Below 0 °C the viscosity is held at its 0 °C value; the density polynomial is not.
         {water.KinViscosity, -10, 1, "1.87547"},  {water.Density, -10, 1, "1.00087"},
@@ -66,10 +62,7 @@ TEST_F(EvalPropertyTest, FormulasWithExactCoefficientsAndTypesWithout)
 
 TEST_F(EvalPropertyTest, UnguardedDivisionsAndLogarithmsGiveNoValue)
 {
-    const struct {
-        tCoeffSet set;
-        double T, p;
-    } cases[] = {
+    const struct { tCoeffSet set; double T, p; } cases[] = {
         {MakeCoeffSet(2, {1, 1, -20, -100}), 20, 1},         // c2 + T = 0
         {MakeCoeffSet(4, {1, 200, 1, -100}), 0, 1},          // c1 / T with T = 0
         {MakeCoeffSet(4, {1, -200, 1, -100}), 20, 1},        // ln of a negative quotient

@@ -17,14 +17,14 @@ protected:
     std::uint8_t saved_ = FirmwareLanguageIndex;
 };
 
-TEST_F(LibraryTest, CountsAndStoredOrder)
+TEST_F(LibraryTest, StoredOrderAndClasses)
 {
-    EXPECT_EQ(MaterialCount(), 25);
-    EXPECT_EQ(MediumCount(), 46);
     // Materials 4 and 5 are stored swapped; media 10028..10038 do not exist.
+    const std::set<int> class1 = {3, 12, 13, 16, 18, 19}, class2 = {14, 17, 20, 21, 24, 25};
     for (int n = -1; n <= 47; ++n) {
         EXPECT_EQ(MaterialIdAt(n), n < 1 || n > 25 ? -1 : n == 4 ? 5 : n == 5 ? 4 : n) << n;
         EXPECT_EQ(MediumIdAt(n), n < 1 || n > 46 ? -1 : n <= 27 ? 10000 + n : 10011 + n) << n;
+        EXPECT_EQ(MaterialClass(static_cast<std::uint16_t>(n)), class1.count(n) ? 1 : class2.count(n) ? 2 : 0) << n;
     }
 }
 
@@ -32,11 +32,7 @@ TEST_F(LibraryTest, NamesAfterConversion)
 {
     ConvertLibraryNames();
     ConvertLibraryNames();  // a second run changes nothing
-    const struct {
-        std::uint16_t id;
-        std::uint8_t column;
-        const char* name;
-    } cases[] = {
+    const struct { std::uint16_t id; std::uint8_t column; const char* name; } cases[] = {
         {9, LibLangGerman, "Graugu\u00df"},              {9, LibLangEnglish, "Grey Cast Iron"},
         {10025, LibLangGerman, "Cerl\u00f6sung"},        {10042, LibLangGerman, "80% Schwefels\u00e4u."},
         // Blanks are kept as stored.
@@ -48,30 +44,12 @@ TEST_F(LibraryTest, NamesAfterConversion)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Name(c.id, c.column, c.id >= 10000), QString::fromUtf8(c.name)) << c.id;
-    for (int n = 1; n <= MediumCount(); ++n) {
-        const auto id = static_cast<std::uint16_t>(MediumIdAt(n));
-        for (std::uint8_t column = 0; column < LibLangCount; ++column)
-            EXPECT_LE(Name(id, column, true).size(), 16) << id;
-    }
 }
 
-TEST_F(LibraryTest, RecordCopies)
-{
-    // Absent: false and the record untouched.
-    tMaterialRec material;
-    ASSERT_TRUE(GetMaterial(15, material));
-    EXPECT_EQ(material.RoughnessUm, 3000);
-    EXPECT_FALSE(GetMaterial(0, material) || GetMaterial(26, material));
-    EXPECT_EQ(material.Id, 15);
-    tMediumRec medium;
-    ASSERT_TRUE(GetMedium(10057, medium));
-    EXPECT_FALSE(GetMedium(10000, medium) || GetMedium(10030, medium));
-    EXPECT_EQ(medium.Id, 10057);
-}
-
-TEST_F(LibraryTest, EveryMediumHasPlausibleValuesAt20Celsius)
+TEST_F(LibraryTest, EveryMediumHasAShortNameAndPlausibleValuesAt20Celsius)
 {
     // Catches a mistyped coefficient: every medium is a liquid at 20 °C and 1 bar.
+    ConvertLibraryNames();
     tMediumRec m;
     for (int n = 1; n <= MediumCount(); ++n) {
         ASSERT_TRUE(GetMedium(static_cast<std::uint16_t>(MediumIdAt(n)), m));
@@ -79,34 +57,34 @@ TEST_F(LibraryTest, EveryMediumHasPlausibleValuesAt20Celsius)
         const double nu = EvalProperty(m.KinViscosity, 20, 1);
         EXPECT_TRUE(c > 500 && c < 2100 && rho > 0.7 && rho < 1.9 && nu > 0.01 && nu < 1000)
             << m.Id << ": " << c << " " << rho << " " << nu;
+        for (std::uint8_t column = 0; column < LibLangCount; ++column)
+            EXPECT_LE(Name(m.Id, column, true).size(), 16) << m.Id;
     }
 }
 
-TEST_F(LibraryTest, MaterialSoundSpeedKinds)
+TEST_F(LibraryTest, RecordsAndMaterialSoundSpeeds)
 {
-    tCoeffSet set;
-    ASSERT_TRUE(GetMaterialSoundSpeed(1, WaveDefault, set));
-    EXPECT_EQ(EvalProperty(set, 20, 1), 3230.0);
-    ASSERT_TRUE(GetMaterialSoundSpeed(3, WaveDefault, set));
-    EXPECT_EQ(EvalProperty(set, 20, 1), 2000.0);
-    ASSERT_TRUE(GetMaterialSoundSpeed(19, WaveLongitudinal, set));
-    EXPECT_NEAR(EvalProperty(set, 20, 1), 2575 - 20 * 2.045454545, 1e-6);
-    ASSERT_TRUE(GetMaterialSoundSpeed(1, WaveRoughness, set));
-    EXPECT_EQ(set, MakeCoeffSet(1, {100}));
     // A zero sound speed is "no value".
-    ASSERT_TRUE(GetMaterialSoundSpeed(10, WaveLongitudinal, set));
-    EXPECT_EQ(EvalProperty(set, 20, 1), 0.0);
-    const tCoeffSet before = set;
+    const struct { std::uint16_t id; std::uint8_t kind; double at20; } cases[] = {
+        {1, WaveDefault, 3230}, {3, WaveDefault, 2000}, {19, WaveLongitudinal, 2575 - 20 * 2.045454545},
+        {10, WaveLongitudinal, 0}, {1, WaveRoughness, 100}};
+    tCoeffSet set;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(GetMaterialSoundSpeed(c.id, c.kind, set));
+        EXPECT_NEAR(EvalProperty(set, 20, 1), c.at20, 1e-6) << c.id;
+    }
+    // Absent: false and the record untouched.
     EXPECT_FALSE(GetMaterialSoundSpeed(1, 3, set) || GetMaterialSoundSpeed(1, 4, set) ||
                  GetMaterialSoundSpeed(0, WaveLongitudinal, set));
-    EXPECT_EQ(set, before);
-}
-
-TEST_F(LibraryTest, MaterialClasses)
-{
-    const std::set<int> class1 = {3, 12, 13, 16, 18, 19}, class2 = {14, 17, 20, 21, 24, 25};
-    for (int id = 0; id <= 26; ++id)
-        EXPECT_EQ(MaterialClass(static_cast<std::uint16_t>(id)), class1.count(id) ? 1 : class2.count(id) ? 2 : 0) << id;
+    EXPECT_EQ(set, MakeCoeffSet(1, {100}));
+    tMaterialRec material;
+    ASSERT_TRUE(GetMaterial(15, material));
+    EXPECT_EQ(material.RoughnessUm, 3000);
+    tMediumRec medium;
+    ASSERT_TRUE(GetMedium(10057, medium));
+    EXPECT_FALSE(GetMaterial(0, material) || GetMaterial(26, material) || GetMedium(10000, medium) ||
+                 GetMedium(10030, medium));
+    EXPECT_TRUE(material.Id == 15 && medium.Id == 10057);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <set>
 
 namespace {
 
@@ -29,22 +29,18 @@ TEST_F(UnitsTest, VelocityAndVolumeFlowTexts)
     EXPECT_EQ(Show(1000000, VolumeFlowUnits[0]), "3.600");
     EXPECT_EQ(Show(1000000, VolumeFlowUnits[15]), "86.400");
     // The order lists every identifier exactly once.
-    auto sorted = VolumeFlowUnitOrder;
-    std::sort(sorted.begin(), sorted.end());
-    for (std::size_t i = 0; i < sorted.size(); ++i)
-        EXPECT_EQ(sorted[i], i);
+    const std::set<int> ids(VolumeFlowUnitOrder.begin(), VolumeFlowUnitOrder.end());
+    EXPECT_TRUE(ids.size() == VolumeFlowUnitOrder.size() && *ids.rbegin() == int(ids.size()) - 1);
 }
 
 TEST_F(UnitsTest, FactorsAgreeWithinEachFamily)
 {
     // One quantity unit over different time units: a mistyped digit breaks the ratio.
     auto ratio = [](const auto& table, int a, int b) { return table[a].Factor / table[b].Factor; };
-    const struct {
-        int a, b;
-        double ratio;
-    } volume[] = {{15, 0, 24},  {0, 1, 60},   {1, 2, 60},   {3, 4, 60},   {4, 5, 60},   {12, 6, 24},
-                  {6, 7, 60},   {7, 8, 60},   {9, 10, 24},  {10, 11, 60}, {16, 17, 60}, {17, 18, 60},
-                  {19, 20, 24}, {20, 21, 60}, {21, 22, 60}, {12, 13, 1e6}, {15, 14, 1000}};
+    const struct { int a, b; double ratio; } volume[] = {
+        {15, 0, 24},  {0, 1, 60},   {1, 2, 60},   {3, 4, 60},   {4, 5, 60},   {12, 6, 24},  {6, 7, 60},   {7, 8, 60},
+        {9, 10, 24},  {10, 11, 60}, {16, 17, 60}, {17, 18, 60}, {19, 20, 24}, {20, 21, 60}, {21, 22, 60}, {12, 13, 1e6},
+        {15, 14, 1000}};
     for (const auto& v : volume)
         EXPECT_NEAR(ratio(VolumeFlowUnits, v.a, v.b) / v.ratio, 1, 1e-14) << v.a << "/" << v.b;
     EXPECT_NEAR(ratio(MassFlowUnits, 5, 6) * ratio(MassFlowUnits, 6, 7), 3600, 1e-9);
