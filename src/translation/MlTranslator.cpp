@@ -31,13 +31,22 @@ QString ToCrLf(QString text)
 
 QString ToLf(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
-// The text without its hotkey marker ("&&" stays one "&").
-QString WithoutHotkey(const QString& text)
+// The text without its hotkey marker: "&&" becomes one "&", or stays "&&" where the result
+// is still a caption.
+QString WithoutHotkey(const QString& text, bool keepAmpersands = false)
 {
     QString result;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
+        if (text[i] == QLatin1Char('&')) {
+            const bool last = i + 1 == text.size();
+            if (!last && text[i + 1] == QLatin1Char('&')) {
+                if (keepAmpersands)
+                    result.append(text[i]);
+                ++i;
+            } else if (!last || keepAmpersands) {
+                continue;
+            }
+        }
         result.append(text[i]);
     }
     return result;
@@ -57,25 +66,11 @@ QChar HotkeyOf(const QString& text)
     return {};
 }
 
-// The caption without its hotkey markers; "&&" stays as it is.
-QString WithoutMarker(const QString& text)
-{
-    QString result;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size() && text[i + 1] == QLatin1Char('&'))
-            result.append(text[i++]);
-        else if (text[i] == QLatin1Char('&'))
-            continue;
-        result.append(text[i]);
-    }
-    return result;
-}
-
 // The caption with a hotkey not yet taken: the first free letter that starts a word, else
 // any free letter or digit; letters any keyboard has first. Unchanged when none is free.
 QString WithFreeHotkey(const QString& text, QSet<QChar>& taken)
 {
-    const QString plain = WithoutMarker(text);
+    const QString plain = WithoutHotkey(text, true);
     auto pick = [&](bool wordStart, bool ascii) -> qsizetype {
         for (qsizetype i = 0; i < plain.size(); ++i) {
             const QChar c = plain[i];
@@ -603,7 +598,7 @@ void TMlTranslator::DistributeHotkeys(const std::vector<std::size_t>& members, b
             continue;
         const TCaption& caption = captions_[members[m]];
         TItem& item = itemOf(caption);
-        const QString text = wants(caption) ? WithFreeHotkey(item.Last, taken) : WithoutMarker(item.Last);
+        const QString text = wants(caption) ? WithFreeHotkey(item.Last, taken) : WithoutHotkey(item.Last, true);
         if (text != item.Last) {
             item.Last = text;
             caption.Write(text);

@@ -152,24 +152,29 @@ double KinFromDynViscosity(double dynViscosity, double density)
     return std::isfinite(kin) ? kin : 0.0;
 }
 
+void CoupleViscosities(double density, bool keepDyn, double& kinViscosity, double& dynViscosity)
+{
+    if (keepDyn)
+        kinViscosity = KinFromDynViscosity(dynViscosity, density);
+    else
+        dynViscosity = DynFromKinViscosity(kinViscosity, density);
+}
+
 void SetDensity(TFlow& flow, double density)
 {
     flow.Density = density;
     flow.DensityValid = true;
-    if (flow.KeepDynViscosity)
-        flow.KinViscosity = KinFromDynViscosity(flow.DynViscosity, density);
-    else
-        flow.DynViscosity = DynFromKinViscosity(flow.KinViscosity, density);
+    CoupleViscosities(density, flow.KeepDynViscosity, flow.KinViscosity, flow.DynViscosity);
 }
 
 void SetKinViscosity(TFlow& flow, double kinViscosity)
 {
     flow.KinViscosity = kinViscosity;
-    flow.DynViscosity = DynFromKinViscosity(kinViscosity, flow.Density);
+    CoupleViscosities(flow.Density, false, flow.KinViscosity, flow.DynViscosity);
 }
 
 void SetDynViscosity(TFlow& flow, double dynViscosity)
 {
     flow.DynViscosity = dynViscosity;
-    flow.KinViscosity = KinFromDynViscosity(dynViscosity, flow.Density);
+    CoupleViscosities(flow.Density, true, flow.KinViscosity, flow.DynViscosity);
 }

@@ -6,10 +6,10 @@
 //
 // After a change the relations CrossSection = π · InnerDiameter² / 400, VolumeFlow =
 // CrossSection · Velocity, MassFlow = VolumeFlow · Density and DynViscosity = KinViscosity ·
-// Density hold again, up to the
-// rounding of the velocity and the absolute value taken when the density follows the mass
-// flow. The density and the viscosities are written only through SetDensity,
-// SetKinViscosity and SetDynViscosity, which keep the viscosity coupling. The hold decides which quantity gives way:
+// Density hold again, up to the rounding of the velocity and the absolute value taken when
+// the density follows the mass flow. The density and the viscosities are written only
+// through SetDensity, SetKinViscosity and SetDynViscosity, which keep the viscosity
+// coupling. The hold decides which quantity gives way:
 //
 // | changed                       | when held     | then                       | otherwise   |
 // |-------------------------------|---------------|----------------------------|-------------|
@@ -61,6 +61,8 @@ bool Recalculate(TFlow& flow, TQuantity changed, THold hold);
 // The viscosity coupling: η = ν · ρ and ν = η / ρ, 0 when that fails (for example ρ = 0).
 double DynFromKinViscosity(double kinViscosity, double density);
 double KinFromDynViscosity(double dynViscosity, double density);
+// The coupling after one of the three changed: the viscosity kept stays, the other follows.
+void CoupleViscosities(double density, bool keepDyn, double& kinViscosity, double& dynViscosity);
 
 // The setters of density and viscosities: each stores its value (the density then counts as
 // valid) and recomputes the viscosity that gives way.

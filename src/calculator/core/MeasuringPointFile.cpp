@@ -162,21 +162,17 @@ void ReadOwnMedium(const TPointReader& in, TMeasuringPointRecord& point)
     auto viscosity = [&](const char* key) {
         return in.Float(Medium, Key(key), v.Minimum * d.Minimum, v.Maximum * d.Maximum);
     };
-    double& density = point.Density;
     if (const auto value = in.Quantity(Medium, "DICHTE", TQuantity::Density)) {
-        density = *value;
-        if (point.DynViscosityVisible)
-            point.KinViscosity = KinFromDynViscosity(point.DynViscosity, density);
-        else
-            point.DynViscosity = DynFromKinViscosity(point.KinViscosity, density);
+        point.Density = *value;
+        CoupleViscosities(point.Density, point.DynViscosityVisible, point.KinViscosity, point.DynViscosity);
     }
     if (const auto value = viscosity("VISK")) {
         point.KinViscosity = *value;
-        point.DynViscosity = DynFromKinViscosity(*value, density);
+        CoupleViscosities(point.Density, false, point.KinViscosity, point.DynViscosity);
     }
     if (const auto value = viscosity("VISKDYN")) {
         point.DynViscosity = *value;
-        point.KinViscosity = KinFromDynViscosity(*value, density);
+        CoupleViscosities(point.Density, true, point.KinViscosity, point.DynViscosity);
     }
 }
 
