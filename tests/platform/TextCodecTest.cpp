@@ -1,10 +1,13 @@
 #include "platform/FormatSettings.h"
+#include "platform/MessageBeep.h"
 #include "platform/TextCodec.h"
 #include "QStringPrinter.h"
 
 #include <QLocale>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -45,6 +48,20 @@ TEST(FormatSettingsRecord, LocaleSetsAndThousandsSeparatorFallsBack)
     for (const auto& [decimal, group, expected] : cases)
         EXPECT_EQ(ThousandSeparatorFor(QChar(decimal), group), QChar(expected))
             << "decimal " << char(decimal) << ", group of " << group.size();
+}
+
+// The beep of rejected input reaches the installed sound; without one it is only counted.
+TEST(MessageBeepHook, CountsAndCallsTheHandler)
+{
+    ResetMessageBeepCount();
+    std::vector<unsigned> heard;
+    SetMessageBeepHandler([&](unsigned type) { heard.push_back(type); });
+    MessageBeep(0xFFFF);
+    MessageBeep();
+    SetMessageBeepHandler(nullptr);
+    MessageBeep(0);
+    EXPECT_EQ(MessageBeepCount(), 3);
+    EXPECT_EQ(heard, (std::vector<unsigned>{0xFFFF, 0xFFFFFFFFu}));
 }
 
 }  // namespace
