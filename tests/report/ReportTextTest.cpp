@@ -44,6 +44,23 @@ TEST_F(ReportTextTest, PaddedForTheFileUnpaddedForTheClipboard)
                                        "\t\t\t\r\nTransducer distance\t112.75\tmm\t\r\n"));
 }
 
+TEST_F(ReportTextTest, PaddingCountsCharactersOutsideTheBasicPlane)
+{
+    // U+1F600 and U+10400 are one character each but two UTF-16 units: the name column is
+    // 13 characters wide (its two smileys get 11 blanks), the unit column 8 (set by the
+    // eight U+10400, so "[00001]" gets one blank).
+    const QString smileys = QString::fromUtf8("\U0001F600\U0001F600");
+    QString deserets;
+    for (int i = 0; i < 8; ++i)
+        deserets += QString::fromUtf8("\U00010400");
+    const std::vector<TReportRow> wide{R(0, "Rohr-Material", "Stahl", "[00001]"),
+                                       {30, smileys, QStringLiteral("1.5"), deserets, false}};
+    const QString text = BuildReportText(header, wide, true);
+    EXPECT_EQ(text.mid(text.indexOf(QStringLiteral("Rohr-Material"))),
+              QStringLiteral("Rohr-Material\tStahl\t [00001]\t\r\n") + smileys + QString(11, QLatin1Char(' '))
+                  + QStringLiteral("\t  1.5\t") + deserets + QStringLiteral("\t\r\n"));
+}
+
 TEST_F(ReportTextTest, RemarksAndEmptyTable)
 {
     header.Remarks = QStringLiteral("first %s line\nsecond\n\nfourth after an empty one\n");
