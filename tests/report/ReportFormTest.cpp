@@ -16,6 +16,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -102,6 +104,70 @@ private slots:
         // The row heights follow the font; the title row is 4 pixels higher.
         QVERIFY(grid->RowHeights(1) > small);
         QCOMPARE(grid->RowHeights(0), grid->RowHeights(1) + 4);
+    }
+
+    // The remarks reach the copied and the saved report, line by line and verbatim.
+    void textForFileAndClipboard()
+    {
+        form_->BuildReport(false);
+        form_->Memo->setPlainText(QStringLiteral("50% full\nsecond"));
+        const QString remarks = QStringLiteral("\r\nBemerkungen:\r\n50% full\r\nsecond\r\n\r\nStreckendaten:\r\n");
+        form_->ACT_CopyToClipboard->trigger();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(remarks));
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("report.txt"));
+        QVERIFY(form_->SaveReportTo(name));
+        QFile saved(name);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(saved.readAll()).contains(remarks));
+    }
+
+    // Fields stored with a measuring point are shown again and come back unchanged.
+    void fieldsTravelWithTheMeasuringPoint()
+    {
+        tReportFileFields fields;
+        fields.Editor = QStringLiteral("A. Reiter");
+        fields.Tag = QStringLiteral("FT-101");
+        fields.Memo = QStringLiteral("line 1\nline 2");
+        fields.SavePath = QStringLiteral("/tmp/r.txt");
+        form_->SetFields(fields);
+        QCOMPARE(form_->Memo->toPlainText(), fields.Memo);
+        QCOMPARE(form_->EDI_TAG->text(), fields.Tag);
+        const tReportFileFields back = form_->Fields();
+        QCOMPARE(back.Editor, fields.Editor);
+        QCOMPARE(back.Memo, fields.Memo);
+        QCOMPARE(back.SavePath, fields.SavePath);
+    }
+
+    // Remarks typed in the report are what the measuring point saved after it holds.
+    void editedRemarksAreSavedWithTheMeasuringPoint()
+    {
+        tReportFileFields fields;
+        fields.Memo = QStringLiteral("old remark");
+        QString folder;
+        TMeasuringPoint point;
+        point.SetStandardValues();
+        const bool shown = RunModal<TDLG_reportform>(
+            [&] { RunReport(nullptr, {point, MaterialItems(point), MediumItems(point, false)}, false, fields, folder); },
+            [](TDLG_reportform& form) {
+                form.Memo->setFocus(Qt::OtherFocusReason);
+                form.Memo->selectAll();
+                QTest::keyClicks(form.Memo, QStringLiteral("Valve 80%"));
+                QTest::keyClick(form.Memo, Qt::Key_Return);
+                QTest::keyClicks(form.Memo, QStringLiteral("Flange"));
+                form.BUT_OK->click();
+            });
+        QVERIFY(shown);
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("point.QVR"));
+        QString error;
+        QVERIFY(SaveMeasuringPointFile(name, point.Record(), fields, QString(), &error));
+        const auto ini = OpenMeasuringPointFile(name, &error);
+        QVERIFY(ini);
+        TMeasuringPointRecord record = point.Record();
+        tReportFileFields saved;
+        ReadMeasuringPoint(*ini, record, saved, true, false);
+        QCOMPARE(saved.Memo, QStringLiteral("Valve 80%\nFlange"));
     }
 
     // The save dialog starts in the last report folder; a save replaces a file only with a
