@@ -174,6 +174,88 @@ TEST(GifImage, ResavingKeepsEveryFrameOrRefusesClearly)
     EXPECT_TRUE(gif_resave::Check(image).fault == "" && image.ScreenWidth == 65535);
 }
 
+// Each dimension has its own bound: a frame 0 pixels wide would read back with the
+// screen's width, one 65536 rows high does not fit the descriptor's 16 bits.
+TEST(GifImage, FramesOfNoWidthOrTooManyRowsAreRefused)
+{
+    // A screen 0 wide gives the second frame, never decoded, a width of 0.
+    const QByteArray noWidth = QByteArray("GIF89a") + U16(0) + U16(2) + QByteArray("\x80\0\0", 3)
+        + QByteArray("\0\0\0\xFF\xFF\xFF", 6) + ImageBlock() + ImageBlock(0, 2, QByteArray(1, '\0'), {}) + ";";
+    TGIFImage image;
+    image.LoadFromStream(noWidth);
+    ASSERT_TRUE(image.FrameCount() == 2 && image.Frame(1).Width() == 0 && !image.Frame(1).Corrupted);
+    EXPECT_THROW(image.SaveToStream(), EInvalidGraphicOperation);
+
+    QImage column(1, 65536, QImage::Format_RGB32);
+    column.fill(Qt::red);
+    image.Assign(BitmapFromImage(column));
+    EXPECT_THROW(image.SaveToStream(), EInvalidGraphicOperation);
+    image.Assign(BitmapFromImage(column.copy(0, 0, 1, 65535)));
+    const gif_resave::Outcome highest = gif_resave::Check(image);
+    EXPECT_TRUE(highest.written && highest.fault.empty() && image.ScreenHeight == 65535) << highest.fault;
+}
+
+// A 1x5 interlaced frame whose row r has colour r. Stored in pass order the rows are 0 (pass
+// 1), 4 (pass 2), 2 (pass 3), 1 and 3 (pass 4). Code size 3: clear 8, end 9, codes of 4 bits
+// (the table reaches only code 13): 8 0 4 2 1 3 9, packed low nibble first.
+TEST(GifImage, InterlacedFrameReadsIntoItsRows)
+{
+    QByteArray table;
+    for (int i = 0; i < 8; ++i)
+        table += QByteArray(1, char(i * 30)) + QByteArray(1, '\0') + QByteArray(1, char(255 - i * 30));
+    const QByteArray gif = QByteArray("GIF89a") + U16(1) + U16(5) + QByteArray("\xA2\0\0", 3) + table + ","
+        + U16(0) + U16(0) + U16(1) + U16(5) + QByteArray("\x40\x03\x04\x08\x24\x31\x09\0;", 9);
+    TGIFImage image;
+    image.LoadFromStream(gif);
+    ASSERT_EQ(image.FrameCount(), 1);
+    TGIFFrame& frame = image.Frame(0);
+    const QImage& pixels = frame.Bitmap().Image;
+    QList<int> rows;
+    for (int y = 0; y < pixels.height(); ++y)
+        rows.append(pixels.pixelIndex(0, y));
+    EXPECT_TRUE(frame.Interlaced && !frame.Corrupted);
+    EXPECT_EQ(rows, QList<int>({0, 1, 2, 3, 4}));
+    EXPECT_EQ(pixels.pixel(0, 4), qRgb(120, 0, 135));
+    // Written back with its data unchanged, it still reads interlaced.
+    EXPECT_EQ(image.SaveToStream().toHex().toStdString(), gif.toHex().toStdString());
+
+    // A frame built from a bitmap and marked interlaced is stored in pass order.
+    QImage picture(3, 5, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < 5; ++y)
+        picture.setPixel(y % 3, y, qRgb(255, y * 60, 0));
+    TGIFImage built;
+    built.AddFrame(BitmapFromImage(picture));
+    built.Frame(0).Interlaced = true;
+    TGIFImage reread;
+    reread.LoadFromStream(built.SaveToStream());
+    EXPECT_TRUE(reread.Frame(0).Interlaced);
+    EXPECT_EQ(gif_resave::Colours(reread.Frame(0).Bitmap()), gif_resave::Colours(BitmapFromImage(picture)));
+}
+
+// The program shows one frame at a time and composites nothing, so each disposal method
+// (0 to 7, bits 2..4 of the graphic control's flags) only reads into the frame and is
+// written back. The odd frames also carry the user-input bit, which must not leak into it.
+TEST(GifImage, EveryDisposalMethodReadsAndWritesBack)
+{
+    QByteArray body;
+    for (int disposal = 0; disposal < 8; ++disposal)
+        body += Gce(disposal << 2 | (disposal % 2 ? 0x02 : 0), disposal + 1, 0) + ImageBlock();
+    const QByteArray gif = Gif(body);
+    TGIFImage image;
+    image.LoadFromStream(gif);
+    ASSERT_EQ(image.FrameCount(), 8);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(image.Frame(i).Disposal, i);
+        EXPECT_EQ(image.Frame(i).Delay, std::uint32_t(i + 1) * 10) << i;
+        EXPECT_EQ(image.Frame(i).TransparentColor, clNone) << i;
+    }
+    EXPECT_EQ(image.SaveToStream(), gif);
+    // A disposal set in the program is written into the flags, the other bits kept.
+    image.Frame(1).Disposal = 6;
+    EXPECT_EQ(image.SaveToStream(), QByteArray(gif).replace(Gce(0x06, 2, 0), Gce(0x1A, 2, 0)));
+}
+
 TEST(GifImage, TransparencyIsAnIndexAndOnlyThatIndexIsMasked)
 {
     // Indices 0 and 1 are both red; only index 1 is transparent.
