@@ -147,8 +147,9 @@ private slots:
         QString folder;
         TMeasuringPoint point;
         point.SetStandardValues();
+        const TReportSource source{point, MaterialItems(point), MediumItems(point, false)};
         const bool shown = RunModal<TDLG_reportform>(
-            [&] { RunReport(nullptr, {point, MaterialItems(point), MediumItems(point, false)}, false, fields, folder); },
+            [&] { RunReport(nullptr, source, false, fields, folder); },
             [](TDLG_reportform& form) {
                 form.Memo->setFocus(Qt::OtherFocusReason);
                 form.Memo->selectAll();
