@@ -1,6 +1,7 @@
 // The sort grid: sorting through the control, filtering, row and column operations, cell
 // formats in drawing, check and combo cells, editing validation and the modified flag.
 
+#include "components/CEConst.h"
 #include "grids/GridPlatform.h"
 #include "grids/SortGrid.h"
 
@@ -8,7 +9,9 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QDrag>
 #include <QListWidget>
+#include <QMimeData>
 #include <QTest>
 
 #include <algorithm>
@@ -47,6 +50,21 @@ void Click(TSortGrid& g, int col, int row, Qt::MouseButton button = Qt::LeftButt
     QTest::mouseClick(g.viewport(), button, {}, g.CellRect(col, row).center());
 }
 
+// A grid whose drags end at once, dropped nowhere, recording what each one carried.
+class DragGrid : public TSortGrid {
+public:
+    QStringList carried;
+    QImage cursor;
+
+protected:
+    Qt::DropAction ExecDrag(QDrag& drag) override
+    {
+        carried << drag.mimeData()->text();
+        cursor = drag.dragCursor(Qt::CopyAction).toImage();
+        return Qt::IgnoreAction;
+    }
+};
+
 template <class G>
 constexpr bool CanSetFixedRows = requires(G& g) { g.SetFixedRows(2); };
 
@@ -70,6 +88,7 @@ private slots:
     void multiSelectTypingAndExtendedKeys();
     void autoSizeAndStretch();
     void drawingUsesTheCellFormat();
+    void dragCarriesTheSelectedRows();
 
 private:
     int messages_ = 0;
@@ -447,6 +466,53 @@ void SortGridTest::drawingUsesTheCellFormat()
     QVERIFY(fitted.endsWith(QLatin1String("..")) && text.startsWith(fitted.chopped(2)));
     QVERIFY(metrics.horizontalAdvance(fitted) <= room && TSortGrid::FittedTitle(text, metrics, 0).size() == 3);
     QCOMPARE(TSortGrid::FittedTitle(text, metrics, metrics.horizontalAdvance(text)), text);
+}
+
+void SortGridTest::dragCarriesTheSelectedRows()
+{
+    DragGrid g;
+    Fill(g, {{"a", "1"}, {"b", "2"}, {"c", "3"}});
+    QStringList events;
+    g.OnStartDrag = [&](QObject* sender) { events << (sender == &g ? "start" : "?"); };
+    // The release that ends a real drag never reaches the grid: the drag itself ends the
+    // selecting that the press began.
+    g.OnEndDrag = [&](QObject* sender, QObject* target, int, int) {
+        events << (sender == &g && target == nullptr && g.GridState() == gsNormal && !g.Dragging() ? "end" : "?");
+    };
+    QVERIFY(Show(g));
+    QWidget* vp = g.viewport();
+    // Presses on a row, moves the mouse by `by` and then by `then`, releases; the drags so far.
+    const auto pressMove = [&](int row, QPoint by, QPoint then = {}) {
+        const QPoint at = g.CellRect(0, row).center();
+        QTest::mousePress(vp, Qt::LeftButton, {}, at);
+        QTest::mouseMove(vp, at + by);
+        if (!then.isNull())
+            QTest::mouseMove(vp, at + then);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, at + (then.isNull() ? by : then));
+        return g.carried.size();
+    };
+    // A press on a row not yet selected selects it and drags nothing.
+    QCOMPARE(pressMove(2, {11, 0}), 0);
+    QVERIFY(g.IsRowSelected(2));
+    // On the selected row: 10 pixels each way is not yet a drag, 11 in one direction is.
+    QCOMPARE(pressMove(2, {10, -10}, {0, 11}), 1);
+    QCOMPARE(g.carried, QStringList{"b\t2"});
+    QCOMPARE(events, (QStringList{"start", "end"}));
+    // The drag shows the program's own drag cursor.
+    RegisterComponentCursors();
+    QVERIFY(!g.cursor.isNull() && g.cursor == ScreenCursor(crDragCur).pixmap().toImage());
+    // The title row never drags.
+    g.SortOptions().CanSort = false;
+    QCOMPARE(pressMove(0, {20, 0}), 1);
+    // Several selected rows go as several lines, in their order.
+    g.SetMultiSelect(true);
+    Click(g, 0, 1);
+    QTest::keyPress(&g, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyRelease(&g, Qt::Key_Shift);
+    QCOMPARE(pressMove(2, {-11, 0}), 2);
+    QCOMPARE(g.carried.last(), QStringLiteral("a\t1\nb\t2"));
+    QCOMPARE(g.SelectedRows(), (std::vector<int>{1, 2}));
 }
 
 QTEST_MAIN(SortGridTest)
