@@ -77,6 +77,7 @@ private slots:
     void initTestCase();
     void sortsByKeysAndCarriesSelectionAndObjects();
     void stylesPerKeyCustomAndHandler();
+    void neverWrittenRowsMoveOnce();
     void datesWithoutAYearTakeTheClocksYear();
     void titleRowStaysFixed();
     void titleClicksChooseTheDirection();
@@ -158,6 +159,34 @@ void SortGridTest::stylesPerKeyCustomAndHandler()
     h.SortByColumn(0);
     QCOMPARE(asked, (QList<int>{10 + ssNormal, ssNormal}));
     QVERIFY(Column(h, 0) == (QStringList{"5 mm", "12 mm"}) && h.SortOptions().SortStyle == ssNormal);
+}
+
+void SortGridTest::neverWrittenRowsMoveOnce()
+{
+    TSortGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(7);
+    // Rows 2, 4 and 6 (the last) are never written; the others carry an object each.
+    int objects[3] = {};
+    const int written[] = {1, 3, 5};
+    const char* texts[] = {"c", "a", "b"};
+    for (int i = 0; i < 3; ++i) {
+        g.SetCells(0, written[i], QString::fromLatin1(texts[i]));
+        g.SetObjects(1, written[i], &objects[i]);
+    }
+    QStringList orders;
+    for (TSortDirection direction : {sdDescending, sdAscending, sdDescending}) {
+        g.SortOptions().SortDirection = direction;
+        g.SortByColumn(0);
+        QList<TGridObject> carried;
+        for (int r = 1; r < g.RowCount(); ++r)
+            carried << g.Objects(1, r);
+        std::sort(carried.begin(), carried.end());
+        QCOMPARE(carried, (QList<TGridObject>{nullptr, nullptr, nullptr, &objects[0], &objects[1], &objects[2]}));
+        orders << Column(g, 0).join(QLatin1Char(','));
+    }
+    QCOMPARE(orders, (QStringList{"c,b,a,,,", ",,,a,b,c", "c,b,a,,,"}));
+    QCOMPARE(g.StoredRowCount(), 3);  // the three written rows, nothing more
 }
 
 void SortGridTest::datesWithoutAYearTakeTheClocksYear()
