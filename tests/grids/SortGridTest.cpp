@@ -87,6 +87,7 @@ private slots:
     void checkAndComboCells();
     void editValidation();
     void multiSelectTypingAndExtendedKeys();
+    void severalSelectedRowsFollowSortAndDelete();
     void autoSizeAndStretch();
     void drawingUsesTheCellFormat();
     void dragCarriesTheSelectedRows();
@@ -443,6 +444,37 @@ void SortGridTest::multiSelectTypingAndExtendedKeys()
     for (int x : {cell.right() - 4, cell.left() + 4})
         QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(x, cell.center().y()));
     QCOMPARE(ellipsisRows, QList<int>{3});
+}
+
+void SortGridTest::severalSelectedRowsFollowSortAndDelete()
+{
+    TSortGrid g;
+    Fill(g, {{"e"}, {"d"}, {"c"}, {"b"}, {"a"}});
+    g.SetMultiSelect(true);
+    QVERIFY(Show(g));
+    Click(g, 0, 2);
+    QTest::keyPress(&g, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyRelease(&g, Qt::Key_Shift);
+    QVERIFY(g.Row() == 4 && g.SelectedRows() == (std::vector<int>{2, 3, 4}));  // d, c, b
+    // The sort turns the three round: the topmost of them becomes current.
+    g.SortByColumn(0);
+    QCOMPARE(Column(g, 0), (QStringList{"a", "b", "c", "d", "e"}));
+    QVERIFY(g.Row() == 2 && g.SelectedRows() == (std::vector<int>{2, 3, 4}));
+    // A row deleted above them: the selection and the current row move up with their rows.
+    {
+        TGridUpdateGuard bracket(g);
+        g.DeleteRow(1);
+    }
+    QCOMPARE(Column(g, 0), (QStringList{"b", "c", "d", "e"}));
+    QVERIFY(g.Row() == 1 && g.SelectedRows() == (std::vector<int>{1, 2, 3}));
+    // One of them deleted: the others stay selected.
+    {
+        TGridUpdateGuard bracket(g);
+        g.DeleteRow(2);
+    }
+    QVERIFY(g.Row() == 1 && g.SelectedRows() == (std::vector<int>{1, 2}));  // b, d
 }
 
 void SortGridTest::autoSizeAndStretch()
