@@ -433,6 +433,18 @@ void SortGridTest::multiSelectTypingAndExtendedKeys()
     QCOMPARE(Column(g, 0), (QStringList{"", "a", "b", "c", "d"}));
     QTest::keyClick(&g, Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(Column(g, 0), (QStringList{"a", "b", "c", "d"}));
+    // The one data row and the one column left are not deleted, nor emptied.
+    TSortGrid one;
+    Fill(one, {{"only"}});
+    one.SetExtendedKeys(true);
+    one.SetModified(false);
+    int deletes = 0;
+    one.OnRowDelete = [&](QObject*, int) { ++deletes; };
+    one.OnColumnDelete = one.OnRowDelete;
+    QVERIFY(Show(one));
+    QTest::keyClick(&one, Qt::Key_Delete, Qt::ControlModifier);
+    QTest::keyClick(&one, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Column(one, 0) == QStringList{"only"} && deletes == 0 && !one.Modified());
 
     // The ellipsis button: the right 16 pixels of the cell.
     g.OnGetCellFormat = [](QObject*, int col, int, TGridDrawState, TFormatOptions&, bool&, bool&, bool& ellipsis) {
