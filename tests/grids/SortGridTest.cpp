@@ -371,6 +371,13 @@ void SortGridTest::checkAndComboCells()
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(g.Cells(2, 1) + chosen, QStringLiteral("qq"));
     QVERIFY(list->isHidden());
+    // Escape closes the list and keeps the cell's text, whatever item was current in it.
+    chosen.clear();
+    Click(g, 2, 1);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Escape);
+    QVERIFY(list->isHidden() && g.hasFocus());
+    QCOMPARE(g.Cells(2, 1) + chosen, QStringLiteral("q"));
 
     // In editor mode check and combo cells are never made current; a Tab goes past a
     // combo-box cell and leaves its list open.
