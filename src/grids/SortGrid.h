@@ -91,7 +91,7 @@ using TBeginSortEvent = std::function<void(QObject* Sender, int& Col)>;
 using TEndSortEvent = std::function<void(QObject* Sender, int Col)>;
 using TStartDragEvent = std::function<void(QObject* Sender)>;
 // Target is the object that took the drop, null when none did; X and Y are where the mouse
-// was then, in the grid's cell coordinates.
+// was then, in the coordinates MouseCoord takes.
 using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>;
 
 class TSortGrid : public TMyStringGrid {

@@ -379,7 +379,7 @@ void TSortGrid::StartDrag()
         OnStartDrag(this);
     RegisterComponentCursors();
     const QPixmap cursor = ScreenCursor(crDragCur).pixmap();
-    // Qt deletes a drag it has run itself; one that never ran goes with the grid at the latest.
+    // Qt schedules the deletion of a drag it has run; so do we, for one it has not.
     QPointer<QDrag> drag = new QDrag(this);
     auto* mime = new QMimeData;
     mime->setText(SelectedRowsText());
@@ -388,7 +388,10 @@ void TSortGrid::StartDrag()
     // no drop is possible.
     drag->setDragCursor(cursor, Qt::CopyAction);
     drag->setDragCursor(cursor, Qt::IgnoreAction);
+    const QPointer<TSortGrid> self(this);
     const Qt::DropAction action = ExecDrag(*drag);
+    if (self == nullptr)
+        return;  // the grid went with its window while the drag ran
     QObject* target = drag != nullptr && action != Qt::IgnoreAction ? drag->target() : nullptr;
     if (drag != nullptr)
         drag->deleteLater();
