@@ -4,7 +4,8 @@
 #include <QCursor>
 #include <QString>
 
-// Cursor numbers of the two cursors registered at start. No control selects them.
+// Cursor numbers of the two cursors registered at start. The sort grid drags its rows with
+// crDragCur; no control selects crHandCur.
 constexpr int crHandCur = 14000;
 constexpr int crDragCur = 14001;
 

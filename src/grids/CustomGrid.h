@@ -205,6 +205,8 @@ protected:
     bool ScrollTimerActive() const;
     // Where an index lands when the line at `from` moves to `to`.
     static int Shifted(int index, int from, int to);
+    // Ends sizing, moving or selecting without applying it (the mouse was taken away).
+    void CancelMode();
 
     // Qt plumbing.
     bool event(QEvent* e) override;
@@ -245,8 +247,6 @@ private:
     void DrawDragLine(QPainter& p) const;
     void SetDragLine(int pos, bool vertical);
     void StopMouseState();
-    // Ends sizing, moving or selecting without applying it (the mouse was taken away).
-    void CancelMode();
     // A grid of one column scrolls horizontally by pixels over the part of the column
     // that is wider than the client area.
     int ColOverflow() const;

@@ -34,7 +34,8 @@ void SetScreenCursor(int cursor)
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
         return;
     if (cursor == crDefault) {
-        if (overrideInstalled)
+        // The default cursor whatever was set before, also by others: no override stays.
+        while (QGuiApplication::overrideCursor() != nullptr)
             QGuiApplication::restoreOverrideCursor();
         overrideInstalled = false;
     } else if (overrideInstalled) {

@@ -16,7 +16,7 @@ constexpr int crHSplit = -14;
 constexpr int crVSplit = -15;
 
 // The cursor shown over every window of the application; crDefault lets each widget
-// show its own.
+// show its own, and removes any cursor set for the whole application before.
 int ScreenCursor();
 void SetScreenCursor(int cursor);
 

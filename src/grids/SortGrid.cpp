@@ -517,13 +517,10 @@ void TSortGrid::DeleteRow(int ARow)
     } else {
         TMyStringGrid::DeleteRow(ARow);
         // The deleted row now lies past the last one: drop it so that no later growth of
-        // the grid brings it back.
+        // the grid brings it back. The move took the selection along (RowMoved), so only
+        // the deleted row's own place is left to unselect.
         EmptyRow(RowCount());
-        std::set<int> shifted;
-        for (int row : selectedRows_)
-            if (row != ARow)
-                shifted.insert(row > ARow ? row - 1 : row);
-        selectedRows_ = shifted;
+        selectedRows_.erase(RowCount());
     }
     if (OnRowDelete)
         OnRowDelete(this, ARow);

@@ -23,6 +23,7 @@
 #include <vector>
 
 
+class QDrag;
 class QListWidgetItem;
 class QMenu;
 
@@ -88,6 +89,10 @@ using TSetCombobox = std::function<void(QObject* Sender, int ACol, int ARow, con
 using TSetEllipsis = std::function<void(QObject* Sender, int ACol, int ARow)>;
 using TBeginSortEvent = std::function<void(QObject* Sender, int& Col)>;
 using TEndSortEvent = std::function<void(QObject* Sender, int Col)>;
+using TStartDragEvent = std::function<void(QObject* Sender)>;
+// Target is the object that took the drop, null when none did; X and Y are where the mouse
+// was then, in the coordinates MouseCoord takes.
+using TEndDragEvent = std::function<void(QObject* Sender, QObject* Target, int X, int Y)>;
 
 class TSortGrid : public TMyStringGrid {
     Q_OBJECT
@@ -188,6 +193,12 @@ public:
     TSetEllipsis OnSetEllipsis;
     TBeginSortEvent OnBeginSort;
     TEndSortEvent OnEndSort;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+
+    // What a drag of the grid carries: the selected rows from top to bottom, one line each,
+    // their cells separated by tabs.
+    QString SelectedRowsText() const;
 
     // The combo list (hidden while closed), for tests.
     QListWidget* ComboList() const { return comboList_; }
@@ -214,6 +225,8 @@ protected:
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Runs the drag until the mouse button is released and returns what the drop did.
+    virtual Qt::DropAction ExecDrag(QDrag& drag);
 
 private:
     TGridDrawState CellDrawState(int ACol, int ARow) const;
@@ -255,6 +268,7 @@ private:
     int ColumnEdgeAt(int X, int tolerance) const;
     void TitleClick(Qt::MouseButton Button, int ACol);
     void ClickedCell(Qt::MouseButton Button, int X, int Y);
+    void StartDrag();
 
     TSortOptions sortOptions_;
     TPrintOptions printOptions_;

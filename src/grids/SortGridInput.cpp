@@ -3,9 +3,14 @@
 
 #include "grids/SortGrid.h"
 
+#include "components/CEConst.h"
+
+#include <QDrag>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -316,6 +321,7 @@ void TSortGrid::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int 
             cell = MouseCoord(X, last.center().y());
     }
     downCell_ = cell;
+    dragPending_ = false;
     const bool dataRow = cell.Y >= FixedRows() && cell.X >= 0;
     const bool editing = EditorMode();
     if (Button == Qt::LeftButton && !(Shift & ssDouble) && multiSelect_ && !editing && dataRow && !IsRowSelected(cell.Y)
@@ -343,9 +349,59 @@ void TSortGrid::MouseDown(Qt::MouseButton Button, TShiftState Shift, int X, int 
 void TSortGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     if (dragPending_ && (Shift & (ssLeft | ssRight | ssMiddle)) == TShiftState(ssLeft)
-        && (std::abs(X - downPos_.x()) >= DragDistance || std::abs(Y - downPos_.y()) >= DragDistance))
-        dragging_ = true;
+        && (std::abs(X - downPos_.x()) >= DragDistance || std::abs(Y - downPos_.y()) >= DragDistance)) {
+        StartDrag();
+        return;
+    }
     TMyStringGrid::MouseMove(Shift, X, Y);
+}
+
+QString TSortGrid::SelectedRowsText() const
+{
+    QStringList lines;
+    for (int row : selectedRows_)
+        lines << RowTexts(row).join(QLatin1Char('\t'));
+    return lines.join(QLatin1Char('\n'));
+}
+
+Qt::DropAction TSortGrid::ExecDrag(QDrag& drag)
+{
+    return drag.exec(Qt::CopyAction);
+}
+
+void TSortGrid::StartDrag()
+{
+    dragPending_ = false;
+    dragging_ = true;
+    // The drag has the mouse now: the selecting that the press began ends here.
+    CancelMode();
+    if (OnStartDrag)
+        OnStartDrag(this);
+    RegisterComponentCursors();
+    const QPixmap cursor = ScreenCursor(crDragCur).pixmap();
+    // Qt schedules the deletion of a drag it has run; so do we, for one it has not.
+    QPointer<QDrag> drag = new QDrag(this);
+    auto* mime = new QMimeData;
+    mime->setText(SelectedRowsText());
+    drag->setMimeData(mime);
+    // Nothing in the program takes the drop, so the drag shows its own cursor also where
+    // no drop is possible.
+    drag->setDragCursor(cursor, Qt::CopyAction);
+    drag->setDragCursor(cursor, Qt::IgnoreAction);
+    const QPointer<TSortGrid> self(this);
+    const Qt::DropAction action = ExecDrag(*drag);
+    if (self == nullptr)
+        return;  // the grid went with its window while the drag ran
+    QObject* target = drag != nullptr && action != Qt::IgnoreAction ? drag->target() : nullptr;
+    if (drag != nullptr)
+        drag->deleteLater();
+    dragging_ = false;
+    // The release ended the drag; a late one must not count as a click on the cell.
+    downCell_ = {-1, -1};
+    if (OnEndDrag) {
+        const QPoint at = viewport()->mapFromGlobal(QCursor::pos());
+        OnEndDrag(this, target, at.x(), at.y());
+    }
 }
 
 void TSortGrid::TitleClick(Qt::MouseButton Button, int ACol)

@@ -5,6 +5,9 @@
 
 #include "grids/GridPlatform.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+
 
 using Pairs = std::vector<std::pair<int, int>>;
 
@@ -185,6 +188,12 @@ void GridControlTest::bracketCursorNestingAndFailures()
     g.EndUpdate();  // the inner end closes the bracket, with the default cursor, not the one before
     QVERIFY(begun == 2 && BracketClosed(g));
     g.EndUpdate();
+    // Also when the cursor before was set for the whole application by someone else.
+    QGuiApplication::setOverrideCursor(Qt::PointingHandCursor);
+    g.BeginUpdate();
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    g.EndUpdate();
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr && BracketClosed(g));
 
     // The guard closes the bracket when an exception passes.
     g.sizeChanges.clear();

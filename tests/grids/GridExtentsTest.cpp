@@ -1,6 +1,7 @@
 #include "GridErrorText.h"
 
 #include "grids/GridExtents.h"
+#include "grids/GridGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,40 @@ TEST(GridExtents, ModifyAtAnIndex)
         EXPECT_EQ(error, c.error.isEmpty() ? QStringLiteral("<no exception>") : c.error) << c.index << " " << c.amount;
         EXPECT_EQ(Entries(e), c.after) << c.index << " " << c.amount;
     }
+}
+
+TEST(GridGeometry, AxisBoundariesAndFullyVisibleCells)
+{
+    // Widths 10,20,30,40,50 with a 1-pixel line, 1 fixed cell, 70 pixels of client.
+    const int widths[] = {10, 20, 30, 40, 50};
+    auto ext = [&](int i) { return widths[i]; };
+    TGridAxisDrawInfo a = CalcAxisDrawInfo(ext, 1, 1, 5, 1, 70);
+    EXPECT_EQ(a.FixedBoundary, 11);
+    // 11 + 21 = 32, + 31 = 63 <= 71, + 41 = 104 > 71
+    EXPECT_EQ(a.LastFullVisibleCell, 2);
+    EXPECT_EQ(a.FullVisBoundary, 63);
+    EXPECT_EQ(a.GridBoundary, 70);
+    EXPECT_EQ(a.VisibleCount(), 2);
+    EXPECT_EQ(a.CellStart(0), 0);
+    EXPECT_EQ(a.CellStart(1), 11);
+    EXPECT_EQ(a.CellStart(3), 63);
+    EXPECT_EQ(a.CellStart(4), -1);
+    EXPECT_EQ(a.CellAt(5), 0);
+    EXPECT_EQ(a.CellAt(11), 1);
+    EXPECT_EQ(a.CellAt(69), 3);
+    EXPECT_EQ(a.CellAt(70), -1);
+
+    // Scrolled to cell 3: the cells 1 and 2 are gone.
+    TGridAxisDrawInfo s = CalcAxisDrawInfo(ext, 1, 1, 5, 3, 200);
+    EXPECT_EQ(s.CellStart(2), -1);
+    EXPECT_EQ(s.CellStart(3), 11);
+    EXPECT_EQ(s.GridBoundary, 11 + 41 + 51);  // ends with the last cell
+    EXPECT_EQ(s.LastFullVisibleCell, 4);
+
+    // A cell counts as fully visible while its end (line included) is within extent + line.
+    auto nine = [](int) { return 9; };
+    EXPECT_EQ(CalcAxisDrawInfo(nine, 1, 0, 10, 0, 29).LastFullVisibleCell, 2);  // 3 cells of 10 = 30 <= 30
+    EXPECT_EQ(CalcAxisDrawInfo(nine, 1, 0, 10, 0, 28).LastFullVisibleCell, 1);
 }
 
 }  // namespace

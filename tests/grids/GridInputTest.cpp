@@ -1,4 +1,4 @@
-// The grid on screen: the in-place editor, keyboard and mouse, and scrolling.
+// The grid on screen: the in-place editor, keyboard and mouse, scrolling and painting.
 
 #include "GridProbe.h"
 
@@ -6,6 +6,7 @@
 #include "platform/MessageBeep.h"
 
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -56,6 +57,18 @@ struct Fixture {
         QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, to);
         return state;
     }
+    // The box of the dark pixels inside a cell's area (or `area` when given) as painted now.
+    QRect inkBox(int col, int row, QRect area = QRect()) const
+    {
+        const QImage image = grid->viewport()->grab().toImage();
+        const QRect r = area.isNull() ? grid->CellRect(col, row) : area;
+        QRect box;
+        for (int y = r.top() + 1; y < r.bottom(); ++y)
+            for (int x = r.left() + 1; x < r.right(); ++x)
+                if (image.pixelColor(x, y).lightness() < 128)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    }
 };
 
 }  // namespace
@@ -77,6 +90,11 @@ private slots:
     void dividerSizingAndColumnMoving();
     void scrollBarsMapTheTopLeft();
     void wheelAndDragStopAtTheLastCell();
+    void clickThenEditorClickIsADoubleClick();
+    void singleWideColumnScrollsByPixels();
+    void invalidateColRepaintsTheRowsShownAfterScrolling();
+    void paintingByRelations();
+    void editorTextSitsWhereTheCellDrawsIt();
 };
 
 void GridInputTest::typingOpensTheEditorAndWritesTheCell()
@@ -456,6 +474,129 @@ void GridInputTest::wheelAndDragStopAtTheLastCell()
     QCOMPARE(wide.grid->Anchor().X, 29);
     QVERIFY(wide.grid->CellRect(29, 1).right() <= vp->width());  // the last column is in view
     QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(vp->width() + 30, wide.center(1, 1).y()));
+}
+
+void GridInputTest::clickThenEditorClickIsADoubleClick()
+{
+    Fixture f(goEditing);
+    int doubleClicks = 0;
+    f.grid->OnDblClick = [&](QObject*) { ++doubleClicks; };
+    QTest::keyClick(f.grid, Qt::Key_Return);  // the editor comes into being
+    QTest::keyClick(f.editor(), Qt::Key_Return);
+    QVERIFY(!f.editorShown());
+    QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, {}, f.center(1, 1));
+    QVERIFY(f.editorShown());
+    QCOMPARE(doubleClicks, 0);
+    QTest::mouseClick(f.editor(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(doubleClicks, 1);
+    // A later click on the editor alone is a single click.
+    QTest::mouseClick(f.editor(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(doubleClicks, 1);
+}
+
+void GridInputTest::singleWideColumnScrollsByPixels()
+{
+    Fixture f;
+    f.grid->SetColCount(1);
+    QScrollBar* bar = f.grid->horizontalScrollBar();
+    QCOMPARE(bar->maximum(), 0);
+    const int client = f.grid->viewport()->width();
+    f.grid->SetColWidths(0, client + 300);
+    QCOMPARE(bar->maximum(), 127);
+    f.grid->SetCells(0, 1, QStringLiteral("WWWW"));
+    auto inkNearLeft = [&] {
+        const QRect r = f.grid->CellRect(0, 1);
+        return f.inkBox(0, 1, QRect(QPoint(0, r.top()), QPoint(60, r.bottom())));
+    };
+    QVERIFY(!inkNearLeft().isEmpty());
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(f.grid->CellRect(0, 1).left(), -300);
+    QCOMPARE(f.grid->CellRect(0, 1).right(), client - 1);
+    QVERIFY(inkNearLeft().isEmpty());
+    QCOMPARE(f.grid->LeftCol(), 0);
+    // Hit tests follow the shifted column.
+    QVERIFY(f.grid->MouseCoord(5, f.grid->CellRect(0, 2).center().y()) == (TGridCoord{0, 2}));
+    QVERIFY(f.grid->MouseCoord(client - 2, 5) == (TGridCoord{0, 0}));
+    // The divider at the column's end is at the right edge now, and can be dragged.
+    f.grid->SetOptions(f.grid->Options() | goColSizing);
+    QTest::mousePress(f.grid->viewport(), Qt::LeftButton, {}, QPoint(client - 1, 5));
+    QCOMPARE(f.grid->GridState(), gsColSizing);
+    QTest::mouseRelease(f.grid->viewport(), Qt::LeftButton, {}, QPoint(client - 51, 5));
+    QCOMPARE(f.grid->ColWidths(0), client + 300 - 50);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QVERIFY(f.grid->CellRect(0, 1).left() > -300);
+    // A second column ends the pixel scrolling.
+    f.grid->SetColCount(2);
+    QCOMPARE(f.grid->CellRect(0, 1).left(), 0);
+}
+
+void GridInputTest::invalidateColRepaintsTheRowsShownAfterScrolling()
+{
+    Fixture f;
+    f.grid->SetRowCount(200);
+    f.grid->SetTopRow(120);
+    QApplication::processEvents();
+    const int shown = f.grid->VisibleRowCount();
+    f.grid->painted.clear();
+    f.grid->InvalidateCol(2);
+    QApplication::processEvents();
+    QVERIFY(f.grid->painted.contains({2, 120}));
+    QVERIFY(f.grid->painted.contains({2, 120 + shown - 1}));
+    QVERIFY(!f.grid->painted.contains({3, 120}));
+    f.grid->painted.clear();
+    f.grid->InvalidateRow(121);
+    QApplication::processEvents();
+    QVERIFY(f.grid->painted.contains({0, 121}));
+    QVERIFY(f.grid->painted.contains({3, 121}));
+    QVERIFY(!f.grid->painted.contains({3, 122}));
+}
+
+void GridInputTest::paintingByRelations()
+{
+    Fixture f({}, QSize(400, 200));
+    f.grid->SetColor(QColor(255, 255, 255));
+    f.grid->SetFixedColor(QColor(200, 200, 200));
+    f.grid->SetCells(2, 2, QStringLiteral("WWWWWW"));
+    QTest::keyClick(f.grid, Qt::Key_Right, Qt::ShiftModifier);  // selects (1,1)-(2,1)
+    QApplication::processEvents();
+    const QImage image = f.grid->viewport()->grab().toImage();
+    auto at = [&](int col, int row) { return image.pixelColor(f.grid->CellRect(col, row).center()); };
+    QCOMPARE(at(0, 0), QColor(200, 200, 200));
+    QCOMPARE(at(3, 3), QColor(255, 255, 255));
+    // The selected cell that is not the current one is highlighted; the current one is not.
+    QCOMPARE(at(1, 1), SysColor(TSysColor::Highlight));
+    QVERIFY(at(1, 1) != at(3, 3));
+    QCOMPARE(at(2, 1), QColor(255, 255, 255));
+    QVERIFY(!f.inkBox(2, 2).isEmpty());
+    QVERIFY(f.inkBox(3, 2).isEmpty());
+    // Grid lines: silver between scrolling cells, black between fixed ones.
+    const QRect c = f.grid->CellRect(3, 3);
+    QCOMPARE(image.pixelColor(c.right() + 1, c.center().y()), QColor(192, 192, 192));
+    const QRect h = f.grid->CellRect(2, 0);
+    QCOMPARE(image.pixelColor(h.right() + 1, h.center().y()), QColor(Qt::black));
+    // The area beyond the last cell has the grid colour.
+    const QRect last = f.grid->CellRect(4, 4);
+    QCOMPARE(image.pixelColor(last.right() + 10, last.top() + 2), QColor(255, 255, 255));
+}
+
+void GridInputTest::editorTextSitsWhereTheCellDrawsIt()
+{
+    // Opening and closing the editor must not make the text jump, also in a tall row.
+    Fixture f(goEditing);
+    f.grid->editLimit = -1;  // read-only: no caret in the picture
+    f.grid->SetColor(QColor(255, 255, 255));
+    f.grid->SetRowHeights(2, 40);
+    f.grid->SetCells(1, 2, QStringLiteral("Wy3.2"));
+    const QRect drawn = f.inkBox(1, 2);
+    QVERIFY(!drawn.isEmpty());
+    f.grid->SetRow(2);
+    QTest::keyClick(f.grid, Qt::Key_F2);
+    QVERIFY(f.editorShown());
+    f.editor()->Deselect();
+    const QRect edited = f.inkBox(1, 2);
+    QVERIFY(qAbs(edited.left() - drawn.left()) <= 1);
+    QVERIFY(qAbs(edited.top() - drawn.top()) <= 1);
+    QVERIFY(qAbs(edited.bottom() - drawn.bottom()) <= 1);
 }
 
 QTEST_MAIN(GridInputTest)

@@ -5,6 +5,7 @@
 #include "grids/MyGrids.h"
 
 #include <QApplication>
+#include <QSet>
 #include <QString>
 #include <QTest>
 
@@ -22,6 +23,7 @@ public:
 
     std::vector<std::pair<int, int>> sizeChanges;  // old counts per SizeChanged
     std::vector<std::pair<int, int>> newCounts;    // counts seen inside SizeChanged
+    QSet<QPair<int, int>> painted;                 // cells drawn, column and row
     int editLimit = 0;
     int widthChanges = 0;
     bool digitsOnly = false;  // the editor takes digits only
@@ -33,6 +35,11 @@ protected:
         sizeChanges.emplace_back(OldColCount, OldRowCount);
         newCounts.emplace_back(ColCount(), RowCount());
         TMyStringGrid::SizeChanged(OldColCount, OldRowCount);
+    }
+    void DrawCell(int ACol, int ARow, const QRect& ARect, TGridDrawState AState) override
+    {
+        painted.insert({ACol, ARow});
+        TMyStringGrid::DrawCell(ACol, ARow, ARect, AState);
     }
     int GetEditLimit() override { return editLimit; }
     bool CanEditAcceptKey(QChar key) const override { return !digitsOnly || key.isDigit(); }

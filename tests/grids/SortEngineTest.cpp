@@ -147,6 +147,21 @@ TEST_F(SortTest, DetectSortStyleTakesTheStyleEveryCellFits)
             << c.cells.join(QLatin1Char('|')).toStdString();
 }
 
+// Times a millisecond apart, as times and as date-times, in either direction: each key is
+// converted once and sorted by its value, which must keep the milliseconds.
+TEST_F(SortTest, TimeKeysKeepTheirMilliseconds)
+{
+    const QStringList times{"10:00:00.003", "10:00:00.002", "10:00:00.001", "10:00:00", "9:59:59.999"};
+    const std::pair<QString, TSortStyle> cases[] = {{"", ssTime}, {"", ssDateTime}, {"2/1/2021 ", ssDateTime}};
+    for (const auto& [day, style] : cases) {
+        const auto cell = [&](int, int row) { return day + times[row]; };
+        TSortSettings settings;
+        EXPECT_EQ(SortOrder(5, {{0, style}}, settings, cell), (std::vector<int>{4, 3, 2, 1, 0})) << style;
+        settings.Direction = sdDescending;
+        EXPECT_EQ(SortOrder(5, {{0, style}}, settings, cell), Identity(5)) << style;
+    }
+}
+
 // Random tables sorted by the engine and by std::stable_sort on the same prepared keys,
 // comparing all keys at once (primary first); equal keys keep their order in both directions.
 TEST_F(SortTest, MultiKeySortMatchesTheReference)

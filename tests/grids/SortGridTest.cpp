@@ -1,6 +1,7 @@
 // The sort grid: sorting through the control, filtering, row and column operations, cell
 // formats in drawing, check and combo cells, editing validation and the modified flag.
 
+#include "components/CEConst.h"
 #include "grids/GridPlatform.h"
 #include "grids/SortGrid.h"
 
@@ -8,7 +9,9 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QDrag>
 #include <QListWidget>
+#include <QMimeData>
 #include <QTest>
 
 #include <algorithm>
@@ -47,6 +50,21 @@ void Click(TSortGrid& g, int col, int row, Qt::MouseButton button = Qt::LeftButt
     QTest::mouseClick(g.viewport(), button, {}, g.CellRect(col, row).center());
 }
 
+// A grid whose drags end at once, dropped nowhere, recording what each one carried.
+class DragGrid : public TSortGrid {
+public:
+    QStringList carried;
+    QImage cursor;
+
+protected:
+    Qt::DropAction ExecDrag(QDrag& drag) override
+    {
+        carried << drag.mimeData()->text();
+        cursor = drag.dragCursor(Qt::CopyAction).toImage();
+        return Qt::IgnoreAction;
+    }
+};
+
 template <class G>
 constexpr bool CanSetFixedRows = requires(G& g) { g.SetFixedRows(2); };
 
@@ -59,6 +77,7 @@ private slots:
     void initTestCase();
     void sortsByKeysAndCarriesSelectionAndObjects();
     void stylesPerKeyCustomAndHandler();
+    void neverWrittenRowsMoveOnce();
     void datesWithoutAYearTakeTheClocksYear();
     void titleRowStaysFixed();
     void titleClicksChooseTheDirection();
@@ -68,8 +87,10 @@ private slots:
     void checkAndComboCells();
     void editValidation();
     void multiSelectTypingAndExtendedKeys();
+    void severalSelectedRowsFollowSortAndDelete();
     void autoSizeAndStretch();
     void drawingUsesTheCellFormat();
+    void dragCarriesTheSelectedRows();
 
 private:
     int messages_ = 0;
@@ -141,6 +162,34 @@ void SortGridTest::stylesPerKeyCustomAndHandler()
     QVERIFY(Column(h, 0) == (QStringList{"5 mm", "12 mm"}) && h.SortOptions().SortStyle == ssNormal);
 }
 
+void SortGridTest::neverWrittenRowsMoveOnce()
+{
+    TSortGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(7);
+    // Rows 2, 4 and 6 (the last) are never written; the others carry an object each.
+    int objects[3] = {};
+    const int written[] = {1, 3, 5};
+    const char* texts[] = {"c", "a", "b"};
+    for (int i = 0; i < 3; ++i) {
+        g.SetCells(0, written[i], QString::fromLatin1(texts[i]));
+        g.SetObjects(1, written[i], &objects[i]);
+    }
+    QStringList orders;
+    for (TSortDirection direction : {sdDescending, sdAscending, sdDescending}) {
+        g.SortOptions().SortDirection = direction;
+        g.SortByColumn(0);
+        QList<TGridObject> carried;
+        for (int r = 1; r < g.RowCount(); ++r)
+            carried << g.Objects(1, r);
+        std::sort(carried.begin(), carried.end());
+        QCOMPARE(carried, (QList<TGridObject>{nullptr, nullptr, nullptr, &objects[0], &objects[1], &objects[2]}));
+        orders << Column(g, 0).join(QLatin1Char(','));
+    }
+    QCOMPARE(orders, (QStringList{"c,b,a,,,", ",,,a,b,c", "c,b,a,,,"}));
+    QCOMPARE(g.StoredRowCount(), 3);  // the three written rows, nothing more
+}
+
 void SortGridTest::datesWithoutAYearTakeTheClocksYear()
 {
     TSortGrid g;
@@ -167,9 +216,11 @@ void SortGridTest::titleRowStaysFixed()
     Fill(g, {{"b"}, {"a"}});
     g.SetRowCount(1);  // the title alone: it cannot stay fixed
     const int fixedAlone = g.FixedRows();
+    g.SetRowCount(2);  // one data row is enough to fix it again
+    const int fixedWithOne = g.FixedRows();
     g.SetRowCount(3);
     g.SortByColumn(0);
-    QCOMPARE(QList<int>({fixedAlone, g.FixedRows()}), QList<int>({0, 1}));
+    QCOMPARE(QList<int>({fixedAlone, fixedWithOne, g.FixedRows()}), QList<int>({0, 1, 1}));
     QCOMPARE(g.Cols(0).ToStringList(), (QStringList{"A", "a", "b"}));
 }
 
@@ -320,6 +371,13 @@ void SortGridTest::checkAndComboCells()
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(g.Cells(2, 1) + chosen, QStringLiteral("qq"));
     QVERIFY(list->isHidden());
+    // Escape closes the list and keeps the cell's text, whatever item was current in it.
+    chosen.clear();
+    Click(g, 2, 1);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Escape);
+    QVERIFY(list->isHidden() && g.hasFocus());
+    QCOMPARE(g.Cells(2, 1) + chosen, QStringLiteral("q"));
 
     // In editor mode check and combo cells are never made current; a Tab goes past a
     // combo-box cell and leaves its list open.
@@ -382,6 +440,18 @@ void SortGridTest::multiSelectTypingAndExtendedKeys()
     QCOMPARE(Column(g, 0), (QStringList{"", "a", "b", "c", "d"}));
     QTest::keyClick(&g, Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(Column(g, 0), (QStringList{"a", "b", "c", "d"}));
+    // The one data row and the one column left are not deleted, nor emptied.
+    TSortGrid one;
+    Fill(one, {{"only"}});
+    one.SetExtendedKeys(true);
+    one.SetModified(false);
+    int deletes = 0;
+    one.OnRowDelete = [&](QObject*, int) { ++deletes; };
+    one.OnColumnDelete = one.OnRowDelete;
+    QVERIFY(Show(one));
+    QTest::keyClick(&one, Qt::Key_Delete, Qt::ControlModifier);
+    QTest::keyClick(&one, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(Column(one, 0) == QStringList{"only"} && deletes == 0 && !one.Modified());
 
     // The ellipsis button: the right 16 pixels of the cell.
     g.OnGetCellFormat = [](QObject*, int col, int, TGridDrawState, TFormatOptions&, bool&, bool&, bool& ellipsis) {
@@ -393,6 +463,37 @@ void SortGridTest::multiSelectTypingAndExtendedKeys()
     for (int x : {cell.right() - 4, cell.left() + 4})
         QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, QPoint(x, cell.center().y()));
     QCOMPARE(ellipsisRows, QList<int>{3});
+}
+
+void SortGridTest::severalSelectedRowsFollowSortAndDelete()
+{
+    TSortGrid g;
+    Fill(g, {{"e"}, {"d"}, {"c"}, {"b"}, {"a"}});
+    g.SetMultiSelect(true);
+    QVERIFY(Show(g));
+    Click(g, 0, 2);
+    QTest::keyPress(&g, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyRelease(&g, Qt::Key_Shift);
+    QVERIFY(g.Row() == 4 && g.SelectedRows() == (std::vector<int>{2, 3, 4}));  // d, c, b
+    // The sort turns the three round: the topmost of them becomes current.
+    g.SortByColumn(0);
+    QCOMPARE(Column(g, 0), (QStringList{"a", "b", "c", "d", "e"}));
+    QVERIFY(g.Row() == 2 && g.SelectedRows() == (std::vector<int>{2, 3, 4}));
+    // A row deleted above them: the selection and the current row move up with their rows.
+    {
+        TGridUpdateGuard bracket(g);
+        g.DeleteRow(1);
+    }
+    QCOMPARE(Column(g, 0), (QStringList{"b", "c", "d", "e"}));
+    QVERIFY(g.Row() == 1 && g.SelectedRows() == (std::vector<int>{1, 2, 3}));
+    // One of them deleted: the others stay selected.
+    {
+        TGridUpdateGuard bracket(g);
+        g.DeleteRow(2);
+    }
+    QVERIFY(g.Row() == 1 && g.SelectedRows() == (std::vector<int>{1, 2}));  // b, d
 }
 
 void SortGridTest::autoSizeAndStretch()
@@ -447,6 +548,53 @@ void SortGridTest::drawingUsesTheCellFormat()
     QVERIFY(fitted.endsWith(QLatin1String("..")) && text.startsWith(fitted.chopped(2)));
     QVERIFY(metrics.horizontalAdvance(fitted) <= room && TSortGrid::FittedTitle(text, metrics, 0).size() == 3);
     QCOMPARE(TSortGrid::FittedTitle(text, metrics, metrics.horizontalAdvance(text)), text);
+}
+
+void SortGridTest::dragCarriesTheSelectedRows()
+{
+    DragGrid g;
+    Fill(g, {{"a", "1"}, {"b", "2"}, {"c", "3"}});
+    QStringList events;
+    g.OnStartDrag = [&](QObject* sender) { events << (sender == &g ? "start" : "?"); };
+    // The release that ends a real drag never reaches the grid: the drag itself ends the
+    // selecting that the press began.
+    g.OnEndDrag = [&](QObject* sender, QObject* target, int, int) {
+        events << (sender == &g && target == nullptr && g.GridState() == gsNormal && !g.Dragging() ? "end" : "?");
+    };
+    QVERIFY(Show(g));
+    QWidget* vp = g.viewport();
+    // Presses on a row, moves the mouse by `by` and then by `then`, releases; the drags so far.
+    const auto pressMove = [&](int row, QPoint by, QPoint then = {}) {
+        const QPoint at = g.CellRect(0, row).center();
+        QTest::mousePress(vp, Qt::LeftButton, {}, at);
+        QTest::mouseMove(vp, at + by);
+        if (!then.isNull())
+            QTest::mouseMove(vp, at + then);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, at + (then.isNull() ? by : then));
+        return g.carried.size();
+    };
+    // A press on a row not yet selected selects it and drags nothing.
+    QCOMPARE(pressMove(2, {11, 0}), 0);
+    QVERIFY(g.IsRowSelected(2));
+    // On the selected row: 10 pixels each way is not yet a drag, 11 in one direction is.
+    QCOMPARE(pressMove(2, {10, -10}, {0, 11}), 1);
+    QCOMPARE(g.carried, QStringList{"b\t2"});
+    QCOMPARE(events, (QStringList{"start", "end"}));
+    // The drag shows the program's own drag cursor.
+    RegisterComponentCursors();
+    QVERIFY(!g.cursor.isNull() && g.cursor == ScreenCursor(crDragCur).pixmap().toImage());
+    // The title row never drags.
+    g.SortOptions().CanSort = false;
+    QCOMPARE(pressMove(0, {20, 0}), 1);
+    // Several selected rows go as several lines, in their order.
+    g.SetMultiSelect(true);
+    Click(g, 0, 1);
+    QTest::keyPress(&g, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyClick(&g, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyRelease(&g, Qt::Key_Shift);
+    QCOMPARE(pressMove(2, {-11, 0}), 2);
+    QCOMPARE(g.carried.last(), QStringLiteral("a\t1\nb\t2"));
+    QCOMPARE(g.SelectedRows(), (std::vector<int>{1, 2}));
 }
 
 QTEST_MAIN(SortGridTest)
