@@ -83,6 +83,24 @@ inline QByteArray TranslationBlob(const std::vector<TRow>& rows, unsigned mode =
 
 inline QByteArray NoLocales() { return QByteArray("\x01\x00\x00\x00", 4); }
 
+// LocaleData with one custom locale: its id and currency, the decimal and list separators;
+// the names and formats empty.
+inline QByteArray LocaleBlob(unsigned primary, unsigned sub, const QString& currency, QChar decimal, QChar list)
+{
+    TBytes b;
+    b.U16(1).U16(1).U16(primary).U16(sub).U16(0).U16(1252);
+    for (int i = 0; i < 6; ++i)
+        b.Str({});  // language and country names, abbreviation
+    b.Str(currency).U8(3).U8(8).U8(2);
+    b.Str({}).Str(decimal).Str({}).Str(list).Str({});  // thousands, decimal, date, list, time separators
+    b.Str({}).Str({}).Str({}).Str({});  // date formats, AM, PM
+    for (int i = 0; i < 8; ++i)
+        b.U8(0);
+    for (int i = 0; i < 2 * 12 + 2 * 7; ++i)
+        b.Str({});  // month and day names
+    return b.data;
+}
+
 // A dictionary on the given entries, not yet open.
 inline std::unique_ptr<TMlBinaryDictionary> MakeDictionary(const std::vector<TRow>& rows,
                                                            const QByteArray& languages = ProgramLanguages())
