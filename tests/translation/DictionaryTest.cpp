@@ -155,6 +155,22 @@ TEST_F(DictionaryTest, RangeErrorsAndRollback)
     EXPECT_EQ(d->TranslationCount(), 1);
 }
 
+// On an open dictionary -2 chooses by the system's locale and -1 by the user's; the locale
+// follows the chosen default, its country included.
+TEST_F(DictionaryTest, DefaultLocaleIndicesOnAnOpenDictionary)
+{
+    Locales(0x0407, 0x0809);  // a German user on a British system
+    auto d = Make();
+    d->SetLanguage(1);
+    d->Open();
+    d->SetLanguage(-2);
+    EXPECT_EQ(QList<int>({d->Language(), d->LanguageIndex(), static_cast<int>(d->LocaleLCID())}), QList<int>({-2, 2, 0x0809}));
+    EXPECT_EQ(FormatSettings().ShortDateFormat, QStringLiteral("dd/MM/yyyy"));
+    d->SetLanguage(-1);
+    EXPECT_EQ(QList<int>({d->Language(), d->LanguageIndex(), static_cast<int>(d->LocaleLCID())}), QList<int>({-1, 1, 0x0407}));
+    EXPECT_EQ(languageChanges, 3);
+}
+
 TEST(DictionaryFormats, SeparatorsYearsAndErrorText)
 {
     // The locale's separators unless the decimal one equals its thousands one or is empty;
