@@ -75,7 +75,9 @@ QString CurrencyLayout(const QLocale& qt, double value)
             token = c;
         else if (c.isSpace())
             token = QLatin1Char(' ');
-        if (!token.isNull() && (layout.isEmpty() || layout.back() != token || token == QLatin1Char('(')))
+        // The amount's digits and separators are one "n"; a run of blanks is one blank.
+        const bool repeated = layout.endsWith(token) && (token == QLatin1Char('n') || token == QLatin1Char(' '));
+        if (!token.isNull() && !repeated)
             layout += token;
     }
     return layout;
@@ -89,11 +91,12 @@ void FillCurrency(const QLocale& qt, TMlLocale& locale)
     static const QStringList negative = {"($n)", "-$n", "$-n", "$n-", "(n$)", "-n$", "n-$", "n$-",
                                          "-n $", "-$ n", "n $-", "$ n-", "$ -n", "n- $", "($ n)", "(n $)"};
     locale.Currency = qt.currencySymbol(QLocale::CurrencySymbol);
-    locale.CurrencyFormat = std::max<int>(0, positive.indexOf(CurrencyLayout(qt, 1)));
-    const qsizetype negativeFormat = negative.indexOf(CurrencyLayout(qt, -1));
+    locale.CurrencyFormat = static_cast<int>(std::max<qsizetype>(0, positive.indexOf(CurrencyLayout(qt, 1))));
+    qsizetype negativeFormat = negative.indexOf(CurrencyLayout(qt, -1));
     // A layout without a code: the sign before the positive layout.
-    locale.NegCurrencyFormat = negativeFormat >= 0 ? static_cast<int>(negativeFormat)
-                                                   : std::max<int>(1, negative.indexOf(QLatin1Char('-') + positive[locale.CurrencyFormat]));
+    if (negativeFormat < 0)
+        negativeFormat = negative.indexOf(QLatin1Char('-') + positive[locale.CurrencyFormat]);
+    locale.NegCurrencyFormat = static_cast<int>(negativeFormat);
     const QString one = qt.toCurrencyString(1.0, QStringLiteral("X"));
     const qsizetype point = one.indexOf(qt.decimalPoint());
     int digits = 0;

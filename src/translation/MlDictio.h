@@ -78,8 +78,10 @@ struct TMlLocale {
     void Complete();
 };
 
-// Fills a locale from the program's locale table; false (and nothing filled) for a locale
-// the table does not know.
+// Fills a locale from the program's locale table (separators, date formats, names) and Qt's
+// locale data (currency and its formats, AM/PM texts, month and day names; the list
+// separator is the one that cannot be read as the decimal separator); false (and nothing
+// filled) for a locale the table does not know.
 bool FillSystemLocale(LCID lcid, TMlLocale& locale);
 
 // One dictionary entry as kept in memory.
@@ -234,9 +236,10 @@ private:
 };
 
 // Takes a locale's formats and variables (currency, list separator, AM/PM texts, month and
-// day names) into the FormatSettings record; fields the locale leaves empty keep their values. A decimal separator equal to the locale's thousands separator is not
-// taken, and the record never ends with the two separators equal. With year2000 a two-digit
-// year in a date format becomes four digits.
+// day names) into the FormatSettings record; fields the locale leaves empty keep their
+// values. A decimal separator equal to the locale's thousands separator is not taken, and
+// the record never ends with the two separators equal. With year2000 a two-digit year in a
+// date format becomes four digits.
 void ApplyLocaleFormats(const TMlLocale& locale, bool year2000, TFormatSettings& settings);
 // "yy" becomes "yyyy" at its first place, unless the format already has "yyyy" or no "yy".
 QString Year2000Format(const QString& format);

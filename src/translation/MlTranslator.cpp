@@ -373,13 +373,15 @@ void TMlTranslator::RestoreNative()
     if (!d)
         return Attach();  // raises: no dictionary to restore from
     const unsigned options = d->Options;
+    const bool wasOpen = d->IsOpen();
     const LCID locale = d->LocaleLCID();
     // The other forms keep their texts: only this one is shown native.
     d->Options &= ~mldoAutoTranslate;
     try {
         d->SetLanguage(0);
         Attach();
-        d->SetLocale(locale);
+        if (wasOpen)
+            d->SetLocale(locale);
     } catch (...) {
         d->Options = options;
         throw;
@@ -508,11 +510,11 @@ bool TMlTranslator::Find(const QString& text, QString& translation) const
     return dictionary_->Lookup(text, translation) && !translation.isEmpty();
 }
 
-bool TMlTranslator::PropertyAllowed(QObject* object, const QString& property) const
+bool TMlTranslator::PropertyAllowed(QObject* object, const QString& property)
 {
     bool translate = true;
     if (OnRestrictProperty)
-        OnRestrictProperty(const_cast<TMlTranslator*>(this), object, property, translate);
+        OnRestrictProperty(this, object, property, translate);
     return translate;
 }
 

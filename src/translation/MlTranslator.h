@@ -205,7 +205,7 @@ private:
     void TranslateTree(QObject* object, unsigned restrictions);
     void TranslateComponent(QObject* object);
     void TranslateContents(QObject* object);
-    bool PropertyAllowed(QObject* object, const QString& property) const;
+    bool PropertyAllowed(QObject* object, const QString& property);
     void ScaleForLanguage();
     void TranslateItems(QObject* object, const QString& className);
     QString LookUp(const QString& text, const QString& contextB, bool menuItem) const;
