@@ -120,7 +120,7 @@ TEST(DictionaryData, BadDataRaisesReadErrors)
 // the error names it.
 TEST(DictionaryData, MldStreamFromTheProgramsResource)
 {
-    SetUserDefaultLCID(0x0407);
+    FormatSettingsScope formats;  // opening takes the language's locale
     {
         TMlBinaryDictionary d;
         d.Storage = mlsResource;
@@ -146,7 +146,6 @@ TEST(DictionaryData, MldStreamFromTheProgramsResource)
     AddDictionaryResource();
     EXPECT_EQ(error, QStringLiteral("The program has no dictionary resource MlDictionary (:/MlDictionary)"));
     EXPECT_FALSE(missing.IsOpen());
-    SetUserDefaultLCID(0x0409);
 }
 
 }  // namespace

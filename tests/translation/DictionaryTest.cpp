@@ -326,6 +326,7 @@ TEST(DictionaryFormats, LanguageAndCountryDisplayNames)
     EXPECT_EQ(LocaleLanguageName(0x0436, false) + LocaleCountryName(0x0436, true), QString());
 
     // Translated: both parts through the given dictionary, else the default one.
+    FormatSettingsScope formats;
     auto d = MakeDictionary({{"Chinese", "", "", {"Chinesisch", ""}}, {"Traditional", "", "", {"Traditionell", ""}}});
     d->SetLanguage(1);
     d->Open();
