@@ -5,6 +5,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 class QLocale;
 
@@ -17,6 +18,22 @@ struct TFormatSettings {
     QString LongDateFormat = QStringLiteral("dddd, MMMM d, yyyy");
     QString ShortTimeFormat = QStringLiteral("h:mm");
     QString LongTimeFormat = QStringLiteral("h:mm:ss");
+    // The locale's other variables, which the language switch sets too (currency formats
+    // numbered as the system numbers them: 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"; negative ones
+    // 0 "($1)" to 15 "(1 $)").
+    QString CurrencyString = QStringLiteral("$");
+    int CurrencyFormat = 0;
+    int NegCurrFormat = 0;
+    int CurrencyDecimals = 2;
+    QChar ListSeparator = QLatin1Char(',');
+    QString TimeAMString = QStringLiteral("AM");
+    QString TimePMString = QStringLiteral("PM");
+    QStringList ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    QStringList LongMonthNames = {"January", "February", "March",     "April",   "May",      "June",
+                                  "July",    "August",   "September", "October", "November", "December"};
+    // Sunday first.
+    QStringList ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    QStringList LongDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 };
 
 // The process-wide record (initially the defaults above).

@@ -182,7 +182,20 @@ void TMlBinaryDictionary::LoadFile()
     QFile file(ResolvedFileName());
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(QStringLiteral("Cannot open the dictionary file %1").arg(file.fileName()));
-    auto stream = std::make_shared<const TMlMldStream>(file.readAll());
+    TakeStream(file.readAll());
+}
+
+void TMlBinaryDictionary::LoadResource()
+{
+    QFile resource(MlDictionaryResource);
+    if (!resource.open(QIODevice::ReadOnly))
+        throw EMlMulti(QStringLiteral("The program has no dictionary resource MlDictionary (%1)").arg(MlDictionaryResource));
+    TakeStream(resource.readAll());
+}
+
+void TMlBinaryDictionary::TakeStream(const QByteArray& bytes)
+{
+    auto stream = std::make_shared<const TMlMldStream>(bytes);
     std::vector<TMlLanguage> languages = stream->Languages();
     std::vector<TMlLocale> locales = stream->Locales();
     stream->Translations(languages, 0, 0);  // checks every entry before anything is taken
@@ -197,6 +210,8 @@ void TMlBinaryDictionary::DoOpen()
 {
     if (Storage == mlsFile && CanOpen() && !IsOpen())
         LoadFile();
+    if (Storage == mlsResource && !IsOpen())
+        LoadResource();
     TMlCustomFileDictionary::DoOpen();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The dictionary data and the dictionary that reads it. The program's data are three blobs
 // built into the program as resources (languages, translations, custom locales); the same
-// dictionary can read an MLD dictionary file instead.
+// dictionary can read an MLD dictionary file instead, or an MLD stream built into the
+// program as the resource ":/MlDictionary".
 //
 // Blob layout (little-endian; a string is a u16 byte count and that many 8-bit characters):
 //   LanguageData:    u16 version (1), u16 count, count language records
@@ -36,7 +37,12 @@ struct TMlTranslationData {
 TMlTranslationData ReadTranslationData(const QByteArray& data, const std::vector<TMlLanguage>& languages, int current,
                                        int fallback);
 
+// Where the dictionary's data come from: the MLD file FileName, the blobs handed to SetData
+// (the program's own, LoadEmbeddedData), or the MLD stream of the resource below.
 enum TMlStorage { mlsFile, mlsEmbedded, mlsResource };
+
+// The program's resource that resource storage reads.
+inline const QString MlDictionaryResource = QStringLiteral(":/MlDictionary");
 
 class TMlCustomFileDictionary : public TMlCustomDictionary {
     Q_OBJECT
@@ -79,6 +85,10 @@ protected:
 
 private:
     void LoadFile();
+    // Raises EMlMulti naming the resource when the program has none.
+    void LoadResource();
+    // Checks the whole stream before anything of it is taken.
+    void TakeStream(const QByteArray& bytes);
 
     std::vector<TMlLanguage> languages_;
     std::vector<TMlLocale> locales_;

@@ -55,22 +55,72 @@ std::function<void(bool)>& ReadingOrderHandler()
     return handler;
 }
 
-// Names of the table's locales in Qt's data (month and day names).
-QLocale QtLocaleOf(const TSystemLocaleInfo& info)
+// A currency text reduced to its layout: "$" the symbol, "n" the amount, "-" the sign, " "
+// a blank, and the brackets; direction marks and other invisible characters are dropped.
+QString CurrencyLayout(const QLocale& qt, double value)
 {
-    return QLocale(QStringLiteral("%1_%2").arg(QLatin1String(info.Iso639), QLatin1String(info.Iso3166)));
+    static const QChar symbol(0x00A4);
+    const QString text = qt.toCurrencyString(value, QString(symbol));
+    const QString minus = qt.negativeSign();
+    QString layout;
+    for (const QChar c : text) {
+        QChar token;
+        if (c == symbol)
+            token = QLatin1Char('$');
+        else if (c.isDigit() || qt.decimalPoint().contains(c) || qt.groupSeparator().contains(c))
+            token = QLatin1Char('n');
+        else if (c == QLatin1Char('-') || minus.contains(c))
+            token = QLatin1Char('-');
+        else if (c == QLatin1Char('(') || c == QLatin1Char(')'))
+            token = c;
+        else if (c.isSpace())
+            token = QLatin1Char(' ');
+        // The amount's digits and separators are one "n"; a run of blanks is one blank.
+        const bool repeated = layout.endsWith(token) && (token == QLatin1Char('n') || token == QLatin1Char(' '));
+        if (!token.isNull() && !repeated)
+            layout += token;
+    }
+    return layout;
 }
 
-void FillNames(const TSystemLocaleInfo& info, TMlLocale& locale)
+// The locale's currency: symbol, the layouts of positive and negative amounts as numbered
+// by the currency-format codes, and the digits after the decimal separator.
+void FillCurrency(const QLocale& qt, TMlLocale& locale)
 {
-    const QLocale qt = QtLocaleOf(info);
+    static const QStringList positive = {"$n", "n$", "$ n", "n $"};
+    static const QStringList negative = {"($n)", "-$n", "$-n", "$n-", "(n$)", "-n$", "n-$", "n$-",
+                                         "-n $", "-$ n", "n $-", "$ n-", "$ -n", "n- $", "($ n)", "(n $)"};
+    locale.Currency = qt.currencySymbol(QLocale::CurrencySymbol);
+    locale.CurrencyFormat = static_cast<int>(std::max<qsizetype>(0, positive.indexOf(CurrencyLayout(qt, 1))));
+    qsizetype negativeFormat = negative.indexOf(CurrencyLayout(qt, -1));
+    // A layout without a code: the sign before the positive layout.
+    if (negativeFormat < 0)
+        negativeFormat = negative.indexOf(QLatin1Char('-') + positive[locale.CurrencyFormat]);
+    locale.NegCurrencyFormat = static_cast<int>(negativeFormat);
+    const QString one = qt.toCurrencyString(1.0, QStringLiteral("X"));
+    const qsizetype point = one.indexOf(qt.decimalPoint());
+    int digits = 0;
+    for (qsizetype i = point + 1; point >= 0 && i < one.size() && one[i].isDigit(); ++i)
+        ++digits;
+    locale.CurrencyDigits = digits;
+}
+
+// What the program's locale table leaves to Qt's locale data.
+void FillFromQt(const QLocale& qt, TMlLocale& locale)
+{
+    FillCurrency(qt, locale);
+    // Qt names no list separator: the one that cannot be read as the decimal separator.
+    locale.ListSeparator = locale.DecimalSeparator == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
+    locale.AmText = qt.amText();
+    locale.PmText = qt.pmText();
+    // Names as they stand alone (in a list or a heading), not inside a date.
     for (int m = 1; m <= 12; ++m) {
-        locale.ShortMonths << qt.monthName(m, QLocale::ShortFormat);
-        locale.LongMonths << qt.monthName(m, QLocale::LongFormat);
+        locale.ShortMonths << qt.standaloneMonthName(m, QLocale::ShortFormat);
+        locale.LongMonths << qt.standaloneMonthName(m, QLocale::LongFormat);
     }
     for (int d = 1; d <= 7; ++d) {  // Qt counts Monday as 1, as the locale data do
-        locale.ShortDays << qt.dayName(d, QLocale::ShortFormat);
-        locale.LongDays << qt.dayName(d, QLocale::LongFormat);
+        locale.ShortDays << qt.standaloneDayName(d, QLocale::ShortFormat);
+        locale.LongDays << qt.standaloneDayName(d, QLocale::LongFormat);
     }
 }
 
@@ -193,19 +243,12 @@ bool FillSystemLocale(LCID lcid, TMlLocale& locale)
     l.CodePage = info->AnsiCodePage;
     l.Abbreviation = QLatin1String(info->Abbreviation);
     l.LocalizedCountry = QString::fromUtf8(info->NativeCountry);
-    l.Currency = QString::fromUtf8(info->Currency);
-    l.CurrencyFormat = info->CurrencyFormat;
-    l.NegCurrencyFormat = info->NegCurrencyFormat;
-    l.CurrencyDigits = info->CurrencyDigits;
     l.ThousandSeparator = QChar(info->ThousandSeparator);
     l.DecimalSeparator = QChar(info->DecimalSeparator);
     l.DateSeparator = QChar(info->DateSeparator);
-    l.ListSeparator = QChar(info->ListSeparator);
     l.TimeSeparator = QChar(info->TimeSeparator);
     l.ShortDate = QString::fromUtf8(info->ShortDate);
     l.LongDate = QString::fromUtf8(info->LongDate);
-    l.AmText = QString::fromUtf8(info->AmText);
-    l.PmText = QString::fromUtf8(info->PmText);
     l.LeadingZero = info->HourLeadingZero;
     l.Clock24 = info->Clock24;
     l.AmPmPosition = info->AmPmPosition;
@@ -213,7 +256,7 @@ bool FillSystemLocale(LCID lcid, TMlLocale& locale)
     l.Calendar = 1;
     l.FirstDayOfWeek = info->FirstDayOfWeek;
     l.FirstWeekOfYear = info->FirstWeekOfYear;
-    FillNames(*info, l);
+    FillFromQt(*QtLocaleOf(info->Lcid), l);
     l.Complete();
     l.Filled = true;
     locale = l;
@@ -252,6 +295,106 @@ void ApplyLocaleFormats(const TMlLocale& locale, bool year2000, TFormatSettings&
         s.LongDateFormat = year2000 ? Year2000Format(locale.LongDate) : locale.LongDate;
     s.ShortTimeFormat = TimeFormat(locale, false);
     s.LongTimeFormat = TimeFormat(locale, true);
+    if (!locale.Currency.isEmpty())
+        s.CurrencyString = locale.Currency;
+    s.CurrencyFormat = locale.CurrencyFormat;
+    s.NegCurrFormat = locale.NegCurrencyFormat;
+    s.CurrencyDecimals = locale.CurrencyDigits;
+    if (!locale.ListSeparator.isNull())
+        s.ListSeparator = locale.ListSeparator;
+    if (!locale.AmText.isEmpty())
+        s.TimeAMString = locale.AmText;
+    if (!locale.PmText.isEmpty())
+        s.TimePMString = locale.PmText;
+    auto complete = [](const QStringList& names, int count) { return names.size() == count && !names.contains(QString()); };
+    if (complete(locale.ShortMonths, 12) && complete(locale.LongMonths, 12)) {
+        s.ShortMonthNames = locale.ShortMonths;
+        s.LongMonthNames = locale.LongMonths;
+    }
+    // The locale's week starts on Monday, the record's on Sunday.
+    auto sundayFirst = [](const QStringList& mondayFirst) { return QStringList{mondayFirst.back()} + mondayFirst.first(6); };
+    if (complete(locale.ShortDays, 7) && complete(locale.LongDays, 7)) {
+        s.ShortDayNames = sundayFirst(locale.ShortDays);
+        s.LongDayNames = sundayFirst(locale.LongDays);
+    }
+}
+
+// ---- display names ----
+
+namespace {
+
+// The name without the qualifier that some languages' names carry, and the qualifier that
+// the language and code page give; country names add Norway's two written forms.
+std::pair<QString, QString> NameAndQualifier(const QString& name, LCID lcid, int codePage, bool country)
+{
+    const int primary = PrimaryLangId(lcid);
+    QString cut = name;
+    const bool atBlank = primary == 10 || primary == 20 || primary == 26 || primary == 44 || primary == 67;
+    const bool atBracket = primary == 4 || primary == 18;
+    if (atBlank || atBracket) {
+        const qsizetype at = name.indexOf(atBlank ? QLatin1Char(' ') : QLatin1Char('('));
+        if (at >= 0)
+            cut = name.left(at).trimmed();
+    }
+    QString qualifier;
+    if (codePage == 1251 && (primary == 26 || primary == 44 || primary == 67))
+        qualifier = QStringLiteral("Cyrillic");
+    else if (primary == 4 && codePage == 950)
+        qualifier = QStringLiteral("Traditional");
+    else if (primary == 4 && codePage == 936)
+        qualifier = QStringLiteral("Simplified");
+    else if (primary == 18 && codePage == 1361)
+        qualifier = QStringLiteral("Johab");
+    else if ((primary == 26 && codePage == 1250) || ((primary == 44 || primary == 67) && codePage == 1254))
+        qualifier = QStringLiteral("Latin");
+    else if (country && primary == 20)
+        qualifier = SubLangId(lcid) == 2 ? QStringLiteral("Nynorsk") : QStringLiteral("Bokmal");
+    return {cut, qualifier};
+}
+
+QString DisplayName(const QString& name, LCID lcid, int codePage, bool translate, const TMlDictionary* dictionary,
+                    bool country)
+{
+    auto [text, qualifier] = NameAndQualifier(name, lcid, codePage, country);
+    if (translate) {
+        if (!dictionary)
+            dictionary = DefaultDictionary();
+        if (dictionary) {
+            text = dictionary->Translate(text);
+            qualifier = dictionary->Translate(qualifier);
+        }
+    }
+    if (qualifier.isEmpty())
+        return text;
+    return country ? text + QStringLiteral(" (") + qualifier + QLatin1Char(')') : text + QStringLiteral(", ") + qualifier;
+}
+
+}  // namespace
+
+QString LanguageDisplayName(const QString& name, LCID lcid, int codePage, bool translate, const TMlDictionary* dictionary)
+{
+    return DisplayName(name, lcid, codePage, translate, dictionary, false);
+}
+
+QString CountryDisplayName(const QString& name, LCID lcid, int codePage, bool translate, const TMlDictionary* dictionary)
+{
+    return DisplayName(name, lcid, codePage, translate, dictionary, true);
+}
+
+QString LocaleLanguageName(LCID lcid, bool native)
+{
+    const std::optional<QLocale> qt = QtLocaleOf(lcid);
+    if (!qt)
+        return {};
+    return native ? qt->nativeLanguageName() : QLocale::languageToString(qt->language());
+}
+
+QString LocaleCountryName(LCID lcid, bool native)
+{
+    const std::optional<QLocale> qt = QtLocaleOf(lcid);
+    if (!qt)
+        return {};
+    return native ? qt->nativeTerritoryName() : QLocale::territoryToString(qt->territory());
 }
 
 // ---- process-wide list ----
@@ -701,6 +844,31 @@ QString TMlDictionary::ResolveTranslation(bool found, const QString& text, const
         throw EMlMulti(QStringLiteral("Dictionary does not contain a translation for the word \"%1\"").arg(text));
     default: return text;
     }
+}
+
+std::vector<TMlLanguage> TMlDictionary::GetLanguages() const
+{
+    std::vector<TMlLanguage> list;
+    for (int i = 0; i < LanguageCount(); ++i)
+        list.push_back(LanguageItem(i));
+    return list;
+}
+
+std::vector<TMlLocale> TMlDictionary::GetLocales() const
+{
+    std::vector<TMlLocale> list;
+    for (int i = 0; i < LocaleCount(); ++i)
+        list.push_back(GetLocale(i));
+    return list;
+}
+
+std::vector<TMlDictionary::TLanguageName> TMlDictionary::GetLanguageNames(bool native) const
+{
+    std::vector<TLanguageName> names;
+    for (const TMlLanguage& l : GetLanguages())
+        if (std::none_of(names.begin(), names.end(), [&](const TLanguageName& n) { return n.PrimaryId == l.PrimaryId; }))
+            names.push_back({native ? l.NativeName : l.EnglishName, l.PrimaryId});
+    return names;
 }
 
 void TMlDictionary::AddTranslator(TMlDictionaryClient* translator)

@@ -78,8 +78,10 @@ struct TMlLocale {
     void Complete();
 };
 
-// Fills a locale from the program's locale table; false (and nothing filled) for a locale
-// the table does not know.
+// Fills a locale from the program's locale table (separators, date formats, names) and Qt's
+// locale data (currency and its formats, AM/PM texts, month and day names; the list
+// separator is the one that cannot be read as the decimal separator); false (and nothing
+// filled) for a locale the table does not know.
 bool FillSystemLocale(LCID lcid, TMlLocale& locale);
 
 // One dictionary entry as kept in memory.
@@ -175,6 +177,17 @@ public:
     void RemoveTranslator(TMlDictionaryClient* translator);
     int TranslatorCount() const { return static_cast<int>(translators_.size()); }
 
+    // Every language, and every custom locale, of the dictionary in index order.
+    std::vector<TMlLanguage> GetLanguages() const;
+    std::vector<TMlLocale> GetLocales() const;
+    // One name per primary language, the first language of each: its English name, or its
+    // native one.
+    struct TLanguageName {
+        QString Name;
+        int PrimaryId = 0;
+    };
+    std::vector<TLanguageName> GetLanguageNames(bool native) const;
+
     static bool IsLanguageSupportedBySystem(const TMlLanguage& language);
     static bool IsLanguageSupportedByCodePage(const TMlLanguage& language);
 
@@ -222,13 +235,31 @@ private:
     std::vector<TMlDictionaryClient*> translators_;
 };
 
-// Takes a locale's formats into the FormatSettings record; fields the locale leaves empty
-// keep their values. A decimal separator equal to the locale's thousands separator is not
-// taken, and the record never ends with the two separators equal. With year2000 a two-digit
-// year in a date format becomes four digits.
+// Takes a locale's formats and variables (currency, list separator, AM/PM texts, month and
+// day names) into the FormatSettings record; fields the locale leaves empty keep their
+// values. A decimal separator equal to the locale's thousands separator is not taken, and
+// the record never ends with the two separators equal. With year2000 a two-digit year in a
+// date format becomes four digits.
 void ApplyLocaleFormats(const TMlLocale& locale, bool year2000, TFormatSettings& settings);
 // "yy" becomes "yyyy" at its first place, unless the format already has "yyyy" or no "yy".
 QString Year2000Format(const QString& format);
+
+// The display form of a language's name: the qualifier that the name itself leaves out is
+// added after a comma ("Chinese, Traditional", "Serbian, Latin"), a qualifier the name holds
+// is cut off ("Norwegian (Bokmal)" -> "Norwegian"). The qualifier comes from the primary
+// language and the code page (Chinese: 950 Traditional, 936 Simplified; Korean: 1361 Johab;
+// Serbian: 1250 Latin; Azeri and Uzbek: 1254 Latin; any of these with 1251: Cyrillic). With
+// translate both parts go through the dictionary (the default one when none is given).
+QString LanguageDisplayName(const QString& name, LCID lcid, int codePage, bool translate,
+                            const TMlDictionary* dictionary = nullptr);
+// The same for a country name, the qualifier in brackets ("Taiwan (Traditional)"); Norwegian
+// takes "Bokmal" or "Nynorsk" from the sub-language.
+QString CountryDisplayName(const QString& name, LCID lcid, int codePage, bool translate,
+                           const TMlDictionary* dictionary = nullptr);
+// The names of a locale's language and country in Qt's locale data: English, or as the
+// locale itself writes them; empty for a locale the program does not know.
+QString LocaleLanguageName(LCID lcid, bool native);
+QString LocaleCountryName(LCID lcid, bool native);
 
 // Every dictionary of the process, in creation order.
 std::vector<TMlDictionary*>& DictionaryList();

@@ -14,42 +14,42 @@ namespace {
 
 // The locales the program knows, with the values the system reports for them.
 const TSystemLocaleInfo kLocales[] = {
-    {0x0407, 1252, "de", "DE", "German", "Germany", "Deutsch", "Deutschland", "DEU", "€", 3, 8, 2,
-     u'.', u',', u'.', u':', u';', "dd.MM.yyyy", "dddd, d. MMMM yyyy", "", "", true, true, 0, 2, 0, 2},
-    {0x0807, 1252, "de", "CH", "German", "Switzerland", "Deutsch", "Schweiz", "DES", "Fr.", 2, 2, 2,
-     u'\'', u'.', u'.', u':', u';', "dd.MM.yyyy", "dddd, d. MMMM yyyy", "", "", true, true, 0, 2, 0, 2},
-    {0x0C07, 1252, "de", "AT", "German", "Austria", "Deutsch", "Österreich", "DEA", "€", 2, 9, 2,
-     u'.', u',', u'.', u':', u';', "dd.MM.yyyy", "dddd, dd. MMMM yyyy", "", "", true, true, 0, 2, 0, 2},
-    {0x0409, 1252, "en", "US", "English", "United States", "English", "United States", "ENU", "$", 0, 0, 2,
-     u',', u'.', u'/', u':', u',', "M/d/yyyy", "dddd, MMMM dd, yyyy", "AM", "PM", false, false, 0, 2, 6, 0},
-    {0x0809, 1252, "en", "GB", "English", "United Kingdom", "English", "United Kingdom", "ENG", "£", 0, 1, 2,
-     u',', u'.', u'/', u':', u',', "dd/MM/yyyy", "dd MMMM yyyy", "AM", "PM", true, true, 0, 2, 0, 2},
-    {0x040C, 1252, "fr", "FR", "French", "France", "français", "France", "FRA", "€", 3, 8, 2,
-     u'\u00A0', u',', u'/', u':', u';', "dd/MM/yyyy", "dddd d MMMM yyyy", "", "", true, true, 0, 2, 0, 2},
-    {0x0410, 1252, "it", "IT", "Italian", "Italy", "italiano", "Italia", "ITA", "€", 2, 9, 2,
-     u'.', u',', u'/', u':', u';', "dd/MM/yyyy", "dddd d MMMM yyyy", "", "", true, true, 0, 2, 0, 2},
-    {0x0C0A, 1252, "es", "ES", "Spanish", "Spain", "español", "España", "ESN", "€", 3, 8, 2,
-     u'.', u',', u'/', u':', u';', "dd/MM/yyyy", "dddd, d' de 'MMMM' de 'yyyy", "", "", false, true, 0, 2, 0, 2},
-    {0x0413, 1252, "nl", "NL", "Dutch", "Netherlands", "Nederlands", "Nederland", "NLD", "€", 2, 12, 2,
-     u'.', u',', u'-', u':', u';', "d-M-yyyy", "dddd d MMMM yyyy", "", "", false, true, 0, 2, 0, 2},
-    {0x0415, 1250, "pl", "PL", "Polish", "Poland", "polski", "Polska", "PLK", "zł", 3, 8, 2,
-     u'\u00A0', u',', u'.', u':', u';', "yyyy-MM-dd", "d MMMM yyyy", "", "", false, true, 0, 2, 0, 2},
-    {0x0419, 1251, "ru", "RU", "Russian", "Russia", "русский", "Россия", "RUS", "₽", 3, 8, 2,
-     u'\u00A0', u',', u'.', u':', u';', "dd.MM.yyyy", "d MMMM yyyy", "", "", false, true, 0, 2, 0, 2},
-    {0x041F, 1254, "tr", "TR", "Turkish", "Turkey", "Türkçe", "Türkiye", "TRK", "₺", 0, 1, 2,
-     u'.', u',', u'.', u':', u';', "dd.MM.yyyy", "d MMMM yyyy dddd", "ÖÖ", "ÖS", true, true, 0, 2, 0, 0},
-    {0x040D, 1255, "he", "IL", "Hebrew", "Israel", "עברית", "ישראל", "HEB", "₪", 2, 2, 2,
-     u',', u'.', u'/', u':', u',', "dd/MM/yyyy", "dddd dd MMMM yyyy", "AM", "PM", false, true, 0, 2, 6, 0},
-    {0x0401, 1256, "ar", "SA", "Arabic", "Saudi Arabia", "العربية", "المملكة العربية السعودية", "ARA", "ر.س.",
-     2, 3, 2, u',', u'.', u'/', u':', u';', "dd/MM/yy", "dd/MMMM/yyyy", "ص", "م", true, false, 0, 2, 6, 0},
-    {0x0411, 932, "ja", "JP", "Japanese", "Japan", "日本語", "日本", "JPN", "¥", 0, 1, 0,
-     u',', u'.', u'/', u':', u',', "yyyy/MM/dd", "yyyy'年'M'月'd'日'", "午前", "午後", false, true, 0, 2, 6, 0},
-    {0x0804, 936, "zh", "CN", "Chinese", "People's Republic of China", "中文", "中华人民共和国", "CHS", "¥", 0, 2, 2,
-     u',', u'.', u'/', u':', u',', "yyyy/M/d", "yyyy'年'M'月'd'日'", "上午", "下午", false, true, 0, 2, 0, 0},
-    {0x0404, 950, "zh", "TW", "Chinese", "Taiwan", "中文", "台灣", "CHT", "NT$", 0, 1, 2,
-     u',', u'.', u'/', u':', u',', "yyyy/M/d", "yyyy'年'M'月'd'日'", "上午", "下午", false, false, 1, 2, 6, 0},
-    {0x0412, 949, "ko", "KR", "Korean", "Korea", "한국어", "대한민국", "KOR", "₩", 0, 1, 0,
-     u',', u'.', u'-', u':', u',', "yyyy-MM-dd", "yyyy'년' M'월' d'일' dddd", "오전", "오후", false, false, 1, 2, 6, 0},
+    {0x0407, 1252, "de", "DE", "German", "Germany", "Deutsch", "Deutschland",
+     "DEU", u'.', u',', u'.', u':', "dd.MM.yyyy", "dddd, d. MMMM yyyy", true, true, 0, 2, 0, 2},
+    {0x0807, 1252, "de", "CH", "German", "Switzerland", "Deutsch", "Schweiz",
+     "DES", u'\'', u'.', u'.', u':', "dd.MM.yyyy", "dddd, d. MMMM yyyy", true, true, 0, 2, 0, 2},
+    {0x0C07, 1252, "de", "AT", "German", "Austria", "Deutsch", "Österreich",
+     "DEA", u'.', u',', u'.', u':', "dd.MM.yyyy", "dddd, dd. MMMM yyyy", true, true, 0, 2, 0, 2},
+    {0x0409, 1252, "en", "US", "English", "United States", "English", "United States",
+     "ENU", u',', u'.', u'/', u':', "M/d/yyyy", "dddd, MMMM dd, yyyy", false, false, 0, 2, 6, 0},
+    {0x0809, 1252, "en", "GB", "English", "United Kingdom", "English", "United Kingdom",
+     "ENG", u',', u'.', u'/', u':', "dd/MM/yyyy", "dd MMMM yyyy", true, true, 0, 2, 0, 2},
+    {0x040C, 1252, "fr", "FR", "French", "France", "français", "France",
+     "FRA", u'\u00A0', u',', u'/', u':', "dd/MM/yyyy", "dddd d MMMM yyyy", true, true, 0, 2, 0, 2},
+    {0x0410, 1252, "it", "IT", "Italian", "Italy", "italiano", "Italia",
+     "ITA", u'.', u',', u'/', u':', "dd/MM/yyyy", "dddd d MMMM yyyy", true, true, 0, 2, 0, 2},
+    {0x0C0A, 1252, "es", "ES", "Spanish", "Spain", "español", "España",
+     "ESN", u'.', u',', u'/', u':', "dd/MM/yyyy", "dddd, d' de 'MMMM' de 'yyyy", false, true, 0, 2, 0, 2},
+    {0x0413, 1252, "nl", "NL", "Dutch", "Netherlands", "Nederlands", "Nederland",
+     "NLD", u'.', u',', u'-', u':', "d-M-yyyy", "dddd d MMMM yyyy", false, true, 0, 2, 0, 2},
+    {0x0415, 1250, "pl", "PL", "Polish", "Poland", "polski", "Polska",
+     "PLK", u'\u00A0', u',', u'.', u':', "yyyy-MM-dd", "d MMMM yyyy", false, true, 0, 2, 0, 2},
+    {0x0419, 1251, "ru", "RU", "Russian", "Russia", "русский", "Россия",
+     "RUS", u'\u00A0', u',', u'.', u':', "dd.MM.yyyy", "d MMMM yyyy", false, true, 0, 2, 0, 2},
+    {0x041F, 1254, "tr", "TR", "Turkish", "Turkey", "Türkçe", "Türkiye",
+     "TRK", u'.', u',', u'.', u':', "dd.MM.yyyy", "d MMMM yyyy dddd", true, true, 0, 2, 0, 0},
+    {0x040D, 1255, "he", "IL", "Hebrew", "Israel", "עברית", "ישראל",
+     "HEB", u',', u'.', u'/', u':', "dd/MM/yyyy", "dddd dd MMMM yyyy", false, true, 0, 2, 6, 0},
+    {0x0401, 1256, "ar", "SA", "Arabic", "Saudi Arabia", "العربية", "المملكة العربية السعودية",
+     "ARA", u',', u'.', u'/', u':', "dd/MM/yy", "dd/MMMM/yyyy", true, false, 0, 2, 6, 0},
+    {0x0411, 932, "ja", "JP", "Japanese", "Japan", "日本語", "日本",
+     "JPN", u',', u'.', u'/', u':', "yyyy/MM/dd", "yyyy'年'M'月'd'日'", false, true, 0, 2, 6, 0},
+    {0x0804, 936, "zh", "CN", "Chinese", "People's Republic of China", "中文", "中华人民共和国",
+     "CHS", u',', u'.', u'/', u':', "yyyy/M/d", "yyyy'年'M'月'd'日'", false, true, 0, 2, 0, 0},
+    {0x0404, 950, "zh", "TW", "Chinese", "Taiwan", "中文", "台灣",
+     "CHT", u',', u'.', u'/', u':', "yyyy/M/d", "yyyy'年'M'月'd'日'", false, false, 1, 2, 6, 0},
+    {0x0412, 949, "ko", "KR", "Korean", "Korea", "한국어", "대한민국",
+     "KOR", u',', u'.', u'-', u':', "yyyy-MM-dd", "yyyy'년' M'월' d'일' dddd", false, false, 1, 2, 6, 0},
 };
 
 // The code page of the primary language when a locale reports none.
@@ -144,6 +144,14 @@ const TSystemLocaleInfo* SystemLocaleInfo(LCID lcid)
         if (info.Lcid == lcid)
             return &info;
     return nullptr;
+}
+
+std::optional<QLocale> QtLocaleOf(LCID lcid)
+{
+    const TSystemLocaleInfo* info = SystemLocaleInfo(lcid);
+    if (!info)
+        return std::nullopt;
+    return QLocale(QStringLiteral("%1_%2").arg(QLatin1String(info->Iso639), QLatin1String(info->Iso3166)));
 }
 
 std::vector<LCID> GetSystemLocales()

@@ -6,6 +6,7 @@
 // the machine's settings.
 
 #include <QByteArray>
+#include <QLocale>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -25,7 +26,8 @@ constexpr LCID MakeLcid(std::uint32_t langId, std::uint32_t sort) { return (sort
 constexpr int PrimaryLangId(std::uint32_t id) { return static_cast<int>(id & 0x3FF); }
 constexpr int SubLangId(std::uint32_t id) { return static_cast<int>((id >> 10) & 63); }
 
-// One locale of the program's own table: what the system would report for it.
+// One locale of the program's own table: what the system would report for it. The rest of
+// a locale (currency, list separator, AM/PM texts, month and day names) is Qt's.
 struct TSystemLocaleInfo {
     LCID Lcid = 0;
     int AnsiCodePage = 0;       // 0: the locale has none (Unicode-only)
@@ -36,19 +38,12 @@ struct TSystemLocaleInfo {
     const char* NativeLanguage = "";   // UTF-8
     const char* NativeCountry = "";    // UTF-8
     const char* Abbreviation = "";
-    const char* Currency = "";         // UTF-8
-    int CurrencyFormat = 0;
-    int NegCurrencyFormat = 0;
-    int CurrencyDigits = 2;
     char16_t ThousandSeparator = u',';
     char16_t DecimalSeparator = u'.';
     char16_t DateSeparator = u'/';
     char16_t TimeSeparator = u':';
-    char16_t ListSeparator = u',';
     const char* ShortDate = "";
     const char* LongDate = "";
-    const char* AmText = "";
-    const char* PmText = "";
     bool HourLeadingZero = false;
     bool Clock24 = false;
     int AmPmPosition = 0;              // 0: after the time, 1: before
@@ -59,6 +54,9 @@ struct TSystemLocaleInfo {
 
 // The table row of a locale; nullptr for a locale the program does not know.
 const TSystemLocaleInfo* SystemLocaleInfo(LCID lcid);
+// Qt's locale data for a locale of the table (currency, AM/PM, month and day names, the
+// names of its language and country); std::nullopt for a locale the table does not know.
+std::optional<QLocale> QtLocaleOf(LCID lcid);
 // Every locale of the table.
 std::vector<LCID> GetSystemLocales();
 

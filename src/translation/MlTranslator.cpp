@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include <cmath>
+
 namespace {
 
 const QString kCaption = QStringLiteral("Caption");
@@ -93,6 +95,41 @@ QString WithFreeHotkey(const QString& text, QSet<QChar>& taken)
         }
     }
     return text;
+}
+
+int ScaledBy(int value, int m, int d) { return static_cast<int>(std::nearbyint(static_cast<double>(value) * m / d)); }
+
+void ScaleFont(QWidget* widget, int m, int d)
+{
+    QFont font = widget->font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * m / d);
+    else
+        font.setPixelSize(ScaledBy(font.pixelSize(), m, d));
+    widget->setFont(font);
+}
+
+// The controls on a widget, scaled by m/d: place, size, and the fonts that set a size of
+// their own (the others follow the form's). Other windows are left alone.
+void ScaleControls(QWidget* parent, int m, int d)
+{
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        const QRect r = child->geometry();
+        child->setGeometry(ScaledBy(r.x(), m, d), ScaledBy(r.y(), m, d), ScaledBy(r.width(), m, d), ScaledBy(r.height(), m, d));
+        if (child->testAttribute(Qt::WA_SetFont) && (child->font().resolveMask() & QFont::SizeResolved))
+            ScaleFont(child, m, d);
+        ScaleControls(child, m, d);
+    }
+}
+
+// Scales a form by m/d: its size, its font and its controls.
+void ScaleWidgets(QWidget* root, int m, int d)
+{
+    ScaleControls(root, m, d);
+    ScaleFont(root, m, d);
+    root->resize(ScaledBy(root->width(), m, d), ScaledBy(root->height(), m, d));
 }
 
 struct TClassTargets {
@@ -279,8 +316,12 @@ void TMlTranslator::Attach()
         return;
     }
     TMlDictionary* d = dictionary_ ? dictionary_.data() : FindDictionary();
-    // Without any dictionary the form keeps its design texts.
-    if (!d || !d->Enabled || !TargetRoot())
+    if (!d) {
+        const QObject* form = parent();
+        throw EMlMulti(QStringLiteral("No dictionary has been assigned to the translator component (%1 on \"%2\" form)")
+                           .arg(objectName(), form ? QLatin1String(form->metaObject()->className()) : QLatin1String("")));
+    }
+    if (!d->Enabled || !TargetRoot())
         return;
     targets_ = Targets;
     targets_.Add(DesignTargets(TargetRoot()->metaObject()));
@@ -326,6 +367,29 @@ void TMlTranslator::Release()
     DictionaryDetached();
 }
 
+void TMlTranslator::RestoreNative()
+{
+    TMlDictionary* d = dictionary_ ? dictionary_.data() : FindDictionary();
+    if (!d)
+        return Attach();  // raises: no dictionary to restore from
+    const unsigned options = d->Options;
+    const bool wasOpen = d->IsOpen();
+    const LCID locale = d->LocaleLCID();
+    // The other forms keep their texts: only this one is shown native.
+    d->Options &= ~mldoAutoTranslate;
+    try {
+        d->SetLanguage(0);
+        Attach();
+        if (wasOpen)
+            d->SetLocale(locale);
+    } catch (...) {
+        d->Options = options;
+        throw;
+    }
+    d->Options = options;
+    Detach();
+}
+
 void TMlTranslator::LanguageChanged(bool languageChanged, bool localeChanged)
 {
     if (attached_ && AutoTranslate)
@@ -352,29 +416,36 @@ void TMlTranslator::TranslateForm()
     captions_.clear();
     if (OnBeforeTranslate)
         OnBeforeTranslate();
-    TranslateTree(root);
+    TranslateTree(root, 0);
     visited_.clear();
     if (dictionary_)
         AssignHotkeys();
     captions_.clear();
+    ScaleForLanguage();
     if (OnAfterTranslate)
         OnAfterTranslate();
 }
 
-void TMlTranslator::TranslateTree(QObject* object)
+void TMlTranslator::TranslateTree(QObject* object, unsigned restrictions)
 {
     if (visited_.contains(object) || qobject_cast<TMlTranslator*>(object) || qobject_cast<TMlDictionary*>(object))
         return;
     visited_.insert(object);
+    if (OnRestrictComponent)
+        OnRestrictComponent(this, object, restrictions);
+    const unsigned inherited = (restrictions & mlrsNotInherited) ? 0u : restrictions;
     for (QObject* child : object->children()) {
         // Other windows parented to the form (dialogs, message boxes) translate themselves;
         // the form's own menus are popups but belong to it.
         const auto* widget = qobject_cast<QWidget*>(child);
         if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
             continue;
-        TranslateTree(child);
+        TranslateTree(child, inherited);
     }
-    TranslateComponent(object);
+    if (!(restrictions & mlrsProperties))
+        TranslateComponent(object);
+    if (!(restrictions & mlrsContents))
+        TranslateContents(object);
     if (OnTranslate)
         OnTranslate(this, QString(), object);
 }
@@ -439,14 +510,28 @@ bool TMlTranslator::Find(const QString& text, QString& translation) const
     return dictionary_->Lookup(text, translation) && !translation.isEmpty();
 }
 
+bool TMlTranslator::PropertyAllowed(QObject* object, const QString& property)
+{
+    bool translate = true;
+    if (OnRestrictProperty)
+        OnRestrictProperty(this, object, property, translate);
+    return translate;
+}
+
 void TMlTranslator::TranslateComponent(QObject* object)
 {
+    bool translate = true;
+    if (OnRestrictObject)
+        OnRestrictObject(this, object, translate);
+    if (!translate)
+        return;
     const bool isRoot = object == TargetRoot();
     const QString className = DesignClassName(object);
     const QString contextB = isRoot ? QString() : object->objectName();
-    // One text property: translated when the target list names it and it is not empty.
+    // One text property: translated when the target list names it, it is not empty and no
+    // handler vetoes it.
     auto text = [&](const QString& property, const QString& value, const std::function<void(const QString&)>& write) {
-        if (value.isEmpty() || !Targeted(className, property))
+        if (value.isEmpty() || !Targeted(className, property) || !PropertyAllowed(object, property))
             return;
         const QString result = TranslateProperty(object, contextB, value, property);
         if (result != value)
@@ -479,19 +564,47 @@ void TMlTranslator::TranslateComponent(QObject* object)
         text(kCaption, group->title(), [group](const QString& t) { group->setTitle(t); });
     else if (auto* menu = qobject_cast<QMenu*>(widget))
         text(kCaption, menu->title(), [menu](const QString& t) { menu->setTitle(t); });
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-        // The text is looked up without its trailing line breaks, which stay as they are.
-        QString value = ToCrLf(memo->toPlainText());
-        qsizetype end = value.size();
-        while (end > 0 && (value[end - 1] == QLatin1Char('\n') || value[end - 1] == QLatin1Char('\r')))
-            --end;
-        const QString tail = value.mid(end);
-        value.truncate(end);
-        text(kText, value, [memo, tail](const QString& t) { memo->setPlainText(ToLf(t + tail)); });
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
         text(kText, edit->text(), [edit](const QString& t) { edit->setText(t); });
     TranslateItems(object, className);
-    ModuleList().TranslateComponent(*this, object);
+}
+
+void TMlTranslator::TranslateContents(QObject* object)
+{
+    if (ModuleList().TranslateComponent(*this, object))
+        return;
+    auto* memo = qobject_cast<QPlainTextEdit*>(object);
+    if (!memo || !Targeted(DesignClassName(memo), kText))
+        return;
+    // The text is looked up without its trailing line breaks, which stay as they are.
+    QString value = ToCrLf(memo->toPlainText());
+    qsizetype end = value.size();
+    while (end > 0 && (value[end - 1] == QLatin1Char('\n') || value[end - 1] == QLatin1Char('\r')))
+        --end;
+    const QString tail = value.mid(end);
+    value.truncate(end);
+    if (value.isEmpty())
+        return;
+    const QString result = TranslateProperty(memo, memo->objectName(), value, kText);
+    if (result != value)
+        memo->setPlainText(ToLf(result + tail));
+}
+
+void TMlTranslator::ScaleForLanguage()
+{
+    auto* root = qobject_cast<QWidget*>(TargetRoot());
+    if (!dictionary_ || !root || !ScaleMultiByte || MultiByteScale == 100 || MultiByteScale <= 0)
+        return;
+    const bool multiByte = ReadingOrderOfLCID(dictionary_->CurrentLanguage().LanguageLCID()) == 1;
+    if (multiByte == scaled_)
+        return;
+    if (multiByte)
+        ScaleWidgets(root, MultiByteScale, 100);
+    else
+        ScaleWidgets(root, 100, MultiByteScale);
+    scaled_ = multiByte;
+    if (OnScale)
+        OnScale(this, QString(), root);
 }
 
 void TMlTranslator::TranslateItems(QObject* object, const QString& className)
@@ -507,12 +620,12 @@ void TMlTranslator::TranslateItems(QObject* object, const QString& className)
             write(result);
     };
     if (auto* combo = qobject_cast<QComboBox*>(object)) {
-        if (!Targeted(className, kItems))
+        if (!Targeted(className, kItems) || !PropertyAllowed(object, kItems))
             return;
         for (int i = 0; i < combo->count(); ++i)
             line(i, combo->itemText(i), [combo, i](const QString& t) { combo->setItemText(i, t); });
     } else if (auto* list = qobject_cast<QListWidget*>(object)) {
-        if (!Targeted(className, kItems))
+        if (!Targeted(className, kItems) || !PropertyAllowed(object, kItems))
             return;
         for (int i = 0; i < list->count(); ++i)
             line(i, list->item(i)->text(), [list, i](const QString& t) { list->item(i)->setText(t); });
@@ -523,7 +636,7 @@ void TMlTranslator::TranslateItems(QObject* object, const QString& className)
         for (int i = 0; i < tabs->count(); ++i) {
             QWidget* page = tabs->widget(i);
             const QString value = tabs->tabText(i);
-            if (value.isEmpty() || !Targeted(QStringLiteral("TTabSheet"), kCaption))
+            if (value.isEmpty() || !Targeted(QStringLiteral("TTabSheet"), kCaption) || !PropertyAllowed(page, kCaption))
                 continue;
             const QString result = TranslateProperty(page, page->objectName(), value, QStringLiteral("TabCaption"));
             if (result != value)

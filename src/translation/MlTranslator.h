@@ -99,13 +99,28 @@ private:
 
 TMlModules& ModuleList();
 
+// What the walk leaves out of a component (OnRestrictComponent): its texts, its contents
+// (memo text, grid headers, list views, trees), and whether the restrictions also hold for
+// the components it owns (they do unless mlrsNotInherited is set).
+enum TMlRestriction : unsigned {
+    mlrsProperties = 1u << 0,
+    mlrsContents = 1u << 1,
+    mlrsNotInherited = 1u << 2,
+};
+
 class TMlTranslator : public QObject, public TMlDictionaryClient {
     Q_OBJECT
 
 public:
     // The translate event: the form handles a component itself after the walk
-    // (translator, property name, component).
+    // (translator, property name, component). OnScale has the same form (the root).
     using TranslateEvent = std::function<void(TMlTranslator*, const QString&, QObject*)>;
+    // The restriction events, asked before a component, an object or one of its text
+    // properties is translated; they may widen the restrictions or veto the translation.
+    using RestrictComponentEvent = std::function<void(TMlTranslator*, QObject* component, unsigned& restrictions)>;
+    using RestrictObjectEvent = std::function<void(TMlTranslator*, QObject* object, bool& translate)>;
+    using RestrictPropertyEvent =
+        std::function<void(TMlTranslator*, QObject* object, const QString& property, bool& translate)>;
 
     explicit TMlTranslator(QObject* owner);
     ~TMlTranslator() override;
@@ -115,6 +130,11 @@ public:
     TMlTargetProperties Targets;
     bool AutoTranslate = true;
     bool AutoOpen = true;
+    // Far-eastern (multibyte) languages show the form scaled by MultiByteScale percent;
+    // switching to another language scales it back. 100: never scaled.
+    bool ScaleMultiByte = true;
+    int MultiByteScale = 100;
+    bool Scaled() const { return scaled_; }
 
     TMlDictionary* Dictionary() const { return dictionary_; }
     // Binds a dictionary; an attached translator leaves its previous one first.
@@ -126,12 +146,16 @@ public:
 
     // Finds the dictionary (the bound one, the one named DictionaryName, else the first),
     // opens it, translates the form and registers with the dictionary. An attached
-    // translator only translates again. Without any dictionary nothing happens.
+    // translator only translates again. Without any dictionary at all it raises EMlMulti.
     void Attach();
     // Leaves the dictionary and forgets the table of originals.
     void Detach();
     // Gives the form its native texts back, then detaches.
     void Release();
+    // Switches the dictionary to the native language without re-translating the other
+    // forms, shows this form's native texts, puts the dictionary's locale back and
+    // detaches. The dictionary stays on the native language.
+    void RestoreNative();
     bool Attached() const { return attached_; }
 
     // Translates the target tree from the table of originals.
@@ -155,6 +179,10 @@ public:
     void DictionaryDetached() override;
 
     TranslateEvent OnTranslate;
+    TranslateEvent OnScale;
+    RestrictComponentEvent OnRestrictComponent;
+    RestrictObjectEvent OnRestrictObject;
+    RestrictPropertyEvent OnRestrictProperty;
     std::function<void()> OnBeforeTranslate, OnAfterTranslate, OnLanguageChange, OnLocaleChange;
 
 private:
@@ -174,8 +202,11 @@ private:
     TMlDictionary* FindDictionary() const;
     void AssignHotkeys();
     void DistributeHotkeys(const std::vector<std::size_t>& members, bool everyOne);
-    void TranslateTree(QObject* object);
+    void TranslateTree(QObject* object, unsigned restrictions);
     void TranslateComponent(QObject* object);
+    void TranslateContents(QObject* object);
+    bool PropertyAllowed(QObject* object, const QString& property);
+    void ScaleForLanguage();
     void TranslateItems(QObject* object, const QString& className);
     QString LookUp(const QString& text, const QString& contextB, bool menuItem) const;
     void Watch(const QObject* object);
@@ -183,6 +214,7 @@ private:
     QPointer<TMlDictionary> dictionary_;
     QPointer<QObject> targetRoot_;
     bool attached_ = false;
+    bool scaled_ = false;
     TMlTargetProperties targets_;        // in force for the pass
     QStringList contextChain_;           // the root's class and its base classes
     std::map<TKey, TItem> table_;

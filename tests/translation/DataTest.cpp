@@ -1,13 +1,19 @@
-// The dictionary data: the built-in blobs, the language and entry tables, and bad data
-// refused with a read error.
+// The dictionary data: the built-in blobs, the language and entry tables, bad data refused
+// with a read error, and an MLD stream read from the program's resource.
 
 #include "translation/MlBinDic.h"
 #include "DictBuilder.h"
 #include "../platform/QStringPrinter.h"
 
 #include <QFile>
+#include <QtGlobal>
 
 #include <gtest/gtest.h>
+
+// The test program's resource "MlDictionary" taken away and given back (outside any
+// namespace, as Qt's resource functions are declared).
+static void DropDictionaryResource() { Q_CLEANUP_RESOURCE(mld_dictionary); }
+static void AddDictionaryResource() { Q_INIT_RESOURCE(mld_dictionary); }
 
 namespace {
 
@@ -107,6 +113,39 @@ TEST(DictionaryData, BadDataRaisesReadErrors)
         EXPECT_TRUE(error.contains(QLatin1String(message))) << message << ": " << error.toStdString();
     }
     EXPECT_TRUE(ReadLocaleData(NoLocales()).empty());
+}
+
+// Resource storage reads the MLD stream of the program's resource "MlDictionary" (here a
+// big-endian stream of 16-bit characters with size-prefixed records); without that resource
+// the error names it.
+TEST(DictionaryData, MldStreamFromTheProgramsResource)
+{
+    FormatSettingsScope formats;  // opening takes the language's locale
+    {
+        TMlBinaryDictionary d;
+        d.Storage = mlsResource;
+        d.SetLanguage(2);
+        d.Open();
+        ASSERT_TRUE(d.IsOpen());
+        EXPECT_EQ(d.LanguageCount(), 3);
+        EXPECT_EQ(d.DataEntryCount(), 2u);
+        EXPECT_TRUE(d.Keyed());
+        EXPECT_EQ(QStringList({d.LanguageItem(1).Iso3166, d.TranslateWithContext("Datei", "TForm1", "MNU_File"), d.Translate("Gr\n#")}),
+                  QStringList({"DE", "File", "Size\n#"}));
+        d.Close();
+    }
+    DropDictionaryResource();
+    TMlBinaryDictionary missing;
+    missing.Storage = mlsResource;
+    QString error;
+    try {
+        missing.Open();
+    } catch (const EMlMulti& e) {
+        error = e.Message();
+    }
+    AddDictionaryResource();
+    EXPECT_EQ(error, QStringLiteral("The program has no dictionary resource MlDictionary (:/MlDictionary)"));
+    EXPECT_FALSE(missing.IsOpen());
 }
 
 }  // namespace

@@ -155,6 +155,22 @@ TEST_F(DictionaryTest, RangeErrorsAndRollback)
     EXPECT_EQ(d->TranslationCount(), 1);
 }
 
+// On an open dictionary -2 chooses by the system's locale and -1 by the user's; the locale
+// follows the chosen default, its country included.
+TEST_F(DictionaryTest, DefaultLocaleIndicesOnAnOpenDictionary)
+{
+    Locales(0x0407, 0x0809);  // a German user on a British system
+    auto d = Make();
+    d->SetLanguage(1);
+    d->Open();
+    d->SetLanguage(-2);
+    EXPECT_EQ(QList<int>({d->Language(), d->LanguageIndex(), static_cast<int>(d->LocaleLCID())}), QList<int>({-2, 2, 0x0809}));
+    EXPECT_EQ(FormatSettings().ShortDateFormat, QStringLiteral("dd/MM/yyyy"));
+    d->SetLanguage(-1);
+    EXPECT_EQ(QList<int>({d->Language(), d->LanguageIndex(), static_cast<int>(d->LocaleLCID())}), QList<int>({-1, 1, 0x0407}));
+    EXPECT_EQ(languageChanges, 3);
+}
+
 TEST(DictionaryFormats, SeparatorsYearsAndErrorText)
 {
     // The locale's separators unless the decimal one equals its thousands one or is empty;
@@ -220,3 +236,100 @@ TEST_F(DictionaryTest, TranslatorsLeavingDuringNotification)
 }
 
 }  // namespace
+
+// The format record's locale variables as one line: currency, its formats and decimals, the
+// list separator, AM and PM, March, Sunday (short) and Monday (long).
+QString Variables(const TFormatSettings& s)
+{
+    return QStringList({s.CurrencyString, QString::number(s.CurrencyFormat), QString::number(s.NegCurrFormat),
+                        QString::number(s.CurrencyDecimals), s.ListSeparator, s.TimeAMString, s.TimePMString,
+                        s.LongMonthNames[2], s.ShortDayNames[0], s.LongDayNames[1]})
+        .join(QLatin1Char(' '));
+}
+
+TEST(DictionaryFormats, LocaleVariablesFromQtsLocaleData)
+{
+    const std::pair<LCID, const char*> rows[] = {
+        {0x0407, "€ 3 8 2 ; AM PM März So Montag"},
+        {0x0409, "$ 0 0 2 , AM PM March Sun Monday"},
+        {0x0413, "€ 2 14 2 ; a.m. p.m. maart zo maandag"},  // "(€ 1,00)"
+        {0x040C, "€ 3 15 2 ; AM PM mars dim. lundi"},       // "(1,00 €)"
+        {0x0411, "￥ 0 0 0 , 午前 午後 3月 日 月曜日"},       // no decimals
+        {0x0401, "ر.س.\u200F 3 8 2 , ص م مارس الأحد الاثنين"},  // direction marks are no blanks
+    };
+    for (const auto& [lcid, variables] : rows) {
+        TMlLocale locale;
+        ASSERT_TRUE(FillSystemLocale(lcid, locale)) << lcid;
+        TFormatSettings s;
+        ApplyLocaleFormats(locale, false, s);
+        EXPECT_EQ(Variables(s), QString::fromUtf8(variables)) << std::hex << lcid;
+    }
+}
+
+// On a switch the variables follow the locale; a custom locale of the data is taken as it
+// is, the names it leaves empty stay.
+TEST_F(DictionaryTest, LocaleVariablesLanguagesAndLocalesOfTheDictionary)
+{
+    auto d = std::make_unique<TMlBinaryDictionary>();
+    d->Storage = mlsEmbedded;
+    d->SetData(LanguageBlob({{0, 0, 1252, "Native", "Native"}, {7, 1, 1252, "German", "Deutsch"},
+                             {7, 0, 1252, "", "", "2"}, {9, 1, 1252, "English", "English"}}),
+               TranslationBlob({}), LocaleBlob(7, 1, "DM", QLatin1Char(','), QLatin1Char(';')));
+    d->Open();  // German user: the custom German locale
+    EXPECT_EQ(Variables(FormatSettings()), QStringLiteral("DM 3 8 2 ; AM PM March Sun Monday"));
+    d->SetLanguage(3);
+    EXPECT_EQ(Variables(FormatSettings()), QStringLiteral("$ 0 0 2 , AM PM March Sun Monday"));
+    d->SetLanguage(2);  // Swiss German: Qt's data
+    EXPECT_EQ(Variables(FormatSettings()).left(9), QStringLiteral("CHF 3 8 2"));
+
+    const std::vector<TMlLocale> locales = d->GetLocales();
+    ASSERT_EQ(locales.size(), 1u);
+    EXPECT_EQ(locales[0].Currency + ' ' + locales[0].EnglishLanguage + ' ' + locales[0].NativeCountry,
+              QStringLiteral("DM German Deutschland"));
+    QStringList languages;
+    for (const TMlLanguage& l : d->GetLanguages())
+        languages << QStringLiteral("%1:%2").arg(l.EnglishName).arg(l.LanguageLCID(), 0, 16);
+    EXPECT_EQ(languages, QStringList({"Native:0", "German:407", "German:807", "English:409"}));
+    // One name per primary language, the first language's.
+    for (bool native : {false, true}) {
+        QStringList names;
+        for (const auto& [name, primary] : d->GetLanguageNames(native))
+            names << QStringLiteral("%1:%2").arg(name).arg(primary);
+        EXPECT_EQ(names, native ? QStringList({"Native:0", "Deutsch:7", "English:9"})
+                                : QStringList({"Native:0", "German:7", "English:9"}));
+    }
+}
+
+TEST(DictionaryFormats, LanguageAndCountryDisplayNames)
+{
+    const std::tuple<const char*, LCID, int, const char*, const char*> rows[] = {
+        // name, LCID, code page; as a language's name, as a country's name
+        {"Chinese (Taiwan)", 0x0404, 950, "Chinese, Traditional", "Chinese (Traditional)"},
+        {"Chinese", 0x0804, 936, "Chinese, Simplified", "Chinese (Simplified)"},
+        {"Korean", 0x0412, 1361, "Korean, Johab", "Korean (Johab)"},
+        {"Serbian (Latin)", 0x081A, 1250, "Serbian, Latin", "Serbian (Latin)"},
+        {"Serbian (Cyrillic)", 0x0C1A, 1251, "Serbian, Cyrillic", "Serbian (Cyrillic)"},
+        {"Uzbek (Latin)", 0x0443, 1254, "Uzbek, Latin", "Uzbek (Latin)"},
+        {"Norway (Nynorsk)", 0x0814, 1252, "Norway", "Norway (Nynorsk)"},
+        {"Norway", 0x0414, 1252, "Norway", "Norway (Bokmal)"},
+        {"Spanish (Traditional Sort)", 0x040A, 1252, "Spanish", "Spanish"},
+        {"Swiss German (Switzerland)", 0x0807, 1252, "Swiss German (Switzerland)", "Swiss German (Switzerland)"},
+    };
+    for (const auto& [name, lcid, codePage, language, country] : rows) {
+        EXPECT_EQ(LanguageDisplayName(name, lcid, codePage, false), QString::fromUtf8(language)) << name;
+        EXPECT_EQ(CountryDisplayName(name, lcid, codePage, false), QString::fromUtf8(country)) << name;
+    }
+    // The names from Qt's locale data; a locale the program does not know has none.
+    EXPECT_EQ(LanguageDisplayName(LocaleLanguageName(0x0404, false), 0x0404, 950, false), QStringLiteral("Chinese, Traditional"));
+    EXPECT_EQ(CountryDisplayName(LocaleCountryName(0x0404, false), 0x0404, 950, false), QStringLiteral("Taiwan (Traditional)"));
+    EXPECT_EQ(LocaleLanguageName(0x0407, true) + ' ' + LocaleCountryName(0x0C07, true), QStringLiteral("Deutsch Österreich"));
+    EXPECT_EQ(LocaleLanguageName(0x0436, false) + LocaleCountryName(0x0436, true), QString());
+
+    // Translated: both parts through the given dictionary, else the default one.
+    FormatSettingsScope formats;
+    auto d = MakeDictionary({{"Chinese", "", "", {"Chinesisch", ""}}, {"Traditional", "", "", {"Traditionell", ""}}});
+    d->SetLanguage(1);
+    d->Open();
+    EXPECT_EQ(LanguageDisplayName("Chinese", 0x0404, 950, true, d.get()), QStringLiteral("Chinesisch, Traditionell"));
+    EXPECT_EQ(CountryDisplayName("Taiwan", 0x0404, 950, true), QStringLiteral("Taiwan (Traditionell)"));
+}

@@ -76,6 +76,26 @@ public:
     QPushButton* Cancel = new QPushButton(QStringLiteral("Abbrechen"), ClientArea());
 };
 
+// Captions with a lower-case design hotkey and with a literal "&&", beside captions that
+// want a hotkey of the same letter.
+class TAmpersandForm : public TMultilingualForm {
+    Q_OBJECT
+
+public:
+    TAmpersandForm()
+    {
+        auto* bar = new QMenuBar(this);
+        File = bar->addMenu(QStringLiteral("Datei"));
+        Zoom = bar->addMenu(QStringLiteral("Zoom"));
+        Save = File->addAction(QStringLiteral("Sichern && Zoomen"));
+    }
+    QStringList Texts() const { return {File->title(), Zoom->title(), Save->text(), Print->text(), Size->text()}; }
+    QMenu *File, *Zoom;
+    QAction* Save;
+    QPushButton* Print = new QPushButton(QStringLiteral("&drucken"), ClientArea());
+    QPushButton* Size = new QPushButton(QStringLiteral("Maß&&Zahl"), ClientArea());
+};
+
 class TContentsForm : public QWidget {
     Q_OBJECT
 
@@ -130,8 +150,11 @@ private slots:
         };
         for (const char* pair : {"Eins Uno", "Zwei Two", "rot red", "grün green", "Bemerkung Note", "Öffnen Open",
                                  "Bearbeiten Edit", "Ordner Folder", "&Drucken Print", "Abbrechen Cancel",
-                                 "Name Name", "Wert Value", "Rohr Pipe", "Medium Fluid"}) {
-            const QStringList words = QString::fromUtf8(pair).split(QLatin1Char(' '));
+                                 "Name Name", "Wert Value", "Rohr Pipe", "Medium Fluid", "Zoom Zoom",
+                                 "Sichern_&&_Zoomen &Save_&&_zoom", "&drucken &Print", "Maß&&Zahl Size_&&_count"}) {
+            QStringList words = QString::fromUtf8(pair).split(QLatin1Char(' '));
+            for (QString& word : words)
+                word.replace(QLatin1Char('_'), QLatin1Char(' '));
             rows.push_back({words[0], "", "", {words[0], words[1]}});
         }
         dictionary_ = MakeDictionary(rows);
@@ -220,6 +243,120 @@ private slots:
         QCOMPARE(form.Texts(), german);
         form.Translator->Release();
         QCOMPARE(form.Texts(), QStringList({"Datei", "Bearbeiten", "Öffnen", "Ordner", "&Drucken", "&Kunde:", "Abbrechen"}));
+    }
+
+    // A design hotkey in lower case reserves its letter as an upper-case one does; "&&" is a
+    // literal ampersand, neither a hotkey nor a reserved letter, in every language.
+    void lowerCaseHotkeysAndLiteralAmpersands()
+    {
+        TAmpersandForm form;
+        form.Translator->SetDictionary(dictionary_.get());
+        form.Translator->Attach();
+        QCOMPARE(form.Texts(), QStringList({"D&atei", "&Zoom", "&Sichern && Zoomen", "&drucken", "Maß&&Zahl"}));
+        dictionary_->SetLanguage(2);
+        QCOMPARE(form.Texts(), QStringList({"&File", "&Zoom", "&Save && zoom", "&Print", "Size && count"}));
+        form.Translator->Release();
+        QCOMPARE(form.Texts(), QStringList({"Datei", "Zoom", "Sichern && Zoomen", "&drucken", "Maß&&Zahl"}));
+    }
+
+    // The restriction events: a component's texts or contents, for it and what it holds or
+    // for it alone; one object; one property.
+    void restrictionEventsNarrowTheWalk()
+    {
+        const std::pair<unsigned, QStringList> cases[] = {
+            {mlrsProperties,
+             {"Fenster", "Eins", "Single", "Line 1\nLine 2", "rot|grün|rot", "Bemerkung\n", "&File", "&Open", "Seite", "Seite", "Zwei", "Eins"}},
+            {mlrsProperties | mlrsNotInherited,
+             {"Fenster", "Eins", "Single", "Line 1\nLine 2", "rot|grün|rot", "Bemerkung\n", "&File", "&Open", "Seite", "Seite", "Two", "Eins"}},
+        };
+        dictionary_->SetLanguage(2);
+        for (const auto& [tabs, expected] : cases) {
+            TTestForm form;
+            form.Translator->SetDictionary(dictionary_.get());
+            form.Translator->Targets.Add({QStringLiteral("TComboBox"), QStringLiteral("Items"), 0});
+            form.Translator->Targets.Add({QStringLiteral("TMemo"), QStringLiteral("Text"), 0});
+            form.Translator->OnRestrictComponent = [&form, tabs](TMlTranslator*, QObject* component, unsigned& restrictions) {
+                if (component == form.Tabs)
+                    restrictions |= tabs;
+                if (component == form.MEM_Note)
+                    restrictions |= mlrsContents;
+            };
+            form.Translator->OnRestrictObject = [&form](TMlTranslator*, QObject* object, bool& translate) {
+                translate = object != form.LAB_A;
+            };
+            form.Translator->OnRestrictProperty = [&form](TMlTranslator*, QObject* object, const QString& property, bool& translate) {
+                translate = property != QLatin1String("Items") && !(object == &form && property == QLatin1String("Caption"));
+            };
+            form.Translator->Attach();
+            QCOMPARE(Texts(form), expected);
+        }
+    }
+
+    // Restoring the natives: this form shows its design texts, the others keep theirs, the
+    // dictionary stays native with the locale it had, and auto-translation is on again.
+    void restoreNativeLeavesTheOtherForms()
+    {
+        TTestForm first, second;
+        for (TTestForm* form : {&first, &second}) {
+            form->Translator->SetDictionary(dictionary_.get());
+            form->Translator->Attach();
+        }
+        dictionary_->SetLanguage(2);
+        first.Translator->RestoreNative();
+        QCOMPARE(first.windowTitle() + '|' + first.LAB_B->text() + '|' + second.LAB_B->text(), QStringLiteral("Fenster|Eins|Single"));
+        QVERIFY(!first.Translator->Attached() && second.Translator->Attached());
+        QCOMPARE(dictionary_->LanguageIndex(), 0);
+        QCOMPARE(dictionary_->LocaleLCID(), 0x0409u);
+        QCOMPARE(FormatSettings().DecimalSeparator, QLatin1Char('.'));
+        QVERIFY(dictionary_->Options & mldoAutoTranslate);
+        dictionary_->SetLanguage(1);
+        QCOMPARE(second.LAB_B->text() + '|' + first.LAB_B->text(), QStringLiteral("Eins|Eins"));
+
+        // Without any dictionary there is nothing to translate with: an error names the form.
+        dictionary_.reset();
+        TTestForm alone;
+        QString error;
+        try {
+            alone.Translator->Attach();
+        } catch (const EMlMulti& e) {
+            error = e.Message();
+        }
+        QCOMPARE(error, QStringLiteral("No dictionary has been assigned to the translator component (Translator on \"TTestForm\" form)"));
+    }
+
+    // A far-eastern language shows the form scaled, any other language as designed; OnScale
+    // reports each change.
+    void multiByteLanguagesScaleTheForm()
+    {
+        dictionary_ = MakeDictionary({}, LanguageBlob({{0, 0, 1252, "Native", "Native"}, {7, 1, 1252, "German", "Deutsch"},
+                                                      {17, 1, 932, "Japanese", "Nihongo"}}));
+        dictionary_->CheckLevel = mlclNone;
+        dictionary_->SetLanguage(1);
+        for (int scale : {150, 100}) {
+            TTestForm form;
+            form.resize(400, 300);
+            form.LAB_A->setGeometry(10, 21, 100, 30);
+            const QRect label = form.LAB_A->geometry();
+            // The base form sets its font in pixels.
+            const int pixels = form.font().pixelSize();
+            int scalings = 0;
+            form.Translator->MultiByteScale = scale;
+            form.Translator->OnScale = [&](TMlTranslator*, const QString&, QObject* root) { scalings += root == &form; };
+            form.Translator->SetDictionary(dictionary_.get());
+            form.Translator->Attach();
+            QCOMPARE(scalings, 0);
+            dictionary_->SetLanguage(2);
+            QCOMPARE(scalings, scale == 100 ? 0 : 1);
+            QCOMPARE(form.Translator->Scaled(), scale != 100);
+            QCOMPARE(form.width() > 400, scale != 100);
+            QCOMPARE(form.LAB_A->width() > label.width() && form.LAB_A->y() > label.y(), scale != 100);
+            QCOMPARE(form.font().pixelSize() > pixels, scale != 100);
+            dictionary_->SetLanguage(1);
+            QCOMPARE(scalings, scale == 100 ? 0 : 2);
+            QCOMPARE(form.LAB_A->geometry(), label);
+            QCOMPARE(form.width(), 400);
+            QCOMPARE(form.font().pixelSize(), pixels);
+        }
     }
 
     // Grid headers, list views and trees; a sorted view kept sorted; body cells only with
