@@ -17,7 +17,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 class SensorAbstandTest : public QObject {
@@ -36,6 +38,12 @@ class SensorAbstandTest : public QObject {
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
+    }
+    // The mouse moved over a control, no button held.
+    static void MoveOver(QWidget* control, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(control, &move);
     }
     static std::unique_ptr<TDLG_SensorAbstand> OpenApplication(const tApplicationInput& in = BasePoint())
     {
@@ -135,6 +143,29 @@ private slots:
         dialog->EDI_WAND->setFocus();
         QTest::keyClick(dialog->EDI_WAND, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(dialog->GetSensorTypeCode(), 14);
+    }
+
+    // A disabled recommendation shows its hint at once where the mouse moves over the button
+    // or over the part of its group that the button covers; elsewhere the group has none.
+    void disabledRecommendationShowsItsHint()
+    {
+        auto dialog = OpenApplication(With([](auto& in) { in.InnerDiameter = 3.0; }));  // no transducer fits
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QPushButton* button = dialog->BUT_RecommTransducer;
+        QGroupBox* group = dialog->GRP_Sensor;
+        const QString hint = button->toolTip();
+        QVERIFY(!button->isEnabled() && !hint.isEmpty());
+        MoveOver(button, button->rect().center());
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), hint);
+        MoveOver(group, QPoint(group->width() - 3, group->height() - 3));
+        QVERIFY(group->toolTip().isEmpty());
+        QTRY_VERIFY(!QToolTip::isVisible());
+        MoveOver(group, button->geometry().topLeft() + QPoint(2, 2));
+        QCOMPARE(group->toolTip(), hint);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), hint);
     }
 
     void expertTimeGroupAndErrorEstimation()
