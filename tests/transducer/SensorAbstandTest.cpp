@@ -7,10 +7,13 @@
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/DUShape.h"
+#include "formbase/D_InputUserValue.h"
+#include "formbase/D_MemoInfo.h"
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
 #include "transducer/ApplicationSketch.h"
 #include "transducer/D_ErrorDiagramm.h"
+#include "transducer/D_InputSensorAbstand.h"
 #include "transducer/D_SensorAbstand.h"
 
 #include <QAction>
@@ -18,6 +21,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolTip>
 #include <QtTest>
@@ -44,6 +48,15 @@ class SensorAbstandTest : public QObject {
     {
         QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control, &move);
+    }
+    // Acts on the next modal dialog of type T once it is shown.
+    template <class T>
+    static void OnNextModal(const std::function<void(T*)>& act)
+    {
+        QTimer::singleShot(0, [act] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+                act(dialog);
+        });
     }
     static std::unique_ptr<TDLG_SensorAbstand> OpenApplication(const tApplicationInput& in = BasePoint())
     {
@@ -166,6 +179,54 @@ private slots:
         QCOMPARE(group->toolTip(), hint);
         QVERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), hint);
+    }
+
+    // A click on the spacing asks for the spacing at which the heads are fixed.
+    void fixedSpacingFromThePanel()
+    {
+        auto dialog = OpenApplication();
+        OnNextModal<TDLG_InputSensorAbstand>([](TDLG_InputSensorAbstand* entry) {
+            entry->EDI_SAbstand->setText(QStringLiteral("150.0"));
+            QTest::mouseClick(entry->BUT_OK, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->PAN_SensorAbstand, Qt::LeftButton);
+        QVERIFY(dialog->GetSpacingFixed());
+        QCOMPARE(dialog->GetFixedSpacing(), 150.0);
+        QVERIFY(dialog->CB_SabstFixed->isChecked());
+        QCOMPARE(dialog->CB_SabstFixed->text(), QStringLiteral("Fixed at 150.0 mm"));
+        QVERIFY(dialog->CB_SabstFixed->toolTip().startsWith(QStringLiteral("Abweichung zum Optimum = ")));
+    }
+
+    // "Mehr Infos..." shows the detail text in the memo dialog and gives the cursor back.
+    void detailTextInTheMemo()
+    {
+        auto dialog = OpenApplication();
+        QString first;
+        OnNextModal<TDLG_MemoInfo>([&first](TDLG_MemoInfo* memo) {
+            first = memo->DasMemo->toPlainText().section(QLatin1Char('\n'), 0, 0);
+            QTest::mouseClick(memo->BUT_OK, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->BUT_MehrInfos, Qt::LeftButton);
+        QCOMPARE(first, QStringLiteral("QUADRANT: \tALPHA(1x)\t BETA(1x)\tGAMMA(1x)\t"));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Choosing the other medium asks for its sound speed and names it in the list.
+    void anotherMediumAsksForItsSoundSpeed()
+    {
+        auto dialog = OpenApplication();
+        QString label;
+        OnNextModal<TDLG_InputUserValue>([&label](TDLG_InputUserValue* input) {
+            label = input->LAB_Property->text();
+            input->SetValue(1234.0);
+            input->BUT_OK->click();
+        });
+        Choose(dialog->COM_Medium, dialog->COM_Medium->findData(10000));
+        QCOMPARE(label, QStringLiteral("Schallgeschwindigkeit Medium"));
+        QCOMPARE(dialog->COM_Medium->currentText(), QStringLiteral("Anderes: (1234m/s)"));
+        QCOMPARE(dialog->GetMediumCode(), 10000);
+        QCOMPARE(dialog->GetUserMediumSpeed(), 1234.0);
+        QVERIFY(dialog->ResultsValid());
     }
 
     void expertTimeGroupAndErrorEstimation()
