@@ -112,6 +112,32 @@ TEST_F(SketchLayout, PathZigzagsFromTheBeamExit)
         }
 }
 
+// The path through the wall ring of a 106/3 pipe (k = 80/106 px per mm, 2 px of wall): in at
+// the beam exit, down the ring, 3 px further along under the inner layers, and out again
+// through the top (reflection) or the bottom (direct). x relative to the beam exit.
+TEST_F(SketchLayout, PathThroughTheWallRing)
+{
+    // paths, lining -> the six points
+    const std::tuple<int, double, std::vector<QPoint>> rows[] = {
+        {2, 0.0, {{0, 0}, {2, 2}, {2, 5}, {62, 5}, {62, 2}, {64, 0}}},
+        {1, 0.0, {{0, 0}, {2, 2}, {2, 5}, {32, 5}, {32, 77}, {34, 80}}},
+        {2, 2.0, {{0, 0}, {2, 2}, {2, 5}, {70, 5}, {70, 2}, {72, 0}}},  // 5 mm along in the lining, twice
+        {3, 2.0, {{0, 0}, {2, 2}, {2, 5}, {100, 5}, {100, 77}, {102, 80}}},
+    };
+    for (const auto& [paths, lining, points] : rows) {
+        SCOPED_TRACE(testing::Message() << paths << " paths, lining " << lining);
+        tSketchInput in = Base(106.0, 3.0, lining, paths);
+        if (lining > 0.0)
+            in.Quadrants[BETA2].Lachs = 5.0;
+        const tSketchLayout out = UpdateSketch(in);
+        ASSERT_EQ(out.Wall.Points.size(), 6u);
+        std::vector<QPoint> relative;
+        for (const QPoint& p : out.Wall.Points)
+            relative.push_back(p - QPoint(out.Wall.Points[0].x(), 0));
+        EXPECT_EQ(relative, points);
+    }
+}
+
 TEST_F(SketchLayout, HatchesAndStatesThatAreNotValid)
 {
     tSketchInput overlap = Base();
