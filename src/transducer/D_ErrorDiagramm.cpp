@@ -144,6 +144,8 @@ void TDLG_ErrorDiagram::ConnectHandlers()
 {
     ErrChart->OnBeforeDrawSeries = [this](QPainter& painter) { ErrChartBeforeDrawSeries(painter); };
     ErrChart->OnAfterDraw = [this](QPainter& painter) { ErrChartAfterDraw(painter); };
+    // A new step may bring wider labels.
+    connect(ErrChart->LeftAxis(), &QValueAxis::tickIntervalChanged, this, [this] { UpdateLeftAxis(); });
     const std::pair<QRadioButton*, int> buttons[] = {
         {RB_FlowVeloc, QuantityVelocity}, {RB_VolumeFlow, QuantityVolume}, {RB_MassFlow, QuantityMass}};
     for (auto [button, index] : buttons) {
