@@ -9,6 +9,10 @@
 // format record, so they follow the language (the view repaints on a language switch).
 // A form that paints an axis's labels itself sets their colour to transparent.
 //
+// Labels and grid lines of the two value axes stand at round values: a step of 1, 2 or 5
+// times a power of ten, as many as the axis's length leaves room for, anchored at zero, so
+// the range a form sets is kept while the labels never read 32.5 or 1064.95.
+//
 // Qt keeps an axis's label room from the chart's last layout, so a chart laid out while
 // hidden (before it had its values) would open with its labels cut; the view lays out
 // every axis's labels afresh whenever it is shown.
@@ -21,6 +25,8 @@
 #include <QString>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -34,6 +40,10 @@ class QValueAxis;
 QString AxisLabelText(const QValueAxis& axis, double value);
 // The values at which a value axis has ticks, lowest first.
 std::vector<double> AxisTickValues(const QValueAxis& axis);
+// The step between labels: 1, 2 or 5 times a power of ten, the smallest that puts no more
+// than maxIntervals steps on the span (at least one). 1 for a span that is not a positive
+// number.
+double RoundTickStep(double span, int maxIntervals);
 
 class TChartView : public QChartView {
     Q_OBJECT
@@ -63,6 +73,18 @@ public:
     QLineSeries* AddLineSeries(const QString& title, const QColor& colour, bool inLegend = true);
     void SetInLegend(QAbstractSeries* series, bool inLegend);
 
+    // The rule that picks the step of an axis from its span and the most intervals that fit
+    // its length; RoundTickStep unless a form sets its own.
+    using TTickRule = std::function<double(double span, int maxIntervals)>;
+    void SetTickRule(QValueAxis* axis, TTickRule rule);
+    // The axis's range takes only the part of its length from startPercent to endPercent
+    // (for a vertical axis counted from the top, as the eye reads it); the view paints its
+    // line, ticks and grid lines there only. Its range stays the one the form sets.
+    void SetAxisPositions(QValueAxis* axis, double startPercent, double endPercent);
+    // The range a form set on one of the view's axes, and the values labelled within it.
+    std::pair<double, double> AxisRange(const QValueAxis& axis) const;
+    std::vector<double> TickValues(const QValueAxis& axis) const;
+
 protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -70,13 +92,35 @@ protected:
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 
 private:
-    // Takes over the painting of the axis's labels.
+    // What the view keeps of one of its value axes.
+    struct tAxisState {
+        QPointer<QValueAxis> Axis;
+        TTickRule Rule;
+        double Low = 0.0, High = 1.0;             // the range the form set
+        double StartPercent = 0.0, EndPercent = 100.0;
+        bool Widening = false;                    // the view itself is setting Qt's range
+    };
+
+    // Takes over the painting of the axis's labels and the choice of its steps.
     void PaintLabelsOf(QValueAxis* axis);
+    void Manage(QValueAxis* axis);
+    void RangeChanged(QValueAxis* axis, double min, double max);
+    void UpdateTicks(QValueAxis* axis);
+    int IntervalsThatFit(const QValueAxis& axis, const tAxisState& state) const;
+    bool Positioned(const tAxisState& state) const { return state.StartPercent != 0.0 || state.EndPercent != 100.0; }
+    // A value's pixel along the axis (x for a horizontal, y for a vertical one).
+    double AxisPixel(const QValueAxis& axis, double value) const;
     void DrawLabels(QPainter& painter, const QValueAxis& axis, const QColor& colour) const;
+    void DrawGrid(QPainter& painter, const QValueAxis& axis) const;
+    void DrawAxisLine(QPainter& painter, const QValueAxis& axis) const;
 
     // The axes whose labels the view paints, with the colour they are painted in.
     // Guarded: an axis dies with the chart, while this view is half destroyed already.
     std::vector<std::pair<QPointer<QValueAxis>, QColor>> painted_;
+    std::map<const QValueAxis*, tAxisState> states_;
     QValueAxis* bottom_ = nullptr;
     QValueAxis* left_ = nullptr;
+    // The context of the connections to the axes: gone before the chart and its axes are,
+    // so no signal of a dying axis reaches the members above.
+    std::unique_ptr<QObject> hooks_ = std::make_unique<QObject>();
 };

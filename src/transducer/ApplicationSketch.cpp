@@ -144,17 +144,23 @@ void TApplicationSketch::Apply(const tSketchLayout& layout, QAbstractButton* fix
     }
 }
 
-void TApplicationSketch::TrackHint(QWidget* control)
+void TApplicationSketch::TrackHint(QWidget* control, THintAt hintAt)
 {
     control->setMouseTracking(true);
     control->installEventFilter(this);
+    if (hintAt)
+        hintAt_[control] = std::move(hintAt);
 }
 
 bool TApplicationSketch::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove) {
         auto* control = static_cast<QWidget*>(watched);
-        const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto hintAt = hintAt_.find(control);
+        if (hintAt != hintAt_.end())
+            control->setToolTip(hintAt->second(mouse->position().toPoint()));
+        const QPoint at = mouse->globalPosition().toPoint();
         if (control->toolTip().isEmpty())
             QToolTip::hideText();
         else

@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <map>
+
 class QAbstractButton;
 class QGroupBox;
 class QLabel;
@@ -25,7 +28,10 @@ public:
     // invalid pipe hides the shapes and empties their hints and paths.
     void Apply(const tSketchLayout& layout, QAbstractButton* fixBox);
     // Shows the control's hint at the mouse position as soon as the mouse moves over it.
-    void TrackHint(QWidget* control);
+    // With hintAt the control first takes as its hint the text hintAt gives for the mouse
+    // position (in the control's coordinates).
+    using THintAt = std::function<QString(QPoint)>;
+    void TrackHint(QWidget* control, THintAt hintAt = {});
 
     TDUShape* SHP_Wall = nullptr;
     TDUShape* SHP_Lining = nullptr;
@@ -46,6 +52,8 @@ protected:
 private:
     void CreateShapes();
     void CreateTable(QGroupBox* table);
+
+    std::map<const QObject*, THintAt> hintAt_;
 };
 
 // The detail text may be shown: valid results, or a path that stopped at total reflection.

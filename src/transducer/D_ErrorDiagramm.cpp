@@ -72,11 +72,16 @@ void TDLG_ErrorDiagram::CreateChart()
 {
     CreateControl(ErrChart, "ErrChart", ClientArea());
     ErrChart->chart()->setTitle(QStringLiteral("relative measuring error"));
-    ErrChart->chart()->setTitleFont(QFont(QStringLiteral("Arial"), -1, QFont::Bold));
-    // The left labels are drawn here, in the program's number format.
+    QFont title(QStringLiteral("Arial"));
+    title.setPixelSize(11);
+    title.setBold(true);
+    ErrChart->chart()->setTitleFont(title);
+    ErrChart->chart()->setTitleBrush(QColor(Qt::black));
+    // The left labels are drawn here, in the program's number format, at 0.1 % or the next
+    // 1-2-5 step; the axis keeps 2 % of its length free at either end.
     ErrChart->LeftAxis()->setLabelsVisible(false);
-    ErrChart->LeftAxis()->setTickType(QValueAxis::TicksDynamic);
-    ErrChart->LeftAxis()->setTickAnchor(0.0);
+    ErrChart->SetTickRule(ErrChart->LeftAxis(), &tErrorModel::LeftAxisStep);
+    ErrChart->SetAxisPositions(ErrChart->LeftAxis(), 2.0, 98.0);
     SER_1PO = ErrChart->AddLineSeries(QStringLiteral("1% accuracy    "), QColor(Qt::green));
     SER_1PU = ErrChart->AddLineSeries(QString(), QColor(0, 128, 64), false);
     SER_3PO = ErrChart->AddLineSeries(QStringLiteral("3% accuracy    "), QColor(Qt::red));
@@ -139,6 +144,8 @@ void TDLG_ErrorDiagram::ConnectHandlers()
 {
     ErrChart->OnBeforeDrawSeries = [this](QPainter& painter) { ErrChartBeforeDrawSeries(painter); };
     ErrChart->OnAfterDraw = [this](QPainter& painter) { ErrChartAfterDraw(painter); };
+    // A new step may bring wider labels.
+    connect(ErrChart->LeftAxis(), &QValueAxis::tickIntervalChanged, this, [this] { UpdateLeftAxis(); });
     const std::pair<QRadioButton*, int> buttons[] = {
         {RB_FlowVeloc, QuantityVelocity}, {RB_VolumeFlow, QuantityVolume}, {RB_MassFlow, QuantityMass}};
     for (auto [button, index] : buttons) {
@@ -201,17 +208,13 @@ void TDLG_ErrorDiagram::ErrChartBeforeDrawSeries(QPainter& painter)
     painter.drawLine(QPointF(middle, plot.bottom()), QPointF(middle, plot.top()));
 }
 
-// The step of the left labels for the plot's height, and room for the widest of them beside
-// the axis title's designed 7 px.
+// Room for the widest left label beside the axis title's designed 7 px.
 void TDLG_ErrorDiagram::UpdateLeftAxis()
 {
-    QValueAxis* axis = ErrChart->LeftAxis();
+    const QValueAxis* axis = ErrChart->LeftAxis();
     const QFontMetrics metrics(axis->labelsFont());
-    const double height = ErrChart->PlotArea().height();
-    const int fit = std::max(2, static_cast<int>(height / (2 * metrics.height())));
-    axis->setTickInterval(tErrorModel::LeftAxisStep(axis->max() - axis->min(), fit));
     int widest = 0;
-    for (double v : {axis->min(), axis->max()})
+    for (double v : ErrChart->TickValues(*axis))
         widest = std::max(widest, metrics.horizontalAdvance(tErrorModel::LeftAxisLabel(v)));
     QMargins margins = ErrChart->chart()->margins();
     margins.setLeft(LeftTitleSize + widest + LeftLabelGap);
@@ -222,16 +225,14 @@ void TDLG_ErrorDiagram::DrawLeftLabels(QPainter& painter)
 {
     const QValueAxis* axis = ErrChart->LeftAxis();
     const QRectF plot = ErrChart->PlotArea();
-    const double step = axis->tickInterval();
-    if (!(step > 0.0))
-        return;
     painter.setFont(axis->labelsFont());
-    painter.setPen(axis->labelsBrush().color());
+    // Qt's own labels of this axis are hidden and transparent; these are the ones seen.
+    painter.setPen(QColor(Qt::black));
     const double height = painter.fontMetrics().height();
-    for (double n = std::ceil(axis->min() / step - 1e-9); n * step <= axis->max() + step * 1e-9; n += 1.0) {
-        const double y = ErrChart->YPixel(n * step);
+    for (double value : ErrChart->TickValues(*axis)) {
+        const double y = ErrChart->YPixel(value);
         const QRectF box(LeftTitleSize, y - height / 2, plot.left() - LeftTitleSize - LeftLabelGap, height);
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, tErrorModel::LeftAxisLabel(n * step));
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, tErrorModel::LeftAxisLabel(value));
     }
 }
 

@@ -224,8 +224,13 @@ void TDLG_SensorAbstand::CreateSpacingGroup()
     grid->addWidget(LAB_LambdaSmallPipe, 1, 2);
     Panel1 = new TApplicationSketch(GRP_Sensorabstand, GroupBox1);
     grid->addWidget(Panel1, 2, 0, 1, 3);
-    for (QWidget* hinted : std::initializer_list<QWidget*>{PAN_SensorAbstand, CB_SabstFixed})
+    for (QWidget* hinted : std::initializer_list<QWidget*>{PAN_SensorAbstand, CB_SabstFixed, BUT_RecommTransducer})
         Panel1->TrackHint(hinted);
+    // A disabled button shows no hint of its own: the group shows the button's hint where
+    // the button covers it, and none elsewhere.
+    Panel1->TrackHint(GRP_Sensor, [this](QPoint at) {
+        return BUT_RecommTransducer->geometry().contains(at) ? BUT_RecommTransducer->toolTip() : QString();
+    });
 }
 
 void TDLG_SensorAbstand::CreatePipeGroup()

@@ -34,19 +34,6 @@ QFont ArialPixels(int pixels, bool bold = false)
     return font;
 }
 
-// A label step of 1, 2 or 5 times a power of ten giving about eight labels.
-double NiceStep(double span)
-{
-    if (!(span > 0.0) || !std::isfinite(span))
-        return 1.0;
-    const double raw = span / 8.0;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0})
-        if (m * power >= raw)
-            return m * power;
-    return 10.0 * power;
-}
-
 }  // namespace
 
 std::vector<tRangeBar> RangeChartBars(bool oemVariant, bool expert)
@@ -132,8 +119,6 @@ void TDLG_SensorAuswahl::CreateChart()
     DUChart1->chart()->setTitle(QString());
     linear_ = DUChart1->BottomAxis();
     linear_->setTitleText(QStringLiteral("Innendurchmesser [mm]"));
-    linear_->setTickType(QValueAxis::TicksDynamic);
-    linear_->setTickAnchor(0.0);
     linear_->setMinorTickCount(5);
     log_ = new QLogValueAxis(this);
     log_->setBase(10.0);
@@ -237,7 +222,6 @@ void TDLG_SensorAuswahl::ApplyBottomRange(double end)
     if (CheckBox1->isChecked()) {
         log_->setRange(range.Min, range.Max);
     } else {
-        linear_->setTickInterval(NiceStep(range.Max - range.Min));
         linear_->setRange(range.Min, range.Max);
     }
     DUChart1->viewport()->update();
@@ -281,10 +265,7 @@ void TDLG_SensorAuswahl::DrawBottomLabels(QPainter& painter) const
         for (double v = log_->min(); v <= log_->max() * (1.0 + 1e-9) && ticks.size() < 20; v *= 10.0)
             ticks.push_back(v);
     } else {
-        const double step = linear_->tickInterval();
-        for (double v = std::ceil(linear_->min() / step) * step; v <= linear_->max() + 1e-9 && ticks.size() < 100;
-             v += step)
-            ticks.push_back(v);
+        ticks = DUChart1->TickValues(*linear_);
     }
     painter.setFont(ArialPixels(13));
     painter.setPen(Qt::black);

@@ -30,6 +30,17 @@ tErrorData Data(double velocity, double laminar, double turbulent)
     return data;
 }
 
+// Pixels darker than mid grey within area, those in skip left out.
+int CountDark(const QImage& image, const QRect& area, const QRect& skip)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int x = inside.left(); x <= inside.right(); ++x)
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            count += !skip.contains(x, y) && qGray(image.pixel(x, y)) < 100;
+    return count;
+}
+
 int CountColour(const QImage& image, int x0, int x1, int y0, int y1, QRgb colour)
 {
     int count = 0;
@@ -120,6 +131,45 @@ private slots:
         QCOMPARE(partner->RB_VolumeFlow->y(), dialog->RB_FlowVeloc->y());
     }
 
+    // The left axis's numbers are painted, in either language, beside each tick from the
+    // lowest to the top one, within 2 % to 98 % of the axis's length; the title is 11 px.
+    void leftLabelsAndTitleAsPainted()
+    {
+        TFormatSettings german;
+        german.DecimalSeparator = QLatin1Char(',');
+        german.ThousandSeparator = QLatin1Char('.');
+        for (const TFormatSettings& settings : {TFormatSettings(), german}) {
+            FormatSettingsScope scope(settings);
+            auto dialog = CreateDialog<TDLG_ErrorDiagram>();
+            dialog->SetErrorData(Data(1000.0, 100.0, 200.0));
+            const QImage image = Paint(*dialog);
+            TDUChart* chart = dialog->ErrChart;
+            const QRectF plot = chart->PlotArea();
+            const QValueAxis& axis = *chart->LeftAxis();
+            const auto [low, high] = chart->AxisRange(axis);
+            QCOMPARE(high, 13.0);  // the 3 % band at 100 mm/s: 100 * 10 / 100 + 3
+            QCOMPARE(low, -13.0);
+            QVERIFY(std::abs(chart->YPixel(high) - (plot.top() + 0.02 * plot.height())) < 1.0);
+            QVERIFY(std::abs(chart->YPixel(low) - (plot.top() + 0.98 * plot.height())) < 1.0);
+            const std::vector<double> ticks = chart->TickValues(axis);
+            QVERIFY(ticks.size() >= 3 && ticks.front() >= low && ticks.back() <= high);
+            const QRect label = dialog->Lab_YME2->geometry();
+            const int right = int(plot.left()) - 2;
+            const int half = QFontMetrics(axis.labelsFont()).height() / 2;
+            for (double value : ticks) {
+                const int y = int(std::lround(chart->YPixel(value)));
+                QVERIFY2(CountDark(image, QRect(QPoint(0, y - half), QPoint(right, y + half)), label) > 5,
+                         qPrintable(tErrorModel::LeftAxisLabel(value)));
+            }
+            const int between = int(std::lround((chart->YPixel(ticks[0]) + chart->YPixel(ticks[1])) / 2));
+            QCOMPARE(CountDark(image, QRect(QPoint(0, between - 1), QPoint(right, between + 1)), label), 0);
+            // The unit label sits in the top left corner of the chart, and is seen there.
+            QVERIFY(dialog->Lab_YME2->parentWidget() == chart && label.topLeft() == QPoint(6, 12));
+            QVERIFY(CountDark(image, label, {}) > 5);
+            const QFont title = chart->chart()->titleFont();
+            QVERIFY(title.pixelSize() == 11 && title.bold() && title.family() == QStringLiteral("Arial"));
+        }
+    }
 };
 
 QTEST_MAIN(ErrorDiagramTest)

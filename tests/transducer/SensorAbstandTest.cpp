@@ -7,17 +7,23 @@
 #include "components/CESpin.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/DUShape.h"
+#include "formbase/D_InputUserValue.h"
+#include "formbase/D_MemoInfo.h"
 #include "formbase/TranslatorHook.h"
 #include "platform/FormatSettings.h"
 #include "transducer/ApplicationSketch.h"
 #include "transducer/D_ErrorDiagramm.h"
+#include "transducer/D_InputSensorAbstand.h"
 #include "transducer/D_SensorAbstand.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 class SensorAbstandTest : public QObject {
@@ -36,6 +42,21 @@ class SensorAbstandTest : public QObject {
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
+    }
+    // The mouse moved over a control, no button held.
+    static void MoveOver(QWidget* control, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(control, &move);
+    }
+    // Acts on the next modal dialog of type T once it is shown.
+    template <class T>
+    static void OnNextModal(const std::function<void(T*)>& act)
+    {
+        QTimer::singleShot(0, [act] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+                act(dialog);
+        });
     }
     static std::unique_ptr<TDLG_SensorAbstand> OpenApplication(const tApplicationInput& in = BasePoint())
     {
@@ -135,6 +156,77 @@ private slots:
         dialog->EDI_WAND->setFocus();
         QTest::keyClick(dialog->EDI_WAND, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(dialog->GetSensorTypeCode(), 14);
+    }
+
+    // A disabled recommendation shows its hint at once where the mouse moves over the button
+    // or over the part of its group that the button covers; elsewhere the group has none.
+    void disabledRecommendationShowsItsHint()
+    {
+        auto dialog = OpenApplication(With([](auto& in) { in.InnerDiameter = 3.0; }));  // no transducer fits
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QPushButton* button = dialog->BUT_RecommTransducer;
+        QGroupBox* group = dialog->GRP_Sensor;
+        const QString hint = button->toolTip();
+        QVERIFY(!button->isEnabled() && !hint.isEmpty());
+        MoveOver(button, button->rect().center());
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), hint);
+        MoveOver(group, QPoint(group->width() - 3, group->height() - 3));
+        QVERIFY(group->toolTip().isEmpty());
+        QTRY_VERIFY(!QToolTip::isVisible());
+        MoveOver(group, button->geometry().topLeft() + QPoint(2, 2));
+        QCOMPARE(group->toolTip(), hint);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), hint);
+    }
+
+    // A click on the spacing asks for the spacing at which the heads are fixed.
+    void fixedSpacingFromThePanel()
+    {
+        auto dialog = OpenApplication();
+        OnNextModal<TDLG_InputSensorAbstand>([](TDLG_InputSensorAbstand* entry) {
+            entry->EDI_SAbstand->setText(QStringLiteral("150.0"));
+            QTest::mouseClick(entry->BUT_OK, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->PAN_SensorAbstand, Qt::LeftButton);
+        QVERIFY(dialog->GetSpacingFixed());
+        QCOMPARE(dialog->GetFixedSpacing(), 150.0);
+        QVERIFY(dialog->CB_SabstFixed->isChecked());
+        QCOMPARE(dialog->CB_SabstFixed->text(), QStringLiteral("Fixed at 150.0 mm"));
+        QVERIFY(dialog->CB_SabstFixed->toolTip().startsWith(QStringLiteral("Abweichung zum Optimum = ")));
+    }
+
+    // "Mehr Infos..." shows the detail text in the memo dialog and gives the cursor back.
+    void detailTextInTheMemo()
+    {
+        auto dialog = OpenApplication();
+        QString first;
+        OnNextModal<TDLG_MemoInfo>([&first](TDLG_MemoInfo* memo) {
+            first = memo->DasMemo->toPlainText().section(QLatin1Char('\n'), 0, 0);
+            QTest::mouseClick(memo->BUT_OK, Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->BUT_MehrInfos, Qt::LeftButton);
+        QCOMPARE(first, QStringLiteral("QUADRANT: \tALPHA(1x)\t BETA(1x)\tGAMMA(1x)\t"));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Choosing the other medium asks for its sound speed and names it in the list.
+    void anotherMediumAsksForItsSoundSpeed()
+    {
+        auto dialog = OpenApplication();
+        QString label;
+        OnNextModal<TDLG_InputUserValue>([&label](TDLG_InputUserValue* input) {
+            label = input->LAB_Property->text();
+            input->SetValue(1234.0);
+            input->BUT_OK->click();
+        });
+        Choose(dialog->COM_Medium, dialog->COM_Medium->findData(10000));
+        QCOMPARE(label, QStringLiteral("Schallgeschwindigkeit Medium"));
+        QCOMPARE(dialog->COM_Medium->currentText(), QStringLiteral("Anderes: (1234m/s)"));
+        QCOMPARE(dialog->GetMediumCode(), 10000);
+        QCOMPARE(dialog->GetUserMediumSpeed(), 1234.0);
+        QVERIFY(dialog->ResultsValid());
     }
 
     void expertTimeGroupAndErrorEstimation()

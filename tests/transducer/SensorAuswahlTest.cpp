@@ -38,6 +38,13 @@ private slots:
         QCOMPARE(QPointF(all[0].Start, all[0].End), QPointF(first.DNext.von, first.DNspez.von));
         QCOMPARE(QPointF(all[2].Start, all[2].End), QPointF(first.DNspez.bis, first.DNext.bis));
         QVERIFY(all[1].Colour == RangeGreen && all[1].Height == 4 && all[2].Height == 2);
+        // The green bar spans the specified range of every entry, not the possible one.
+        for (std::size_t i = 0; i < SensorCatalogue.size(); ++i) {
+            const tSensorDatenTableItem& e = SensorCatalogue[i];
+            const tRangeBar& green = all[3 * i + 1];
+            QVERIFY2(green.Colour == RangeGreen && green.Start == e.DNspez.von && green.End == e.DNspez.bis, e.CBXname.data());
+            QCOMPARE(all[3 * i].Start, e.DNext.von);
+        }
         QCOMPARE(GanttBarRect(100.0, 201.0, 50.0, 4.0, 7), QRect(QPoint(100, 46), QPoint(200, 54)));  // half = 101 div 2
         QCOMPARE(GanttBarRect(10.0, 20.0, 50.0, 0.0, 7).top(), 43);  // no height: the default
         const QRect wide = GanttBarRect(-1e9, 1e9, 10.0, 2.0, 4);
@@ -102,6 +109,12 @@ private slots:
         QTest::mouseRelease(view, Qt::LeftButton, {}, from + QPoint(100, 30));
         QVERIFY(std::fabs(axis->min() + 100 * perPixel) < 2 * perPixel);
         QCOMPARE(axis->max() - axis->min(), span);
+        // Released, the mouse moves on without panning.
+        const double panned = axis->min();
+        QMouseEvent hover(QEvent::MouseMove, from + QPoint(200, 30), view->mapToGlobal(from + QPoint(200, 30)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &hover);
+        QCOMPARE(axis->min(), panned);
         QCOMPARE(dialog->DUChart1->MapToPixel({green.Start, green.Y}, series).y(), at.y());
     }
 };

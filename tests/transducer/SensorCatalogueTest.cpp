@@ -201,4 +201,41 @@ TEST(SensTabs, ExactTextInEitherSeparatorAndTheFile)
     EXPECT_FALSE(WriteOutSensTabs(missing));  // without an error text
 }
 
+// Every catalogue value as the dump shows it: a typo in one head type's value changes every
+// spacing computed for it.
+TEST(SensTabs, ExactTextInEitherDecimalSeparator)
+{
+    TFormatSettings settings;
+    settings.DecimalSeparator = QLatin1Char('.');
+    FormatSettingsScope scope(settings);
+    const QStringList lines = DumpLines();
+    ASSERT_EQ(lines.size(), 18);
+    QString names = QStringLiteral("Sensortyp\tCBXname             \t");
+    QString partner = QStringLiteral("#\tBrandolfName        \t");
+    for (const tSensorDatenTableItem& e : SensorCatalogue) {
+        names += QString(e.CBXname) + QLatin1Char('\t');
+        partner += QString(e.BrandolfName) + QLatin1Char('\t');
+    }
+    EXPECT_EQ(lines[0], names);
+    EXPECT_EQ(lines[1], partner);
+    EXPECT_EQ(lines[2], QStringLiteral("Einbaulaenge\tSrec.SlenBau        \t127.0\t80.0\t80.0\t80.0\t80.0\t80.0\t60.0\t80.0\t60.0\t60.0\t80.0\t40.0\t25.0\t"));
+    EXPECT_EQ(lines[3], QStringLiteral("Sensorlaenge\tSrec.SLen           \t126.5\t60.0\t60.0\t60.0\t60.0\t60.0\t59.0\t60.0\t42.5\t42.5\t60.0\t35.0\t25.0\t"));
+    EXPECT_EQ(lines[4], QStringLiteral("Sensorhoehe\tSrec.Shigh          \t53.5\t33.5\t33.5\t33.5\t33.5\t33.5\t29.5\t33.5\t21.5\t21.5\t33.5\t21.0\t20.0\t"));
+    EXPECT_EQ(lines[5], QStringLiteral("Sensorbreite\tSrec.Sbreit         \t47.0\t30.0\t30.0\t30.0\t30.0\t30.0\t28.0\t30.0\t18.0\t18.0\t30.0\t18.0\t13.0\t"));
+    EXPECT_EQ(lines[7], QStringLiteral("Einstrahlwinkel a\tSrec.EinstrahlWinkel\t39.0\t36.0\t39.0\t36.0\t36.0\t39.0\t39.0\t36.0\t39.0\t36.0\t39.0\t39.0\t36.5\t"));
+    EXPECT_EQ(lines[8], QStringLiteral("Schallweg l_a\tSrec.Schallweg      \t26.7\t13.5\t14.5\t13.5\t13.5\t14.5\t14.5\t13.5\t8.2\t7.6\t8.2\t8.2\t4.8\t"));
+    EXPECT_EQ(lines[9], QStringLiteral("Kantenoffset L_off\tSrec.Kantenoffs     \t73.3\t32.7\t28.2\t32.7\t32.8\t28.2\t28.0\t34.9\t13.9\t14.4\t17.1\t12.4\t8.9\t"));
+    EXPECT_EQ(lines[10], QStringLiteral("#\tSrec.Toleranz       \t900.0\t440.0\t440.0\t440.0\t440.0\t440.0\t440.0\t225.0\t110.0\t110.0\t110.0\t110.0\t62.0\t"));
+    EXPECT_EQ(lines[12], QStringLiteral("minimale Nennweite d_min\tSrec.DNspez.von     \t200.0\t2000.0\t2000.0\t100.0\t100.0\t100.0\t100.0\t50.0\t25.0\t25.0\t25.0\t25.0\t10.0\t"));
+    EXPECT_EQ(lines[13], QStringLiteral("maximale nennweite d_max\tSrec.DNspez.bis     \t6500.0\t6000.0\t6000.0\t2000.0\t2000.0\t2000.0\t2000.0\t600.0\t400.0\t400.0\t400.0\t400.0\t100.0\t"));
+    EXPECT_EQ(lines[14], QStringLiteral("minimale Arbeitstemp. T_min\tSrec.Temp.von       \t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t-30.0\t"));
+    EXPECT_EQ(lines[15], QStringLiteral("maximale Arbeitstemp T_max\tSrec.Temp.bis       \t130.0\t130.0\t130.0\t130.0\t200.0\t130.0\t70.0\t130.0\t130.0\t200.0\t130.0\t70.0\t130.0\t"));
+    EXPECT_EQ(lines[16], QStringLiteral("Mittenfrequenz f\tSrec.MainFreqKHZ    \t500.0\t1000.0\t1000.0\t1000.0\t1000.0\t1000.0\t1000.0\t2000.0\t4000.0\t4000.0\t4000.0\t4000.0\t8000.0\t"));
+    // With a decimal comma every number changes its separator, to the last column.
+    settings.DecimalSeparator = QLatin1Char(',');
+    settings.ThousandSeparator = QLatin1Char('.');
+    FormatSettingsScope comma(settings);
+    EXPECT_TRUE(DumpLines()[16].endsWith(QStringLiteral("\t4000,0\t8000,0\t")));
+}
+
 }  // namespace

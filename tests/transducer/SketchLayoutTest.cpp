@@ -112,6 +112,32 @@ TEST_F(SketchLayout, PathZigzagsFromTheBeamExit)
         }
 }
 
+// The path through the wall ring of a 106/3 pipe (k = 80/106 px per mm, 2 px of wall): in at
+// the beam exit, down the ring, 3 px further along under the inner layers, and out again
+// through the top (reflection) or the bottom (direct). x relative to the beam exit.
+TEST_F(SketchLayout, PathThroughTheWallRing)
+{
+    // paths, lining -> the six points
+    const std::tuple<int, double, std::vector<QPoint>> rows[] = {
+        {2, 0.0, {{0, 0}, {2, 2}, {2, 5}, {62, 5}, {62, 2}, {64, 0}}},
+        {1, 0.0, {{0, 0}, {2, 2}, {2, 5}, {32, 5}, {32, 77}, {34, 80}}},
+        {2, 2.0, {{0, 0}, {2, 2}, {2, 5}, {70, 5}, {70, 2}, {72, 0}}},  // 5 mm along in the lining, twice
+        {3, 2.0, {{0, 0}, {2, 2}, {2, 5}, {100, 5}, {100, 77}, {102, 80}}},
+    };
+    for (const auto& [paths, lining, points] : rows) {
+        SCOPED_TRACE(testing::Message() << paths << " paths, lining " << lining);
+        tSketchInput in = Base(106.0, 3.0, lining, paths);
+        if (lining > 0.0)
+            in.Quadrants[BETA2].Lachs = 5.0;
+        const tSketchLayout out = UpdateSketch(in);
+        ASSERT_EQ(out.Wall.Points.size(), 6u);
+        std::vector<QPoint> relative;
+        for (const QPoint& p : out.Wall.Points)
+            relative.push_back(p - QPoint(out.Wall.Points[0].x(), 0));
+        EXPECT_EQ(relative, points);
+    }
+}
+
 TEST_F(SketchLayout, HatchesAndStatesThatAreNotValid)
 {
     tSketchInput overlap = Base();
@@ -245,6 +271,70 @@ TEST_F(ApplicationDetail, TableSumsCaptureWindowAndTemperatureScan)
     EXPECT_TRUE(narrow.Low <= 20.0 && narrow.Low > -30.0) << narrow.Low;
     EXPECT_TRUE(narrow.High >= 20.0 && narrow.High < 130.0) << narrow.High;
     EXPECT_EQ(path.Input.MediumTemperature, 20.4);  // the caller's path is untouched
+}
+
+// The single-pass and relative rows without lining: three columns each, the lining's left out.
+TEST_F(ApplicationDetail, TableDropsTheLiningColumnWithoutLining)
+{
+    const tAcousticPath path = PathOf(BasePoint());
+    const QStringList lines = ApplicationDetailText(path);
+    ASSERT_GT(lines.size(), 40);
+    EXPECT_EQ(lines[1], Format(QStringLiteral("Temper    \t%9.1f\t%9.1f\t%9.1f\t°C"), {20.0, 20.0, 20.0}));
+    EXPECT_EQ(lines[7], Format(QStringLiteral("tlauf     \t%9.3f\t%9.3f\t%9.3f\tµs"),
+                               {path.Quadrant(ALPHA).tlauf / 1000.0, path.Quadrant(BETA).tlauf / 1000.0,
+                                path.Quadrant(GAMMA).tlauf / 1000.0}));
+    const int rel = IndexOf(lines, QStringLiteral("tlauf_REL"));
+    ASSERT_EQ(rel, 14);
+    const double T = path.SumTransitTime();
+    EXPECT_EQ(lines[rel], Format(QStringLiteral("tlauf_REL \t%9.1f\t%9.1f\t%9.1f\t%%"),
+                                 {200.0 * path.Quadrant(ALPHA).tlauf / T, 200.0 * path.Quadrant(BETA).tlauf / T,
+                                  200.0 * path.Quadrant(GAMMA).tlauf / T}));
+}
+
+// The capture window's lower end as a sound speed and a time.
+TEST_F(ApplicationDetail, CaptureWindowAndTemperatureScan)
+{
+    const tAcousticPath path = PathOf(BasePoint());
+    const QStringList lines = ApplicationDetailText(path);
+    const int w = path.CaptureWindow();
+    const double T0 = path.TotalTransitTime();
+    const int window = IndexOf(lines, QStringLiteral("Fangbereiche"));
+    ASSERT_GT(window, 0);
+    const double tLow = (1.0 - w / 200.0) * T0;
+    EXPECT_EQ(lines[window + 2], Format(QStringLiteral("WinLow : %9.0f m/s  (%9.3fµs)"),
+                                        {SoundSpeedForTotalTime(path, tLow), tLow / 1000.0}));
+    const tTemperatureRange range = ScanWindowTemperatures(path, tLow, (1.0 + w / 200.0) * T0);
+    EXPECT_EQ(lines[window + 6], Format(QStringLiteral("%.0f..%.0f °C"), {range.Low, range.High}));
+}
+
+// The whole path counts the wedge, the wall and the lining twice and the medium N times, and
+// the relative times of all four add up to 100 %.
+TEST_F(ApplicationDetail, WholePathCountsTheLiningTwice)
+{
+    tApplicationInput in = BasePoint();
+    in.LiningThickness = 2.0;
+    in.LiningMaterial = 1;
+    const tAcousticPath path = PathOf(in);
+    const QStringList lines = ApplicationDetailText(path);
+    const tQuadrant& a = path.Quadrant(ALPHA);
+    const tQuadrant& b = path.Quadrant(BETA);
+    const tQuadrant& l = path.Quadrant(BETA2);
+    const tQuadrant& g = path.Quadrant(GAMMA);
+    const double N = path.Input.SoundPaths;
+    ASSERT_GT(l.Dicke, 0.0);
+    ASSERT_GT(l.tlauf, 0.0);
+    EXPECT_EQ(lines[9], QStringLiteral("          \tALPHA(2x)\t BETA(2x)\tBETA2(2x)\tGAMMA(2x)\t"));
+    EXPECT_EQ(lines[10], Format(QStringLiteral("Dicke/Kofs\t%9.1f\t%9.1f\t%9.1f\t%9.1f\tmm"),
+                                {2 * a.Dicke, 2 * b.Dicke, 2 * l.Dicke, N * g.Dicke}));
+    EXPECT_EQ(lines[11], Format(QStringLiteral("Lachs     \t%9.1f\t%9.1f\t%9.1f\t%9.1f\tmm"),
+                                {2 * a.Lachs, 2 * b.Lachs, 2 * l.Lachs, N * g.Lachs}));
+    EXPECT_EQ(lines[12], Format(QStringLiteral("Lpfad     \t%9.1f\t%9.1f\t%9.1f\t%9.1f\tmm"),
+                                {2 * a.Lpfad, 2 * b.Lpfad, 2 * l.Lpfad, N * g.Lpfad}));
+    EXPECT_EQ(lines[13], Format(QStringLiteral("tlauf     \t%9.3f\t%9.3f\t%9.3f\t%9.3f\tµs"),
+                                {2e-3 * a.tlauf, 2e-3 * b.tlauf, 2e-3 * l.tlauf, 1e-3 * N * g.tlauf}));
+    const double T = 2 * (a.tlauf + b.tlauf + l.tlauf) + N * g.tlauf;
+    EXPECT_EQ(lines[14], Format(QStringLiteral("tlauf_REL \t%9.1f\t%9.1f\t%9.1f\t%9.1f\t%%"),
+                                {200 * a.tlauf / T, 200 * b.tlauf / T, 200 * l.tlauf / T, 100 * N * g.tlauf / T}));
 }
 
 }  // namespace

@@ -1,0 +1,120 @@
+// The chart layer offscreen: the round label steps, where the labels of a chart stand, and
+// a chart that has no series.
+
+#include "charts/ChartView.h"
+
+#include "platform/FormatSettings.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Pixels darker than mid grey within area.
+int CountDark(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int x = inside.left(); x <= inside.right(); ++x)
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            count += qGray(image.pixel(x, y)) < 100;
+    return count;
+}
+
+QImage Paint(TChartView& view)
+{
+    view.resize(600, 400);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view))
+        return {};
+    QCoreApplication::processEvents();
+    return view.grab().toImage();
+}
+
+}  // namespace
+
+class ChartViewTest : public QObject {
+    Q_OBJECT
+
+    FormatSettingsScope formats_{TFormatSettings()};
+
+private slots:
+    void roundStepsForSpanAndRoom()
+    {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        // span, most intervals -> step
+        const std::tuple<double, int, double> rows[] = {
+            {130.0, 10, 20.0},   {130.0, 4, 50.0},     {130.0, 13, 10.0},  {112.1, 9, 20.0},
+            {1.0, 10, 0.1},      {0.3, 3, 0.1},        {20200.0, 4, 10000.0}, {20200.0, 8, 5000.0},
+            {2.0, 4, 0.5},       {0.001, 5, 0.0002},   {7.0, 0, 10.0},     {7.0, -3, 10.0},
+            {0.0, 5, 1.0},       {-5.0, 5, 1.0},       {nan, 5, 1.0},
+        };
+        for (const auto& [span, intervals, step] : rows)
+            QVERIFY2(std::fabs(RoundTickStep(span, intervals) - step) <= step * 1e-12,
+                     qPrintable(QStringLiteral("%1 / %2 -> %3").arg(span).arg(intervals).arg(RoundTickStep(span, intervals))));
+    }
+
+    // The property chart's ranges: 0 .. 130 °C across, 1008.9 .. 1121 up. The labels stand
+    // at multiples of a 1-2-5 step within the range, none more than a step from its end.
+    void labelsOfAChartAtRoundValues()
+    {
+        TChartView view;
+        QLineSeries* series = view.AddLineSeries(QStringLiteral("density"), Qt::red);
+        series->append({{0.0, 1008.9}, {130.0, 1121.0}});
+        view.BottomAxis()->setRange(0.0, 130.0);
+        view.LeftAxis()->setRange(1008.9, 1121.0);
+        const QImage image = Paint(view);
+        const QRectF plot = view.PlotArea();
+        for (QValueAxis* axis : {view.BottomAxis(), view.LeftAxis()}) {
+            const std::vector<double> ticks = view.TickValues(*axis);
+            QVERIFY(ticks.size() >= 3);
+            const double step = ticks[1] - ticks[0];
+            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+            QVERIFY2(std::fabs(mantissa - 1.0) < 1e-9 || std::fabs(mantissa - 2.0) < 1e-9 || std::fabs(mantissa - 5.0) < 1e-9,
+                     qPrintable(QString::number(step)));
+            QVERIFY(ticks.front() >= axis->min() && ticks.front() - axis->min() < step);
+            QVERIFY(ticks.back() <= axis->max() && axis->max() - ticks.back() < step);
+            for (double value : ticks) {
+                QVERIFY(std::fabs(value / step - std::nearbyint(value / step)) < 1e-9);
+                // Whole steps need no decimals.
+                const QString text = AxisLabelText(*axis, value);
+                QCOMPARE(text, QString::number(std::llround(value)));
+                // And the number is painted beside its tick.
+                const QPointF at = view.MapToPixel(axis == view.BottomAxis() ? QPointF(value, 1010.0) : QPointF(10.0, value));
+                const QRect beside = axis == view.BottomAxis()
+                    ? QRect(QPoint(int(at.x()) - 15, int(plot.bottom()) + 2), QPoint(int(at.x()) + 15, int(plot.bottom()) + 20))
+                    : QRect(QPoint(0, int(at.y()) - 6), QPoint(int(plot.left()) - 2, int(at.y()) + 6));
+                QVERIFY2(CountDark(image, beside) > 5, qPrintable(text));
+            }
+        }
+        QCOMPARE(view.AxisRange(*view.LeftAxis()), std::make_pair(1008.9, 1121.0));
+    }
+
+    // Without a series the axes still draw their labels, and values map to the plot's corner.
+    void chartWithoutSeries()
+    {
+        TChartView view;
+        view.BottomAxis()->setRange(0.0, 10.0);
+        view.LeftAxis()->setRange(-1.0, 1.0);
+        bool painted = false;
+        view.OnAfterDraw = [&](QPainter&) { painted = true; };
+        const QImage image = Paint(view);
+        QVERIFY(painted);
+        QCOMPARE(view.MapToPixel({5.0, 0.0}), view.PlotArea().topLeft());
+        QCOMPARE(view.XPixel(5.0), view.PlotArea().left());
+        const QRectF plot = view.PlotArea();
+        QVERIFY(plot.width() > 300 && plot.height() > 200);
+        QVERIFY(CountDark(image, QRect(QPoint(int(plot.left()), int(plot.bottom()) + 2), QPoint(int(plot.right()), int(plot.bottom()) + 20))) > 20);
+        TChartView bare;  // no axes either
+        QVERIFY(!Paint(bare).isNull());
+        QCOMPARE(bare.MapToPixel({1.0, 1.0}), bare.PlotArea().topLeft());
+    }
+};
+
+QTEST_MAIN(ChartViewTest)
+#include "ChartViewTest.moc"
