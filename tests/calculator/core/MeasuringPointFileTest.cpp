@@ -129,9 +129,15 @@ TEST_F(FileRoundTrip, EveryKeyOverItsRange)
         {"MEDIUM", "PRESS", "0*5", nullptr, false},  {"MEDIUM", "PRESS", "0*4", Held, true},
         {"MEDIUM", "DESC", "4711", "10000", false},  {"MEDIUM", "DESC", "", Held, true},
         {"MEDIUM", "DICHTE", "0*001", nullptr, false}, {"MEDIUM", "DICHTE", "10000", nullptr, false},
-        {"MEDIUM", "DICHTE", "0", Held, true},       {"MEDIUM", "VISK", "1E14", "100000000000000", false},
-        {"MEDIUM", "VISK", "1E-8", nullptr, false},  {"MEDIUM", "VISK", "1E-9", Held, true},
-        {"MEDIUM", "VISKDYN", "1E14", "100000000000000", false}, {"MEDIUM", "VISKDYN", "1E15", Held, true},   {"MEDIUM", "RMIN", "6000", nullptr, false},
+        {"MEDIUM", "DICHTE", "0", Held, true},
+        // A viscosity in its own range, or one whose partner through the density (0.85) is.
+        {"MEDIUM", "VISK", "1E10", "10000000000", false}, {"MEDIUM", "VISK", "11764705882", nullptr, false},
+        {"MEDIUM", "VISK", "11800000000", Held, true}, {"MEDIUM", "VISK", "1E-5", "0*00001", false},
+        {"MEDIUM", "VISK", "0*000009", Held, true},  {"MEDIUM", "VISK", "1E-9", Held, true},
+        {"MEDIUM", "VISK", "-3", Held, true},        {"MEDIUM", "VISKDYN", "1E10", "10000000000", false},
+        {"MEDIUM", "VISKDYN", "8*5E-6", nullptr, false}, {"MEDIUM", "VISKDYN", "8E-6", Held, true},
+        {"MEDIUM", "VISKDYN", "1E11", Held, true},   {"MEDIUM", "VISKDYN", "1E15", Held, true},
+        {"MEDIUM", "RMIN", "6000", nullptr, false},
         {"MEDIUM", "RMIN", "7000", nullptr, false},  {"MEDIUM", "RMAX", "1", nullptr, false},
         {"MEDIUM", "RMIN", "100000000", nullptr, false}, {"MEDIUM", "RMIN", "0*5", Held, true},
         {"MEDIUM", "RMAX", "100000001", Held, true}, {"PIPE", "DESC", "9999", "0", false},
@@ -206,6 +212,47 @@ TEST_F(FileRoundTrip, OwnMediumAndIgnoredKeys)
                               ignored);
     EXPECT_EQ(ignored.join(QLatin1Char(',')), QStringLiteral("MEORD IDM,MEDIUM TEMP,TRANSD FIXDIST"));
     EXPECT_EQ(back.ReadString(QStringLiteral("MEDIUM"), QStringLiteral("PRESS"), {}), QStringLiteral("7"));
+}
+
+// A file's viscosity is taken only when the state it gives could have been typed: in its
+// own range, or its partner through the density is. Every typed state comes back exactly.
+TEST(MeasuringPointFile, ViscositiesOnlyAsTypedInputCouldLeaveThem)
+{
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    const TMeasuringPointRecord before = point.Record();
+    tReportFileFields report;
+    QStringList ignored;
+    const IniFile untypeable = IniFile::FromBytes("[MEDIUM]\nDESC=10000\nDICHTE=0\nVISK=-3\nVISKDYN=1E11\n");
+    ASSERT_TRUE(LoadMeasuringPoint(point, report, untypeable, true, false, nullptr, &ignored));
+    EXPECT_EQ(ignored.join(QLatin1Char(',')), QStringLiteral("MEDIUM DICHTE,MEDIUM VISK,MEDIUM VISKDYN"));
+    EXPECT_EQ(point.GetMediumId(), 10000);
+    EXPECT_EQ(point.KinViscosity(), before.KinViscosity);
+    EXPECT_EQ(point.DynViscosity(), before.DynViscosity);
+
+    for (const double density : {0.001, 0.7, 0.85, 10000.0}) {
+        for (const bool dynamic : {false, true}) {
+            for (const double typed : {0.00001, 1e10}) {
+                TMeasuringPoint typing;
+                typing.SetStandardValues();
+                typing.SetDynViscosityVisible(dynamic);
+                ASSERT_TRUE(typing.ApplyValue(TQuantity::Density, density).Stored);
+                ASSERT_TRUE(
+                    typing.ApplyValue(dynamic ? TQuantity::DynViscosity : TQuantity::KinViscosity, typed).Stored);
+                const IniFile written = WrittenIni(typing.Record());
+                TMeasuringPoint loaded;
+                loaded.SetStandardValues();
+                ignored.clear();
+                ASSERT_TRUE(LoadMeasuringPoint(loaded, report, written, true, false, nullptr, &ignored));
+                EXPECT_TRUE(ignored.isEmpty()) << density << " " << dynamic << " " << typed;
+                const IniFile back = WrittenIni(loaded.Record());
+                for (const char* key : {"DICHTE", "VISK", "VISKDYN"})
+                    EXPECT_EQ(back.ReadString(QStringLiteral("MEDIUM"), QString::fromLatin1(key), {}),
+                              written.ReadString(QStringLiteral("MEDIUM"), QString::fromLatin1(key), {}))
+                        << density << " " << dynamic << " " << typed;
+            }
+        }
+    }
 }
 
 TEST(MeasuringPointFile, OnlyFilesBringTheReportTexts)
