@@ -252,6 +252,26 @@ TEST_F(FileRoundTrip, MissingKeysKeepTheHeldValue)
     }
 }
 
+// A density alone couples the viscosities as typing it would: the viscosity shown stays,
+// the other follows.
+TEST_F(FileRoundTrip, DensityAloneKeepsTheViscosityShown)
+{
+    for (const bool dynamic : {false, true}) {
+        TMeasuringPoint loaded = point;
+        tReportFileFields fields = report;
+        const QByteArray text = QByteArray("[COMMONS]\nVISKDYN=") + (dynamic ? "1" : "0") + "\n[MEDIUM]\nDICHTE=0*5\n";
+        ASSERT_TRUE(LoadMeasuringPoint(loaded, fields, IniFile::FromBytes(text), true, false, nullptr));
+        EXPECT_EQ(loaded.Density(), 0.5);
+        if (dynamic) {
+            EXPECT_EQ(loaded.DynViscosity(), point.DynViscosity());
+            EXPECT_EQ(loaded.KinViscosity(), point.DynViscosity() / 0.5);
+        } else {
+            EXPECT_EQ(loaded.KinViscosity(), point.KinViscosity());
+            EXPECT_EQ(loaded.DynViscosity(), point.KinViscosity() * 0.5);
+        }
+    }
+}
+
 TEST_F(FileRoundTrip, OwnMediumAndIgnoredKeys)
 {
     // Without VISKDYN the dynamic viscosity is the one the density and VISK left, not the
@@ -311,6 +331,28 @@ TEST(MeasuringPointFile, ViscositiesOnlyAsTypedInputCouldLeaveThem)
             }
         }
     }
+}
+
+// A point that refuses what a file brings (here: a typed velocity whose volume flow lies
+// beyond what a file may hold, and a file that does not replace it) reports the load as
+// failed, with the reason, and keeps point and report as they were.
+TEST(MeasuringPointFile, ARefusedLoadChangesNothingAndSaysSo)
+{
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    ASSERT_TRUE(point.ApplyValue(TQuantity::Velocity, 1e30).Stored);
+    tReportFileFields report;
+    report.Customer = QStringLiteral("Stadtwerke");
+    const IniFile file = IniFile::FromBytes("[MEDIUM]\nTEMP=30\n[REPORT]\nKunde=Werk 2\n");
+    QString error;
+    EXPECT_FALSE(LoadMeasuringPoint(point, report, file, true, false, &error));
+    EXPECT_EQ(error, QStringLiteral("VolumeFlow"));
+    EXPECT_EQ(point.Temperature(), 20.0);
+    EXPECT_EQ(report.Customer, QStringLiteral("Stadtwerke"));
+    // With a volume flow of its own the same file is taken.
+    const IniFile whole = IniFile::FromBytes("[MEDIUM]\nTEMP=30\n[FLOW]\nVOLUME=5\n[REPORT]\nKunde=Werk 2\n");
+    EXPECT_TRUE(LoadMeasuringPoint(point, report, whole, true, false, &error));
+    EXPECT_TRUE(point.Temperature() == 30.0 && report.Customer == QStringLiteral("Werk 2"));
 }
 
 TEST(MeasuringPointFile, OnlyFilesBringTheReportTexts)
