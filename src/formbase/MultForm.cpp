@@ -53,6 +53,7 @@ QIcon ButtonGlyph(const QStyle& style, QStyle::StandardPixmap which)
         painter.drawLine(QPointF(4, 4), QPointF(12, 12));
         painter.drawLine(QPointF(12, 4), QPointF(4, 12));
     }
+    painter.end();
     return QIcon(pixmap);
 }
 
