@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QProxyStyle>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
@@ -119,11 +120,13 @@ private slots:
             const QString before = QApplication::style()->name();
             if (style)
                 QApplication::setStyle(style);
+            const auto restore = qScopeGuard([&] {
+                if (style)
+                    QApplication::setStyle(before);
+            });
             TSampleForm form;
             QVERIFY(!form.BUT_OK->icon().isNull() && !form.BUT_Cancel->icon().isNull());
             QVERIFY(form.BUT_OK->icon().pixmap(16).toImage() != form.BUT_Cancel->icon().pixmap(16).toImage());
-            if (style)
-                QApplication::setStyle(before);
         }
     }
 
