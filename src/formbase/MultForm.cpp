@@ -1,17 +1,25 @@
 #include "formbase/MultForm.h"
 
 #include "formbase/FormRegistry.h"
+#include "formbase/FramePlacement.h"
 #include "formbase/ProgramIcon.h"
 #include "formbase/TranslatorHook.h"
 #include "translation/MlDictionary.h"
 #include "translation/MlTranslator.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
@@ -25,6 +33,37 @@ QString ToCrLf(QString text)
 }
 
 QString ToLf(QString text) { return text.replace(kCrLf, QStringLiteral("\n")); }
+
+// The OK or Cancel glyph of a bitmap button: the style's, or where the style has none a
+// green tick or a red cross of our own.
+QIcon ButtonGlyph(const QStyle& style, QStyle::StandardPixmap which)
+{
+    QIcon icon = style.standardIcon(which);
+    if (!icon.isNull())
+        return icon;
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (which == QStyle::SP_DialogOkButton) {
+        painter.setPen(QPen(QColor(0, 128, 0), 2.5));
+        painter.drawPolyline(QPolygonF({QPointF(3, 8.5), QPointF(6.5, 12), QPointF(13, 4)}));
+    } else {
+        painter.setPen(QPen(QColor(192, 0, 0), 2.5));
+        painter.drawLine(QPointF(4, 4), QPointF(12, 12));
+        painter.drawLine(QPointF(12, 4), QPointF(4, 12));
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
+QMargins MarginsOf(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
 }  // namespace
 
 TMultilingualForm::TMultilingualForm(QWidget* parent)
@@ -59,8 +98,10 @@ TMultilingualForm::TMultilingualForm(QWidget* parent)
     BUT_OK = new QPushButton(QStringLiteral("OK"), Panel_BUTTONS);
     BUT_OK->setObjectName(QStringLiteral("BUT_OK"));
     BUT_OK->setDefault(true);  // Enter means OK while the panel is shown
+    BUT_OK->setIcon(ButtonGlyph(*style(), QStyle::SP_DialogOkButton));
     BUT_Cancel = new QPushButton(QStringLiteral("Abbrechen"), Panel_BUTTONS);
     BUT_Cancel->setObjectName(QStringLiteral("BUT_Cancel"));
+    BUT_Cancel->setIcon(ButtonGlyph(*style(), QStyle::SP_DialogCancelButton));
     buttons->addWidget(BUT_OK);
     buttons->addWidget(BUT_Cancel);
     connect(BUT_OK, &QPushButton::clicked, this, [this] { done(1); });
@@ -70,6 +111,45 @@ TMultilingualForm::TMultilingualForm(QWidget* parent)
 }
 
 TMultilingualForm::~TMultilingualForm() = default;
+
+void TMultilingualForm::showEvent(QShowEvent* event)
+{
+    // Placed at every show that no one placed it for (QDialog centres it over its parent).
+    // The position is the frame's: before the window system has framed a new window, a
+    // plain move would put its client area there and the title bar above the screen.
+    const bool place = !event->spontaneous() && !testAttribute(Qt::WA_Moved);
+    QDialog::showEvent(event);
+    const QWidget* reference = parentWidget() ? parentWidget()->window() : this;
+    QScreen* screen = reference->screen() ? reference->screen() : QGuiApplication::primaryScreen();
+    if (!place || !screen || !isWindow())
+        return;
+    const QMargins margins = FrameMargins();
+    const QPoint frameTopLeft = CentredFrame(size().grownBy(margins), screen->availableGeometry());
+    // move() adds the margins Qt knows of: none before the window is framed.
+    move(ClientTopLeft(frameTopLeft, margins) - (geometry().topLeft() - pos()));
+    setAttribute(Qt::WA_Moved, false);
+}
+
+QMargins TMultilingualForm::FrameMargins() const
+{
+    const QMargins own = MarginsOf(*this);
+    if (!own.isNull())
+        return own;
+    std::vector<const QWidget*> framed;
+    if (parentWidget())
+        framed.push_back(parentWidget()->window());
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        framed.push_back(widget);
+    for (const QWidget* window : framed) {
+        if (window != this && window->isVisible() && !window->isMinimized()) {
+            const QMargins margins = MarginsOf(*window);
+            if (!margins.isNull())
+                return margins;
+        }
+    }
+    // Nothing framed yet: at least the title bar's height above the client area.
+    return {0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0};
+}
 
 void TMultilingualForm::FormCreate()
 {

@@ -9,7 +9,9 @@
 #include <QDialog>
 #include <QString>
 
+class QMargins;
 class QPushButton;
+class QShowEvent;
 class QWidget;
 class TMlDictionary;
 class TMlTranslator;
@@ -62,7 +64,12 @@ protected:
     virtual void LanguageChanged() {}
     // The area above the button panel that a derived form fills.
     QWidget* ClientArea() const { return clientArea_; }
+    // A form opens centred on its screen, its whole frame inside the available area.
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The frame's margins: the window's own once the window system has framed it, before
+    // that those of a window already framed.
+    QMargins FrameMargins() const;
     QWidget* clientArea_ = nullptr;
 };

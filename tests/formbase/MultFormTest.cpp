@@ -4,19 +4,37 @@
 #include "FakeDictionary.h"
 #include "formbase/DialogFactory.h"
 #include "formbase/FormRegistry.h"
+#include "formbase/FramePlacement.h"
 #include "formbase/MultForm.h"
 #include "formbase/TranslatorHook.h"
 #include "translation/MlTranslator.h"
 
 #include <QLabel>
+#include <QProxyStyle>
+#include <QScopeGuard>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
 // A form whose constructor sets its texts, as every form does.
 class TSampleForm : public TMultilingualForm {
 public:
+    using TMultilingualForm::ClientArea;
     QLabel* Caption = new QLabel(QStringLiteral("Zeile 1\nZeile 2"), ClientArea());
 };
+// A style without standard dialog icons.
+class TNoIconStyle : public QProxyStyle {
+public:
+    TNoIconStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    QIcon standardIcon(StandardPixmap, const QStyleOption* = nullptr, const QWidget* = nullptr) const override
+    {
+        return {};
+    }
+};
+
+QRect Available(const QWidget& widget) { return widget.screen()->availableGeometry(); }
 }  // namespace
 
 class MultFormTest : public QObject {
@@ -92,6 +110,66 @@ private slots:
         QCOMPARE(dialog->Caption->text(), QStringLiteral("Line 1\nLine 2"));
         QCOMPARE(dialog->Translator->TargetRoot(), static_cast<QObject*>(dialog.get()));
         QVERIFY(TFormRegistry::Lookup<TSampleForm>() == before && before->Panel_BUTTONS->isHidden());
+    }
+
+    // OK and Cancel are bitmap buttons: each shows its glyph beside the caption, the
+    // style's or, where the style has none, our own.
+    void okAndCancelCarryTheirGlyphs()
+    {
+        for (QStyle* style : {static_cast<QStyle*>(nullptr), static_cast<QStyle*>(new TNoIconStyle)}) {
+            const QString before = QApplication::style()->name();
+            if (style)
+                QApplication::setStyle(style);
+            const auto restore = qScopeGuard([&] {
+                if (style)
+                    QApplication::setStyle(before);
+            });
+            TSampleForm form;
+            QVERIFY(!form.BUT_OK->icon().isNull() && !form.BUT_Cancel->icon().isNull());
+            QVERIFY(form.BUT_OK->icon().pixmap(16).toImage() != form.BUT_Cancel->icon().pixmap(16).toImage());
+        }
+    }
+
+    // A frame is kept inside the screen's available area; one larger than the area keeps
+    // its top and left edge (the title bar) inside.
+    void framesStayOnTheScreen()
+    {
+        const QRect area(0, 24, 1600, 976);
+        const struct {
+            QRect frame;
+            QPoint kept;
+        } rows[] = {
+            {{100, 100, 400, 300}, {100, 100}},   {{-5, -30, 400, 300}, {0, 24}},
+            {{1400, 900, 400, 300}, {1200, 700}}, {{100, 10, 400, 1100}, {100, 24}},
+            {{-50, 500, 1700, 300}, {0, 500}},    {{0, 24, 1600, 976}, {0, 24}},
+        };
+        for (const auto& row : rows)
+            QCOMPARE(KeepFrameInside(row.frame, area), row.kept);
+        QCOMPARE(CentredFrame(QSize(401, 301), area), QPoint(599, 361));
+        QCOMPARE(CentredFrame(QSize(800, 1200), area), QPoint(400, 24));
+        QCOMPARE(ClientTopLeft(QPoint(400, 24), QMargins(4, 30, 4, 4)), QPoint(404, 54));
+
+        // A dialog taller than the screen, over a window at the screen's top: its frame
+        // starts at the top of the area; a small one is centred on the screen.
+        TSampleForm owner;
+        owner.move(Available(owner).topLeft());
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        for (const int height : {Available(owner).height() + 100, 100}) {
+            TSampleForm form;
+            form.setParent(&owner, form.windowFlags());
+            form.ClientArea()->setFixedHeight(height);
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const QRect frame = form.frameGeometry();
+            const QRect area = Available(form);
+            QVERIFY2(frame.top() >= area.top() && frame.left() >= area.left(),
+                     qPrintable(QStringLiteral("%1,%2").arg(frame.left()).arg(frame.top())));
+            if (frame.height() <= area.height()) {
+                QVERIFY(std::abs(frame.center().y() - area.center().y()) <= 1);
+                QVERIFY(std::abs(frame.center().x() - area.center().x()) <= 1);
+            }
+        }
     }
 };
 

@@ -153,26 +153,41 @@ void ReadUnits(const TPointReader& in, TMeasuringPointRecord& point)
 
 // The other medium's own values, each through its setter in turn: a value the file leaves
 // out is the one the setters before it left, so density and both viscosities stay coupled.
-// A viscosity may be the one derived from the other through the density, so either takes
-// what the product of the density's and its own input range allows.
+// A viscosity is taken only when the state it leaves could have come from typed input: it
+// lies in its own input range, or the other one it gives through the density does (the
+// user typed that one and this one followed). The other is checked with a relative slack
+// of 1e-9, far above what the written digits and the division can change.
 void ReadOwnMedium(const TPointReader& in, TMeasuringPointRecord& point)
 {
-    const TInputLimits d = InputLimits(TQuantity::Density);
-    const TInputLimits v = InputLimits(TQuantity::KinViscosity);
-    auto viscosity = [&](const char* key) {
-        return in.Float(Medium, Key(key), v.Minimum * d.Minimum, v.Maximum * d.Maximum);
+    auto inRange = [](TQuantity quantity, double value, double slack) {
+        const TInputLimits limits = InputLimits(quantity);
+        return value >= limits.Minimum * (1.0 - slack) && value <= limits.Maximum * (1.0 + slack);
+    };
+    auto typeable = [&](TQuantity own, double value, TQuantity other, double follows) {
+        return inRange(own, value, 0.0) || inRange(other, follows, 1e-9);
     };
     if (const auto value = in.Quantity(Medium, "DICHTE", TQuantity::Density)) {
         point.Density = *value;
         CoupleViscosities(point.Density, point.DynViscosityVisible, point.KinViscosity, point.DynViscosity);
     }
-    if (const auto value = viscosity("VISK")) {
-        point.KinViscosity = *value;
-        CoupleViscosities(point.Density, false, point.KinViscosity, point.DynViscosity);
+    const double most = std::numeric_limits<double>::max();
+    if (const auto value = in.Float(Medium, QStringLiteral("VISK"), 0.0, most)) {
+        if (typeable(TQuantity::KinViscosity, *value, TQuantity::DynViscosity,
+                     DynFromKinViscosity(*value, point.Density))) {
+            point.KinViscosity = *value;
+            CoupleViscosities(point.Density, false, point.KinViscosity, point.DynViscosity);
+        } else {
+            in.Ignore(Medium, QStringLiteral("VISK"));
+        }
     }
-    if (const auto value = viscosity("VISKDYN")) {
-        point.DynViscosity = *value;
-        CoupleViscosities(point.Density, true, point.KinViscosity, point.DynViscosity);
+    if (const auto value = in.Float(Medium, QStringLiteral("VISKDYN"), 0.0, most)) {
+        if (typeable(TQuantity::DynViscosity, *value, TQuantity::KinViscosity,
+                     KinFromDynViscosity(*value, point.Density))) {
+            point.DynViscosity = *value;
+            CoupleViscosities(point.Density, true, point.KinViscosity, point.DynViscosity);
+        } else {
+            in.Ignore(Medium, QStringLiteral("VISKDYN"));
+        }
     }
 }
 

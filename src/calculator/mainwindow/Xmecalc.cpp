@@ -43,6 +43,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <tuple>
 #include <utility>
 
@@ -466,6 +467,9 @@ void TXmeCalcDlg::SetTabOrder()
 
 void TXmeCalcDlg::ConnectHandlers()
 {
+    // Every edit of the window, for the command shortcuts (see eventFilter).
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->installEventFilter(this);
     for (int i = 0; i < QuantityCount; ++i) {
         if (QComboBox* box = unitBoxes_[i]) {
             const auto quantity = static_cast<TQuantity>(i);
@@ -963,6 +967,14 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
         else if (watched == COM_Medium)
             MarkFocus(TFocusTarget::Medium);
         break;
+    case QEvent::ShortcutOverride:
+        // An edit would take Ctrl+A as "select all": the window's commands come first, and
+        // only the keys they claim are taken from the edit.
+        if (edit && CommandClaims(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+        break;
     case QEvent::KeyPress:
         if (index >= 0) {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -998,6 +1010,15 @@ bool TXmeCalcDlg::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return TMultilingualForm::eventFilter(watched, event);
+}
+
+bool TXmeCalcDlg::CommandClaims(const QKeyEvent& key) const
+{
+    const QKeySequence pressed(key.keyCombination());
+    const auto commands = findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(commands.begin(), commands.end(), [&pressed](const QAction* action) {
+        return action->isEnabled() && action->isVisible() && action->shortcuts().contains(pressed);
+    });
 }
 
 void TXmeCalcDlg::keyPressEvent(QKeyEvent* event)

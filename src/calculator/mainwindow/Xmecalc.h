@@ -223,6 +223,8 @@ private:
     bool AnyINP_ESC(QLineEdit* edit, int key);
     // FormKeyDown: PageUp/PageDown step the focused edit's unit; true when handled.
     bool FormKeyDown(QLineEdit* edit, int key);
+    // Whether the key is the shortcut of one of the window's commands that can run now.
+    bool CommandClaims(const QKeyEvent& key) const;
     void FIXCLICK(QCheckBox* sender, bool checked);
     void UnitBoxChanged(TQuantity quantity);
     void COM_MediumChange();

@@ -102,4 +102,43 @@ TEST(ApplicationHandOver, TakeBackClampsTemperatureAndTakesTheMaterialsRoughness
     EXPECT_EQ(point.Temperature(), limits.Minimum);
 }
 
+// Each value the dialog hands back lands in its own field of the point: the three user
+// sound speeds, the lining material and the spacing never trade places.
+TEST(ApplicationHandOver, TakeBackKeepsEveryValueInItsOwnField)
+{
+    FormatSettingsScope scope{TFormatSettings()};
+    SetMessageBeepHandler(nullptr);
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    tApplicationResult r;
+    r.InnerDiameter = 81.5;
+    r.LiningThickness = 1.75;
+    r.WallThickness = 4.5;
+    r.Temperature = 35.0;
+    r.TypeCode = 6;
+    r.SoundPaths = 3;
+    r.WallMaterial = point.GetMaterialId();
+    r.Medium = 10001;
+    r.LiningMaterial = 3;
+    r.MediumSpeed = 1410.0;
+    r.WallSpeed = 5920.0;
+    r.LiningSpeed = 2350.0;
+    r.SpacingFixed = 1;
+    r.FixedSpacing = 42.25;
+    TakeBackApplication(point, r);
+    EXPECT_EQ(point.GetInnerDiameterMm(), 81.5);
+    EXPECT_EQ(point.LiningThickness, 1.75);
+    EXPECT_EQ(point.WallThickness, 4.5);
+    EXPECT_EQ(point.Temperature(), 35.0);
+    EXPECT_EQ(point.SensorType, 6);
+    EXPECT_EQ(point.SoundPaths, 3);
+    EXPECT_EQ(point.GetMediumId(), 10001);
+    EXPECT_EQ(point.LiningId, 3);
+    EXPECT_EQ(point.MediumCUser, 1410.0);
+    EXPECT_EQ(point.WallCUser, 5920.0);
+    EXPECT_EQ(point.LiningCUser, 2350.0);
+    EXPECT_EQ(point.SpacingFixed, 1);
+    EXPECT_EQ(point.FixedSpacing, 42.25);
+}
+
 }  // namespace

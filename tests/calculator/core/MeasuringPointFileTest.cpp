@@ -1,5 +1,7 @@
 #include "calculator/core/MeasuringPointFile.h"
 
+#include "calculator/core/Hydraulics.h"
+
 #include "platform/FormatSettings.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +74,62 @@ TEST(MeasuringPointFile, StandardPointInItsKeyOrder)
     }
 }
 
+// Every value of every section, the report's texts among them, comes back from the text.
+TEST(MeasuringPointFile, EverySectionRoundTrips)
+{
+    TMeasuringPointRecord p;
+    p.DynViscosityVisible = true;
+    p.MaterialId = 3;
+    p.InnerDiameterMm = 123.456789012345;
+    p.LiningThickness = 2.5;
+    p.WallThickness = 7.25;
+    p.WallCUser = 5900.0;
+    p.LiningCUser = 2300.0;
+    p.LiningId = 3;
+    p.Roughness = 0.15;
+    p.MediumId = 10000;
+    p.Temperature = -12.3456;
+    p.Pressure = 17.5;
+    p.Density = 0.8765;
+    // The dynamic viscosity is the one shown; the kinematic one follows it.
+    p.DynViscosity = 10.956;
+    p.KinViscosity = KinFromDynViscosity(p.DynViscosity, p.Density);
+    p.ReynoldsLam = 1500.0;
+    p.ReynoldsTurb = 9000.0;
+    p.MediumCUser = 1234.5;
+    p.VolumeFlow = 1.0 / 3.0;
+    p.Units = {4, 22, 7, 3, 4, 2, 3, 0, 0, 1, 0};
+    p.SensorType = 14;
+    p.SoundPaths = 8;
+    p.SpacingFixed = true;
+    p.FixedSpacing = 88.8;
+    p.NormTemperature = 0.0;
+    p.NormPressure = 1.2;
+    p.Compressibility = 0.93;
+    tReportFileFields r;
+    r.Editor = QStringLiteral("Jörg Müller");
+    r.Customer = QStringLiteral("Stadtwerke; \"Nord\"");
+    r.Location = QStringLiteral("Pumpe 3 = links");
+    r.Tag = QString(5000, QLatin1Char('T'));  // any length that fits the file
+    r.Memo = QStringLiteral("first line\nsecond line\n\nfourth");
+    r.MemoHeight = 140;
+    r.SavePath = QStringLiteral("/home/ann/reports/r1.txt");
+    r.Font.Name = QStringLiteral("DejaVu Sans");
+    r.Font.Style = 0b0101;
+
+    const QString text = Written(p, r);
+    TMeasuringPointRecord back;
+    tReportFileFields backReport;
+    QStringList ignored;
+    ReadMeasuringPoint(IniFile::FromBytes(text.toUtf8()), back, backReport, true, false, &ignored);
+    EXPECT_TRUE(ignored.isEmpty()) << ignored.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(backReport, r);
+    // FLOW VELOC and MASSFL are derived on loading, so compare the rest through the text.
+    back.Velocity = p.Velocity;
+    back.MassFlow = p.MassFlow;
+    EXPECT_EQ(Written(back, backReport), text);
+}
+
 // A file round trip through the measuring point, one key at a time, from a point whose every
 // key is read (the other medium, a fixed spacing, a stored transducer and report texts).
 class FileRoundTrip : public ::testing::Test {
@@ -129,9 +187,15 @@ TEST_F(FileRoundTrip, EveryKeyOverItsRange)
         {"MEDIUM", "PRESS", "0*5", nullptr, false},  {"MEDIUM", "PRESS", "0*4", Held, true},
         {"MEDIUM", "DESC", "4711", "10000", false},  {"MEDIUM", "DESC", "", Held, true},
         {"MEDIUM", "DICHTE", "0*001", nullptr, false}, {"MEDIUM", "DICHTE", "10000", nullptr, false},
-        {"MEDIUM", "DICHTE", "0", Held, true},       {"MEDIUM", "VISK", "1E14", "100000000000000", false},
-        {"MEDIUM", "VISK", "1E-8", nullptr, false},  {"MEDIUM", "VISK", "1E-9", Held, true},
-        {"MEDIUM", "VISKDYN", "1E14", "100000000000000", false}, {"MEDIUM", "VISKDYN", "1E15", Held, true},   {"MEDIUM", "RMIN", "6000", nullptr, false},
+        {"MEDIUM", "DICHTE", "0", Held, true},
+        // A viscosity in its own range, or one whose partner through the density (0.85) is.
+        {"MEDIUM", "VISK", "1E10", "10000000000", false}, {"MEDIUM", "VISK", "11764705882", nullptr, false},
+        {"MEDIUM", "VISK", "11800000000", Held, true}, {"MEDIUM", "VISK", "1E-5", "0*00001", false},
+        {"MEDIUM", "VISK", "0*000009", Held, true},  {"MEDIUM", "VISK", "1E-9", Held, true},
+        {"MEDIUM", "VISK", "-3", Held, true},        {"MEDIUM", "VISKDYN", "1E10", "10000000000", false},
+        {"MEDIUM", "VISKDYN", "8*5E-6", nullptr, false}, {"MEDIUM", "VISKDYN", "8E-6", Held, true},
+        {"MEDIUM", "VISKDYN", "1E11", Held, true},   {"MEDIUM", "VISKDYN", "1E15", Held, true},
+        {"MEDIUM", "RMIN", "6000", nullptr, false},
         {"MEDIUM", "RMIN", "7000", nullptr, false},  {"MEDIUM", "RMAX", "1", nullptr, false},
         {"MEDIUM", "RMIN", "100000000", nullptr, false}, {"MEDIUM", "RMIN", "0*5", Held, true},
         {"MEDIUM", "RMAX", "100000001", Held, true}, {"PIPE", "DESC", "9999", "0", false},
@@ -188,6 +252,26 @@ TEST_F(FileRoundTrip, MissingKeysKeepTheHeldValue)
     }
 }
 
+// A density alone couples the viscosities as typing it would: the viscosity shown stays,
+// the other follows.
+TEST_F(FileRoundTrip, DensityAloneKeepsTheViscosityShown)
+{
+    for (const bool dynamic : {false, true}) {
+        TMeasuringPoint loaded = point;
+        tReportFileFields fields = report;
+        const QByteArray text = QByteArray("[COMMONS]\nVISKDYN=") + (dynamic ? "1" : "0") + "\n[MEDIUM]\nDICHTE=0*5\n";
+        ASSERT_TRUE(LoadMeasuringPoint(loaded, fields, IniFile::FromBytes(text), true, false, nullptr));
+        EXPECT_EQ(loaded.Density(), 0.5);
+        if (dynamic) {
+            EXPECT_EQ(loaded.DynViscosity(), point.DynViscosity());
+            EXPECT_EQ(loaded.KinViscosity(), point.DynViscosity() / 0.5);
+        } else {
+            EXPECT_EQ(loaded.KinViscosity(), point.KinViscosity());
+            EXPECT_EQ(loaded.DynViscosity(), point.KinViscosity() * 0.5);
+        }
+    }
+}
+
 TEST_F(FileRoundTrip, OwnMediumAndIgnoredKeys)
 {
     // Without VISKDYN the dynamic viscosity is the one the density and VISK left, not the
@@ -206,6 +290,69 @@ TEST_F(FileRoundTrip, OwnMediumAndIgnoredKeys)
                               ignored);
     EXPECT_EQ(ignored.join(QLatin1Char(',')), QStringLiteral("MEORD IDM,MEDIUM TEMP,TRANSD FIXDIST"));
     EXPECT_EQ(back.ReadString(QStringLiteral("MEDIUM"), QStringLiteral("PRESS"), {}), QStringLiteral("7"));
+}
+
+// A file's viscosity is taken only when the state it gives could have been typed: in its
+// own range, or its partner through the density is. Every typed state comes back exactly.
+TEST(MeasuringPointFile, ViscositiesOnlyAsTypedInputCouldLeaveThem)
+{
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    const TMeasuringPointRecord before = point.Record();
+    tReportFileFields report;
+    QStringList ignored;
+    const IniFile untypeable = IniFile::FromBytes("[MEDIUM]\nDESC=10000\nDICHTE=0\nVISK=-3\nVISKDYN=1E11\n");
+    ASSERT_TRUE(LoadMeasuringPoint(point, report, untypeable, true, false, nullptr, &ignored));
+    EXPECT_EQ(ignored.join(QLatin1Char(',')), QStringLiteral("MEDIUM DICHTE,MEDIUM VISK,MEDIUM VISKDYN"));
+    EXPECT_EQ(point.GetMediumId(), 10000);
+    EXPECT_EQ(point.KinViscosity(), before.KinViscosity);
+    EXPECT_EQ(point.DynViscosity(), before.DynViscosity);
+
+    for (const double density : {0.001, 0.7, 0.85, 10000.0}) {
+        for (const bool dynamic : {false, true}) {
+            for (const double typed : {0.00001, 1e10}) {
+                TMeasuringPoint typing;
+                typing.SetStandardValues();
+                typing.SetDynViscosityVisible(dynamic);
+                ASSERT_TRUE(typing.ApplyValue(TQuantity::Density, density).Stored);
+                ASSERT_TRUE(
+                    typing.ApplyValue(dynamic ? TQuantity::DynViscosity : TQuantity::KinViscosity, typed).Stored);
+                const IniFile written = WrittenIni(typing.Record());
+                TMeasuringPoint loaded;
+                loaded.SetStandardValues();
+                ignored.clear();
+                ASSERT_TRUE(LoadMeasuringPoint(loaded, report, written, true, false, nullptr, &ignored));
+                EXPECT_TRUE(ignored.isEmpty()) << density << " " << dynamic << " " << typed;
+                const IniFile back = WrittenIni(loaded.Record());
+                for (const char* key : {"DICHTE", "VISK", "VISKDYN"})
+                    EXPECT_EQ(back.ReadString(QStringLiteral("MEDIUM"), QString::fromLatin1(key), {}),
+                              written.ReadString(QStringLiteral("MEDIUM"), QString::fromLatin1(key), {}))
+                        << density << " " << dynamic << " " << typed;
+            }
+        }
+    }
+}
+
+// A point that refuses what a file brings (here: a typed velocity whose volume flow lies
+// beyond what a file may hold, and a file that does not replace it) reports the load as
+// failed, with the reason, and keeps point and report as they were.
+TEST(MeasuringPointFile, ARefusedLoadChangesNothingAndSaysSo)
+{
+    TMeasuringPoint point;
+    point.SetStandardValues();
+    ASSERT_TRUE(point.ApplyValue(TQuantity::Velocity, 1e30).Stored);
+    tReportFileFields report;
+    report.Customer = QStringLiteral("Stadtwerke");
+    const IniFile file = IniFile::FromBytes("[MEDIUM]\nTEMP=30\n[REPORT]\nKunde=Werk 2\n");
+    QString error;
+    EXPECT_FALSE(LoadMeasuringPoint(point, report, file, true, false, &error));
+    EXPECT_EQ(error, QStringLiteral("VolumeFlow"));
+    EXPECT_EQ(point.Temperature(), 20.0);
+    EXPECT_EQ(report.Customer, QStringLiteral("Stadtwerke"));
+    // With a volume flow of its own the same file is taken.
+    const IniFile whole = IniFile::FromBytes("[MEDIUM]\nTEMP=30\n[FLOW]\nVOLUME=5\n[REPORT]\nKunde=Werk 2\n");
+    EXPECT_TRUE(LoadMeasuringPoint(point, report, whole, true, false, &error));
+    EXPECT_TRUE(point.Temperature() == 30.0 && report.Customer == QStringLiteral("Werk 2"));
 }
 
 TEST(MeasuringPointFile, OnlyFilesBringTheReportTexts)

@@ -400,6 +400,39 @@ TEST_F(MeasuringPointTest, StalePropertiesGiveNoValidLookingResults)
     }
 }
 
+// Back in the range of its library data, a medium's density and viscosity are the
+// library's again and count as valid; leaving the range again beeps again.
+TEST_F(MeasuringPointTest, LibraryPropertiesBackInRangeAreValidAgain)
+{
+    const struct {
+        int medium;
+        const char* outside;
+    } rows[] = {{10005, "280"}, {10015, "150"}};
+    const TPanelText invalid{QStringLiteral("INVALID VALUE "), PanelRed};
+    for (const auto& row : rows) {
+        point.SetStandardValues();
+        point.SelectMedium(row.medium);
+        const double density = point.Density();
+        const double viscosity = point.KinViscosity();
+        const TPointSnapshot valid = point.Snapshot();
+        ResetMessageBeepCount();
+        for (int pass = 1; pass <= 2; ++pass) {
+            ASSERT_TRUE(Commit(TQuantity::Temperature, row.outside).Stored);
+            ASSERT_TRUE(point.ViscosityInvalid()) << row.medium;
+            EXPECT_EQ(MessageBeepCount(), pass) << row.medium;
+            ASSERT_TRUE(Commit(TQuantity::Temperature, "20").Stored);
+            EXPECT_FALSE(point.ViscosityInvalid() || point.DensityInvalid() || point.ResultFail()) << row.medium;
+            EXPECT_TRUE(point.GetMediumId() == row.medium && point.Density() == density
+                        && point.KinViscosity() == viscosity && point.DynViscosity() == viscosity * density);
+            const TPointSnapshot s = point.Snapshot();
+            for (const TPanel panel : {TPanel::Visk, TPanel::ViskDYN, TPanel::Dichte, TPanel::MassFl})
+                EXPECT_EQ(s.Panels[static_cast<int>(panel)], valid.Panels[static_cast<int>(panel)]) << row.medium;
+            EXPECT_NE(s.Panels[static_cast<int>(TPanel::Visk)], invalid);
+            EXPECT_EQ(s.Result, valid.Result);
+        }
+    }
+}
+
 // A calibration factor that the profile model cannot give is a failed calculation: the
 // result pane says so and hides its values.
 TEST_F(MeasuringPointTest, FailedProfileCalculationHidesTheResults)

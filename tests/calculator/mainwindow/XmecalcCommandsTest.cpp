@@ -9,6 +9,7 @@
 #include "formbase/FormRegistry.h"
 #include "platform/FormatSettings.h"
 #include "platform/MessageBox.h"
+#include "report/d_reportform.h"
 #include "transducer/OemVariant.h"
 
 #include "FakeDictionary.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -234,6 +236,23 @@ private slots:
         window_->Commands->SettingsFile = Path("missing/Quelvar.ini");
         QVERIFY(!window_->Commands->SaveSettings());
         QCOMPARE(messages_.size(), 1);
+    }
+
+    // The folder of the last report saved comes back from the report, goes into the
+    // settings at close and is taken again at the next start.
+    void reportFolderSurvivesARestart()
+    {
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("reports")));
+        const QString folder = Path("reports/");
+        QVERIFY(RunModal<TDLG_reportform>([this] { window_->ACT_Report->trigger(); },
+                                          [&](TDLG_reportform& form) { form.SaveReportTo(folder + "r.txt"); }));
+        QCOMPARE(window_->Commands->LastReportFolder, folder);
+        window_->close();  // writes the settings
+
+        NewWindow();
+        QCOMPARE(window_->Commands->LastReportFolder, QString());
+        window_->show();  // reads them
+        QCOMPARE(window_->Commands->LastReportFolder, folder);
     }
 
     void startWithDefaultValuesTakesTheDefaultFile()

@@ -483,6 +483,48 @@ private slots:
         QVERIFY(!window_->ACT_ViskKinematic->isChecked() && window_->ACT_ViskKinematic->isEnabled());
     }
 
+    // The window's command shortcuts come before the focused edit's own keys (Ctrl+A is
+    // "select all" to an edit); the edit keeps every key that no command claims. The
+    // commands are replaced by counters: the routing is under test, not the dialogs.
+    void commandShortcutsReachTheWindowFromAFocusedEdit()
+    {
+        ShowWindow();
+        QList<QAction*> commands;
+        QHash<QAction*, int> fired;
+        for (QAction* action : window_->findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
+            if (action->shortcut().isEmpty())
+                continue;
+            commands << action;
+            action->disconnect(SIGNAL(triggered(bool)));
+            connect(action, &QAction::triggered, this, [&fired, action] { ++fired[action]; });
+        }
+        QCOMPARE(commands.size(), 7);  // open, save, report, quit, pipe, application, norm volume
+        for (QLineEdit* edit : {window_->INP_veloc, window_->INP_IDM, window_->INP_Dichte, window_->INP_FluidTemp}) {
+            edit->setFocus(Qt::TabFocusReason);
+            for (QAction* action : commands) {
+                const int before = fired.value(action);
+                const QKeyCombination key = action->shortcut()[0];
+                QTest::keyClick(edit, key.key(), key.keyboardModifiers());
+                QVERIFY2(fired.value(action) == before + 1,
+                         qPrintable(edit->objectName() + ' ' + action->shortcut().toString()));
+            }
+            // Keys no command claims stay the edit's.
+            edit->setText(QStringLiteral("12.5"));
+            edit->end(false);
+            QTest::keyClick(edit, Qt::Key_7);
+            QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(edit->text(), QStringLiteral("12.5"));
+            QTest::keyClick(edit, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(edit->selectedText(), QStringLiteral("5"));
+        }
+        // A disabled command leaves its key to the edit.
+        window_->ACT_SensorAbstand->setEnabled(false);
+        window_->INP_IDM->setFocus(Qt::TabFocusReason);
+        window_->INP_IDM->deselect();
+        QTest::keyClick(window_->INP_IDM, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(window_->INP_IDM->selectedText(), window_->INP_IDM->text());
+    }
+
     // A dialog coming and going neither leaves the edit being typed in nor takes the
     // material's roughness over a typed one; picking a material does.
     void anotherWindowTakingTheFocusLeavesNothing()
