@@ -155,35 +155,44 @@ void ReadUnits(const TPointReader& in, TMeasuringPointRecord& point)
 // out is the one the setters before it left, so density and both viscosities stay coupled.
 // A viscosity is taken only when the state it leaves could have come from typed input: it
 // lies in its own input range, or the other one it gives through the density does (the
-// user typed that one and this one followed). The other is checked with a relative slack
-// of 1e-9, far above what the written digits and the division can change.
+// user typed that one and this one followed), or the file's density and two viscosities
+// are coupled as the program writes them (switching the view between density entries
+// carries both viscosities beyond their ranges, and such a point must come back too).
+// The derived values are checked with a relative slack of 1e-9, far above what the
+// written digits and the division can change.
 void ReadOwnMedium(const TPointReader& in, TMeasuringPointRecord& point)
 {
+    constexpr double Slack = 1e-9;
     auto inRange = [](TQuantity quantity, double value, double slack) {
         const TInputLimits limits = InputLimits(quantity);
         return value >= limits.Minimum * (1.0 - slack) && value <= limits.Maximum * (1.0 + slack);
     };
     auto typeable = [&](TQuantity own, double value, TQuantity other, double follows) {
-        return inRange(own, value, 0.0) || inRange(other, follows, 1e-9);
+        return inRange(own, value, 0.0) || inRange(other, follows, Slack);
     };
-    if (const auto value = in.Quantity(Medium, "DICHTE", TQuantity::Density)) {
-        point.Density = *value;
+    const auto density = in.Quantity(Medium, "DICHTE", TQuantity::Density);
+    if (density) {
+        point.Density = *density;
         CoupleViscosities(point.Density, point.DynViscosityVisible, point.KinViscosity, point.DynViscosity);
     }
     const double most = std::numeric_limits<double>::max();
-    if (const auto value = in.Float(Medium, QStringLiteral("VISK"), 0.0, most)) {
-        if (typeable(TQuantity::KinViscosity, *value, TQuantity::DynViscosity,
-                     DynFromKinViscosity(*value, point.Density))) {
-            point.KinViscosity = *value;
+    const auto kin = in.Float(Medium, QStringLiteral("VISK"), 0.0, most);
+    const auto dyn = in.Float(Medium, QStringLiteral("VISKDYN"), 0.0, most);
+    const bool coupled = density && kin && dyn && *dyn > 0.0
+                         && std::fabs(DynFromKinViscosity(*kin, *density) - *dyn) <= *dyn * Slack;
+    if (kin) {
+        if (coupled || typeable(TQuantity::KinViscosity, *kin, TQuantity::DynViscosity,
+                                DynFromKinViscosity(*kin, point.Density))) {
+            point.KinViscosity = *kin;
             CoupleViscosities(point.Density, false, point.KinViscosity, point.DynViscosity);
         } else {
             in.Ignore(Medium, QStringLiteral("VISK"));
         }
     }
-    if (const auto value = in.Float(Medium, QStringLiteral("VISKDYN"), 0.0, most)) {
-        if (typeable(TQuantity::DynViscosity, *value, TQuantity::KinViscosity,
-                     KinFromDynViscosity(*value, point.Density))) {
-            point.DynViscosity = *value;
+    if (dyn) {
+        if (coupled || typeable(TQuantity::DynViscosity, *dyn, TQuantity::KinViscosity,
+                                KinFromDynViscosity(*dyn, point.Density))) {
+            point.DynViscosity = *dyn;
             CoupleViscosities(point.Density, true, point.KinViscosity, point.DynViscosity);
         } else {
             in.Ignore(Medium, QStringLiteral("VISKDYN"));

@@ -308,6 +308,24 @@ TEST(MeasuringPointFile, ViscositiesOnlyAsTypedInputCouldLeaveThem)
     EXPECT_EQ(point.KinViscosity(), before.KinViscosity);
     EXPECT_EQ(point.DynViscosity(), before.DynViscosity);
 
+    // Density entries in both views carry both viscosities beyond their ranges; the
+    // written point still comes back whole.
+    TMeasuringPoint carried;
+    carried.SetStandardValues();
+    ASSERT_TRUE(carried.ApplyValue(TQuantity::KinViscosity, 1e10).Stored);
+    ASSERT_TRUE(carried.ApplyValue(TQuantity::Density, 10000.0).Stored);
+    carried.SetDynViscosityVisible(true);
+    ASSERT_TRUE(carried.ApplyValue(TQuantity::Density, 0.001).Stored);
+    ASSERT_EQ(carried.KinViscosity(), 1e17);
+    const IniFile carriedFile = WrittenIni(carried.Record());
+    TMeasuringPoint reloaded;
+    reloaded.SetStandardValues();
+    ignored.clear();
+    ASSERT_TRUE(LoadMeasuringPoint(reloaded, report, carriedFile, true, false, nullptr, &ignored));
+    EXPECT_TRUE(ignored.isEmpty()) << ignored.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(reloaded.KinViscosity(), carried.KinViscosity());
+    EXPECT_EQ(reloaded.DynViscosity(), carried.DynViscosity());
+
     for (const double density : {0.001, 0.7, 0.85, 10000.0}) {
         for (const bool dynamic : {false, true}) {
             for (const double typed : {0.00001, 1e10}) {
