@@ -108,6 +108,10 @@ TChartView::TChartView(QWidget* parent)
     chart()->setDropShadowEnabled(false);
     setBackgroundBrush(Qt::white);
     setRenderHint(QPainter::Antialiasing, false);
+    // The labels, grid and markers painted here follow the plot rectangle, which no chart
+    // item's region covers: a view that repainted only the changed items kept the digits of
+    // labels painted before a new layout beside the new ones.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
 }
 
 QRectF TChartView::PlotArea() const

@@ -1,5 +1,5 @@
-// The chart layer offscreen: the round label steps, where the labels of a chart stand, and
-// a chart that has no series.
+// The chart layer offscreen: the round label steps, where the labels of a chart stand, what
+// reaches the screen after a new range, and a chart that has no series.
 
 #include "charts/ChartView.h"
 
@@ -7,6 +7,7 @@
 
 #include <QChart>
 #include <QLineSeries>
+#include <QScreen>
 #include <QValueAxis>
 #include <QtTest>
 
@@ -93,6 +94,34 @@ private slots:
             }
         }
         QCOMPARE(view.AxisRange(*view.LeftAxis()), std::make_pair(1008.9, 1121.0));
+    }
+
+    // A new range moves the labels and narrows their room. A paint can come before the chart
+    // lays itself out anew (as a real display's expose does); what reaches the screen after
+    // the layout is still the whole chart, with no digit of the old labels left beside it.
+    void newRangeRepaintsTheLabelsOnScreen()
+    {
+        TChartView view;
+        QLineSeries* series = view.AddLineSeries(QStringLiteral("sound speed"), Qt::red);
+        series->append({{0.0, 1403.0}, {70.0, 1557.0}, {130.0, 1500.0}});
+        view.BottomAxis()->setRange(0.0, 130.0);
+        view.LeftAxis()->setRange(1403.0, 1557.0);
+        QVERIFY(!Paint(view).isNull());
+        QTest::qWait(50);
+        series->replace(QList<QPointF>{{0.0, 1.8}, {130.0, 0.2}});
+        view.LeftAxis()->setRange(0.2, 1.8);
+        view.viewport()->repaint();
+        QTest::qWait(100);
+        const QImage onScreen = view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!onScreen.isNull());
+        QCOMPARE(onScreen.size(), fresh.size());
+        const QRect labels(0, 0, int(view.PlotArea().left()), fresh.height());
+        int differing = 0;
+        for (int x = labels.left(); x <= labels.right(); ++x)
+            for (int y = labels.top(); y <= labels.bottom(); ++y)
+                differing += onScreen.pixel(x, y) != fresh.pixel(x, y);
+        QCOMPARE(differing, 0);
     }
 
     // Without a series the axes still draw their labels, and values map to the plot's corner.
