@@ -35,6 +35,8 @@ int DecimalsFor(double step)
 
 // Tick marks the view paints beside an axis line of its own [px].
 constexpr double TickLength = 5.0;
+// More ticks than any axis has room for; Qt makes items for each.
+constexpr double MostTicksAtOnce = 200.0;
 
 }  // namespace
 
@@ -183,6 +185,18 @@ void TChartView::Manage(QValueAxis* axis)
     state.High = axis->max();
     connect(axis, &QValueAxis::rangeChanged, hooks_.get(),
             [this, axis](double min, double max) { RangeChanged(axis, min, max); });
+    // Qt lays out the ticks of a new range before rangeChanged reaches the view, with the
+    // step of the range before: 0.01 kept for a span of 160 meant 16000 ticks and a program
+    // that stood still for many seconds. minChanged and maxChanged come before that layout,
+    // so a step that does not fit is made coarse there; RangeChanged then sets the real one.
+    const auto coarseEnough = [axis] {
+        const double span = axis->max() - axis->min();
+        if (axis->tickType() == QValueAxis::TicksDynamic && span > 0.0 && std::isfinite(span)
+            && !(span / axis->tickInterval() <= MostTicksAtOnce))
+            axis->setTickInterval(RoundTickStep(span, 10));
+    };
+    connect(axis, &QValueAxis::minChanged, hooks_.get(), coarseEnough);
+    connect(axis, &QValueAxis::maxChanged, hooks_.get(), coarseEnough);
     if (states_.size() == 1) {
         // The room for labels changes with the plot; the steps follow it.
         connect(chart(), &QChart::plotAreaChanged, hooks_.get(), [this] {
@@ -383,8 +397,10 @@ void TChartView::showEvent(QShowEvent* event)
             const double max = value->max();
             value->setMax(max + std::fabs(max) + 1.0);
             value->setRange(min, max);
-            if (state != states_.end())
+            if (state != states_.end()) {
                 state->second.Widening = false;
+                UpdateTicks(value);  // the wider range may have made the step coarse
+            }
         } else if (auto* log = qobject_cast<QLogValueAxis*>(axis)) {
             const double min = log->min();
             const double max = log->max();

@@ -1,16 +1,19 @@
 // The chart layer offscreen: the round label steps, where the labels of a chart stand, what
-// reaches the screen after a new range, and a chart that has no series.
+// reaches the screen after a new range, how many ticks a new range makes at once, and a chart
+// that has no series.
 
 #include "charts/ChartView.h"
 
 #include "platform/FormatSettings.h"
 
 #include <QChart>
+#include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QScreen>
 #include <QValueAxis>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -122,6 +125,33 @@ private slots:
             for (int y = labels.top(); y <= labels.bottom(); ++y)
                 differing += onScreen.pixel(x, y) != fresh.pixel(x, y);
         QCOMPARE(differing, 0);
+    }
+
+    // Qt lays out the ticks of a new range before the view hears of it. From a density's
+    // range (step 0.01) to a sound speed's (a span of 160) the old step would mean 16000
+    // ticks, each with its items, and seconds of standing still; the chart never holds more
+    // than an axis has room for.
+    void aWiderRangeNeverTakesTheOldStep()
+    {
+        TChartView view;
+        QLineSeries* series = view.AddLineSeries(QStringLiteral("density"), Qt::red);
+        series->append({{0.0, 1.0}, {130.0, 0.93}});
+        view.BottomAxis()->setRange(0.0, 130.0);
+        view.LeftAxis()->setRange(0.93, 1.0);
+        QVERIFY(!Paint(view).isNull());
+        QCOMPARE(view.LeftAxis()->tickInterval(), 0.01);
+        qsizetype most = 0;
+        connect(view.LeftAxis(), &QValueAxis::rangeChanged, &view, [&] {
+            const QList<QGraphicsItem*> items = view.scene()->items();
+            most = std::max(most, std::count_if(items.begin(), items.end(), [](QGraphicsItem* item) {
+                                return dynamic_cast<QGraphicsTextItem*>(item) != nullptr;
+                            }));
+        });
+        series->replace(QList<QPointF>{{0.0, 1403.0}, {70.0, 1557.0}});
+        view.LeftAxis()->setRange(1400.0, 1560.0);
+        QVERIFY2(most > 0 && most < 100, qPrintable(QString::number(most)));
+        QCoreApplication::processEvents();
+        QCOMPARE(view.TickValues(*view.LeftAxis()).front(), 1400.0);
     }
 
     // Without a series the axes still draw their labels, and values map to the plot's corner.
