@@ -5,7 +5,9 @@
 
 #include "components/CEConst.h"
 
+#include <QCoreApplication>
 #include <QDrag>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -19,6 +21,41 @@ namespace {
 
 constexpr int DragDistance = 11;
 constexpr int EdgeZone = 5;
+
+// While the grid's drag runs, no widget of the program takes it: the program's edits would
+// otherwise take the rows as typed text. Other programs still get the text.
+class TRefuseOwnDrag : public QObject {
+public:
+    TRefuseOwnDrag(const QObject* source, const QMimeData* data)
+        : source_(source), data_(data)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (drop->mimeData() == data_ || (drop->source() != nullptr && drop->source() == source_)) {
+                drop->ignore();
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QObject* source_;
+    const QMimeData* data_;
+};
 
 bool IsNavigationKey(int key)
 {
@@ -389,7 +426,11 @@ void TSortGrid::StartDrag()
     drag->setDragCursor(cursor, Qt::CopyAction);
     drag->setDragCursor(cursor, Qt::IgnoreAction);
     const QPointer<TSortGrid> self(this);
-    const Qt::DropAction action = ExecDrag(*drag);
+    Qt::DropAction action = Qt::IgnoreAction;
+    {
+        const TRefuseOwnDrag refuse(this, mime);
+        action = ExecDrag(*drag);
+    }
     if (self == nullptr)
         return;  // the grid went with its window while the drag ran
     QObject* target = drag != nullptr && action != Qt::IgnoreAction ? drag->target() : nullptr;

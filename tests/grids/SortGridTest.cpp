@@ -10,11 +10,14 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -55,15 +58,31 @@ class DragGrid : public TSortGrid {
 public:
     QStringList carried;
     QImage cursor;
+    std::function<void(QDrag&)> whileDragging;
 
 protected:
     Qt::DropAction ExecDrag(QDrag& drag) override
     {
         carried << drag.mimeData()->text();
         cursor = drag.dragCursor(Qt::CopyAction).toImage();
+        if (whileDragging)
+            whileDragging(drag);
         return Qt::IgnoreAction;
     }
 };
+
+// Offers the drag's data to a widget as a drag over it and a drop would; whether it was taken.
+bool OfferDrop(QWidget& target, const QMimeData* data)
+{
+    const QPointF at(5, 5);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &move);
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &drop);
+    return enter.isAccepted() || move.isAccepted() || drop.isAccepted();
+}
 
 template <class G>
 constexpr bool CanSetFixedRows = requires(G& g) { g.SetFixedRows(2); };
@@ -595,6 +614,24 @@ void SortGridTest::dragCarriesTheSelectedRows()
     QCOMPARE(pressMove(2, {-11, 0}), 2);
     QCOMPARE(g.carried.last(), QStringLiteral("a\t1\nb\t2"));
     QCOMPARE(g.SelectedRows(), (std::vector<int>{1, 2}));
+    // Nothing in the program takes the rows, not even an edit that takes dropped text
+    // (the report's remarks beside the table); once the drag is over such an edit takes
+    // text dropped from elsewhere as before.
+    QWidget window;
+    auto* remarks = new QPlainTextEdit(QStringLiteral("remarks"), &window);
+    auto* field = new QLineEdit(QStringLiteral("customer"), &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    bool taken = true;
+    g.whileDragging = [&](QDrag& drag) {
+        taken = OfferDrop(*remarks->viewport(), drag.mimeData()) || OfferDrop(*field, drag.mimeData());
+    };
+    QCOMPARE(pressMove(2, {0, 11}), 3);
+    QVERIFY(!taken);
+    QCOMPARE(remarks->toPlainText() + field->text(), QStringLiteral("remarkscustomer"));
+    QMimeData other;
+    other.setText(QStringLiteral("x"));
+    QVERIFY(OfferDrop(*field, &other));
 }
 
 QTEST_MAIN(SortGridTest)
