@@ -74,7 +74,9 @@ void TDUGanttSeries::Clear()
 
 void TDUGanttSeries::SetBottomAxis(QAbstractAxis* bottom)
 {
-    anchor_->detachAxis(bottom_);
+    // An axis taken off the chart has left its series already.
+    if (anchor_->attachedAxes().contains(bottom_))
+        anchor_->detachAxis(bottom_);
     bottom_ = bottom;
     anchor_->attachAxis(bottom);
 }
