@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -167,9 +168,6 @@ void ReadOwnMedium(const TPointReader& in, TMeasuringPointRecord& point)
         const TInputLimits limits = InputLimits(quantity);
         return value >= limits.Minimum * (1.0 - slack) && value <= limits.Maximum * (1.0 + slack);
     };
-    auto typeable = [&](TQuantity own, double value, TQuantity other, double follows) {
-        return inRange(own, value, 0.0) || inRange(other, follows, Slack);
-    };
     const auto density = in.Quantity(Medium, "DICHTE", TQuantity::Density);
     if (density) {
         point.Density = *density;
@@ -180,24 +178,23 @@ void ReadOwnMedium(const TPointReader& in, TMeasuringPointRecord& point)
     const auto dyn = in.Float(Medium, QStringLiteral("VISKDYN"), 0.0, most);
     const bool coupled = density && kin && dyn && *dyn > 0.0
                          && std::fabs(DynFromKinViscosity(*kin, *density) - *dyn) <= *dyn * Slack;
-    if (kin) {
-        if (coupled || typeable(TQuantity::KinViscosity, *kin, TQuantity::DynViscosity,
-                                DynFromKinViscosity(*kin, point.Density))) {
-            point.KinViscosity = *kin;
-            CoupleViscosities(point.Density, false, point.KinViscosity, point.DynViscosity);
-        } else {
-            in.Ignore(Medium, QStringLiteral("VISK"));
+    // One viscosity through its setter, or named as ignored.
+    auto take = [&](const QString& key, const std::optional<double>& value, bool dynamic) {
+        if (!value)
+            return;
+        const TQuantity own = dynamic ? TQuantity::DynViscosity : TQuantity::KinViscosity;
+        const TQuantity other = dynamic ? TQuantity::KinViscosity : TQuantity::DynViscosity;
+        const double follows = dynamic ? KinFromDynViscosity(*value, point.Density)
+                                       : DynFromKinViscosity(*value, point.Density);
+        if (!coupled && !inRange(own, *value, 0.0) && !inRange(other, follows, Slack)) {
+            in.Ignore(Medium, key);
+            return;
         }
-    }
-    if (dyn) {
-        if (coupled || typeable(TQuantity::DynViscosity, *dyn, TQuantity::KinViscosity,
-                                KinFromDynViscosity(*dyn, point.Density))) {
-            point.DynViscosity = *dyn;
-            CoupleViscosities(point.Density, true, point.KinViscosity, point.DynViscosity);
-        } else {
-            in.Ignore(Medium, QStringLiteral("VISKDYN"));
-        }
-    }
+        (dynamic ? point.DynViscosity : point.KinViscosity) = *value;
+        CoupleViscosities(point.Density, dynamic, point.KinViscosity, point.DynViscosity);
+    };
+    take(QStringLiteral("VISK"), kin, false);
+    take(QStringLiteral("VISKDYN"), dyn, true);
 }
 
 void ReadMedium(const TPointReader& in, TMeasuringPointRecord& point, bool oemVariant)
