@@ -77,6 +77,14 @@ TEST_F(MeasuringPointTest, StandardValues)
               QStringList({QStringLiteral("--- TURBOLENTE STRÖMUNG --"), QStringLiteral("101,297.0 "),
                            QStringLiteral("101,297.0 "), QStringLiteral("0.939 "), QStringLiteral("1.065 m/s")}));
     EXPECT_TRUE(s.Hold == THold::CrossSection && s.ReadOnly[QuantityIndex(TQuantity::InnerDiameter)]);
+    // The viscosity caption and the flow kind in the dictionary's language.
+    const TPointSnapshot english = point.Snapshot([](const QString& text) {
+        if (text == QStringLiteral("dynamic = %s"))
+            return QStringLiteral("dynamisch = %s");
+        return text == QStringLiteral("--- TURBOLENTE STRÖMUNG --") ? QStringLiteral("--- TURBULENT FLOW ---") : text;
+    });
+    EXPECT_EQ(english.Panels[static_cast<int>(TPanel::Visk)].Caption, QStringLiteral("dynamisch = 0.99 mPa*s"));
+    EXPECT_EQ(english.Result.LamiTurbo, QStringLiteral("--- TURBULENT FLOW ---"));
 }
 
 TEST(QuantityUnits, FormatsKeepAtMostTheirSignificantDigits)
@@ -343,6 +351,7 @@ TEST_F(MeasuringPointTest, MediumAndMaterialChoice)
     point.SelectMedium(10045);
     EXPECT_TRUE(Commit(TQuantity::Temperature, "40").Stored && Commit(TQuantity::Pressure, "100").Stored);
     EXPECT_NEAR(point.Density(), 0.863315, 0.0000005);
+    EXPECT_NEAR(point.KinViscosity(), 35.9594, 0.00005);
     // Unknown choices fall back on the other entry.
     point.SelectMedium(10030);
     EXPECT_EQ(point.GetMediumId(), 10000);
