@@ -364,6 +364,9 @@ TEST_F(MeasuringPointTest, MediumAndMaterialChoice)
     point.SelectMedium(10009);
     EXPECT_EQ(point.GetMediumId(), 10000);
     EXPECT_EQ(TMeasuringPoint::ListedMediumIds(true).size(), 25u);  // with the other medium
+    // Every library entry and the other one; material 15 repeats the name of 9.
+    EXPECT_TRUE(TMeasuringPoint::ListedMediumIds(false).size() == 47u
+                && TMeasuringPoint::ListedMaterialIds().size() == 25u);
 }
 
 // A medium outside the range of its library data (acetone at 280 °C: density and viscosity;
