@@ -314,6 +314,13 @@ TEST_F(MeasuringPointTest, RejectedInputStoresNothing)
     Commit(TQuantity::Roughness, "200");
     Commit(TQuantity::Roughness, "0.100");
     EXPECT_EQ(Panel(TPanel::Rauh), (TPanelText{QStringLiteral("0.100 mm"), PanelBlack}));
+    // A step the held values cannot take is no input error: with the velocity held at 0 a
+    // new temperature is taken with its density, and the pipe stays.
+    point.SetStandardValues();
+    ASSERT_TRUE(Commit(TQuantity::Velocity, "0").Stored);
+    point.ClickHold(THold::Velocity, true);
+    EXPECT_TRUE(Commit(TQuantity::Temperature, "50").Stored);
+    EXPECT_TRUE(point.Density() == LibraryDensity(10001, 50.0) && point.InnerDiameter() == 1000.0);
 }
 
 // Water with the volume held: 30 t/h give the point a density of its own (1061 kg/m³, still
