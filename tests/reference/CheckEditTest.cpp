@@ -49,6 +49,14 @@ TEST(CheckEditValue, RangeSyntaxAndTheWidgets)
             << row.text;
         QCoreApplication::processEvents();  // lets the focus return end
     }
+    // A valid value clears the label that showed a failure.
+    QLineEdit bad(QStringLiteral("150")), good(QStringLiteral("42,5"));
+    QLabel label;
+    double value = 0;
+    EXPECT_FALSE(CheckEditValue(&bad, &label, value, 0, 100, QString()));
+    EXPECT_TRUE(CheckEditValue(&good, &label, value, 0, 100, QString()) && value == 42.5);
+    EXPECT_TRUE(label.text().isEmpty() && label.palette().color(QPalette::WindowText) == QColor(0, 0, 0));
+    QCoreApplication::processEvents();
     // Without a label a range failure only returns the focus; a syntax error still beeps.
     ResetMessageBeepCount();
     for (const char* text : {"20", "zz"}) {

@@ -21,6 +21,7 @@ TEST_F(LibraryTest, StoredOrderAndClasses)
 {
     // Materials 4 and 5 are stored swapped; media 10028..10038 do not exist.
     const std::set<int> class1 = {3, 12, 13, 16, 18, 19}, class2 = {14, 17, 20, 21, 24, 25};
+    EXPECT_TRUE(MaterialCount() == 25 && MediumCount() == 46);
     for (int n = -1; n <= 47; ++n) {
         EXPECT_EQ(MaterialIdAt(n), n < 1 || n > 25 ? -1 : n == 4 ? 5 : n == 5 ? 4 : n) << n;
         EXPECT_EQ(MediumIdAt(n), n < 1 || n > 46 ? -1 : n <= 27 ? 10000 + n : 10011 + n) << n;

@@ -205,10 +205,12 @@ TEST_F(FileRoundTrip, EveryKeyOverItsRange)
         {"PIPEFL", "WALL", "0", Held, true},         {"PIPEFL", "LINING", "-1", Held, true},
         {"PIPEFL", "WALLCUSER", "5900", nullptr, false}, {"PIPEFL", "LINCUSER", "20001", Held, true},
         {"PIPEFL", "LINDESC", "3", nullptr, false},  {"PIPEFL", "LINDESC", "9999", Held, true},
-        {"FLOW", "VOLUME", "-1E20", nullptr, false}, {"FLOW", "VOLUME", "0x10", Held, true},
+        {"FLOW", "VOLUME", "-1E20", nullptr, false}, {"FLOW", "VOLUME", "2E20", Held, true},
+        {"FLOW", "VOLUME", "0x10", Held, true},
         {"TRANSD", "SELCTED", "14", nullptr, false}, {"TRANSD", "SELCTED", "15", "0", true},
         {"TRANSD", "SELCTED", "3.0", "0", true},     {"TRANSD", "SOUNDPATH", "8", nullptr, false},
-        {"TRANSD", "SOUNDPATH", "-1", "0", true},    {"TRANSD", "FIXDIST", "-20*5", nullptr, false},
+        {"TRANSD", "SOUNDPATH", "-1", "0", true},    {"TRANSD", "SOUNDPATH", "9", "0", true},
+        {"TRANSD", "FIXDIST", "-20*5", nullptr, false},
         {"TRANSD", "FIXDIST", "1E300", nullptr, false}, {"TRANSD", "FIXDIST", "-1E300", nullptr, false},
         {"TRANSD", "FIXDIST", "inf", Held, true},    {"TRANSD", "FIXED", "0", nullptr, false},
         {"REPORT", "Memo", "x~CR~y", nullptr, false}, {"REPORT", "Kunde", "'K'", "K", false},
@@ -375,13 +377,15 @@ TEST(MeasuringPointFile, ARefusedLoadChangesNothingAndSaysSo)
 
 TEST(MeasuringPointFile, OnlyFilesBringTheReportTexts)
 {
-    const char* text = "[REPORT]\nLastEditor=Bo\nKunde=K\nMemo=m\nSplitter=99\nSavePath=/r/x.txt\nFont=Arial,-13,0,0,1\n";
+    const char* text =
+        "[REPORT]\nLastEditor=Bo\nKunde=\" K \"\nMemo=m\nSplitter=99\nSavePath=/r/x.txt\nFont=Arial,-13,0,0,1\n";
     for (const bool fromFile : {true, false}) {
         TMeasuringPointRecord p;
         tReportFileFields r;
         r.Editor = QStringLiteral("Ann");
         ReadMeasuringPoint(IniFile::FromBytes(text), p, r, fromFile, false);
         EXPECT_EQ(r.Editor, fromFile ? QStringLiteral("Bo") : QStringLiteral("Ann"));
+        EXPECT_EQ(r.Customer, fromFile ? QStringLiteral("K") : QString());  // quotes and blanks dropped
         EXPECT_EQ(r.Memo, fromFile ? QStringLiteral("m") : QString());
         EXPECT_EQ(r.SavePath, fromFile ? QStringLiteral("/r/x.txt") : QString());
         EXPECT_EQ(r.MemoHeight, 99);

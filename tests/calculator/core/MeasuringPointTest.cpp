@@ -77,6 +77,14 @@ TEST_F(MeasuringPointTest, StandardValues)
               QStringList({QStringLiteral("--- TURBOLENTE STRÖMUNG --"), QStringLiteral("101,297.0 "),
                            QStringLiteral("101,297.0 "), QStringLiteral("0.939 "), QStringLiteral("1.065 m/s")}));
     EXPECT_TRUE(s.Hold == THold::CrossSection && s.ReadOnly[QuantityIndex(TQuantity::InnerDiameter)]);
+    // The viscosity caption and the flow kind in the dictionary's language.
+    const TPointSnapshot english = point.Snapshot([](const QString& text) {
+        if (text == QStringLiteral("dynamic = %s"))
+            return QStringLiteral("dynamisch = %s");
+        return text == QStringLiteral("--- TURBOLENTE STRÖMUNG --") ? QStringLiteral("--- TURBULENT FLOW ---") : text;
+    });
+    EXPECT_EQ(english.Panels[static_cast<int>(TPanel::Visk)].Caption, QStringLiteral("dynamisch = 0.99 mPa*s"));
+    EXPECT_EQ(english.Result.LamiTurbo, QStringLiteral("--- TURBULENT FLOW ---"));
 }
 
 TEST(QuantityUnits, FormatsKeepAtMostTheirSignificantDigits)
@@ -306,6 +314,13 @@ TEST_F(MeasuringPointTest, RejectedInputStoresNothing)
     Commit(TQuantity::Roughness, "200");
     Commit(TQuantity::Roughness, "0.100");
     EXPECT_EQ(Panel(TPanel::Rauh), (TPanelText{QStringLiteral("0.100 mm"), PanelBlack}));
+    // A step the held values cannot take is no input error: with the velocity held at 0 a
+    // new temperature is taken with its density, and the pipe stays.
+    point.SetStandardValues();
+    ASSERT_TRUE(Commit(TQuantity::Velocity, "0").Stored);
+    point.ClickHold(THold::Velocity, true);
+    EXPECT_TRUE(Commit(TQuantity::Temperature, "50").Stored);
+    EXPECT_TRUE(point.Density() == LibraryDensity(10001, 50.0) && point.InnerDiameter() == 1000.0);
 }
 
 // Water with the volume held: 30 t/h give the point a density of its own (1061 kg/m³, still
@@ -343,6 +358,7 @@ TEST_F(MeasuringPointTest, MediumAndMaterialChoice)
     point.SelectMedium(10045);
     EXPECT_TRUE(Commit(TQuantity::Temperature, "40").Stored && Commit(TQuantity::Pressure, "100").Stored);
     EXPECT_NEAR(point.Density(), 0.863315, 0.0000005);
+    EXPECT_NEAR(point.KinViscosity(), 35.9594, 0.00005);
     // Unknown choices fall back on the other entry.
     point.SelectMedium(10030);
     EXPECT_EQ(point.GetMediumId(), 10000);
@@ -355,6 +371,9 @@ TEST_F(MeasuringPointTest, MediumAndMaterialChoice)
     point.SelectMedium(10009);
     EXPECT_EQ(point.GetMediumId(), 10000);
     EXPECT_EQ(TMeasuringPoint::ListedMediumIds(true).size(), 25u);  // with the other medium
+    // Every library entry and the other one; material 15 repeats the name of 9.
+    EXPECT_TRUE(TMeasuringPoint::ListedMediumIds(false).size() == 47u
+                && TMeasuringPoint::ListedMaterialIds().size() == 25u);
 }
 
 // A medium outside the range of its library data (acetone at 280 °C: density and viscosity;

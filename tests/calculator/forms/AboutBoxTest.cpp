@@ -45,6 +45,7 @@ private slots:
         TAboutBox::SetUrlOpener([&opened](const QUrl& url) { return opened << url, true; });
         auto own = CreateDialog<TAboutBox>();
         QCOMPARE(own->LAB_ProgName->Caption(), QStringLiteral("Quelvar "));
+        QCOMPARE(own->Version->text(), QStringLiteral("Version 2.37"));
         QCOMPARE(own->LAB_ProgName->ShadowPos(), spRightBottom);
         QVERIFY(!own->ProgramIcon->pixmap().isNull());
         QVERIFY(!own->LabelWWW->isHidden() && !own->LAB_wwwLAB->isHidden());
