@@ -80,6 +80,16 @@ TEST(SparseList, EditsAndIndicesOutsideTheList)
     edge.Put(std::numeric_limits<int>::max() - 1, &x);
     EXPECT_THROW(edge.Insert(0, &x), EListError);
     EXPECT_EQ(edge.Get(std::numeric_limits<int>::max() - 1), &x);
+
+    // An item far down costs only its section, also after shifting and moving it.
+    TSparseList<int*> far(SPASmall);
+    far.Put(2000000000, &x);
+    far.Insert(0, nullptr);
+    EXPECT_EQ((std::vector<int*>{far.Get(2000000001), far.Get(2000000000)}), (std::vector<int*>{&x, nullptr}));
+    far.Move(2000000001, 5);
+    far.Delete(0);
+    EXPECT_EQ(std::make_pair(far.Get(4), far.Count()), std::make_pair(&x, 5));
+    EXPECT_EQ(far.Array().SectionCount(), 1u);  // emptied sections are given back
 }
 
 TEST(StringSparseList, EmptyItemsAreRemovedAndTextsKeepTheirObjects)
