@@ -277,7 +277,8 @@ void GridControlTest::rowAndColumnViews()
     q.SetCells(599, 3, QStringLiteral("corner"));
     q.SetColCount(5);
     q.SetCells(2, 4, QStringLiteral("small"));
-    QCOMPARE(QList<TSPAQuantum>({q.RowList(3)->Quantum(), q.RowList(4)->Quantum()}), QList<TSPAQuantum>({SPALarge, SPASmall}));
+    QCOMPARE(QList<TSPAQuantum>({q.RowList(3)->Quantum(), q.RowList(4)->Quantum()}),
+             QList<TSPAQuantum>({SPALarge, SPASmall}));
     QCOMPARE(QList<QString>({q.Cells(599, 3), q.Cells(2, 4)}), QList<QString>({"corner", "small"}));
 }
 
