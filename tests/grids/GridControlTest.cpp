@@ -60,6 +60,7 @@ void GridControlTest::refusedOperationsNameTheFaultAndChangeNothing()
         {"delete row", [&] { g.DeleteRow(5); }, index},
         {"delete column", [&] { g.DeleteColumn(5); }, index},
         {"move row", [&] { g.MoveRow(0, 5); }, index},
+        {"move column", [&] { g.MoveColumn(-1, 2); }, index},
         {"col", [&] { g.SetCol(5); }, index},
         {"row", [&] { g.SetRow(-1); }, index},
         {"row view insert", [&] { g.Rows(1).Insert(0, QStringLiteral("x")); }, views},
@@ -134,6 +135,20 @@ void GridControlTest::movesCarryTextsObjectsExtentsAndTheCurrentCell()
     r.DeleteColumn(1);
     QCOMPARE(r.Cols(1).ToStringList(), (QStringList{"", "", "", ""}));
     QVERIFY(r.newCounts == (Pairs{{5, 4}, {4, 4}}) && r.sizeChanges == (Pairs{{5, 5}, {5, 4}}));
+
+    // Rows inserted and removed at an index take their heights and the current row along.
+    ProbeGrid a;
+    a.SetRowHeights(3, 33);
+    a.SetRow(3);
+    a.AdjustSize(1, 2, true);
+    QCOMPARE(QList<int>({a.RowCount(), a.RowHeights(5), a.Row()}), QList<int>({7, 33, 5}));
+    a.AdjustSize(4, -2, true);  // the current row lies in the removed range: it moves to 4
+    QCOMPARE(QList<int>({a.RowCount(), a.Row()}), QList<int>({5, 4}));
+    QCOMPARE(ErrorOf([&] { a.AdjustSize(3, -3, true); }), QStringLiteral("Zu viele Zeilen oder Spalten gelöscht"));
+    a.SetRowHeights(2, 22);
+    a.SetRow(4);
+    a.AdjustSize(3, -2, true);  // ending at the last row, the current row in it: it stays inside
+    QCOMPARE(QList<int>({a.RowCount(), a.Row(), a.RowHeights(2)}), QList<int>({3, 2, 22}));
 }
 
 void GridControlTest::bracketAppliesCountsOnceWithTheOldCounts()
@@ -255,6 +270,16 @@ void GridControlTest::rowAndColumnViews()
     g.Cols(4).Assign(source);
     QCOMPARE(g.Cols(4).ToStringList(), (QStringList{"a", "b", "", "", ""}));
     QVERIFY(g.Objects(4, 1) == &obj && g.Cells(4, 7).isEmpty());
+
+    // Rows first stored while the grid is wide take the large quantum; no value changes.
+    ProbeGrid q;
+    q.SetColCount(600);
+    q.SetCells(599, 3, QStringLiteral("corner"));
+    q.SetColCount(5);
+    q.SetCells(2, 4, QStringLiteral("small"));
+    QCOMPARE(QList<TSPAQuantum>({q.RowList(3)->Quantum(), q.RowList(4)->Quantum()}),
+             QList<TSPAQuantum>({SPALarge, SPASmall}));
+    QCOMPARE(QList<QString>({q.Cells(599, 3), q.Cells(2, 4)}), QList<QString>({"corner", "small"}));
 }
 
 QTEST_MAIN(GridControlTest)

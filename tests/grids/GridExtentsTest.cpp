@@ -39,7 +39,7 @@ TEST(GridExtents, ResizeKeepsEntriesFillsDefaultsAndRejectsBadCounts)
     EXPECT_EQ(Entries(e), (std::vector<int>{64, 5}));
 }
 
-// Inserting and removing at an index, up to the last entry and one beyond.
+// Inserting, removing and moving at an index, up to the last entry and one beyond.
 TEST(GridExtents, ModifyAtAnIndex)
 {
     const struct {
@@ -63,6 +63,16 @@ TEST(GridExtents, ModifyAtAnIndex)
         EXPECT_EQ(error, c.error.isEmpty() ? QStringLiteral("<no exception>") : c.error) << c.index << " " << c.amount;
         EXPECT_EQ(Entries(e), c.after) << c.index << " " << c.amount;
     }
+    // Moves shift the entries between, forward and back, to and from the last entry.
+    TGridExtents e = Extents({10, 11, 12, 13, 14});
+    std::vector<std::vector<int>> after;
+    for (auto [from, to] : {std::pair(0, 3), std::pair(4, 1), std::pair(4, 0), std::pair(0, 4)}) {
+        e.Move(from, to, 5, 0);
+        after.push_back(Entries(e));
+    }
+    EXPECT_EQ(after, (std::vector<std::vector<int>>{
+                         {11, 12, 13, 10, 14}, {11, 14, 12, 13, 10}, {10, 11, 14, 12, 13}, {11, 14, 12, 13, 10}}));
+    EXPECT_EQ(ErrorOf([&] { e.Move(0, 5, 5, 0); }), GridMessages::IndexOutOfRange);
 }
 
 TEST(GridGeometry, AxisBoundariesAndFullyVisibleCells)
@@ -97,6 +107,14 @@ TEST(GridGeometry, AxisBoundariesAndFullyVisibleCells)
     auto nine = [](int) { return 9; };
     EXPECT_EQ(CalcAxisDrawInfo(nine, 1, 0, 10, 0, 29).LastFullVisibleCell, 2);  // 3 cells of 10 = 30 <= 30
     EXPECT_EQ(CalcAxisDrawInfo(nine, 1, 0, 10, 0, 28).LastFullVisibleCell, 1);
+
+    // The first cell scrolled to at most: the last cells fill the client area after the
+    // fixed one (25 pixels a cell with its line); a cell exactly filling it counts.
+    auto rows = [](int) { return 24; };
+    EXPECT_EQ(CalcMaxFirstCell(rows, 1, 1, 100, 120), 97);
+    EXPECT_EQ(CalcMaxFirstCell(rows, 1, 1, 100, 124), 96);
+    EXPECT_EQ(CalcMaxFirstCell(rows, 1, 1, 4, 120), 1);  // everything fits: no scrolling
+    EXPECT_EQ(CalcMaxFirstCell([](int) { return 500; }, 1, 1, 10, 120), 9);  // too big, still reachable
 }
 
 }  // namespace

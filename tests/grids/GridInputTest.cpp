@@ -6,6 +6,7 @@
 #include "platform/MessageBeep.h"
 
 #include <QClipboard>
+#include <QDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -173,6 +174,20 @@ void GridInputTest::caretKeysStayInTheEditorAndEscapeNeverTypes()
     QVERIFY(f.cell() == QList<int>({1, 1}) && f.editorShown() && f.grid->Cells(1, 1) == QStringLiteral("abc"));
     f.key(Qt::Key_Down);  // Up and Down belong to the grid
     QCOMPARE(f.grid->Row(), 2);
+
+    // A grid that does not edit leaves Escape to its dialog too; an editing one keeps it.
+    QDialog dialog;
+    auto* grid = new ProbeGrid(&dialog);
+    QList<bool> closed;
+    for (bool editing : {false, true}) {
+        grid->SetOptions(editing ? grid->Options() | goEditing : grid->Options() & ~TGridOptions(goEditing));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        grid->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(grid, Qt::Key_Escape);
+        closed << dialog.isHidden();
+    }
+    QCOMPARE(closed, QList<bool>({true, false}));
 }
 
 void GridInputTest::readOnlyAndLimitedCells()
@@ -471,9 +486,10 @@ void GridInputTest::wheelAndDragStopAtTheLastCell()
     QTest::mouseMove(vp, QPoint(vp->width() + 30, wide.center(1, 1).y()));
     for (int i = 0; i < 80; ++i)
         wide.grid->TimedScroll();
-    QCOMPARE(wide.grid->Anchor().X, 29);
+    QCOMPARE(QList<int>({wide.grid->Anchor().X, wide.grid->Anchor().Y}), QList<int>({29, 1}));
     QVERIFY(wide.grid->CellRect(29, 1).right() <= vp->width());  // the last column is in view
     QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(vp->width() + 30, wide.center(1, 1).y()));
+    QCOMPARE(wide.cell(), QList<int>({1, 1}));  // the release leaves the current cell where it was
 }
 
 void GridInputTest::clickThenEditorClickIsADoubleClick()

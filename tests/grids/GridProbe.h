@@ -16,6 +16,7 @@
 class ProbeGrid : public TMyStringGrid {
 public:
     using TMyStringGrid::TMyStringGrid;
+    using TMyCustomGrid::AdjustSize;
     using TMyCustomGrid::CanEditShow;
     using TMyCustomGrid::ScrollTimerActive;
     using TMyCustomGrid::ScrollTimerInterval;

@@ -44,8 +44,10 @@ TEST_F(SortTest, PairwiseComparisons)
     } cases[] = {
         {"5 mm", "12 mm", ssNumericExtended, false, -1},
         {"Pos 9", "Pos 10", ssNumericExtended, false, -1},
+        {"Pos 10", "Pos 9", ssNumericExtended, false, 1},
         {"x7y", "x7y", ssNumericExtended, false, 0},
         {"", "5", ssNumericExtended, false, -1},  // empty first, consistently
+        {"5", "", ssNumericExtended, false, 1},
         {"", "", ssNumericExtended, false, 0},
         {"abc", "abd", ssNumericExtended, false, -1},  // no integer left: text order
         {"9", "10", ssNumeric, false, -1},

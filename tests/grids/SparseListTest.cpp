@@ -40,6 +40,16 @@ TEST(SparsePointerArray, AllocatesForNonNullWritesOnlyAndTracksTheHighBound)
         a.Put(7, P(v));
         EXPECT_EQ(a.Get(7), P(v));
     }
+    // Visits in index order, directly indexed and far sections alike, up to a non-zero result.
+    for (int i : {40, 2})
+        a.Put(i, P(i));
+    std::vector<int> seen;
+    EXPECT_EQ(a.ForAll([&](int i, int*) {
+        seen.push_back(i);
+        return i == 1500000 ? 5 : 0;
+    }),
+              5);
+    EXPECT_EQ(seen, (std::vector<int>{2, 40, 1500000}));
 }
 
 TEST(SparseList, EditsAndIndicesOutsideTheList)
@@ -61,6 +71,7 @@ TEST(SparseList, EditsAndIndicesOutsideTheList)
     EXPECT_EQ(ErrorOf<EListError>([&] { l.Move(0, -1); }), ListErrorText(-1));
     l.Clear();
     EXPECT_EQ(l.Count(), 0);
+    EXPECT_EQ(l.Get(2), nullptr);
 
     // The largest int cannot hold an item: the count would not fit.
     TSparseList<int*> edge(SPALarge);
@@ -69,6 +80,16 @@ TEST(SparseList, EditsAndIndicesOutsideTheList)
     edge.Put(std::numeric_limits<int>::max() - 1, &x);
     EXPECT_THROW(edge.Insert(0, &x), EListError);
     EXPECT_EQ(edge.Get(std::numeric_limits<int>::max() - 1), &x);
+
+    // An item far down costs only its section, also after shifting and moving it.
+    TSparseList<int*> far(SPASmall);
+    far.Put(2000000000, &x);
+    far.Insert(0, nullptr);
+    EXPECT_EQ((std::vector<int*>{far.Get(2000000001), far.Get(2000000000)}), (std::vector<int*>{&x, nullptr}));
+    far.Move(2000000001, 5);
+    far.Delete(0);
+    EXPECT_EQ(std::make_pair(far.Get(4), far.Count()), std::make_pair(&x, 5));
+    EXPECT_EQ(far.Array().SectionCount(), 1u);  // emptied sections are given back
 }
 
 TEST(StringSparseList, EmptyItemsAreRemovedAndTextsKeepTheirObjects)
@@ -87,10 +108,15 @@ TEST(StringSparseList, EmptyItemsAreRemovedAndTextsKeepTheirObjects)
     s.PutObject(8, nullptr);  // a null object creates no item
     EXPECT_EQ(s.ItemCount(), 1);
     EXPECT_EQ(s.GetObject(3), static_cast<TGridObject>(P(42)));
-    EXPECT_EQ(changes, 6);
+    s.Insert(0, QStringLiteral("y"));
+    s.Delete(1);
+    s.Exchange(0, 1);
+    s.Clear();
+    EXPECT_EQ(changes, 10);
 
     TStringSparseList t(SPALarge);
     EXPECT_EQ(t.Add(QString()), 0);  // an empty text added at the end still takes its place
+    EXPECT_EQ(t.Add(QStringLiteral("b")), 1);
     EXPECT_EQ(ErrorOf<EListError>([&] { t.Delete(-1); }), ListErrorText(-1));
 }
 
