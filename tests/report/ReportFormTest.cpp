@@ -73,6 +73,9 @@ private slots:
             QCOMPARE(FormatOf(2, reynolds).AlignmentHorz, taRightJustify);
             QCOMPARE(FormatOf(2, GridRowOf(21)).AlignmentHorz, taCenter);
         }
+        const QStringList titles{"Eigenschaft", "Wert", "[ME]"};
+        for (int col = 1; col <= 3; ++col)
+            QCOMPARE(form_->StringGrid->Cells(col, 0), titles[col - 1]);
         QCOMPARE(FormatOf(1, 0).FontColor, QColor(0, 0, 255));
         // The text comes from the rows and the form's fields and clock.
         form_->EDI_Bearbeiter->setText(QStringLiteral("A. Reiter %1"));
@@ -101,6 +104,7 @@ private slots:
         for (int col = 0; col < grid->ColCount(); ++col)
             needed += grid->ColWidths(col) + 1 + grid->GridLineWidth() + 1;
         QVERIFY(needed >= grid->viewport()->width() && grid->font().pixelSize() > 13);
+        QVERIFY(form_->ACT_MatchFont->isEnabled());  // ready for the next run
         // The row heights follow the font; the title row is 4 pixels higher.
         QVERIFY(grid->RowHeights(1) > small);
         QCOMPARE(grid->RowHeights(0), grid->RowHeights(1) + 4);
@@ -199,6 +203,8 @@ private slots:
         QCOMPARE(content(QFile(good)), form_->BuildReportText(true).toUtf8());
         QCOMPARE(form_->LastReportFolder, dir.filePath(QStringLiteral("sub/")));
         QCOMPARE(form_->Fields().SavePath, good);
+        QString error;  // the reason of a failure is told
+        QVERIFY(!form_->SaveReportFile(dir.filePath(QStringLiteral("missing/report.txt")), &error) && !error.isEmpty());
     }
 
     void partnerCaptionAndFields()
@@ -206,7 +212,9 @@ private slots:
         IsOemVariant = 1;
         const auto restore = qScopeGuard([] { IsOemVariant = 0; });
         QCoreApplication::setApplicationName(QStringLiteral("VK_RT"));
-        QCOMPARE(CreateDialog<TDLG_reportform>()->windowTitle(), QStringLiteral(" VK_RT Report"));
+        const auto partner = CreateDialog<TDLG_reportform>();
+        QCOMPARE(partner->windowTitle(), QStringLiteral(" VK_RT Report"));
+        QVERIFY(partner->BuildReportText(false).startsWith(QStringLiteral("----- VK_RT Report  Brandolf----\r\n")));
         // A font as designed keeps the grid's Arial of 13 pixels; a stored one replaces it.
         QCOMPARE(form_->Fields().Font.Height, -13);
         tReportFileFields fields;

@@ -70,25 +70,29 @@ TEST_F(ReportRowsTest, RowOrderAndRemovalWithDetailsOnAndOff)
 }
 
 // The standard point as an English user sees it: only the program's own texts are
-// translated, never what the user or a list supplied ("Wasser" is a list caption here).
+// translated (names, units, fixed values), never what the user or a list supplied (the
+// captions "Stahl (Normal)" and "Wasser" here).
 TEST_F(ReportRowsTest, ValuesAndUnitsOfTheStandardPoint)
 {
     options.Details = true;
     Rows();
     const QHash<QString, QString> en = {
-        {"no lining", "No lining"}, {"Wasser", "Water"}, {"full turbulent", "Turbulent"}, {"mm", "MM"}};
+        {"no lining", "No lining"}, {"Wasser", "Water"}, {"full turbulent", "Turbulent"}, {"mm", "MM"},
+        {"Rohr-Material", "Pipe material"}, {"Stahl (Normal)", "Steel"}};
     const auto rows = BuildReportRows(point, application, options, [&](const QString& t) { return en.value(t, t); });
     const struct {
         int number;
         const char *value, *unit;
-    } cases[] = {{0, "Stahl (Normal)", "[00001]"}, {1, "106.0", "MM"}, {3, "No lining", ""}, {5, "100.0", "MM"},
-                 {7, "78.5", "cm²"},    {8, "Wasser", "[10001]"}, {9, "20.0", "°C"},  {14, "1.000", "m/s"},
-                 {15, "28.274", "m³/h"}, {19, "0.939", ""},       {20, "101,297.0", ""}, {21, "Turbulent", ""},
-                 {22, "1000", ""}, {24, "0.010", "m/s"}, {25, "0.059", "m/s"}, {29, "Reflex (2)", ""}};
+    } cases[] = {{0, "Stahl (Normal)", "[00001]"}, {1, "106.0", "MM"},     {2, "3.0", "MM"},      {3, "No lining", ""},
+                 {5, "100.0", "MM"},              {7, "78.5", "cm²"},     {8, "Wasser", "[10001]"}, {9, "20.0", "°C"},
+                 {14, "1.000", "m/s"},            {15, "28.274", "m³/h"}, {19, "0.939", ""},     {20, "101,297.0", ""},
+                 {21, "Turbulent", ""},           {22, "1000", ""},       {23, "6000", ""},      {24, "0.010", "m/s"},
+                 {25, "0.059", "m/s"},            {29, "Reflex (2)", ""}};
     for (const auto& c : cases) {
         EXPECT_EQ(Row(rows, c.number).Value, QString::fromUtf8(c.value)) << c.number;
         EXPECT_EQ(Row(rows, c.number).Unit, QString::fromUtf8(c.unit)) << c.number;
     }
+    EXPECT_EQ(Row(rows, rrMaterial).Name, QStringLiteral("Pipe material"));
 }
 
 TEST_F(ReportRowsTest, LiningPressureGroupAndPartnerVariant)
@@ -96,7 +100,9 @@ TEST_F(ReportRowsTest, LiningPressureGroupAndPartnerVariant)
     EXPECT_TRUE(Row(Rows(), rrLiningThickness).Remove);
     point.LiningThickness = 2.0;
     auto rows = Rows();
-    EXPECT_EQ(Row(rows, rrLining).Unit, QStringLiteral("[00016]"));
+    const tCodeItems& lining = calc.LiningItems();
+    EXPECT_EQ(Row(rows, rrLining).Value + Row(rows, rrLining).Unit,
+              lining.Items.at(lining.ItemIndex).Caption + "[00016]");
     EXPECT_FALSE(Row(rows, rrLiningThickness).Remove);
     EXPECT_EQ(Row(rows, rrLiningThickness).Value, QStringLiteral("2.0"));
     EXPECT_EQ(Row(rows, 1).Value, QStringLiteral("110.0"));  // 100 + 2 x (3 + 2)

@@ -129,6 +129,7 @@ private slots:
         auto partner = CreateDialog<TDLG_ErrorDiagram>();
         QVERIFY(partner->RB_FlowVeloc->isHidden() && partner->GRP_RB->height() < dialog->GRP_RB->height());
         QCOMPARE(partner->RB_VolumeFlow->y(), dialog->RB_FlowVeloc->y());
+        QCOMPARE(partner->RB_MassFlow->y(), dialog->RB_VolumeFlow->y());
     }
 
     // The left axis's numbers are painted, in either language, beside each tick from the

@@ -27,7 +27,13 @@ private slots:
         dialog->LoadFixSpacing(QStringLiteral("inch"), 2, 25.4, 1.0 / 25.4);
         QCOMPARE(dialog->EDI_SAbstand->text(), QStringLiteral("1.00"));
         QCOMPARE(dialog->LAB_ME->text(), QStringLiteral("inch"));
-        QCOMPARE(RunModal(*dialog, [&] { QTest::mouseClick(dialog->BUT_OK, Qt::LeftButton); }), 1);
+        QWidget* focus = nullptr;  // the value is ready to be typed over
+        QCOMPARE(RunModal(*dialog, [&] {
+                     focus = dialog->focusWidget();
+                     QTest::mouseClick(dialog->BUT_OK, Qt::LeftButton);
+                 }),
+                 1);
+        QCOMPARE(focus, dialog->EDI_SAbstand);
         QCOMPARE(dialog->GetFixedSpacing(), 25.4);
         // Heads that overlap are fixed at a negative spacing.
         dialog->LoadFixSpacing(QStringLiteral("mm"), 1, 80.0, 1.0);
@@ -65,7 +71,15 @@ private slots:
         QCOMPARE(QList<QSize>({dialog->Image4->pixmap().size(), dialog->Image1->pixmap().size(), dialog->Image5->pixmap().size()}),
                  QList<QSize>({{240, 156}, {240, 156}, {241, 156}}));
         QVERIFY(dialog->BUT_OK->isHidden());
-        QCOMPARE(RunModal(*dialog, [&] { QTest::mouseClick(dialog->BUT_Cancel, Qt::LeftButton); }), 2);
+        // Shown for a mode, it opens on that mode's page.
+        QWidget* shown = nullptr;
+        const bool opened = RunModal<TDLG_MountingInfo>([&] { QCOMPARE(dialog->ShowMountingInfo(2, 50.0), 2); },
+                                                        [&](TDLG_MountingInfo& info) {
+                                                            shown = info.PageControl->currentWidget();
+                                                            QTest::mouseClick(info.BUT_Cancel, Qt::LeftButton);
+                                                        });
+        QVERIFY(opened);
+        QCOMPARE(shown, dialog->Tab_reflex);
     }
 };
 

@@ -15,6 +15,7 @@
 #include "transducer/D_ErrorDiagramm.h"
 #include "transducer/D_InputSensorAbstand.h"
 #include "transducer/D_SensorAbstand.h"
+#include "transducer/SensorCatalogue.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -123,6 +124,9 @@ private slots:
         QVERIFY(user->CBX_AutoUser->currentIndex() == 1 && !user->ED_SFW->isHidden() && user->CBX_ReflDurch->isHidden());
         auto slow = OpenApplication(With([](auto& in) { in.MediumItems = Media(10000); in.MediumSpeed = 90.0; }));
         QCOMPARE(slow->ED_SFW->AsInteger(), 8);
+        // An automatic count shows the transmission mode instead of the count.
+        QVERIFY(slow->CBX_AutoUser->currentIndex() == 0 && slow->ED_SFW->isHidden()
+                && !slow->CBX_ReflDurch->isHidden());
         QCOMPARE(slow->PAN_SensorAbstand->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
     }
 
@@ -152,10 +156,13 @@ private slots:
         dialog->show();
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-        QVERIFY(dialog->BUT_RecommTransducer->isEnabled());
+        QVERIFY(dialog->BUT_RecommTransducer->isEnabled() && dialog->BUT_RecommTransducer->toolTip().isEmpty());
         dialog->EDI_WAND->setFocus();
         QTest::keyClick(dialog->EDI_WAND, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(dialog->GetSensorTypeCode(), 14);
+        // The list and the button (still in German) show the assigned head at once.
+        QCOMPARE(dialog->CBX_SensorTyp->currentData().toInt(), FindSensorIndex(14));
+        QCOMPARE(dialog->BUT_RecommTransducer->text(), QStringLiteral("Das ist der empfohlene Sensor"));
     }
 
     // A disabled recommendation shows its hint at once where the mouse moves over the button
@@ -181,10 +188,15 @@ private slots:
         QCOMPARE(QToolTip::text(), hint);
     }
 
-    // A click on the spacing asks for the spacing at which the heads are fixed.
+    // A click on the spacing asks for the spacing at which the heads are fixed; a cancelled
+    // entry fixes nothing.
     void fixedSpacingFromThePanel()
     {
         auto dialog = OpenApplication();
+        OnNextModal<TDLG_InputSensorAbstand>(
+            [](TDLG_InputSensorAbstand* entry) { QTest::mouseClick(entry->BUT_Cancel, Qt::LeftButton); });
+        QTest::mouseClick(dialog->PAN_SensorAbstand, Qt::LeftButton);
+        QVERIFY(!dialog->GetSpacingFixed() && !dialog->CB_SabstFixed->isChecked());
         OnNextModal<TDLG_InputSensorAbstand>([](TDLG_InputSensorAbstand* entry) {
             entry->EDI_SAbstand->setText(QStringLiteral("150.0"));
             QTest::mouseClick(entry->BUT_OK, Qt::LeftButton);
@@ -240,6 +252,8 @@ private slots:
             dialog->SetErrorEstimationEnabled(true);
             dialog->SetFlowHandOver(flow);
             dialog->SetInputData(With([diameter](auto& in) { in.InnerDiameter = diameter; }));
+            QVERIFY(!dialog->BUT_ErrorEstimation->isHidden());
+            QVERIFY(!dialog->GRP_ZeitOffset->isHidden() && !dialog->GRP_MegaUserRohre->isHidden());
             // The expert's 1 % band is chosen before the diagram is loaded.
             QVERIFY(dialog->ACT_ErrorEstimation->isEnabled() == (diameter > 0.0) && dialog->LoadErrorEstimation() == (diameter > 0.0));
             QString typical;
@@ -249,6 +263,7 @@ private slots:
                 continue;
             QCOMPARE(dialog->ErrorDiagram()->Model().Band1Upper.size(), std::size_t{100});
             dialog->CB_ProfilCorrected->click();
+            QVERIFY(!dialog->ED_Rauhigkeit->isEnabled());  // no profile, no roughness
             Type(dialog->EDI_VELOC, QStringLiteral("100"));
             QCOMPARE(dialog->PAN_UnKorrFlow->text(), QStringLiteral("100.00 cm/s"));
             const double ns = dialog->Calc().TimeDifference();
@@ -262,6 +277,14 @@ private slots:
             QCOMPARE(dialog->EDI_ZeitOffset->text(), QString());
             Type(dialog->EDI_Visk, QStringLiteral("1.5"));
             QVERIFY(!dialog->EDI_ZeitOffset->text().isEmpty());
+            // A test pipe fills in its size and material; through the inch display and back
+            // it still matches.
+            Choose(dialog->COM_MegaUserRohre, 2);
+            QCOMPARE(dialog->EDI_ADM->text(), QStringLiteral("114.2"));
+            QCOMPARE(dialog->COM_Material->currentData().toInt(), 2);
+            Choose(dialog->ME_IDM, 3);
+            Choose(dialog->ME_IDM, 2);
+            QCOMPARE(dialog->COM_MegaUserRohre->currentIndex(), 2);
         }
         QVERIFY(OpenApplication()->BUT_ErrorEstimation->isHidden());
     }

@@ -64,7 +64,9 @@ private slots:
             QCOMPARE(RangeChartAxis(log, min, max).Min, axisMin);
         QCOMPARE(RangeChartAxis(true, 25.0, 5.0).Max, 100.0);
         auto dialog = CreateDialog<TDLG_SensorAuswahl>();
-        dialog->FillRangeChart(true);
+        dialog->FillRangeChart(true);  // the expert's chart: every entry, a row each
+        QVERIFY(dialog->Rows() == 13 && dialog->Series()->Count() == 39);
+        QCOMPARE(dialog->DUChart1->minimumHeight(), 13 * RangeRowHeight);
         QString text = QStringLiteral("254");
         dialog->DUChart1GetAxisLabel(dialog->BottomAxis(), text);
         QCOMPARE(text, QStringLiteral("254"));

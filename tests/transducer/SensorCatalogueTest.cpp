@@ -107,10 +107,11 @@ TEST(SensorSelection, TemperatureBoundsAndRecommendedType)
     } const cases[] = {
         // A band edge E (in 0.1 mm) lies at (E - 0.5) / 10 mm. Class 1: S [50,151) 4M [151,801)
         // 1M [801,22001) L [22001,60001); class 2: S [50,101) 4M [101,501); class 0: S [50,251)
-        // 4M [251,1501); an unknown material counts as class 0.
+        // 4M [251,1501); 1M and L as class 1 in both; an unknown material counts as class 0.
         {Plastic, 4.96, 14}, {Plastic, 15.06, 11}, {Plastic, 80.06, 6}, {Plastic, 2200.04, 6}, {Plastic, 2200.06, 3},
-        {Plastic, 6000.06, 0}, {PP, 10.04, 14}, {PP, 10.06, 11}, {PP, 50.04, 11}, {PP, 50.06, 6}, {Steel, 25.06, 11},
-        {Steel, 150.04, 11}, {Steel, 150.06, 6}, {Steel, 6000.0, 3}, {Steel, 6000.1, 0}, {99, 25.04, 14}, {0, 150.06, 6},
+        {Plastic, 6000.06, 0}, {PP, 10.04, 14}, {PP, 10.06, 11}, {PP, 50.04, 11}, {PP, 50.06, 6}, {PP, 2200.04, 6},
+        {PP, 2200.06, 3}, {Steel, 25.06, 11}, {Steel, 150.04, 11}, {Steel, 150.06, 6}, {Steel, 2200.1, 3},
+        {Steel, 6000.0, 3}, {Steel, 6000.1, 0}, {99, 25.04, 14}, {0, 150.06, 6},
         // D x 10 is exactly x.5: halves round to even, rounding up would cross the edge.
         {Plastic, 15.05, 14}, {Plastic, 80.05, 11}, {Steel, 25.05, 14}, {Steel, 2200.05, 6}, {Steel, 4.95, 14},
         // Without the 8 MHz head class 2 has nothing for small pipes; class 1 takes the 4 MHz
