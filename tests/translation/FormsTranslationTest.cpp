@@ -270,11 +270,12 @@ private slots:
         auto shown = [&] {
             return QStringList({AxisLabelText(*DLG_MedienInfo()->Chart1->LeftAxis(), 1.5), tErrorModel::LeftAxisLabel(-0.25),
                                 XmeCalcDlg()->INP_IDM->text(), XmeCalcDlg()->ACT_OpenQVFile->shortcut().toString(QKeySequence::NativeText),
-                                XmeCalcDlg()->MainMenu->actions().first()->text()});
+                                XmeCalcDlg()->MainMenu->actions().first()->text(),
+                                XmeCalcDlg()->ACT_Beenden->shortcut().toString(QKeySequence::NativeText)});
         };
-        QCOMPARE(shown(), QStringList({"1,5", "-0,25", "100,0", "Strg+O", "&Datei"}));
+        QCOMPARE(shown(), QStringList({"1,5", "-0,25", "100,0", "Strg+O", "&Datei", "Alt+F4"}));
         XmeCalcDlg()->SetLanguageById(9);
-        QCOMPARE(shown(), QStringList({"1.5", "-0.25", "100.0", "Ctrl+O", "&File"}));
+        QCOMPARE(shown(), QStringList({"1.5", "-0.25", "100.0", "Ctrl+O", "&File", "Alt+F4"}));
         QVERIFY(!errorChart->grab().isNull());  // the labels are painted
         QVERIFY(!XmeCalcDlg()->ACT_SpracheENGLISH->isEnabled() && XmeCalcDlg()->ACT_SpracheGerman->isEnabled());
         QCOMPARE(CreateDialog<TDLG_NormVolume>()->BUT_Cancel->text(), QStringLiteral("Cancel"));
