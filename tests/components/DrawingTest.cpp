@@ -114,9 +114,12 @@ private slots:
     void spinFacesShowWhichHalfIsPressed()
     {
         const QRgb face = qRgb(192, 192, 192);
+        const QRgb shadow = qRgb(128, 128, 128);
         QPalette pal;
         pal.setColor(QPalette::Button, face);
         pal.setColor(QPalette::WindowText, kBlack);
+        pal.setColor(QPalette::Dark, shadow);
+        pal.setColor(QPalette::Light, kWhite);
         TCeSpinButton button;
         auto draw = [&](TCeSpinButton::TButtonState state) {
             return TCeSpinButton::DrawFace(QSize(20, 20), state, pal, button.UpGlyph(), button.DownGlyph());
@@ -128,7 +131,15 @@ private slots:
                                                           {14, 14, kBlack}, {14, 15, face}}),
                  QString());
         QCOMPARE(Mismatches(draw(TCeSpinButton::bsTopDown), {{7, 6, kBlack}, {6, 5, face}}), QString());
-        QVERIFY(draw(TCeSpinButton::bsBottomDown) != draw(TCeSpinButton::bsNone));
+        // Each half raised: highlight outside, shadow along the diagonal (lines one pixel short
+        // of their ends). Pressed, the upper half has shadow outside and no diagonal edge; the
+        // lower one turns round, its inner shadow line one pixel further in.
+        QCOMPARE(Mismatches(draw(TCeSpinButton::bsNone), {{16, 1, kWhite}, {1, 16, kWhite}, {17, 1, shadow}, {1, 17, shadow},
+                                                          {2, 18, kWhite}, {3, 18, shadow}, {18, 5, shadow}, {17, 3, kWhite}}),
+                 QString());
+        QCOMPARE(Mismatches(draw(TCeSpinButton::bsTopDown), {{16, 1, shadow}, {17, 1, face}, {1, 17, face}}), QString());
+        QCOMPARE(Mismatches(draw(TCeSpinButton::bsBottomDown), {{18, 18, kWhite}, {3, 17, shadow}, {4, 17, shadow}, {18, 3, shadow}}),
+                 QString());
     }
 
     void buttonStepsOncePerPressAndShowsOnlyTheFirstHalfPressed()

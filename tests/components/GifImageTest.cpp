@@ -116,6 +116,13 @@ TEST(GifImage, WritesWhatItReadAndKeepsTheWritersRules)
     reread.LoadFromStream(image.SaveToStream());
     EXPECT_EQ(reread.Frame(0).Delay, 655350u);
 
+    // A colour table of three entries is padded to the four its flags announce.
+    image.MutableData().ColorMap.Count = 3;
+    const QByteArray padded = image.SaveToStream();
+    EXPECT_EQ(static_cast<std::uint8_t>(padded[10]) & 7, 1);
+    reread.LoadFromStream(padded);
+    EXPECT_TRUE(reread.Data().ColorMap.Count == 4u && reread.FrameCount() == 1 && !reread.Frame(0).Corrupted);
+
     // Long comment lines are split over sub-blocks, not cut.
     const QString line(600, QLatin1Char('c'));
     image.MutableData().Comment = QStringList{line};

@@ -147,12 +147,17 @@ private slots:
         QCOMPARE(Seen(edit), QStringLiteral("13 beeps 4"));
         Paste(&edit, QStringLiteral("4"));
         QCOMPARE(edit.text(), QStringLiteral("134"));
-        // A separator that is being replaced does not count.
+        // A float takes one separator and one exponent letter, typed or pasted; a separator
+        // that is being replaced does not count.
         edit.SetValueType(vtFloat);
-        edit.setText(QStringLiteral("2.5"));
+        edit.setText(QString());
+        QTest::keyClicks(&edit, QStringLiteral("1.2.3e4E"));
+        QCOMPARE(Seen(edit), QStringLiteral("1.23e4 beeps 6"));
+        Paste(&edit, QStringLiteral(".5"));
+        QCOMPARE(Seen(edit), QStringLiteral("1.23e4 beeps 7"));
         edit.selectAll();
         Paste(&edit, QStringLiteral(".5"));
-        QCOMPARE(Seen(edit), QStringLiteral(".5 beeps 4"));
+        QCOMPARE(Seen(edit), QStringLiteral(".5 beeps 7"));
 
         // The context menu's paste is checked the same way.
         edit.show();
@@ -160,7 +165,7 @@ private slots:
         edit.setText(QString());
         QGuiApplication::clipboard()->setText(QStringLiteral("5x"));
         QVERIFY(ContextMenu(edit, QStringLiteral("edit-paste")).contains(QStringLiteral("edit-paste")));
-        QCOMPARE(Seen(edit), QStringLiteral(" beeps 5"));
+        QCOMPARE(Seen(edit), QStringLiteral(" beeps 8"));
     }
 
     void disabledOrReadOnlyEditorRefusesEditing()

@@ -49,14 +49,17 @@ TEST_F(NumberFormat, FixedNumberGeneralAndExponent)
         {FloatToStrF(1234.5, ffCurrency, 15, 2), "1,234.50"}, {FloatToStrF(-HUGE_VAL, ffFixed, 15, 2), "-INF"},
         // General: fixed down to 0.00001, scientific below; decided after rounding.
         {FloatToStr(-0.0), "0"}, {FloatToStr(0.1 + 0.2), "0.3"}, {FloatToStr(2.0 / 3.0), "0.666666666666667"},
-        {FloatToStr(999999999999999.9), "1E15"}, {FloatToStr(0.00001), "0.00001"}, {FloatToStr(0.0000099), "9.9E-6"},
+        {FloatToStr(999999999999999.0), "999999999999999"}, {FloatToStr(999999999999999.9), "1E15"},
+        {FloatToStr(0.00001), "0.00001"}, {FloatToStr(0.0000099), "9.9E-6"},
         {FloatToStrF(0.0000099999, ffGeneral, 4, 0), "0.00001"}, {FloatToStr(std::nan("")), "NAN"},
         {FloatToStr(std::numeric_limits<double>::denorm_min()), "4.94065645841247E-324"},
-        {FloatToStrF(12345.0, ffGeneral, 4, 0), "1.235E4"}, {FloatToStrF(9999.5, ffGeneral, 4, 0), "1E4"},
+        {FloatToStrF(1234.5, ffGeneral, 4, 0), "1235"}, {FloatToStrF(12345.0, ffGeneral, 4, 0), "1.235E4"},
+        {FloatToStrF(9999.5, ffGeneral, 4, 0), "1E4"},
         {FloatToStrF(1e-7, ffGeneral, 15, 3), "1E-007"}, {FloatToStrF(123.456, ffGeneral, 0, 0), "1E2"},
         {FloatToStrF(1.0L / 3.0L, ffGeneral, 40, 0), "0.333333333333333333"},
         {FloatToStrF(1234.5, ffExponent, 4, 2), "1.235E+03"}, {FloatToStrF(-0.00012345, ffExponent, 3, 0), "-1.23E-4"},
         {FloatToStrF(0.0, ffExponent, 3, 2), "0.00E+00"}, {FloatToStrF(9.96, ffExponent, 2, 1), "1.0E+1"},
+        {FloatToStrF(5.0, ffExponent, 1, 4), "5E+0000"},
     });
     FormatSettingsScope german(Separators(',', '.'));
     EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2), "1.234.567,89");

@@ -34,9 +34,14 @@ TEST(TextCodec, Windows1252AndUtf8Detection)
 
 TEST(FormatSettingsRecord, LocaleSetsAndThousandsSeparatorFallsBack)
 {
-    FormatSettingsScope scope;
-    SetFormatSettingsFromLocale(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(QString(FormatSettings().DecimalSeparator) + FormatSettings().ThousandSeparator, ",.");
+    const FormatSettingsScope outer{TFormatSettings{}};
+    {
+        const FormatSettingsScope scope;
+        SetFormatSettingsFromLocale(QLocale(QLocale::German, QLocale::Germany));
+        EXPECT_EQ(QString(FormatSettings().DecimalSeparator) + FormatSettings().ThousandSeparator, ",.");
+    }
+    // The scope gives back the record it found.
+    EXPECT_EQ(QString(FormatSettings().DecimalSeparator) + FormatSettings().ThousandSeparator, ".,");
     // The locale's group separator unless it is empty, longer than one character or the
     // decimal separator itself.
     const std::tuple<char16_t, QString, char16_t> cases[] = {

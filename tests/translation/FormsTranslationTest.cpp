@@ -11,6 +11,7 @@
 #include "calculator/forms/InpDruck.h"
 #include "calculator/forms/KalfaktorDiagr.h"
 #include "calculator/forms/Medieninfo.h"
+#include "calculator/forms/NamensListe.h"
 #include "charts/ChartView.h"
 #include "calculator/mainwindow/StartupForms.h"
 #include "calculator/mainwindow/Xmecalc.h"
@@ -255,7 +256,8 @@ private slots:
     }
 
     // A switch takes the new number format (chart axes too; the error diagram paints its left
-    // labels itself) and shortcut names at once; a dialog made later comes up translated.
+    // labels itself) and shortcut names at once; a dialog made later comes up translated, and
+    // texts the code writes later are in the new language.
     void numbersAndShortcutsFollowTheLanguage()
     {
         dictionary_->SetLanguage(1);
@@ -268,14 +270,19 @@ private slots:
         auto shown = [&] {
             return QStringList({AxisLabelText(*DLG_MedienInfo()->Chart1->LeftAxis(), 1.5), tErrorModel::LeftAxisLabel(-0.25),
                                 XmeCalcDlg()->INP_IDM->text(), XmeCalcDlg()->ACT_OpenQVFile->shortcut().toString(QKeySequence::NativeText),
-                                XmeCalcDlg()->MainMenu->actions().first()->text()});
+                                XmeCalcDlg()->MainMenu->actions().first()->text(),
+                                XmeCalcDlg()->ACT_Beenden->shortcut().toString(QKeySequence::NativeText)});
         };
-        QCOMPARE(shown(), QStringList({"1,5", "-0,25", "100,0", "Strg+O", "&Datei"}));
+        QCOMPARE(shown(), QStringList({"1,5", "-0,25", "100,0", "Strg+O", "&Datei", "Alt+F4"}));
         XmeCalcDlg()->SetLanguageById(9);
-        QCOMPARE(shown(), QStringList({"1.5", "-0.25", "100.0", "Ctrl+O", "&File"}));
+        QCOMPARE(shown(), QStringList({"1.5", "-0.25", "100.0", "Ctrl+O", "&File", "Alt+F4"}));
         QVERIFY(!errorChart->grab().isNull());  // the labels are painted
         QVERIFY(!XmeCalcDlg()->ACT_SpracheENGLISH->isEnabled() && XmeCalcDlg()->ACT_SpracheGerman->isEnabled());
         QCOMPARE(CreateDialog<TDLG_NormVolume>()->BUT_Cancel->text(), QStringLiteral("Cancel"));
+        // The names list writes its language labels through the dictionary, padded as designed.
+        DLG_Namensliste()->SetMedium(10001);
+        const QTableWidget* names = DLG_Namensliste()->StringGrid1;
+        QCOMPARE(QStringList({names->item(0, 0)->text(), names->item(7, 0)->text()}), QStringList({"German      ", "English     "}));
         dictionary_->Close();
         QCOMPARE(shown()[3], QStringLiteral("Strg+O"));
     }

@@ -188,7 +188,10 @@ private slots:
         form.Translator->SetDictionary(dictionary_.get());
         form.Translator->Targets.Add({QStringLiteral("TComboBox"), QStringLiteral("Items"), 0});
         form.Translator->Targets.Add({QStringLiteral("TMemo"), QStringLiteral("Text"), 0});
+        // A memo whose translation is its text is not written: its cursor and undo stay.
+        QSignalSpy memoWrites(form.MEM_Note, &QPlainTextEdit::textChanged);
         form.Translator->Attach();
+        QCOMPARE(memoWrites.count(), 0);
         const QStringList german = Texts(form);
 
         dictionary_->SetLanguage(2);
