@@ -15,8 +15,8 @@ namespace {
 
 constexpr int kHorizontalFlags = Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter;
 
-// The text's extent as the original's calc-rect call gave it: left and top kept, width and
-// height those of the text (wrapped to the rectangle's width when word-wrapping).
+// The rectangle a label's text needs: left and top kept, width and height those of the
+// text (wrapped to the rectangle's width when word-wrapping), so auto-size fits it exactly.
 QRect MeasureText(const QFont& font, const QRect& rect, int flags, const QString& text)
 {
     const QFontMetrics metrics(font);

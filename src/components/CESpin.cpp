@@ -16,7 +16,7 @@
 TCeSpinEdit::TCeSpinEdit(QWidget* parent) : QLineEdit(parent)
 {
     setText(QStringLiteral("0"));
-    // The original edit accepted no dropped text; a drop would bypass the key filter.
+    // A spin edit takes no dropped text: a drop would bypass the key filter.
     setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, &TCeSpinEdit::TextChanged);
     setMinimumHeight(MinHeight());

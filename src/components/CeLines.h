@@ -1,7 +1,7 @@
 #pragma once
-// Lines as the original's canvas drew them: from the start point up to, but not including,
-// the end point. Qt's own drawLine includes both ends, which moves the corners of the
-// spin button's bevels by a pixel.
+// Lines from the start point up to, but not including, the end point, so that the bevel
+// lines of the spin button meet at their corners without overlapping. Qt's own drawLine
+// includes both ends, which would move those corners by a pixel.
 
 #include <QPoint>
 

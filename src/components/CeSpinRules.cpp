@@ -235,7 +235,8 @@ QRect SpinButtonWindowRect(QSize editSize, bool framed, bool rightToLeft)
     const int w = editSize.width();
     const int h = editSize.height();
     if (framed) {
-        // The original placed it at (w - h - 1, -1) inside a two-pixel border.
+        // Framed: a square three pixels shorter than the edit, one pixel below its top and
+        // ending two pixels before its right edge, so the frame's outer line stays visible.
         const int side = h - 3;
         return QRect(rightToLeft ? 1 : w - h + 1, 1, side, side);
     }

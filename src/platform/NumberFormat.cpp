@@ -282,7 +282,8 @@ QString IntegerDigits(unsigned long long magnitude, int base)
 }
 
 // Negative values given to an unsigned or hexadecimal specifier are shown as their 32-bit
-// pattern when they fit one, as the original integers were.
+// pattern when they fit one: the program's integers are 32 bits wide, so -1 shows as
+// FFFFFFFF, not as a 64-bit pattern.
 unsigned long long UnsignedBits(long long value)
 {
     if (value < 0 && value >= INT_MIN)

@@ -1,5 +1,5 @@
 #pragma once
-// Number text as the original run-time library wrote it, not as printf does:
+// Number text as the program shows and stores it everywhere, which is not what printf writes:
 // - the decimal text is rounded halves away from zero on the exact decimal expansion of
 //   the binary value (78.5 with 0 decimals gives "79", 0.25 with 1 decimal gives "0.3",
 //   1.005 with 2 decimals gives "1.00" because the double lies below 1.005); at most 18

@@ -1,6 +1,6 @@
 #pragma once
-// The program's string table: the class library's texts (key names of menu shortcuts and a
-// few more) with their identifiers and German texts, and the three routines that load
+// The program's string table: the common texts of menus and controls (key names of menu
+// shortcuts and a few more) with their identifiers and German texts, and the three routines that load
 // them. While a dictionary is open it installs a translator here, so every loaded text is
 // shown in the current language; without one the texts come back as the table holds them.
 

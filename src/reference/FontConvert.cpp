@@ -3,7 +3,8 @@
 #include <cmath>
 
 namespace {
-// Font heights in the settings files are pixels at the original screen's 96 dpi.
+// Font heights in the settings files are pixels at 96 dpi, the resolution every stored
+// height assumes, whatever the screen's own.
 constexpr double PixelsPerPoint = 96.0 / 72.0;
 }  // namespace
 

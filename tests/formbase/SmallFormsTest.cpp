@@ -71,7 +71,7 @@ private slots:
         dialog.SetValue(7000.0);
         QCOMPARE(dialog.ED_Value->text(), QStringLiteral("6500.0"));
         for (const auto& [typed, value] : {std::pair{"9999", 6500.0}, {"5", 200.0}, {"1234.5", 1234.5}}) {
-            QCOMPARE(RunModal(dialog, [&] { TypeAndEnter(dialog.ED_Value, QString::fromLatin1(typed)); }), 1);
+            QCOMPARE(RunModal(dialog, [&dialog, typed = typed] { TypeAndEnter(dialog.ED_Value, QString::fromLatin1(typed)); }), 1);
             QCOMPARE(dialog.GetValue(), value);
         }
     }

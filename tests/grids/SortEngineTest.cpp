@@ -156,7 +156,7 @@ TEST_F(SortTest, TimeKeysKeepTheirMilliseconds)
     const QStringList times{"10:00:00.003", "10:00:00.002", "10:00:00.001", "10:00:00", "9:59:59.999"};
     const std::pair<QString, TSortStyle> cases[] = {{"", ssTime}, {"", ssDateTime}, {"2/1/2021 ", ssDateTime}};
     for (const auto& [day, style] : cases) {
-        const auto cell = [&](int, int row) { return day + times[row]; };
+        const auto cell = [&times, day = day](int, int row) { return day + times[row]; };
         TSortSettings settings;
         EXPECT_EQ(SortOrder(5, {{0, style}}, settings, cell), (std::vector<int>{4, 3, 2, 1, 0})) << style;
         settings.Direction = sdDescending;

@@ -18,11 +18,11 @@ TEST(ByteReader, ReadsLittleEndianAndRefusesEveryReadPastTheEnd)
     EXPECT_TRUE(r.U8() == 0x01 && r.U16() == 0x0302 && r.U32() == 0x07060504u && r.AtEnd());
     EXPECT_THROW(r.U8(), EReadError);
 
-    const std::size_t huge = std::numeric_limits<std::size_t>::max();
+    constexpr std::size_t huge = std::numeric_limits<std::size_t>::max();
     // Over the end, a huge take or sub-reader, a seek or bytes past the end.
     const std::function<void(ByteReader&)> reads[] = {
-        [](ByteReader& b) { b.Skip(4); b.U32(); }, [huge](ByteReader& b) { b.Take(huge); },
-        [huge](ByteReader& b) { b.Sub(huge); },     [](ByteReader& b) { b.Seek(8); },
+        [](ByteReader& b) { b.Skip(4); b.U32(); }, [](ByteReader& b) { b.Take(huge); },
+        [](ByteReader& b) { b.Sub(huge); },     [](ByteReader& b) { b.Seek(8); },
         [](ByteReader& b) { b.Bytes(8); }};
     for (std::size_t i = 0; i < std::size(reads); ++i) {
         ByteReader fresh(bytes);

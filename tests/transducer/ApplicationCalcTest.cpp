@@ -79,7 +79,7 @@ TEST_F(ApplicationCalc, NegativeSpacingRaisesThePathCountZeroDoesNot)
 {
     // A slow medium: the reflex spacing of the default two paths is negative.
     for (auto [speed, paths, red] : {std::tuple{343.0, 4, false}, std::tuple{90.0, 8, true}}) {
-        Calc calc(With([speed](auto& in) { in.MediumItems = Media(10000); in.MediumSpeed = speed; }));
+        Calc calc(With([speed = speed](auto& in) { in.MediumItems = Media(10000); in.MediumSpeed = speed; }));
         EXPECT_EQ(calc.GetSoundPaths(), paths) << speed;
         EXPECT_EQ(calc.View().SpacingRed, red) << speed;
         // The path and capture window belong to the raised count, not the default one.
@@ -127,7 +127,11 @@ TEST_F(ApplicationCalc, PathCountOnReopening)
         {6, 50.0, 4, M::Auto, B::Reflex, 4, false},
     };
     for (const auto& [type, diameter, stored, mode, beam, paths, follow] : rows) {
-        Calc calc(With([&](auto& in) { in.TypeCode = type; in.InnerDiameter = diameter; in.SoundPaths = stored; }));
+        Calc calc(With([type = type, diameter = diameter, stored = stored](auto& in) {
+            in.TypeCode = type;
+            in.InnerDiameter = diameter;
+            in.SoundPaths = stored;
+        }));
         SCOPED_TRACE(testing::Message() << int{type} << "/" << stored);
         EXPECT_EQ(calc.PathCountMode(), mode);
         EXPECT_EQ(calc.BeamMode(), beam);
@@ -180,7 +184,7 @@ TEST_F(ApplicationCalc, RecommendationInBothBrands)
         {false, 3.0, 11, "SORRY, NO TRANSDUCER", false},
     };
     for (const auto& [oem, diameter, type, caption, enabled] : rows) {
-        Calc calc(With([&](auto& in) { in.InnerDiameter = diameter; in.TypeCode = type; }), oem);
+        Calc calc(With([diameter = diameter, type = type](auto& in) { in.InnerDiameter = diameter; in.TypeCode = type; }), oem);
         EXPECT_EQ(calc.View().Recommendation.Caption, caption) << oem << diameter;
         EXPECT_EQ(calc.View().Recommendation.Enabled, enabled) << oem << diameter;
     }
@@ -236,7 +240,11 @@ TEST_F(ApplicationCalc, UserSoundSpeedsAndSortedLists)
     // medium, medium speed, lining -> start of the medium input, of the lining input (0: none)
     for (auto [medium, speed, lining, mediumStart, liningStart] :
          {std::tuple{10000, 0.0, 0.0, 1500.0, 0.0}, {10000, 1234.0, 2.0, 0.0, 2500.0}, {10001, 0.0, 2.0, 0.0, 2500.0}}) {
-        Calc calc(With([&](auto& in) { in.MediumItems = Media(medium); in.MediumSpeed = speed; in.LiningThickness = lining; }));
+        Calc calc(With([medium = medium, speed = speed, lining = lining](auto& in) {
+            in.MediumItems = Media(medium);
+            in.MediumSpeed = speed;
+            in.LiningThickness = lining;
+        }));
         EXPECT_EQ(calc.StartUserSpeed(GAMMA, 1500.0), mediumStart) << medium;
         EXPECT_EQ(calc.StartUserSpeed(BETA2, 2500.0), liningStart) << medium;
         EXPECT_EQ(calc.StartUserSpeed(BETA, 3200.0), 0.0) << medium;

@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-// The class library's pixel formats; only 1, 4, 8 and 24 bits are made here.
+// The pixel formats a bitmap can name; only 1, 4, 8 and 24 bits are made here.
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 
 // The system colour of window backgrounds (a system-colour value, never an RGB colour).

@@ -31,7 +31,7 @@ TEST(SettingsFile, WrittenKeysInOrderAndOthersKept)
     tProgramSettings s;
     s.Language = 2;
     s.LastOpen = QStringLiteral("/home/u/points/");
-    s.LastReport = QStringLiteral("C:\\Berichte\\2024\\");  // as a Windows run wrote it
+    s.LastReport = QStringLiteral("C:\\Berichte\\2024\\");  // a drive letter and backslashes
     s.LastEditor = QStringLiteral("Ann");
     s.DefaFile.FileName = QStringLiteral("/home/u/DefaultValues.QVR");
     s.DefaFile.TakeIt = true;
