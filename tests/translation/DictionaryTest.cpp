@@ -256,6 +256,7 @@ TEST(DictionaryFormats, LocaleVariablesFromQtsLocaleData)
         {0x040C, "€ 3 15 2 ; AM PM mars dim. lundi"},       // "(1,00 €)"
         {0x0411, "￥ 0 0 0 , 午前 午後 3月 日 月曜日"},       // no decimals
         {0x0401, "ر.س.\u200F 3 8 2 , ص م مارس الأحد الاثنين"},  // direction marks are no blanks
+        {0x0419, "₽ 3 8 2 ; AM PM март вс понедельник"},  // "1,00 ₽"; a month alone, not "марта"
     };
     for (const auto& [lcid, variables] : rows) {
         TMlLocale locale;
