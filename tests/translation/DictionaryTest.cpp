@@ -314,6 +314,9 @@ TEST(DictionaryFormats, LanguageAndCountryDisplayNames)
         {"Norway (Nynorsk)", 0x0814, 1252, "Norway", "Norway (Nynorsk)"},
         {"Norway", 0x0414, 1252, "Norway", "Norway (Bokmal)"},
         {"Spanish (Traditional Sort)", 0x040A, 1252, "Spanish", "Spanish"},
+        {"Spanish - Modern Sort", 0x0C0A, 1252, "Spanish", "Spanish"},  // at the blank, bracket or none
+        {"Hong Kong Chinese (Big5)", 0x0C04, 950, "Hong Kong Chinese, Traditional", "Hong Kong Chinese (Traditional)"},
+        {"Korean Wansung (Korea)", 0x0412, 949, "Korean Wansung", "Korean Wansung"},  // at the bracket, not the blank
         {"Swiss German (Switzerland)", 0x0807, 1252, "Swiss German (Switzerland)", "Swiss German (Switzerland)"},
     };
     for (const auto& [name, lcid, codePage, language, country] : rows) {
