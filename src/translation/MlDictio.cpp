@@ -63,11 +63,15 @@ QString CurrencyLayout(const QLocale& qt, double value)
     const QString text = qt.toCurrencyString(value, QString(symbol));
     const QString minus = qt.negativeSign();
     QString layout;
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A group separator that is a no-break space (Russian, Polish) also stands between
+        // the amount and the symbol: there it is a blank.
+        const bool grouping = qt.groupSeparator().contains(c) && i + 1 < text.size() && text[i + 1].isDigit();
         QChar token;
         if (c == symbol)
             token = QLatin1Char('$');
-        else if (c.isDigit() || qt.decimalPoint().contains(c) || qt.groupSeparator().contains(c))
+        else if (c.isDigit() || qt.decimalPoint().contains(c) || grouping)
             token = QLatin1Char('n');
         else if (c == QLatin1Char('-') || minus.contains(c))
             token = QLatin1Char('-');

@@ -256,6 +256,7 @@ TEST(DictionaryFormats, LocaleVariablesFromQtsLocaleData)
         {0x040C, "€ 3 15 2 ; AM PM mars dim. lundi"},       // "(1,00 €)"
         {0x0411, "￥ 0 0 0 , 午前 午後 3月 日 月曜日"},       // no decimals
         {0x0401, "ر.س.\u200F 3 8 2 , ص م مارس الأحد الاثنين"},  // direction marks are no blanks
+        {0x0419, "₽ 3 8 2 ; AM PM март вс понедельник"},  // "1,00 ₽"; a month alone, not "марта"
     };
     for (const auto& [lcid, variables] : rows) {
         TMlLocale locale;
@@ -313,6 +314,9 @@ TEST(DictionaryFormats, LanguageAndCountryDisplayNames)
         {"Norway (Nynorsk)", 0x0814, 1252, "Norway", "Norway (Nynorsk)"},
         {"Norway", 0x0414, 1252, "Norway", "Norway (Bokmal)"},
         {"Spanish (Traditional Sort)", 0x040A, 1252, "Spanish", "Spanish"},
+        {"Spanish - Modern Sort", 0x0C0A, 1252, "Spanish", "Spanish"},  // at the blank, bracket or none
+        {"Hong Kong Chinese (Big5)", 0x0C04, 950, "Hong Kong Chinese, Traditional", "Hong Kong Chinese (Traditional)"},
+        {"Korean Wansung (Korea)", 0x0412, 949, "Korean Wansung", "Korean Wansung"},  // at the bracket, not the blank
         {"Swiss German (Switzerland)", 0x0807, 1252, "Swiss German (Switzerland)", "Swiss German (Switzerland)"},
     };
     for (const auto& [name, lcid, codePage, language, country] : rows) {

@@ -273,7 +273,8 @@ private slots:
              {"Fenster", "Eins", "Single", "Line 1\nLine 2", "rot|grün|rot", "Bemerkung\n", "&File", "&Open", "Seite", "Seite", "Two", "Eins"}},
         };
         dictionary_->SetLanguage(2);
-        for (const auto& [tabs, expected] : cases) {
+        for (const auto& [restriction, expected] : cases) {
+            const unsigned tabs = restriction;
             TTestForm form;
             form.Translator->SetDictionary(dictionary_.get());
             form.Translator->Targets.Add({QStringLiteral("TComboBox"), QStringLiteral("Items"), 0});
@@ -328,19 +329,26 @@ private slots:
     }
 
     // A far-eastern language shows the form scaled, any other language as designed; OnScale
-    // reports each change.
+    // reports each change. The form's font scales with it, in pixels (as the base form sets
+    // it) or in points; a dialog the form owns is a window of its own and keeps its size.
     void multiByteLanguagesScaleTheForm()
     {
         dictionary_ = MakeDictionary({}, LanguageBlob({{0, 0, 1252, "Native", "Native"}, {7, 1, 1252, "German", "Deutsch"},
                                                       {17, 1, 932, "Japanese", "Nihongo"}}));
         dictionary_->CheckLevel = mlclNone;
         dictionary_->SetLanguage(1);
-        for (int scale : {150, 100}) {
+        const std::pair<int, qreal> cases[] = {{150, 0}, {150, 10}, {100, 0}};  // scale, points (0: pixels)
+        for (const auto& [scale, points] : cases) {
             TTestForm form;
+            if (points > 0) {
+                QFont font = form.font();
+                font.setPointSizeF(points);
+                form.setFont(font);
+            }
             form.resize(400, 300);
             form.LAB_A->setGeometry(10, 21, 100, 30);
             const QRect label = form.LAB_A->geometry();
-            // The base form sets its font in pixels.
+            const QSize dialog = form.Other->size();
             const int pixels = form.font().pixelSize();
             int scalings = 0;
             form.Translator->MultiByteScale = scale;
@@ -353,12 +361,15 @@ private slots:
             QCOMPARE(form.Translator->Scaled(), scale != 100);
             QCOMPARE(form.width() > 400, scale != 100);
             QCOMPARE(form.LAB_A->width() > label.width() && form.LAB_A->y() > label.y(), scale != 100);
-            QCOMPARE(form.font().pixelSize() > pixels, scale != 100);
+            QCOMPARE(form.font().pixelSize() > pixels, scale != 100 && points == 0);
+            QCOMPARE(form.font().pointSizeF(), points > 0 ? points * scale / 100 : -1);
+            QCOMPARE(form.Other->size(), dialog);
             dictionary_->SetLanguage(1);
             QCOMPARE(scalings, scale == 100 ? 0 : 2);
             QCOMPARE(form.LAB_A->geometry(), label);
             QCOMPARE(form.width(), 400);
             QCOMPARE(form.font().pixelSize(), pixels);
+            QCOMPARE(form.font().pointSizeF(), points > 0 ? points : -1);
         }
     }
 
