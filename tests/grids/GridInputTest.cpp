@@ -241,10 +241,10 @@ void GridInputTest::enterTogglesTheEditorAndItsSelection()
 
 void GridInputTest::bracketDisablesButKeepsTheFocus()
 {
+    int otherFocusIns = 0;  // outlives the fixture, whose closing window still moves the focus
     Fixture f(goEditing);
-    int otherFocusIns = 0;
-    QObject::connect(qApp, &QApplication::focusChanged, f.grid, [&](QWidget*, QWidget* now) {
-        otherFocusIns += now == f.other ? 1 : 0;
+    QObject::connect(qApp, &QApplication::focusChanged, f.grid, [&otherFocusIns, other = f.other](QWidget*, QWidget* now) {
+        otherFocusIns += now == other ? 1 : 0;
     });
     f.grid->SetRowCount(50);
     f.grid->BeginUpdate();
