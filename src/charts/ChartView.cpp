@@ -240,7 +240,9 @@ std::pair<double, double> TChartView::AxisRange(const QValueAxis& axis) const
 
 std::vector<double> TChartView::TickValues(const QValueAxis& axis) const
 {
-    const auto [low, high] = AxisRange(axis);
+    const auto [rangeLow, rangeHigh] = AxisRange(axis);
+    const double low = rangeLow;
+    const double high = rangeHigh;
     const double slack = (high - low) * 1e-9;
     std::vector<double> ticks = AxisTickValues(axis);
     std::erase_if(ticks, [&](double v) { return v < low - slack || v > high + slack; });
