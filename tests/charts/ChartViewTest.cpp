@@ -1,6 +1,6 @@
-// The chart layer offscreen: the round label steps, where the labels of a chart stand, what
-// reaches the screen after a new range, how many ticks a new range makes at once, and a chart
-// that has no series.
+// The chart layer offscreen: the round label steps, where the labels of a chart stand (also
+// after a resize and at the ends of the range), what reaches the screen after a new range,
+// how many ticks a new range makes at once, and a chart that has no series.
 
 #include "charts/ChartView.h"
 
@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -30,14 +31,26 @@ int CountDark(const QImage& image, const QRect& area)
     return count;
 }
 
-QImage Paint(TChartView& view)
+QImage Paint(TChartView& view, QSize size = {600, 400})
 {
-    view.resize(600, 400);
+    view.resize(size);
     view.show();
     if (!QTest::qWaitForWindowExposed(&view))
         return {};
     QCoreApplication::processEvents();
     return view.grab().toImage();
+}
+
+// Where the view paints the label of a tick: below the plot across, left of it upwards.
+QRect LabelBox(const TChartView& view, const QValueAxis& axis, double value)
+{
+    const QRectF plot = view.PlotArea();
+    if (axis.orientation() == Qt::Horizontal) {
+        const int x = int(view.XPixel(value));
+        return {QPoint(x - 10, int(plot.bottom()) + 9), QPoint(x + 10, int(plot.bottom()) + 20)};
+    }
+    const int y = int(view.YPixel(value));
+    return {QPoint(0, y - 6), QPoint(int(plot.left()) - 5, y + 6)};
 }
 
 }  // namespace
@@ -64,7 +77,9 @@ private slots:
     }
 
     // The property chart's ranges: 0 .. 130 °C across, 1008.9 .. 1121 up. The labels stand
-    // at multiples of a 1-2-5 step within the range, none more than a step from its end.
+    // at multiples of a 1-2-5 step within the range, none more than a step from its end, as
+    // many as the axis has room for and none over another: more than ten on a large chart,
+    // fewer when the chart on screen is shrunk.
     void labelsOfAChartAtRoundValues()
     {
         TChartView view;
@@ -72,31 +87,76 @@ private slots:
         series->append({{0.0, 1008.9}, {130.0, 1121.0}});
         view.BottomAxis()->setRange(0.0, 130.0);
         view.LeftAxis()->setRange(1008.9, 1121.0);
-        const QImage image = Paint(view);
-        const QRectF plot = view.PlotArea();
-        for (QValueAxis* axis : {view.BottomAxis(), view.LeftAxis()}) {
-            const std::vector<double> ticks = view.TickValues(*axis);
-            QVERIFY(ticks.size() >= 3);
-            const double step = ticks[1] - ticks[0];
-            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
-            QVERIFY2(std::fabs(mantissa - 1.0) < 1e-9 || std::fabs(mantissa - 2.0) < 1e-9 || std::fabs(mantissa - 5.0) < 1e-9,
-                     qPrintable(QString::number(step)));
-            QVERIFY(ticks.front() >= axis->min() && ticks.front() - axis->min() < step);
-            QVERIFY(ticks.back() <= axis->max() && axis->max() - ticks.back() < step);
-            for (double value : ticks) {
-                QVERIFY(std::fabs(value / step - std::nearbyint(value / step)) < 1e-9);
-                // Whole steps need no decimals.
-                const QString text = AxisLabelText(*axis, value);
-                QCOMPARE(text, QString::number(std::llround(value)));
-                // And the number is painted beside its tick.
-                const QPointF at = view.MapToPixel(axis == view.BottomAxis() ? QPointF(value, 1010.0) : QPointF(10.0, value));
-                const QRect beside = axis == view.BottomAxis()
-                    ? QRect(QPoint(int(at.x()) - 15, int(plot.bottom()) + 2), QPoint(int(at.x()) + 15, int(plot.bottom()) + 20))
-                    : QRect(QPoint(0, int(at.y()) - 6), QPoint(int(plot.left()) - 2, int(at.y()) + 6));
-                QVERIFY2(CountDark(image, beside) > 5, qPrintable(text));
+        std::map<const QValueAxis*, std::size_t> firstCount;
+        for (const QSize size : {QSize(600, 400), QSize(1600, 1000), QSize(400, 280)}) {
+            const QImage image = Paint(view, size);
+            for (QValueAxis* axis : {view.BottomAxis(), view.LeftAxis()}) {
+                const std::vector<double> ticks = view.TickValues(*axis);
+                const QString count = QString::number(ticks.size());
+                if (size.width() > 1000)
+                    QVERIFY2(ticks.size() > 11, qPrintable(count));
+                else if (size.width() < 600)
+                    QVERIFY2(ticks.size() >= 2 && ticks.size() < firstCount[axis], qPrintable(count));
+                else
+                    QVERIFY((firstCount[axis] = ticks.size()) >= 3);
+                const double step = ticks[1] - ticks[0];
+                const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+                QVERIFY2(std::fabs(mantissa - 1.0) < 1e-9 || std::fabs(mantissa - 2.0) < 1e-9 || std::fabs(mantissa - 5.0) < 1e-9,
+                         qPrintable(QString::number(step)));
+                QVERIFY(ticks.front() >= axis->min() && ticks.front() - axis->min() < step);
+                QVERIFY(ticks.back() <= axis->max() && axis->max() - ticks.back() < step);
+                const QFontMetricsF metrics(axis->labelsFont());
+                const bool across = axis == view.BottomAxis();
+                for (std::size_t i = 0; i < ticks.size(); ++i) {
+                    const double value = ticks[i];
+                    QVERIFY(std::fabs(value / step - std::nearbyint(value / step)) < 1e-9);
+                    // Whole steps need no decimals.
+                    const QString text = AxisLabelText(*axis, value);
+                    QCOMPARE(text, QString::number(std::llround(value)));
+                    // And the number is painted beside its tick, clear of the one before.
+                    QVERIFY2(CountDark(image, LabelBox(view, *axis, value)) > 5, qPrintable(text));
+                    if (i == 0)
+                        continue;
+                    const QString before = AxisLabelText(*axis, ticks[i - 1]);
+                    const double apart = across ? view.XPixel(value) - view.XPixel(ticks[i - 1])
+                                                : view.YPixel(ticks[i - 1]) - view.YPixel(value);
+                    const double needed = across ? (metrics.horizontalAdvance(before) + metrics.horizontalAdvance(text)) / 2.0
+                                                 : metrics.height();
+                    QVERIFY2(apart > needed, qPrintable(before + QLatin1Char(' ') + text));
+                }
             }
         }
         QCOMPARE(view.AxisRange(*view.LeftAxis()), std::make_pair(1008.9, 1121.0));
+    }
+
+    // An end of the range that is a tick keeps its label: 130 at a step of 10, and the ends
+    // of -1.4 .. 1.4 at a step of 0.2, though seven steps of 0.2 come to a little more than 1.4.
+    void rangeEndsOnATickKeepTheirLabels()
+    {
+        TChartView view;
+        QLineSeries* series = view.AddLineSeries(QStringLiteral("density"), Qt::red);
+        series->append({{0.0, 0.2}, {130.0, 1.8}});
+        struct Row {
+            QValueAxis* axis;
+            double low, high, step;
+            std::size_t count;
+            QString ends;
+        };
+        const Row rows[] = {
+            {view.BottomAxis(), 0.0, 130.0, 10.0, 14, QStringLiteral("0 130")},
+            {view.LeftAxis(), 0.2, 1.8, 0.2, 9, QStringLiteral("0.2 1.8")},
+            {view.LeftAxis(), -1.4, 1.4, 0.2, 15, QStringLiteral("-1.4 1.4")},
+        };
+        for (const Row& row : rows) {
+            row.axis->setRange(row.low, row.high);
+            view.SetTickRule(row.axis, [step = row.step](double, int) { return step; });
+            const QImage image = Paint(view);
+            const std::vector<double> ticks = view.TickValues(*row.axis);
+            QCOMPARE(ticks.size(), row.count);
+            QCOMPARE(AxisLabelText(*row.axis, ticks.front()) + QLatin1Char(' ') + AxisLabelText(*row.axis, ticks.back()), row.ends);
+            for (double value : {ticks.front(), ticks.back()})
+                QVERIFY2(CountDark(image, LabelBox(view, *row.axis, value)) > 5, qPrintable(AxisLabelText(*row.axis, value)));
+        }
     }
 
     // A new range moves the labels and narrows their room. A paint can come before the chart

@@ -171,6 +171,61 @@ private slots:
             QVERIFY(title.pixelSize() == 11 && title.bold() && title.family() == QStringLiteral("Arial"));
         }
     }
+
+    // The left axis runs from 2 % to 98 % of its length: its line, its grid lines (across the
+    // plot, at the inner ticks) and its tick marks (outside the plot) stay within that part,
+    // though with a range of +-3.9 % the next tick, 4 %, lies in the strip above it. In a tall
+    // window the +-1 % of a chart without bands keeps the step of 0.1 %.
+    void leftAxisLineGridAndTicksWithinItsPart()
+    {
+        tErrorData data = Data(1000.0, 100.0, 200.0);
+        data.Sensor.TotZeitAbgleich = 0.072;  // dvt0 = 0.9 mm/s: the 3 % band reaches 3.9 %
+        auto dialog = CreateDialog<TDLG_ErrorDiagram>();
+        dialog->SetErrorData(data);
+        const QImage image = Paint(*dialog);
+        TDUChart* chart = dialog->ErrChart;
+        const QValueAxis& axis = *chart->LeftAxis();
+        const QRgb grid = axis.gridLinePen().color().rgb();
+        const QRgb line = axis.linePen().color().rgb();
+        QVERIFY(grid != line);
+        const QRectF plot = chart->PlotArea();
+        const int left = int(plot.left());
+        const int right = std::min(int(plot.right()), dialog->GRP_RB->x()) - 2;  // the box stands on the plot
+        const auto [low, high] = chart->AxisRange(axis);
+        const int lowRow = int(std::lround(chart->YPixel(low)));
+        const int highRow = int(std::lround(chart->YPixel(high)));
+        const auto rowOf = [chart](double value) { return int(std::lround(chart->YPixel(value))); };
+        // Rows that cross a grid line of the left axis: most of their pixels are of its colour.
+        const auto gridAt = [&](int y) { return CountColour(image, left + 2, right, y, y, grid) > (right - left) / 2; };
+        const auto lineIn = [&](int x0, int x1, int y0, int y1) { return CountColour(image, x0, x1, y0, y1, line) > 0; };
+        const std::vector<double> ticks = chart->TickValues(axis);
+        QVERIFY(ticks.size() >= 3);
+        for (double value : ticks) {
+            const int y = rowOf(value);
+            QVERIFY2(gridAt(y - 1) || gridAt(y) || gridAt(y + 1), qPrintable(tErrorModel::LeftAxisLabel(value)));
+            // The tick mark stands left of the axis, none inside the plot.
+            QVERIFY2(lineIn(left - 2, left - 2, y - 1, y + 1), qPrintable(tErrorModel::LeftAxisLabel(value)));
+            QVERIFY2(!lineIn(left + 3, left + 3, y - 1, y + 1), qPrintable(tErrorModel::LeftAxisLabel(value)));
+        }
+        const int between = rowOf((ticks[0] + ticks[1]) / 2);
+        QVERIFY(!lineIn(left - 2, left - 2, between, between));
+        // The axis line runs from the lowest to the highest value, and no further.
+        QVERIFY(lineIn(left - 1, left + 1, between, between));
+        for (int y = int(plot.top()) + 1; y < int(plot.bottom()); ++y) {
+            if (y >= highRow - 1 && y <= lowRow + 1)
+                continue;
+            QVERIFY2(!gridAt(y), qPrintable(QString::number(y)));
+            QVERIFY2(!lineIn(left - 1, left + 1, y, y), qPrintable(QString::number(y)));
+        }
+        // No bands (a mass flow without density): +-1 %, in 0.1 % steps, never finer.
+        dialog->SetQuantity(QuantityMass);
+        dialog->resize(693, 1800);
+        QCoreApplication::processEvents();
+        QCOMPARE(chart->AxisRange(axis), std::make_pair(-1.0, 1.0));
+        const std::vector<double> fine = chart->TickValues(axis);
+        QCOMPARE(fine.size(), std::size_t(21));
+        QCOMPARE(tErrorModel::LeftAxisLabel(fine[1]), QStringLiteral("-0.9"));
+    }
 };
 
 QTEST_MAIN(ErrorDiagramTest)
