@@ -225,7 +225,8 @@ protected:
     void SetEditText(int ACol, int ARow, const QString& Value) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Runs the drag until the mouse button is released and returns what the drop did.
+    // Runs the drag until the mouse button is released and returns what the drop did. The
+    // grid never frees the drag: a target may read its data after the drop.
     virtual Qt::DropAction ExecDrag(QDrag& drag);
 
 private:

@@ -416,7 +416,8 @@ void TSortGrid::StartDrag()
         OnStartDrag(this);
     RegisterComponentCursors();
     const QPixmap cursor = ScreenCursor(crDragCur).pixmap();
-    // Qt schedules the deletion of a drag it has run; so do we, for one it has not.
+    // The drag is left to Qt, which frees it when done: on X11 only after the drop, once the
+    // other program has read the rows from it. One that Qt never ran goes with the grid.
     QPointer<QDrag> drag = new QDrag(this);
     auto* mime = new QMimeData;
     mime->setText(SelectedRowsText());
@@ -434,8 +435,6 @@ void TSortGrid::StartDrag()
     if (self == nullptr)
         return;  // the grid went with its window while the drag ran
     QObject* target = drag != nullptr && action != Qt::IgnoreAction ? drag->target() : nullptr;
-    if (drag != nullptr)
-        drag->deleteLater();
     dragging_ = false;
     // The release ended the drag; a late one must not count as a click on the cell.
     downCell_ = {-1, -1};

@@ -9,15 +9,18 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDrag>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTest>
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -53,11 +56,14 @@ void Click(TSortGrid& g, int col, int row, Qt::MouseButton button = Qt::LeftButt
     QTest::mouseClick(g.viewport(), button, {}, g.CellRect(col, row).center());
 }
 
-// A grid whose drags end at once, dropped nowhere, recording what each one carried.
+// A grid whose drags end at once, dropped nowhere at `dropAt`, recording what each one carried.
 class DragGrid : public TSortGrid {
 public:
     QStringList carried;
     QImage cursor;
+    QImage refusedCursor;  // shown where no drop is possible
+    QPointer<QDrag> lastDrag;
+    QPoint dropAt{37, 14};  // in the viewport
     std::function<void(QDrag&)> whileDragging;
 
 protected:
@@ -65,6 +71,9 @@ protected:
     {
         carried << drag.mimeData()->text();
         cursor = drag.dragCursor(Qt::CopyAction).toImage();
+        refusedCursor = drag.dragCursor(Qt::IgnoreAction).toImage();
+        lastDrag = &drag;
+        QCursor::setPos(viewport()->mapToGlobal(dropAt));
         if (whileDragging)
             whileDragging(drag);
         return Qt::IgnoreAction;
@@ -577,20 +586,23 @@ void SortGridTest::drawingUsesTheCellFormat()
 
 void SortGridTest::dragCarriesTheSelectedRows()
 {
-    DragGrid g;
+    auto owner = std::make_unique<DragGrid>();
+    DragGrid& g = *owner;
     Fill(g, {{"a", "1"}, {"b", "2"}, {"c", "3"}});
     QStringList events;
+    QPoint endAt;
     g.OnStartDrag = [&](QObject* sender) { events << (sender == &g ? "start" : "?"); };
     // The release that ends a real drag never reaches the grid: the drag itself ends the
     // selecting that the press began.
-    g.OnEndDrag = [&](QObject* sender, QObject* target, int, int) {
+    g.OnEndDrag = [&](QObject* sender, QObject* target, int X, int Y) {
         events << (sender == &g && target == nullptr && g.GridState() == gsNormal && !g.Dragging() ? "end" : "?");
+        endAt = {X, Y};
     };
     QVERIFY(Show(g));
     QWidget* vp = g.viewport();
     // Presses on a row, moves the mouse by `by` and then by `then`, releases; the drags so far.
-    const auto pressMove = [&](int row, QPoint by, QPoint then = {}) {
-        const QPoint at = g.CellRect(0, row).center();
+    const auto pressMove = [&](int row, QPoint by, QPoint then = {}, int col = 0) {
+        const QPoint at = g.CellRect(col, row).center();
         QTest::mousePress(vp, Qt::LeftButton, {}, at);
         QTest::mouseMove(vp, at + by);
         if (!then.isNull())
@@ -605,9 +617,15 @@ void SortGridTest::dragCarriesTheSelectedRows()
     QCOMPARE(pressMove(2, {10, -10}, {0, 11}), 1);
     QCOMPARE(g.carried, QStringList{"b\t2"});
     QCOMPARE(events, (QStringList{"start", "end"}));
-    // The drag shows the program's own drag cursor.
+    QCOMPARE(endAt, g.dropAt);
+    // The drag shows the program's own drag cursor, also where no drop is possible.
     RegisterComponentCursors();
     QVERIFY(!g.cursor.isNull() && g.cursor == ScreenCursor(crDragCur).pixmap().toImage());
+    QCOMPARE(g.refusedCursor, g.cursor);
+    // The drag outlives its run: on X11 another program reads the rows from it only after
+    // the drop. Qt frees the drags it ran; one it never ran goes with the grid.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(g.lastDrag != nullptr && g.lastDrag->mimeData()->text() == QLatin1String("b\t2"));
     // The title row never drags.
     g.SortOptions().CanSort = false;
     QCOMPARE(pressMove(0, {20, 0}), 1);
@@ -638,6 +656,21 @@ void SortGridTest::dragCarriesTheSelectedRows()
     QMimeData other;
     other.setText(QStringLiteral("x"));
     QVERIFY(OfferDrop(*field, &other));
+    // The release that ends a drag, back on the pressed cell, is no click on it: a check cell
+    // keeps its state, a combo-box cell opens no list.
+    g.whileDragging = nullptr;
+    g.OnGetCellFormat = [](QObject*, int ACol, int, TGridDrawState, TFormatOptions&, bool& CheckBox,
+                           bool& Combobox, bool&) {
+        CheckBox = ACol == 0;
+        Combobox = ACol == 1;
+    };
+    g.OnGetComboBox = [](QObject*, int, int, QStringList& Strs, int&, int&, bool&) { Strs << "x"; };
+    QCOMPARE(pressMove(2, {0, 11}, {1, 0}, 0), 4);
+    QCOMPARE(pressMove(2, {0, 11}, {1, 0}, 1), 5);
+    QVERIFY(!g.IsChecked(0, 2) && (g.ComboList() == nullptr || g.ComboList()->isHidden()));
+    const QPointer<QDrag> kept = g.lastDrag;
+    owner.reset();
+    QVERIFY(kept.isNull());
 }
 
 QTEST_MAIN(SortGridTest)
