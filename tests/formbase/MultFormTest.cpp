@@ -149,6 +149,18 @@ private slots:
         QCOMPARE(CentredFrame(QSize(800, 1200), area), QPoint(400, 24));
         QCOMPARE(ClientTopLeft(QPoint(400, 24), QMargins(4, 30, 4, 4)), QPoint(404, 54));
 
+        // Before any window has a frame, a form taller than the screen keeps a title bar's
+        // height above its client area. (Offscreen, a frameless window has no frame, as a new
+        // one has none until the window system frames it.)
+        {
+            TSampleForm tall;
+            tall.setWindowFlags(tall.windowFlags() | Qt::FramelessWindowHint);
+            tall.ClientArea()->setFixedHeight(Available(tall).height() + 100);
+            tall.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&tall));
+            QVERIFY(tall.geometry().top() - Available(tall).top() >= tall.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        }
+
         // A dialog taller than the screen, over a window at the screen's top: its frame
         // starts at the top of the area; a small one is centred on the screen.
         TSampleForm owner;
@@ -170,6 +182,24 @@ private slots:
                 QVERIFY(std::abs(frame.center().x() - area.center().x()) <= 1);
             }
         }
+
+        // Shown again after hiding and a change of size, a form is centred again; one that
+        // the program moved before its show stays where it was put.
+        TSampleForm form;
+        form.setParent(&owner, form.windowFlags());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.hide();
+        form.ClientArea()->setFixedHeight(300);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.height() > 300 && std::abs(form.frameGeometry().center().y() - Available(form).center().y()) <= 1);
+        form.hide();
+        const QPoint put = Available(form).topLeft() + QPoint(40, 50);
+        form.move(put);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.pos(), put);
     }
 };
 

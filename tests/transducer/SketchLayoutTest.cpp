@@ -44,6 +44,7 @@ TEST_F(SketchLayout, RingsAndHeadsStayVisibleAndCentred)
     const std::tuple<double, double, double, int, int> rows[] = {
         {106.0, 3.0, 0.0, 0, 74},
         {106.0, 3.0, 1.0, 74, 68},   // a lining under 1 px still gets 3 px a side
+        {106.0, 2.0, 1.0, 74, 68},   // thin wall: the lining ring still 3 px from its edge
         {26.0, 3.0, 0.0, 0, 62},     // rings to scale
         {1000.0, 10.0, 0.0, 0, 74},
         {106.0, 52.0, 0.0, 0, 6},    // thick wall: the medium keeps 6 px

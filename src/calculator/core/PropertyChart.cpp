@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -98,6 +99,10 @@ tValueRange AutoScaleYAxis(const tValueRange& y)
 
 tValueRange DisplayRange(double low, double high)
 {
+    // The chart's tick layout stalls on a span that overflows a double.
+    constexpr double Farthest = std::numeric_limits<double>::max() / 2;
+    low = std::clamp(low, -Farthest, Farthest);
+    high = std::clamp(high, -Farthest, Farthest);
     if (low > high)
         std::swap(low, high);
     if (low == high)

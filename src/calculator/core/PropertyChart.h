@@ -41,7 +41,8 @@ tValueRange SeriesYRange(const std::vector<QPointF>& points, int first, int last
 // The value axis for a Y range: half a percent of margin on either side; a flat series
 // spans 0.9 .. 1.1 of its value, an all-zero series -1 .. 1.
 tValueRange AutoScaleYAxis(const tValueRange& y);
-// An axis range as the user entered it: swapped when reversed, widened by 1 when equal.
+// An axis range as the user entered it: swapped when reversed, widened by 1 when equal, each
+// bound within half the largest double so that the span stays finite.
 tValueRange DisplayRange(double low, double high);
 
 // The index of the point whose X equals x rounded to decimals (0 or 2), or -1; x becomes the

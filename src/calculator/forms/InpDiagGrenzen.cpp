@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 void SetUpBound(TCeSpinEdit* edit)
 {
@@ -16,9 +19,12 @@ void SetUpBound(TCeSpinEdit* edit)
     edit->SetIncrement(10);
 }
 
+// The edits hold long doubles: a bound beyond the range of double is taken as the largest
+// double instead of becoming infinite.
 double Clamped(const TCeSpinEdit* edit)
 {
-    return static_cast<double>(edit->CheckValue(edit->Value()));
+    constexpr long double Largest = std::numeric_limits<double>::max();
+    return static_cast<double>(std::clamp(edit->CheckValue(edit->Value()), -Largest, Largest));
 }
 }  // namespace
 

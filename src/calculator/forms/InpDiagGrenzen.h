@@ -18,7 +18,7 @@ public:
 
     void SetLower(double value);
     void SetUpper(double value);
-    // The spin edits' values, clamped to their limits.
+    // The spin edits' values, clamped to their limits and to the finite range of double.
     double GetLower() const;
     double GetUpper() const;
 

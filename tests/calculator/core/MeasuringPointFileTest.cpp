@@ -311,22 +311,26 @@ TEST(MeasuringPointFile, ViscositiesOnlyAsTypedInputCouldLeaveThem)
     EXPECT_EQ(point.DynViscosity(), before.DynViscosity);
 
     // Density entries in both views carry both viscosities beyond their ranges; the
-    // written point still comes back whole.
-    TMeasuringPoint carried;
-    carried.SetStandardValues();
-    ASSERT_TRUE(carried.ApplyValue(TQuantity::KinViscosity, 1e10).Stored);
-    ASSERT_TRUE(carried.ApplyValue(TQuantity::Density, 10000.0).Stored);
-    carried.SetDynViscosityVisible(true);
-    ASSERT_TRUE(carried.ApplyValue(TQuantity::Density, 0.001).Stored);
-    ASSERT_EQ(carried.KinViscosity(), 1e17);
-    const IniFile carriedFile = WrittenIni(carried.Record());
-    TMeasuringPoint reloaded;
-    reloaded.SetStandardValues();
-    ignored.clear();
-    ASSERT_TRUE(LoadMeasuringPoint(reloaded, report, carriedFile, true, false, nullptr, &ignored));
-    EXPECT_TRUE(ignored.isEmpty()) << ignored.join(QLatin1Char(',')).toStdString();
-    EXPECT_EQ(reloaded.KinViscosity(), carried.KinViscosity());
-    EXPECT_EQ(reloaded.DynViscosity(), carried.DynViscosity());
+    // written point still comes back whole, also with values that do not multiply exactly
+    // (a kinematic 1.234567e10 at density 0.85, then density 0.0123 in the dynamic view).
+    for (const auto& [typed, kinematicView, dynamicView] :
+         {std::tuple{1e10, 10000.0, 0.001}, {1.234567e9, 8.5, 0.0123}}) {
+        TMeasuringPoint carried;
+        carried.SetStandardValues();
+        ASSERT_TRUE(carried.ApplyValue(TQuantity::KinViscosity, typed).Stored);
+        ASSERT_TRUE(carried.ApplyValue(TQuantity::Density, kinematicView).Stored);
+        carried.SetDynViscosityVisible(true);
+        ASSERT_TRUE(carried.ApplyValue(TQuantity::Density, dynamicView).Stored);
+        ASSERT_TRUE(carried.KinViscosity() > 1e10 && carried.DynViscosity() > 1e10) << typed;
+        const IniFile carriedFile = WrittenIni(carried.Record());
+        TMeasuringPoint reloaded;
+        reloaded.SetStandardValues();
+        ignored.clear();
+        ASSERT_TRUE(LoadMeasuringPoint(reloaded, report, carriedFile, true, false, nullptr, &ignored));
+        EXPECT_TRUE(ignored.isEmpty()) << typed << " " << ignored.join(QLatin1Char(',')).toStdString();
+        EXPECT_EQ(reloaded.KinViscosity(), carried.KinViscosity()) << typed;
+        EXPECT_EQ(reloaded.DynViscosity(), carried.DynViscosity()) << typed;
+    }
 
     for (const double density : {0.001, 0.7, 0.85, 10000.0}) {
         for (const bool dynamic : {false, true}) {

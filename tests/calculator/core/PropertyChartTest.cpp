@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -82,6 +83,9 @@ TEST(PropertyChart, AxisScaling)
         EXPECT_DOUBLE_EQ(axis.Max, wantHigh) << what;
     }
     EXPECT_TRUE(DisplayRange(80, 20).Min == 20 && DisplayRange(50, 50).Max == 51);
+    // The chart cannot lay out a span beyond the range of double.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_TRUE(std::isfinite(DisplayRange(largest, -largest).Max - DisplayRange(largest, -largest).Min));
     const std::vector<QPointF> points{{0, 5}, {1, 3}, {2, 9}, {3, 4}};
     EXPECT_TRUE(SeriesYRange(points, 3, 1).Min == 3 && SeriesYRange(points, 3, 1).Max == 9);
     EXPECT_EQ(SeriesYRange(points, -5, 99).Max, 9);

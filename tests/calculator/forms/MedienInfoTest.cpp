@@ -28,6 +28,35 @@
 #include <QRadioButton>
 #include <QValueAxis>
 
+#include <cmath>
+#include <optional>
+
+namespace {
+// Collects Qt's warnings while it lives (one at a time): an axis refuses a range it cannot take
+// with nothing but a warning.
+class TWarningCatcher {
+public:
+    TWarningCatcher() : passOn_(qInstallMessageHandler(Catch)) { current_ = this; }
+    ~TWarningCatcher()
+    {
+        qInstallMessageHandler(passOn_);
+        current_ = nullptr;
+    }
+    QStringList Warnings;
+
+private:
+    static void Catch(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtWarningMsg)
+            current_->Warnings.append(text);
+        if (current_->passOn_)
+            current_->passOn_(type, context, text);
+    }
+    static inline TWarningCatcher* current_ = nullptr;
+    const QtMessageHandler passOn_;
+};
+}  // namespace
+
 class MedienInfoTest : public QObject {
     Q_OBJECT
 
@@ -94,11 +123,30 @@ private slots:
         QVERIFY(RunModal<TDLG_InputGrenzen>([this] { chart_->BitBtn2->click(); },
                                             [](TDLG_InputGrenzen& input) { QTest::mouseClick(input.BUT_Automatic, Qt::LeftButton); }));
         QCOMPARE(chart_->Points().front().x(), 0.0);
+        // Bounds beyond the range of double reach the axis as the farthest it can show.
+        std::optional<TWarningCatcher> qt;
+        QVERIFY(RunModal<TDLG_InputGrenzen>([this] { chart_->BitBtn1->click(); }, [&qt](TDLG_InputGrenzen& input) {
+            input.SPN_MIN->setText(QStringLiteral("-1e309"));
+            qt.emplace();
+            TypeAndEnter(input.SPN_MAX, QStringLiteral("1e309"));
+        }));
+        chart_->Chart1->viewport()->grab();
+        const QValueAxis* bottom = chart_->Chart1->BottomAxis();
+        QVERIFY2(qt->Warnings.isEmpty(), qPrintable(qt->Warnings.join(QLatin1Char('\n'))));
+        QVERIFY(std::isfinite(bottom->min()) && std::isfinite(bottom->max()) && bottom->min() < -1e307
+                && bottom->max() > 1e307);
+        // A value range as wide plots every temperature there is.
+        QVERIFY(RunModal<TDLG_InputGrenzen>([this] { chart_->BitBtn2->click(); }, [](TDLG_InputGrenzen& input) {
+            input.SPN_MIN->setText(QStringLiteral("-1e309"));
+            TypeAndEnter(input.SPN_MAX, QStringLiteral("1e309"));
+        }));
+        QVERIFY(chart_->Points().front().x() == -200.0 && chart_->Points().back().x() == 600.0);
         for (const auto& [typed, bar] : {std::pair{"5000", 1000.0}, {"0", 0.1}, {"250", 250.0}}) {
             chart_->SetPressure(12.6);
+            const QString text = QString::fromLatin1(typed);
             QVERIFY(RunModal<TDLG_InpDruck>([this] { chart_->PAN_aktFluidDruck->click(); }, [&](TDLG_InpDruck& input) {
                 QCOMPARE(input.INP_DRUCK->text(), QStringLiteral("13"));
-                TypeAndEnter(input.INP_DRUCK, QString::fromLatin1(typed));
+                TypeAndEnter(input.INP_DRUCK, text);
             }));
             QCOMPARE(chart_->Pressure(), bar);
         }

@@ -67,7 +67,8 @@ private slots:
     {
         for (const auto& [wall, result, wallMm] : {std::tuple{"9999", 7, 9000.0}, {"60", 7, 60.0}, {"2.5", 1, 2.5}}) {
             TDLG_Rohrgeometrie dialog;
-            QCOMPARE(RunModal(dialog, [&] { TypeAndEnter(dialog.EDI_WAND, QString::fromLatin1(wall)); }), result);
+            const QString text = QString::fromLatin1(wall);
+            QCOMPARE(RunModal(dialog, [&] { TypeAndEnter(dialog.EDI_WAND, text); }), result);
             QCOMPARE(dialog.GetWallThickness(), wallMm);
             const bool ok = result == 1;
             QVERIFY(dialog.ACT_CloseDialog->isEnabled() == ok && dialog.BUT_OK->isEnabled() == ok);
